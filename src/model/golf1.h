@@ -1,0 +1,107 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace greenfold {
+
+// Capacities of the league model. Every table is one larger than its capacity: slot 0
+// holds no league data (the ordering window borrows player slot 0 as a holding place).
+inline constexpr int maxplayers = 100;
+inline constexpr int maxrounds = 20;
+inline constexpr int maxholes = 20; // 18 holes, then the out (19) and in (20) totals
+inline constexpr int maxcourses = 200;
+inline constexpr int courselines = 30;
+inline constexpr int maxleagues = 15;
+
+// Course record lines.
+inline constexpr int courseline_name = 1;
+inline constexpr int courseline_outpar = 2;
+inline constexpr int courseline_inpar = 3;
+inline constexpr int courseline_totalpar = 4;
+inline constexpr int courseline_par0 = 4;    // par of hole h is line 4 + h
+inline constexpr int courseline_rating0 = 22; // rating of tee t is line 22 + t
+inline constexpr int courseline_slope0 = 25;  // slope of tee t is line 25 + t
+inline constexpr int courseline_initials = 29;
+
+// Tees, numbered the same everywhere.
+inline constexpr int tee_ladies = 1;
+inline constexpr int tee_mens = 2;
+inline constexpr int tee_pro = 3;
+
+template <typename T> using PlayerTable = std::array<T, maxplayers + 1>;
+template <typename T> using RoundTable = std::array<std::array<T, maxrounds + 1>, maxplayers + 1>;
+
+// The whole in-memory state of the program: the open league, the course table, the
+// settings and the session. Plain data; the file code, the engine and the windows all
+// work on one instance of it.
+struct GOLF1 {
+    // League
+    int16_t playercount = 0;
+    PlayerTable<std::string> playername{};
+    PlayerTable<int16_t> playertee{};
+    PlayerTable<int16_t> roundcount{};
+    RoundTable<float> differential{};
+    RoundTable<int16_t> rmonth{};
+    RoundTable<int16_t> rday{};
+    RoundTable<int16_t> ryear{};
+    RoundTable<int16_t> roundcourse{};
+    RoundTable<std::array<int16_t, maxholes + 1>> holescore{};
+    RoundTable<float> hcpindex{};
+    RoundTable<float> coursehcp{};
+    PlayerTable<int16_t> playerteam{};
+    int16_t teamsdefined = 0;
+    std::string leaguefile;
+
+    // Course table
+    int16_t coursecount = 0;
+    std::array<std::array<std::string, courselines + 1>, maxcourses + 1> coursedata{};
+
+    // Settings
+    int16_t escflag = 0;
+    float hcpfactor = 0.96f;
+    int16_t ninehole = 0;
+    int16_t averageflag = 0;
+    int16_t hcplimit = 0;
+    int16_t dateremind = 0;
+    std::string printfont = "Courier New";
+    float hoffset = 0;
+    float wdoffset = 0;
+    float pscaling = 1;
+    std::array<std::string, maxleagues + 1> leaguelist{};
+    int16_t leaguecount = 0;
+    int16_t leagueindex = 0;
+
+    // Session
+    int16_t playerno = 0;
+    int16_t coursenum = 0;
+    int16_t curmonth = 0;
+    int16_t curday = 0;
+    int16_t curyear = 0;
+    int16_t editslot = 0;
+    PlayerTable<int16_t> selected{};
+    std::string coursemode;
+    std::string helptopic;
+    std::array<std::string, 13> monthname{};
+    int16_t screenwidth = 0;
+    int16_t colordepthok = 1;
+    std::string inipath;
+
+    // Files that exist but could not be read whole in this run. Before the first save
+    // over one of them the damaged original is kept beside it (see safefile.h).
+    std::vector<std::string> damagedfiles;
+};
+
+void setmonthnames(GOLF1& g);
+
+// Empties the league: no players, every name, tee, count, round and hole value zero.
+// Team numbers, the course table and the settings stay.
+void clearleague(GOLF1& g);
+
+// Course line n of course c, or an empty text for a slot outside the table, so a
+// damaged round that names a course out of range reads as a course without values.
+const std::string& coursefield(const GOLF1& g, int c, int n);
+
+} // namespace greenfold

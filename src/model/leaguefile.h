@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/golf1.h"
+#include "model/outcome.h"
+#include "model/safefile.h"
+
+#include <istream>
+#include <string>
+
+namespace greenfold {
+
+// The league file: the player count, then per player the name, default tee, round
+// count and all 20 round slots (differential, date, index, course handicap, course and
+// the 20 hole slots), one item a line.
+
+// Reads a whole league from a stream into the league members of g. On failure g may
+// hold part of the file; loadleague below never lets that reach the open league.
+bool readleague(std::istream& in, GOLF1& g);
+std::string leaguebytes(const GOLF1& g);
+
+// Reads the file named by g.leaguefile in dir. The open league is replaced only when
+// the whole file was read; players above the file's count keep what they held.
+Outcome loadleague(GOLF1& g, const fs::path& dir = {});
+
+// Writes the league members to g.leaguefile in dir, whole or not at all.
+Outcome saveleague(GOLF1& g, const fs::path& dir = {}, const StreamWrap& wrap = {});
+
+Message leagueloadfailure();
+Message leaguesavefailure();
+
+} // namespace greenfold

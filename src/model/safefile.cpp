@@ -1,0 +1,119 @@
+#include "model/safefile.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+
+namespace greenfold {
+
+namespace {
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return s;
+}
+
+std::string datestamp() {
+    auto today = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    std::chrono::year_month_day ymd{today};
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%04d%02u%02u", int(ymd.year()), unsigned(ymd.month()),
+                  unsigned(ymd.day()));
+    return buf;
+}
+
+fs::path temporaryname(const fs::path& target) {
+    auto tmp = target;
+    tmp += ".saving~";
+    return tmp;
+}
+
+} // namespace
+
+fs::path findfile(const fs::path& dir, const std::string& name) {
+    fs::path exact = dir / name;
+    std::error_code ec;
+    if (fs::exists(exact, ec)) return exact;
+    const std::string wanted = lower(name);
+    auto where = dir.empty() ? fs::path(".") : dir;
+    for (fs::directory_iterator it(where, ec), end; !ec && it != end; it.increment(ec)) {
+        if (lower(it->path().filename().string()) == wanted) return dir / it->path().filename();
+    }
+    return exact;
+}
+
+bool atomicwrite(const fs::path& target, const std::string& bytes, const StreamWrap& wrap) {
+    const fs::path tmp = temporaryname(target);
+    bool written = false;
+    {
+        std::filebuf file;
+        if (file.open(tmp, std::ios::out | std::ios::binary | std::ios::trunc)) {
+            std::unique_ptr<std::streambuf> wrapped = wrap ? wrap(&file) : nullptr;
+            std::ostream out(wrapped ? wrapped.get() : &file);
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.flush();
+            written = bool(out);
+            if (file.close() == nullptr) written = false;
+        }
+    }
+    std::error_code ec;
+    if (written) {
+        fs::rename(tmp, target, ec);
+        if (!ec) return true;
+    }
+    fs::remove(tmp, ec);
+    return false;
+}
+
+void markdamaged(std::vector<std::string>& damaged, const fs::path& file) {
+    std::error_code ec;
+    if (!fs::exists(file, ec)) return;
+    auto key = fs::absolute(file, ec).lexically_normal().string();
+    if (std::find(damaged.begin(), damaged.end(), key) == damaged.end()) damaged.push_back(key);
+}
+
+Outcome keepdamaged(std::vector<std::string>& damaged, const fs::path& target) {
+    std::error_code ec;
+    auto key = fs::absolute(target, ec).lexically_normal().string();
+    auto it = std::find(damaged.begin(), damaged.end(), key);
+    if (it == damaged.end()) return {};
+    if (!fs::exists(target, ec)) {
+        damaged.erase(it);
+        return {};
+    }
+    fs::path keep = target;
+    keep += ".damaged-" + datestamp();
+    for (int n = 2; fs::exists(keep, ec); ++n) {
+        keep = target;
+        keep += ".damaged-" + datestamp() + "-" + std::to_string(n);
+    }
+    fs::copy_file(target, keep, ec);
+    if (ec) {
+        return Outcome::failure({"The file " + target.filename().string() +
+                                     " could not be read when it was opened, and a copy of it "
+                                     "could not be kept. It has not been overwritten.",
+                                 "Greenfold", Icon::exclamation});
+    }
+    damaged.erase(it);
+    Outcome out;
+    out.add({"The file " + target.filename().string() +
+                 " could not be read when it was opened. The damaged file has been kept as " +
+                 keep.string() + " before it was saved again.",
+             "Greenfold", Icon::information});
+    return out;
+}
+
+Outcome safesave(std::vector<std::string>& damaged, const fs::path& target,
+                 const std::string& bytes, const Message& failure, const StreamWrap& wrap) {
+    Outcome out = keepdamaged(damaged, target);
+    if (!out) return out;
+    if (!atomicwrite(target, bytes, wrap)) {
+        out.ok = false;
+        out.add(failure);
+    }
+    return out;
+}
+
+} // namespace greenfold

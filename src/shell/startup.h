@@ -1,0 +1,17 @@
+#pragma once
+
+#include "model/golf1.h"
+#include "model/outcome.h"
+#include "model/safefile.h"
+
+#include <string>
+
+namespace greenfold {
+
+// What the program reads before its main window shows: the month names, the settings
+// file from systemdir and the latest-league record from the data folder. When the
+// record cannot be read the outcome carries its message and is not ok; the factor and
+// font still get their defaults and the program goes on without a league list.
+Outcome startup(GOLF1& g, const fs::path& datadir, const std::string& systemdir);
+
+} // namespace greenfold

@@ -1,0 +1,100 @@
+#include "model/coursefile.h"
+#include "model/latestfile.h"
+#include "model/leaguefile.h"
+#include "model/safefile.h"
+#include "support/testfiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace greenfold;
+using namespace greenfold::testing;
+
+namespace {
+
+std::vector<fs::path> keptcopies(const fs::path& dir, const std::string& stem) {
+    std::vector<fs::path> out;
+    for (auto& e : fs::directory_iterator(dir))
+        if (e.path().filename().string().rfind(stem + ".damaged-", 0) == 0) out.push_back(e.path());
+    return out;
+}
+
+} // namespace
+
+TEST(SafeFile, saveThatFailsPartWay_leavesTheOldFileWhole) {
+    TempDir dir;
+    auto g = std::make_unique<GOLF1>();
+    g->leaguefile = "two.LGE";
+    fs::copy_file(fs::path(GREENFOLD_TEST_DATA) / "two.LGE", dir.path() / "two.LGE");
+    ASSERT_TRUE(loadleague(*g, dir.path()));
+    g->playername[1] = "Changed";
+    for (std::size_t n : {std::size_t(0), std::size_t(100), std::size_t(5000)}) {
+        Outcome out = saveleague(*g, dir.path(), failafter(n));
+        EXPECT_FALSE(out);
+        ASSERT_EQ(out.messages.size(), 1u);
+        EXPECT_EQ(out.messages[0].text, "Error Creating League Record File");
+        EXPECT_EQ(out.messages[0].icon, Icon::exclamation);
+        EXPECT_EQ(readbytes(dir.path() / "two.LGE"), golden("two.LGE"));
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+
+    Outcome course = savecourses(*g, dir.path(), failafter(3));
+    ASSERT_FALSE(course);
+    EXPECT_EQ(course.messages[0], (Message{"Unable to save settings to disk", "Course Setup",
+                                           Icon::exclamation}));
+    Outcome latest = savelatest(*g, dir.path(), failafter(3));
+    ASSERT_FALSE(latest);
+    EXPECT_EQ(latest.messages[0].text, "Cannot Write GrnFld.DAT, Please check disk write protect.");
+}
+
+TEST(SafeFile, saveIntoAMissingFolder_fails) {
+    auto g = std::make_unique<GOLF1>();
+    g->leaguefile = "x.LGE";
+    EXPECT_FALSE(saveleague(*g, "/nonexistent-greenfold-folder/sub"));
+}
+
+TEST(SafeFile, damagedFile_keptBeforeOverwriteAndToldOnce) {
+    TempDir dir;
+    auto g = std::make_unique<GOLF1>();
+    g->leaguefile = "club.LGE";
+    const std::string damaged = " 3 \r\nOnly one name\r\n";
+    writebytes(dir.path() / "club.LGE", damaged);
+    ASSERT_FALSE(loadleague(*g, dir.path()));
+
+    Outcome first = saveleague(*g, dir.path());
+    ASSERT_TRUE(first);
+    ASSERT_EQ(first.messages.size(), 1u);
+    auto copies = keptcopies(dir.path(), "club.LGE");
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(readbytes(copies[0]), damaged);
+    EXPECT_NE(first.messages[0].text.find(copies[0].string()), std::string::npos);
+    EXPECT_EQ(readbytes(dir.path() / "club.LGE"), " 0 \r\n");
+
+    Outcome second = saveleague(*g, dir.path());
+    EXPECT_TRUE(second);
+    EXPECT_TRUE(second.messages.empty());
+    EXPECT_EQ(keptcopies(dir.path(), "club.LGE").size(), 1u);
+}
+
+TEST(SafeFile, damagedCourseAndLatestFiles_areKeptToo) {
+    TempDir dir;
+    auto g = std::make_unique<GOLF1>();
+    writebytes(dir.path() / "COURSE.DAT", " 1 \r\nShort\r\n");
+    writebytes(dir.path() / "GrnFld.DAT", "garbage");
+    EXPECT_FALSE(loadcourses(*g, dir.path()));
+    EXPECT_FALSE(loadlatest(*g, dir.path()));
+    EXPECT_EQ(savecourses(*g, dir.path()).messages.size(), 1u);
+    EXPECT_EQ(savelatest(*g, dir.path()).messages.size(), 1u);
+    EXPECT_EQ(keptcopies(dir.path(), "COURSE.DAT").size(), 1u);
+    EXPECT_EQ(keptcopies(dir.path(), "GrnFld.DAT").size(), 1u);
+    // A missing file is not damaged: nothing to keep.
+    g->leaguefile = "new.LGE";
+    EXPECT_FALSE(loadleague(*g, dir.path()));
+    EXPECT_TRUE(saveleague(*g, dir.path()).messages.empty());
+}
+
+TEST(SafeFile, findFile_ignoresLetterCase) {
+    TempDir dir;
+    writebytes(dir.path() / "course.dat", "x");
+    EXPECT_EQ(findfile(dir.path(), "Course.DAT"), dir.path() / "course.dat");
+    EXPECT_EQ(findfile(dir.path(), "other.tea"), dir.path() / "other.tea");
+}
