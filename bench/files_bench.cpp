@@ -77,6 +77,11 @@ void saveleague_full(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(saveleague(*g, benchdir()).ok);
 }
 
+void leaguebytes_only(benchmark::State& state) {
+    auto g = fullmodel();
+    for (auto _ : state) benchmark::DoNotOptimize(leaguebytes(*g));
+}
+
 void writebytes_floor(benchmark::State& state) {
     auto g = fullmodel();
     const std::string bytes = leaguebytes(*g);
@@ -106,6 +111,7 @@ void savecourses_full(benchmark::State& state) {
 BENCHMARK(loadleague_full)->Unit(benchmark::kMicrosecond);
 BENCHMARK(getlineloop_floor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(saveleague_full)->Unit(benchmark::kMicrosecond);
+BENCHMARK(leaguebytes_only)->Unit(benchmark::kMicrosecond);
 BENCHMARK(writebytes_floor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(loadcourses_full)->Unit(benchmark::kMicrosecond);
 BENCHMARK(savecourses_full)->Unit(benchmark::kMicrosecond);

@@ -19,8 +19,8 @@ int main(int argc, char* argv[]) {
     greenfold::Form2 window(*model);
     dialogs.setparent(&window);
 
-    auto started = greenfold::startup(*model, std::filesystem::current_path(),
-                                      greenfold::getsystemdir());
+    auto started =
+        greenfold::startup(*model, std::filesystem::current_path(), greenfold::getsystemdir());
     dialogs.show(started);
     window.show();
     return app.exec();

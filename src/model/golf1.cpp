@@ -3,9 +3,9 @@
 namespace greenfold {
 
 void setmonthnames(GOLF1& g) {
-    static constexpr const char* names[] = {"January", "February", "March",     "April",
-                                            "May",     "June",     "July",      "August",
-                                            "September", "October", "November", "December"};
+    static constexpr const char* names[] = {"January",   "February", "March",    "April",
+                                            "May",       "June",     "July",     "August",
+                                            "September", "October",  "November", "December"};
     for (int m = 1; m <= 12; ++m) g.monthname[m] = names[m - 1];
 }
 

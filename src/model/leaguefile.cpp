@@ -11,7 +11,9 @@ namespace {
 
 // A value read from a line, checked against the range the rest of the program relies
 // on, so a damaged or hostile file is refused instead of indexing past a table.
-bool inrange(const std::optional<int16_t>& v, int lo, int hi) { return v && *v >= lo && *v <= hi; }
+bool inrange(const std::optional<int16_t>& v, int lo, int hi) {
+    return v && *v >= lo && *v <= hi;
+}
 
 bool readround(LineReader& in, GOLF1& g, int p, int r) {
     auto diff = in.nextsingle();
@@ -66,7 +68,7 @@ bool readleague(std::istream& in, GOLF1& g) {
 
 std::string leaguebytes(const GOLF1& g) {
     LineWriter out;
-    out.reserve(8 + std::size_t(g.playercount) * 543 * 5);
+    out.reserve(8 + std::size_t(g.playercount) * 543 * 7);
     out.integer(g.playercount);
     for (int p = 1; p <= g.playercount; ++p) {
         out.text(g.playername[p]).integer(g.playertee[p]).integer(g.roundcount[p]);

@@ -2,10 +2,10 @@
 
 #include <cctype>
 #include <charconv>
-#include <cstdlib>
-#include <cstring>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <iterator>
 
 namespace greenfold {
@@ -44,6 +44,15 @@ std::string framed(std::string number) {
 }
 
 void appendframedint(std::string& out, long value) {
+    if (value >= 0 && value < 100) { // hole scores, dates and counts: most lines of a league
+        char small[6] = {' '};
+        std::size_t n = 1;
+        if (value >= 10) small[n++] = char('0' + value / 10);
+        small[n++] = char('0' + value % 10);
+        for (char c : {' ', '\r', '\n'}) small[n++] = c;
+        out.append(small, n);
+        return;
+    }
     char buf[24];
     if (value >= 0) out.push_back(' ');
     auto res = std::to_chars(buf, buf + sizeof buf, value);
@@ -65,15 +74,25 @@ void incrementdigits(std::string& digits) {
 
 } // namespace
 
-std::string intline(long value) { return framed(std::to_string(value)); }
+std::string intline(long value) {
+    return framed(std::to_string(value));
+}
 
-std::string singletext(float value) { return dropleadingzero(general7(value)); }
+std::string singletext(float value) {
+    return dropleadingzero(general7(value));
+}
 
-std::string singleline(float value) { return framed(singletext(value)); }
+std::string singleline(float value) {
+    return framed(singletext(value));
+}
 
-std::string generalformat(float value) { return general7(value); }
+std::string generalformat(float value) {
+    return general7(value);
+}
 
-std::string generalformat(double value) { return general7(value); }
+std::string generalformat(double value) {
+    return general7(value);
+}
 
 std::string formatpattern(double value, std::string_view pattern) {
     auto point = pattern.find('.');
@@ -93,7 +112,8 @@ std::string formatpattern(double value, std::string_view pattern) {
     const int exponent = std::atoi(std::strchr(buf, 'e') + 1);
     std::string whole, frac;
     if (exponent >= 0) {
-        if (int(mantissa.size()) < exponent + 1) mantissa.append(exponent + 1 - mantissa.size(), '0');
+        if (int(mantissa.size()) < exponent + 1)
+            mantissa.append(exponent + 1 - mantissa.size(), '0');
         whole = mantissa.substr(0, exponent + 1);
         frac = mantissa.substr(exponent + 1);
     } else {
@@ -183,7 +203,9 @@ double leadingnumber(std::string_view text) {
     return std::isfinite(value) ? value : 0;
 }
 
-long roundhalfeven(double value) { return std::lrint(value); }
+long roundhalfeven(double value) {
+    return std::lrint(value);
+}
 
 LineReader::LineReader(std::istream& in)
     : data_(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()) {}
@@ -222,6 +244,24 @@ LineWriter& LineWriter::integer(long value) {
 }
 
 LineWriter& LineWriter::single(float value) {
+    // Most stored numbers are whole or in tenths (differentials, indexes, course
+    // handicaps); those take a short road to the same text the general form gives.
+    const long tenths = std::lrint(double(value) * 10.0);
+    if (std::fabs(value) < 100000.0f && float(double(tenths) / 10.0) == value && value != 0.0f) {
+        const long whole = tenths / 10, digit = std::labs(tenths % 10);
+        out_.push_back(tenths < 0 ? '-' : ' ');
+        char buf[24];
+        if (whole != 0) {
+            auto res = std::to_chars(buf, buf + sizeof buf, std::labs(whole));
+            out_.append(buf, res.ptr);
+        }
+        if (digit != 0) {
+            out_.push_back('.');
+            out_.push_back(char('0' + digit));
+        }
+        out_.append(" \r\n");
+        return *this;
+    }
     out_.append(singleline(value));
     out_.append("\r\n");
     return *this;
@@ -313,7 +353,9 @@ std::size_t textwidth(std::string_view text) {
     return n;
 }
 
-int fullyear(int twodigit) { return twodigit >= 85 ? 1900 + twodigit : 2000 + twodigit; }
+int fullyear(int twodigit) {
+    return twodigit >= 85 ? 1900 + twodigit : 2000 + twodigit;
+}
 
 std::string reportdate(int year, int month, int day) {
     char buf[16];

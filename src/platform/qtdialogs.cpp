@@ -11,41 +11,58 @@ namespace {
 
 QMessageBox::Icon qticon(Icon icon) {
     switch (icon) {
-    case Icon::information: return QMessageBox::Information;
-    case Icon::question: return QMessageBox::Question;
-    case Icon::exclamation: return QMessageBox::Warning;
-    case Icon::stop: return QMessageBox::Critical;
-    case Icon::none: break;
+    case Icon::information:
+        return QMessageBox::Information;
+    case Icon::question:
+        return QMessageBox::Question;
+    case Icon::exclamation:
+        return QMessageBox::Warning;
+    case Icon::stop:
+        return QMessageBox::Critical;
+    case Icon::none:
+        break;
     }
     return QMessageBox::NoIcon;
 }
 
 QMessageBox::StandardButton qtbutton(Answer a) {
     switch (a) {
-    case Answer::ok: return QMessageBox::Ok;
-    case Answer::cancel: return QMessageBox::Cancel;
-    case Answer::yes: return QMessageBox::Yes;
-    case Answer::no: return QMessageBox::No;
+    case Answer::ok:
+        return QMessageBox::Ok;
+    case Answer::cancel:
+        return QMessageBox::Cancel;
+    case Answer::yes:
+        return QMessageBox::Yes;
+    case Answer::no:
+        return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
 
 QMessageBox::StandardButtons qtbuttons(Buttons b) {
     switch (b) {
-    case Buttons::ok: return QMessageBox::Ok;
-    case Buttons::okcancel: return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::yesno: return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::yesnocancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::ok:
+        return QMessageBox::Ok;
+    case Buttons::okcancel:
+        return QMessageBox::Ok | QMessageBox::Cancel;
+    case Buttons::yesno:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::yesnocancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     }
     return QMessageBox::Ok;
 }
 
 Answer fromqt(int button) {
     switch (button) {
-    case QMessageBox::Yes: return Answer::yes;
-    case QMessageBox::No: return Answer::no;
-    case QMessageBox::Cancel: return Answer::cancel;
-    default: return Answer::ok;
+    case QMessageBox::Yes:
+        return Answer::yes;
+    case QMessageBox::No:
+        return Answer::no;
+    case QMessageBox::Cancel:
+        return Answer::cancel;
+    default:
+        return Answer::ok;
     }
 }
 
@@ -84,6 +101,8 @@ std::optional<std::string> QtDialogs::savefile(const std::string& title,
     return name.toStdString();
 }
 
-void QtDialogs::beep() { QApplication::beep(); }
+void QtDialogs::beep() {
+    QApplication::beep();
+}
 
 } // namespace greenfold

@@ -15,7 +15,9 @@ using namespace greenfold::testing;
 
 namespace {
 
-std::unique_ptr<GOLF1> model() { return std::make_unique<GOLF1>(); }
+std::unique_ptr<GOLF1> model() {
+    return std::make_unique<GOLF1>();
+}
 
 std::string leaguewith(int players) {
     LineWriter w;
@@ -71,12 +73,12 @@ TEST(LeagueFile, failedLoad_keepsTheOpenLeagueAndSaysSo) {
 
     const std::string good = golden("two.LGE");
     const std::string bad[] = {
-        good.substr(0, good.size() / 2),                        // premature end
-        " 2 \r\nA\r\n 2 \r\nx\r\n",                             // text where a number is due
-        leaguewith(101),                                        // too many players
-        " -1 \r\n",                                             // a negative count
-        " 1 \r\nA\r\n 2 \r\n 21 \r\n",                          // more rounds than slots
-        "",                                                     // empty file
+        good.substr(0, good.size() / 2), // premature end
+        " 2 \r\nA\r\n 2 \r\nx\r\n",      // text where a number is due
+        leaguewith(101),                 // too many players
+        " -1 \r\n",                      // a negative count
+        " 1 \r\nA\r\n 2 \r\n 21 \r\n",   // more rounds than slots
+        "",                              // empty file
     };
     for (const auto& bytes : bad) {
         writebytes(dir.path() / "bad.LGE", bytes);
@@ -276,8 +278,9 @@ TEST(LatestFile, unreadableRecord_changesNothing) {
     auto g = model();
     g->leaguecount = 1;
     g->leaguelist[1] = "Kept";
-    for (const std::string& bytes : {std::string(" 16 \r\n"), std::string(" 1 \r\nA\r\n .96 \r\n"),
-                                     std::string(" 0 \r\n .96 \r\nArial\r\n x \r\n 0 \r\n 0 \r\n 0 \r\n")}) {
+    for (const std::string& bytes :
+         {std::string(" 16 \r\n"), std::string(" 1 \r\nA\r\n .96 \r\n"),
+          std::string(" 0 \r\n .96 \r\nArial\r\n x \r\n 0 \r\n 0 \r\n 0 \r\n")}) {
         writebytes(dir.path() / "GrnFld.DAT", bytes);
         Outcome out = loadlatest(*g, dir.path());
         ASSERT_FALSE(out);
@@ -286,4 +289,17 @@ TEST(LatestFile, unreadableRecord_changesNothing) {
         EXPECT_EQ(out.messages[0].icon, Icon::none);
         EXPECT_EQ(g->leaguelist[1], "Kept");
     }
+}
+
+TEST(DemoData, demoFolderReadsWhole) {
+    const fs::path demo = fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "resources" / "demo";
+    auto g = model();
+    ASSERT_TRUE(loadlatest(*g, demo));
+    ASSERT_GE(g->leaguecount, 1);
+    g->leaguefile = g->leaguelist[1] + ".LGE";
+    ASSERT_TRUE(loadleague(*g, demo));
+    ASSERT_TRUE(loadcourses(*g, demo));
+    EXPECT_GT(g->playercount, 0);
+    EXPECT_GT(g->coursecount, 0);
+    EXPECT_EQ(leaguebytes(*g), readbytes(demo / g->leaguefile));
 }

@@ -39,8 +39,8 @@ TEST(SafeFile, saveThatFailsPartWay_leavesTheOldFileWhole) {
 
     Outcome course = savecourses(*g, dir.path(), failafter(3));
     ASSERT_FALSE(course);
-    EXPECT_EQ(course.messages[0], (Message{"Unable to save settings to disk", "Course Setup",
-                                           Icon::exclamation}));
+    EXPECT_EQ(course.messages[0],
+              (Message{"Unable to save settings to disk", "Course Setup", Icon::exclamation}));
     Outcome latest = savelatest(*g, dir.path(), failafter(3));
     ASSERT_FALSE(latest);
     EXPECT_EQ(latest.messages[0].text, "Cannot Write GrnFld.DAT, Please check disk write protect.");

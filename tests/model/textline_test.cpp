@@ -162,3 +162,16 @@ TEST(TextLine, dates) {
     EXPECT_EQ(fullyear(84), 2084);
     EXPECT_EQ(reportdate(2026, 12, 6), "12-06-2026");
 }
+
+TEST(TextLine, lineWriter_writesNumbersAsTheirLineForms) {
+    std::mt19937 rng(99);
+    for (int i = 0; i < 20000; ++i) {
+        long n = long(rng() % 70000) - 35000;
+        float tenths = float(long(rng() % 20000) - 10000) / 10.0f;
+        float any = std::bit_cast<float>(static_cast<uint32_t>(rng()) & 0x7f7fffffu);
+        LineWriter w;
+        w.integer(n).single(tenths).single(any).single(-tenths);
+        ASSERT_EQ(w.str(), intline(n) + "\r\n" + singleline(tenths) + "\r\n" + singleline(any) +
+                               "\r\n" + singleline(-tenths) + "\r\n");
+    }
+}
