@@ -1,0 +1,200 @@
+#include "scoring/roundslots.h"
+
+#include "model/textline.h"
+#include "scoring/handicap.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <utility>
+
+namespace greenfold {
+
+namespace {
+
+using HoleScores = std::array<long, maxholes + 1>;
+
+Message refusal(std::string text) {
+    return {std::move(text), "Greenfold", Icon::exclamation};
+}
+
+// A box as a whole number: its leading number, halves to even; an empty box is 0. A
+// number too long to convert stays far out of the score range, so it is refused below
+// rather than wrapped around.
+long wholescore(const std::string& text) {
+    constexpr double far = 1e9;
+    const double value = leadingnumber(text);
+    if (value < -far || value > far) return value < 0 ? -1000000000L : 1000000000L;
+    return roundhalfeven(value);
+}
+
+// Hole boxes 1..18, then the out (19) and in (20) boxes.
+HoleScores holescores(const DisplayedRound& round) {
+    HoleScores scores{};
+    for (int h = 1; h <= 18; ++h) scores[h] = wholescore(round.holes[h]);
+    scores[19] = wholescore(round.out);
+    scores[20] = wholescore(round.in);
+    return scores;
+}
+
+bool fitscores(const HoleScores& scores) {
+    for (int k = 1; k <= maxholes; ++k)
+        if (scores[k] < INT16_MIN || scores[k] > INT16_MAX) return false;
+    return true;
+}
+
+bool validslot(const GOLF1& g, int p) {
+    const int count = g.roundcount[p];
+    return count >= 0 && count <= maxrounds && g.editslot >= 0 && g.editslot <= count;
+}
+
+// The round's differential, or the reason it cannot be formed.
+Outcome differentialof(const GOLF1& g, const DisplayedRound& round, const HoleScores& scores,
+                       float& d) {
+    const TeeRating tee = teerating(g, g.coursenum, round.tee);
+    if (!std::isfinite(tee.slope) || tee.slope == 0)
+        return Outcome::failure(refusal("This course has no slope rating for the selected tee. "
+                                        "Set the slope in the course window before recording "
+                                        "the round."));
+    d = calcdifferential(int(scores[19]), int(scores[20]), tee.rating, tee.slope, g.ninehole);
+    if (!std::isfinite(d))
+        return Outcome::failure(refusal("The course rating or slope rating of the selected tee "
+                                        "is out of range. Correct it in the course window "
+                                        "before recording the round."));
+    return {};
+}
+
+Outcome prepare(const GOLF1& g, const DisplayedRound& round, HoleScores& scores, float& d) {
+    const int p = g.playerno;
+    if (p < 1 || p > maxplayers) return Outcome::failure(refusal("No player is selected."));
+    if (!validslot(g, p))
+        return Outcome::failure(refusal("The round being edited is no longer in the league."));
+    if (round.tee < tee_ladies || round.tee > tee_pro)
+        return Outcome::failure(refusal("Select the tee the round was played from."));
+    scores = holescores(round);
+    if (!fitscores(scores))
+        return Outcome::failure(refusal("A score is too large to record. Correct the hole "
+                                        "scores or totals and record again."));
+    return differentialof(g, round, scores, d);
+}
+
+// The slot the round goes into: the edited one, or the next free one after dropping the
+// oldest round of a full player.
+int takeslot(GOLF1& g, int p) {
+    if (g.editslot > 0) return g.editslot;
+    if (g.roundcount[p] >= maxrounds)
+        shiftrounds(g, p);
+    else
+        ++g.roundcount[p];
+    return g.roundcount[p];
+}
+
+void storeround(GOLF1& g, int p, int r, const HoleScores& scores) {
+    g.rmonth[p][r] = g.curmonth;
+    g.rday[p][r] = g.curday;
+    g.ryear[p][r] = g.curyear;
+    g.roundcourse[p][r] = g.coursenum;
+    for (int k = 1; k <= maxholes; ++k) g.holescore[p][r][k] = static_cast<int16_t>(scores[k]);
+}
+
+// Every value of a round, in the order the rounds have always been moved.
+void copyslot(GOLF1& g, int p, int from, int to) {
+    g.differential[p][to] = g.differential[p][from];
+    g.rmonth[p][to] = g.rmonth[p][from];
+    g.rday[p][to] = g.rday[p][from];
+    g.ryear[p][to] = g.ryear[p][from];
+    g.hcpindex[p][to] = g.hcpindex[p][from];
+    g.coursehcp[p][to] = g.coursehcp[p][from];
+    g.roundcourse[p][to] = g.roundcourse[p][from];
+    g.holescore[p][to] = g.holescore[p][from];
+}
+
+void clearslot(GOLF1& g, int p, int r) {
+    g.differential[p][r] = 0;
+    g.rmonth[p][r] = g.rday[p][r] = g.ryear[p][r] = 0;
+    g.hcpindex[p][r] = 0;
+    g.coursehcp[p][r] = 0;
+    g.roundcourse[p][r] = 0;
+    g.holescore[p][r].fill(0);
+}
+
+// Recomputes the player's newest round on the default tee. A tee without a usable slope
+// cannot give a differential, so the round keeps the numbers it has.
+bool recalclast(GOLF1& g, int p, int selectedtee) {
+    const int r = g.roundcount[p];
+    g.coursenum = g.roundcourse[p][r];
+    const TeeRating tee = teerating(g, g.coursenum, g.playertee[p]);
+    if (!usablerating(tee)) return false;
+    const auto& scores = g.holescore[p][r];
+    const float d = calcdifferential(scores[19], scores[20], tee.rating, tee.slope, g.ninehole);
+    if (!std::isfinite(d)) return false;
+    g.differential[p][r] = d;
+    calchcpindex(g, p, r, selectedtee);
+    g.coursehcp[p][r] = coursehandicap(g.hcpindex[p][r], tee.slope);
+    return true;
+}
+
+} // namespace
+
+void shiftrounds(GOLF1& g, int p) {
+    if (p < 1 || p > maxplayers) return;
+    for (int k = 1; k < maxrounds; ++k) copyslot(g, p, k + 1, k);
+}
+
+Outcome checkround(const GOLF1& g, const DisplayedRound& round) {
+    HoleScores scores{};
+    float d = 0;
+    return prepare(g, round, scores, d);
+}
+
+RecordResult recordround(GOLF1& g, const DisplayedRound& round) {
+    RecordResult result;
+    if (leadingnumber(round.out) == 0 && leadingnumber(round.in) == 0) return result;
+    HoleScores scores{};
+    float d = 0;
+    result.outcome = prepare(g, round, scores, d);
+    if (!result.outcome) return result;
+
+    const int p = g.playerno;
+    const TeeRating tee = teerating(g, g.coursenum, round.tee);
+    const int r = takeslot(g, p);
+    storeround(g, p, r, scores);
+    g.differential[p][r] = d;
+    result.panel = calchcpindex(g, p, r, round.tee);
+    g.coursehcp[p][r] = coursehandicap(g.hcpindex[p][r], tee.slope);
+    result.stored = true;
+    result.work = {tee.rating, tee.slope, d, r};
+    return result;
+}
+
+Message deleteroundquestion() {
+    return {"Are You sure you want to Delete this round?\r\n"
+            "\r\n"
+            "After the round is deleted, the Hcp\r\n"
+            "index will be recalculated for the last round\r\n"
+            "entered for this player using their default tee.",
+            "GFD", Icon::question};
+}
+
+DeleteResult deleteround(GOLF1& g, bool confirmed, int selectedtee) {
+    DeleteResult result;
+    const int p = g.playerno, s = g.editslot;
+    if (!confirmed || p < 1 || p > maxplayers) return result;
+    if (s < 1 || s > g.roundcount[p] || g.roundcount[p] > maxrounds) return result;
+
+    --g.roundcount[p];
+    clearslot(g, p, s);
+    for (int i = s; i <= g.roundcount[p]; ++i) copyslot(g, p, i + 1, i);
+    result.deleted = true;
+    if (g.roundcount[p] == 0) return result;
+
+    result.recalculated = recalclast(g, p, selectedtee);
+    if (!result.recalculated)
+        result.outcome.add(refusal("The round was deleted. The handicap of the player's last "
+                                   "round was not recalculated, because its course has no "
+                                   "slope rating for the player's default tee."));
+    return result;
+}
+
+} // namespace greenfold

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/golf1.h"
+#include "model/outcome.h"
+#include "scoring/scorecard.h"
+
+#include <string>
+#include <vector>
+
+namespace greenfold {
+
+// Storing, replacing and deleting the rounds of the current player (playerno). A player
+// keeps at most 20 rounds, slot 1 the oldest; every stored round carries its
+// differential, the index after it and its course handicap.
+
+// The working values of the round being processed, as the score window shows them.
+struct RoundWork {
+    float rating = 0;
+    float slope = 0;
+    float differential = 0;
+    int slot = 0;
+};
+
+struct RecordResult {
+    Outcome outcome;     // not ok: the round was refused, the message says why
+    bool stored = false; // also false, without a message, when both totals are 0
+    RoundWork work;
+    std::vector<std::string> panel; // the calculation panel lines
+};
+
+// Drops slot 1 of player p and moves slots 2..20 down one. Slot 20 keeps its values until
+// the new round overwrites them.
+void shiftrounds(GOLF1& g, int p);
+
+// Whether the displayed round can be recorded: a player and tee in range, a slot that
+// exists, scores that fit, and a course rating and slope that give a differential.
+// recordround checks this itself; the window may ask first, before ESC lowers any hole.
+Outcome checkround(const GOLF1& g, const DisplayedRound& round);
+
+// Stores the displayed round in a new slot (editslot 0; the oldest of 20 rounds is
+// dropped) or over the edited slot, with its date and course from the session values,
+// and computes its differential, index and course handicap. Later slots are left as
+// they are when an old round is edited. A refused round changes nothing.
+RecordResult recordround(GOLF1& g, const DisplayedRound& round);
+
+// The question the window asks before a round is deleted (Yes/No).
+Message deleteroundquestion();
+
+struct DeleteResult {
+    Outcome outcome; // a note when the last round could not be recalculated
+    bool deleted = false;
+    bool recalculated = false;
+};
+
+// Deletes the edited slot (editslot) of the current player when the user said yes: later
+// rounds move down one and the player's last round is recalculated on the player's
+// default tee, its index limited by the tee selected in the window. Earlier rounds keep
+// their numbers. Sets coursenum to the last round's course.
+DeleteResult deleteround(GOLF1& g, bool confirmed, int selectedtee);
+
+} // namespace greenfold
