@@ -1,0 +1,292 @@
+#include "model/coursefile.h"
+#include "model/latestfile.h"
+#include "model/leaguefile.h"
+#include "model/leaguelist.h"
+#include "model/textline.h"
+#include "support/testfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace greenfold;
+using namespace greenfold::testing;
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+class Leagues : public ::testing::Test {
+  protected:
+    // Known leagues, each with a league file copied from the golden two-player league.
+    void know(const Strings& names) {
+        for (const auto& name : names) {
+            g->leaguelist[++g->leaguecount] = name;
+            writebytes(dir.path() / (name + ".LGE"), golden("two.LGE"));
+        }
+    }
+    // The record as the next start of the program would read it.
+    std::unique_ptr<GOLF1> record() {
+        auto r = std::make_unique<GOLF1>();
+        EXPECT_TRUE(loadlatest(*r, dir.path()));
+        return r;
+    }
+    bool exists(const std::string& name) { return fs::exists(dir.path() / name); }
+
+    TempDir dir;
+    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
+};
+
+Message exclamation(const std::string& text) {
+    return {text, "Greenfold", Icon::exclamation};
+}
+
+} // namespace
+
+TEST(LeagueKeys, onlyBackspaceSpaceAndFromDigitsUpPass) {
+    for (int code : std::initializer_list<int>{8, 32, '0', '9', 'A', 'z', ':', '\\', 200})
+        EXPECT_TRUE(acceptkey(code)) << code;
+    for (int code : std::initializer_list<int>{'.', '-', '/', '!', ',', 13, 9, 0, 47})
+        EXPECT_FALSE(acceptkey(code)) << code;
+}
+
+TEST(LeagueMenu, noLeagues_oneEntryNoEntries) {
+    GOLF1 g;
+    EXPECT_EQ(leaguemenucaptions(g), Strings{"No Entries"});
+    g.leaguelist[1] = "A";
+    g.leaguelist[2] = "B";
+    g.leaguecount = 2;
+    EXPECT_EQ(leaguemenucaptions(g), (Strings{"A", "B"}));
+}
+
+TEST_F(Leagues, newName_duplicateTestIsExact) {
+    know({"Spring"});
+    const LeagueStep dup = checkleaguename(*g, "Spring");
+    EXPECT_FALSE(dup.outcome);
+    EXPECT_EQ(dup.outcome.messages, std::vector{exclamation("That name is already in use.")});
+    EXPECT_TRUE(dup.cleartext);
+    EXPECT_TRUE(checkleaguename(*g, "SPRING").outcome);
+    EXPECT_TRUE(checkleaguename(*g, "Spring ").outcome);
+}
+
+TEST_F(Leagues, newName_emptyOnlyBeeps) {
+    const LeagueStep s = createleague(*g, "", dir.path());
+    EXPECT_TRUE(s.beep);
+    EXPECT_FALSE(s.outcome);
+    EXPECT_TRUE(s.outcome.messages.empty());
+    EXPECT_EQ(g->leaguecount, 0);
+}
+
+TEST_F(Leagues, newName_illegalCharactersAndLengthRefused) {
+    const Strings bad = {"a:b", "a;b", "a\\b", "a/b",      "a.b", "a-b",
+                         "a,b", "a?b", "a|b",  "tab\tbed", "   ", std::string(31, 'x')};
+    for (const auto& name : bad) {
+        const LeagueStep s = createleague(*g, name, dir.path());
+        EXPECT_EQ(s.outcome.messages, std::vector{exclamation("Illegal Name for file")}) << name;
+        EXPECT_TRUE(s.cleartext) << name;
+    }
+    EXPECT_EQ(g->leaguecount, 0);
+    EXPECT_TRUE(fs::is_empty(dir.path()));
+    EXPECT_TRUE(legalleaguename(std::string(30, 'x')));
+    EXPECT_TRUE(legalleaguename("Gr\xC3\xBCn " + std::string(25, 'x'))); // 30 letters, 31 bytes
+    EXPECT_TRUE(legalleaguename("Tuesday Men 2"));
+}
+
+TEST_F(Leagues, create_writesEmptyLeagueAppendsAndSavesRecord) {
+    know({"Spring"});
+    g->leaguefile = "Spring.LGE";
+    ASSERT_TRUE(loadleague(*g, dir.path()));
+    const LeagueStep s = createleague(*g, "Fall", dir.path());
+    ASSERT_TRUE(s.outcome);
+    EXPECT_EQ(s.status, "Open a League file to begin");
+    EXPECT_EQ(readbytes(dir.path() / "Fall.LGE"), golden("empty.LGE"));
+    EXPECT_EQ(g->leaguefile, "Fall.LGE");
+    EXPECT_EQ(g->playercount, 0);
+    EXPECT_TRUE(g->playername[1].empty());
+    EXPECT_EQ(leaguemenucaptions(*g), (Strings{"Spring", "Fall"}));
+    EXPECT_EQ(leaguemenucaptions(*record()), (Strings{"Spring", "Fall"}));
+}
+
+TEST_F(Leagues, create_sixteenthLeagueRefused) {
+    for (int n = 1; n <= maxleagues; ++n) know({"L" + std::to_string(n)});
+    const LeagueStep s = createleague(*g, "One more", dir.path());
+    EXPECT_EQ(s.outcome.messages,
+              std::vector{exclamation("Greenfold keeps at most 15 league files. Delete one before "
+                                      "creating another.")});
+    EXPECT_EQ(g->leaguecount, 15);
+    EXPECT_FALSE(exists("One more.LGE"));
+}
+
+TEST_F(Leagues, create_existingFileOfAnyCaseIsNeverEmptied) {
+    know({"Spring"});
+    const LeagueStep s = createleague(*g, "SPRING", dir.path());
+    EXPECT_EQ(s.outcome.messages, std::vector{leagueexists("SPRING")});
+    EXPECT_EQ(readbytes(dir.path() / "Spring.LGE"), golden("two.LGE"));
+    EXPECT_EQ(g->leaguecount, 1);
+}
+
+TEST_F(Leagues, create_failedWritesChangeNothing) {
+    know({"Spring"});
+    g->leaguefile = "Spring.LGE";
+    ASSERT_TRUE(loadleague(*g, dir.path()));
+
+    LeagueStep s = createleague(*g, "Fall", dir.path(), failafter(0));
+    EXPECT_EQ(s.outcome.messages, std::vector{leaguesavefailure()});
+    EXPECT_FALSE(exists("Fall.LGE"));
+
+    // The league file (5 bytes) gets through, the record does not.
+    s = createleague(*g, "Fall", dir.path(), failafter(10));
+    EXPECT_EQ(s.outcome.messages, std::vector{latestsavefailure()});
+    EXPECT_FALSE(exists("Fall.LGE"));
+
+    EXPECT_EQ(g->leaguefile, "Spring.LGE");
+    EXPECT_EQ(g->playercount, 2);
+    EXPECT_EQ(leaguemenucaptions(*g), Strings{"Spring"});
+}
+
+TEST_F(Leagues, deleteFind_ignoresCaseAndRefusesUnknownNames) {
+    know({"Spring", "Fall"});
+    EXPECT_EQ(findleague(*g, "fALL"), 2);
+    EXPECT_EQ(findleagueexact(*g, "fALL"), 0);
+    const LeagueStep s = checkdelete(*g, "Winter");
+    EXPECT_EQ(s.outcome.messages, std::vector{exclamation("That name is not on the active list.")});
+    EXPECT_TRUE(s.cleartext);
+    EXPECT_TRUE(checkdelete(*g, "").beep);
+}
+
+TEST_F(Leagues, deleteQuestion_stopIconNoAsDefault) {
+    const Question q = deletequestion();
+    EXPECT_EQ(q.message.text, "Are you sure you want to Delete the selected\r\n\r\nLeague File and "
+                              "it's Team point data file?\r\n\r\n    CONTINUE?    Select 'NO' to "
+                              "Exit");
+    EXPECT_EQ(q.message.title, "Greenfold");
+    EXPECT_EQ(q.message.icon, Icon::stop);
+    EXPECT_TRUE(q.defaultno);
+}
+
+TEST_F(Leagues, deleteAnsweredNo_keepsEverything) {
+    know({"Spring"});
+    const LeagueStep s = deleteleague(*g, "spring", false, true, dir.path());
+    EXPECT_FALSE(s.outcome);
+    EXPECT_TRUE(s.outcome.messages.empty());
+    EXPECT_EQ(g->leaguecount, 1);
+    EXPECT_TRUE(exists("Spring.LGE"));
+}
+
+TEST_F(Leagues, deleteFirstLeague_listAndMenuMoveUp) {
+    know({"Spring", "Fall", "Winter"});
+    g->leaguefile = "Fall.LGE";
+    const LeagueStep s = deleteleague(*g, "SPRING", true, false, dir.path());
+    ASSERT_TRUE(s.outcome);
+    EXPECT_EQ(s.status, "Open a League file to begin");
+    EXPECT_EQ(leaguemenucaptions(*g), (Strings{"Fall", "Winter"}));
+    EXPECT_TRUE(g->leaguelist[3].empty());
+    EXPECT_EQ(leaguemenucaptions(*record()), (Strings{"Fall", "Winter"}));
+    EXPECT_FALSE(exists("Spring.LGE"));
+    EXPECT_TRUE(g->leaguefile.empty());
+}
+
+TEST_F(Leagues, deleteTeamFile_onlyWhenTeamsAreDefined) {
+    know({"Spring", "Fall"});
+    writebytes(dir.path() / "spring.tea", "teams");
+    writebytes(dir.path() / "Fall.tea", "teams");
+    ASSERT_TRUE(deleteleague(*g, "Spring", true, false, dir.path()).outcome);
+    EXPECT_TRUE(exists("spring.tea"));
+    ASSERT_TRUE(deleteleague(*g, "Fall", true, true, dir.path()).outcome);
+    EXPECT_FALSE(exists("Fall.tea"));
+    EXPECT_FALSE(exists("Fall.LGE"));
+    EXPECT_EQ(leaguemenucaptions(*g), Strings{"No Entries"});
+}
+
+TEST_F(Leagues, deleteMissingFiles_isNoError) {
+    know({"Spring"});
+    fs::remove(dir.path() / "Spring.LGE");
+    EXPECT_TRUE(deleteleague(*g, "Spring", true, true, dir.path()).outcome);
+    EXPECT_EQ(g->leaguecount, 0);
+}
+
+TEST_F(Leagues, deleteFailedRecord_keepsListAndFiles) {
+    know({"Spring", "Fall"});
+    g->leagueindex = 1;
+    const LeagueStep s = deleteleague(*g, "Spring", true, false, dir.path(), failafter(3));
+    EXPECT_EQ(s.outcome.messages, std::vector{latestsavefailure()});
+    EXPECT_EQ(leaguemenucaptions(*g), (Strings{"Spring", "Fall"}));
+    EXPECT_EQ(g->leagueindex, 1);
+    EXPECT_TRUE(exists("Spring.LGE"));
+}
+
+TEST_F(Leagues, deleteKeepsLeagueIndexOnTheSameLeague) {
+    know({"A", "B", "C", "D"});
+    g->leagueindex = 2; // C
+    ASSERT_TRUE(deleteleague(*g, "a", true, false, dir.path()).outcome);
+    EXPECT_EQ(g->leaguelist[g->leagueindex + 1], "C");
+    ASSERT_TRUE(deleteleague(*g, "d", true, false, dir.path()).outcome);
+    EXPECT_EQ(g->leaguelist[g->leagueindex + 1], "C");
+    EXPECT_EQ(record()->leagueindex, 1);
+    ASSERT_TRUE(deleteleague(*g, "c", true, false, dir.path()).outcome);
+    EXPECT_EQ(g->leagueindex, 0); // its league is gone: back to the first entry
+    EXPECT_EQ(record()->leagueindex, 0);
+    ASSERT_TRUE(deleteleague(*g, "b", true, false, dir.path()).outcome);
+    EXPECT_EQ(g->leagueindex, 0);
+    EXPECT_TRUE(openleague(*g, g->leagueindex, dir.path()).beep);
+}
+
+TEST_F(Leagues, deleteTheLeagueOpenedLast_indexBackToFirstEntry) {
+    know({"A", "B", "C"});
+    g->leagueindex = 1;
+    ASSERT_TRUE(deleteleague(*g, "B", true, false, dir.path()).outcome);
+    EXPECT_EQ(g->leagueindex, 0);
+}
+
+TEST_F(Leagues, open_loadsLeagueAndCoursesAndRemembersEntry) {
+    know({"Spring", "Fall"});
+    writebytes(dir.path() / "course.dat", golden("course.dat"));
+    const LeagueStep s = openleague(*g, 1, dir.path());
+    ASSERT_TRUE(s.outcome);
+    EXPECT_TRUE(s.outcome.messages.empty());
+    EXPECT_EQ(s.status, "Current League - Fall");
+    EXPECT_EQ(g->leaguefile, "Fall.LGE");
+    EXPECT_EQ(g->playercount, 2);
+    EXPECT_GT(g->coursecount, 0);
+    EXPECT_EQ(g->leagueindex, 1);
+    EXPECT_EQ(record()->leagueindex, 1);
+}
+
+TEST_F(Leagues, open_missingCourseFileIsReportedButLeagueOpens) {
+    know({"Spring"});
+    const LeagueStep s = openleague(*g, 0, dir.path());
+    EXPECT_TRUE(s.outcome);
+    EXPECT_EQ(s.outcome.messages, std::vector{courseloadfailure(false)});
+    EXPECT_EQ(s.status, "Current League - Spring");
+    EXPECT_EQ(g->playercount, 2);
+}
+
+TEST_F(Leagues, open_noOrEmptyOrMissingEntryBeeps) {
+    EXPECT_TRUE(openleague(*g, 0, dir.path()).beep);
+    know({"Spring"});
+    EXPECT_TRUE(openleague(*g, 1, dir.path()).beep);
+    EXPECT_TRUE(openleague(*g, -1, dir.path()).beep);
+    g->leaguelist[1].clear();
+    EXPECT_TRUE(openleague(*g, 0, dir.path()).beep);
+    EXPECT_TRUE(g->leaguefile.empty());
+}
+
+TEST_F(Leagues, openFailed_previousLeagueAndFileNameStay) {
+    know({"Spring", "Broken"});
+    writebytes(dir.path() / "Broken.LGE", " 5 \r\nhalf a league\r\n");
+    ASSERT_TRUE(openleague(*g, 0, dir.path()).outcome);
+    g->playername[1] = "Renamed";
+
+    const LeagueStep s = openleague(*g, 1, dir.path());
+    EXPECT_FALSE(s.outcome);
+    EXPECT_EQ(s.outcome.messages, std::vector{leagueloadfailure()});
+    EXPECT_TRUE(s.status.empty());
+    EXPECT_EQ(g->leaguefile, "Spring.LGE");
+    EXPECT_EQ(g->playername[1], "Renamed");
+    EXPECT_EQ(g->leagueindex, 0);
+
+    // A save now writes the open league to its own file, not over the broken one.
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    EXPECT_EQ(readbytes(dir.path() / "Broken.LGE"), " 5 \r\nhalf a league\r\n");
+    EXPECT_NE(readbytes(dir.path() / "Spring.LGE").find("Renamed"), std::string::npos);
+}
