@@ -1,7 +1,9 @@
 #include "model/golf1.h"
 #include "model/settingsfile.h"
 #include "platform/qtdialogs.h"
-#include "shell/startup.h"
+#include "platform/qthelpviewer.h"
+#include "platform/qtservices.h"
+#include "shell/ui/form1.h"
 #include "shell/ui/form2.h"
 
 #include <QApplication>
@@ -9,19 +11,41 @@
 #include <filesystem>
 #include <memory>
 
+using namespace greenfold;
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Greenfold");
+    QApplication::setWindowIcon(QIcon(":/pictures/tool3.png"));
 
     // The model lives for the whole run; data files are in the working folder.
-    auto model = std::make_unique<greenfold::GOLF1>();
-    greenfold::QtDialogs dialogs;
-    greenfold::Form2 window(*model);
-    dialogs.setparent(&window);
+    auto model = std::make_unique<GOLF1>();
+    QtDialogs dialogs;
+    QtHelpViewer help;
+    QtDisplay display;
+    QtBusyPointer busy;
+    Services services{dialogs, help, display, busy};
 
-    auto started =
-        greenfold::startup(*model, std::filesystem::current_path(), greenfold::getsystemdir());
-    dialogs.show(started);
-    window.show();
+    Form1 splash(*model, services);
+    Form2 window(*model, services);
+    dialogs.setparent(&window);
+    QObject::connect(&splash, &Form1::lowcolour, &window, &Form2::uselowcolourtoolbar);
+    QObject::connect(&splash, &Form1::dismissed, &window, [&window] {
+        window.setEnabled(true);
+        window.show();
+    });
+    QObject::connect(&window, &Form2::aboutrequested, &splash, [&window, &splash] {
+        window.setEnabled(false);
+        window.hide();
+        splash.load();
+        splash.show();
+        splash.setFocus();
+    });
+
+    splash.load();
+    splash.show();
+    window.load(std::filesystem::current_path(), getsystemdir());
+    splash.raise();
+    splash.setFocus();
     return app.exec();
 }

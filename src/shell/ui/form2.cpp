@@ -1,23 +1,131 @@
 #include "shell/ui/form2.h"
 
 #include "model/golf1.h"
+#include "model/leaguelist.h"
+#include "platform/qtservices.h"
+#include "platform/resources.h"
+#include "platform/services.h"
+#include "platform/spinbutton.h"
+#include "shell/startup.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
 #include <QEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGuiApplication>
 #include <QLabel>
-#include <QStatusBar>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 namespace greenfold {
 
-Form2::Form2(GOLF1& model, QWidget* parent) : QMainWindow(parent), g_(model) {
+namespace {
+
+// The large layout needs a screen wider than 640 pixels.
+bool largescreen(const GOLF1& g) {
+    return g.screenwidth >= 641;
+}
+
+QFont listfont() {
+    QFont courier("Courier New");
+    courier.setStyleHint(QFont::TypeWriter);
+    courier.setFixedPitch(true);
+    if (!QFontInfo(courier).fixedPitch())
+        courier = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    courier.setPointSize(9);
+    return courier;
+}
+
+QTimer* maketimer(QObject* parent, const char* name, int ms, bool singleshot) {
+    auto* t = new QTimer(parent);
+    t->setObjectName(name);
+    t->setInterval(ms);
+    t->setSingleShot(singleshot);
+    return t;
+}
+
+} // namespace
+
+Form2::Form2(GOLF1& model, Services& services, QWidget* parent)
+    : QMainWindow(parent), g_(model), services_(services) {
+    initresources();
     setObjectName("Form2");
     setWindowTitle("Greenfold");
-    messagepanel_ = new QLabel("Open a League file to begin", this);
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setSpacing(4);
+    buildtoolbar(central);
+    layout->addWidget(findChild<QWidget*>("Toolpanel"));
+    auto* panels = new QHBoxLayout;
+    messagepanel_ = new QLabel(noleaguetext, central);
     messagepanel_->setObjectName("messagepanel");
-    statusBar()->addWidget(messagepanel_, 1);
-    auto* body = new QLabel(this);
-    body->setObjectName("List1");
-    setCentralWidget(body);
-    resize(700, 500);
+    actionmessage_ = new QLabel(central);
+    actionmessage_->setObjectName("actionmessage");
+    for (QLabel* l : {messagepanel_, actionmessage_}) {
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setMinimumHeight(22);
+    }
+    panels->addWidget(messagepanel_, 3);
+    panels->addWidget(actionmessage_, 2);
+    layout->addLayout(panels);
+    coursepanel_ = buildcoursepanel(central);
+    layout->addWidget(coursepanel_);
+    layout->addWidget(buildbody(central), 1);
+    setCentralWidget(central);
+
+    timer1_ = maketimer(this, "Timer1", 500, true);
+    messagetimer_ = maketimer(this, "messagetimer", 3000, false);
+    viewtimer_ = maketimer(this, "ViewTimer", 1500, true);
+    connect(timer1_, &QTimer::timeout, this, &Form2::showplayerrounds);
+    connect(messagetimer_, &QTimer::timeout, this, &Form2::clearhints);
+    connect(viewtimer_, &QTimer::timeout, this, [this] {
+        if (view_.view == view_recent || view_.view == view_date) viewcommand(view_.view);
+    });
+    buildmenus();
+    hidescrollers();
+}
+
+QAction* Form2::action(const QString& name) const {
+    auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void Form2::load(const std::filesystem::path& datadir, const std::string& systemdir) {
+    datadir_ = datadir;
+    applylayout();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(100));
+    }
+    Outcome started = startup(g_, datadir, systemdir);
+    services_.dialogs.show(started);
+    refreshleaguemenu();
+    // Without a league open, no command that needs one is offered, whether or not the
+    // latest-league record could be read.
+    setleaguecommands(false);
+}
+
+void Form2::applylayout() {
+    const bool large = largescreen(g_);
+    const int minw = twips(large ? 10500 : 8655), minh = twips(large ? 7500 : 6030);
+    setMinimumSize(minw, minh);
+    resize(minw, minh);
+}
+
+void Form2::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    syncscrollers();
 }
 
 void Form2::changeEvent(QEvent* event) {
@@ -25,6 +133,120 @@ void Form2::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange)
         setWindowTitle(isMinimized() ? "G.F.D." : "Greenfold");
     QMainWindow::changeEvent(event);
+}
+
+void Form2::closeEvent(QCloseEvent* event) {
+    services_.help.quit();
+    QMainWindow::closeEvent(event);
+    QApplication::quit();
+}
+
+QFrame* Form2::buildcoursepanel(QWidget* parent) {
+    auto* panel = new QFrame(parent);
+    panel->setObjectName("Selectcoursepanel");
+    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    auto* combo = new QComboBox(panel);
+    combo->setObjectName("Selectcoursecombo");
+    combo->setEditable(true);
+    auto* ok = new QPushButton("OK", panel);
+    ok->setObjectName("okordeletebutton");
+    auto* cancel = new QPushButton("Cancel", panel);
+    cancel->setObjectName("okordeletecancel");
+    auto* row = new QHBoxLayout(panel);
+    row->addWidget(new QLabel("Select a course:", panel));
+    row->addWidget(combo, 1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    connect(cancel, &QPushButton::clicked, panel, &QFrame::hide);
+    panel->hide();
+    return panel;
+}
+
+QWidget* Form2::buildbody(QWidget* parent) {
+    auto* body = new QWidget(parent);
+    body->setObjectName("Panel3D1");
+    body->setMouseTracking(true);
+    body->installEventFilter(this);
+    list1_ = new QListWidget(body);
+    list1_->setObjectName("List1");
+    list2_ = new QListWidget(body);
+    list2_->setObjectName("List2");
+    for (QListWidget* l : {list1_, list2_}) {
+        l->setFont(listfont());
+        l->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        l->setMouseTracking(true);
+        l->viewport()->setMouseTracking(true);
+        l->viewport()->installEventFilter(this);
+        l->setUniformItemSizes(true);
+        l->setTextElideMode(Qt::ElideNone);
+    }
+    list1_->setFixedWidth(QFontMetrics(listfont()).horizontalAdvance(QString(32, 'W')));
+    vscroll1_ = new QScrollBar(Qt::Vertical, body);
+    vscroll1_->setObjectName("VScroll1");
+    hscroll1_ = new QScrollBar(Qt::Horizontal, body);
+    hscroll1_->setObjectName("HScroll1");
+    picture1_ = new QFrame(body);
+    picture1_->setObjectName("Picture1");
+    picture2_ = new QFrame(body);
+    picture2_->setObjectName("Picture2");
+    for (QFrame* f : {picture1_, picture2_}) f->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    spin1_ = new SpinButton("Spin1", body);
+    spin1_->setToolTip("Step through the rounds");
+
+    auto* grid = new QGridLayout(body);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->addWidget(list1_, 0, 0);
+    grid->addWidget(list2_, 0, 1);
+    grid->addWidget(vscroll1_, 0, 2);
+    grid->addWidget(picture1_, 1, 0);
+    grid->addWidget(hscroll1_, 1, 1);
+    grid->addWidget(picture2_, 1, 2);
+    grid->addWidget(spin1_, 0, 3, 2, 1, Qt::AlignTop);
+
+    // The two lists scroll together; the round list alone scrolls sideways.
+    connect(vscroll1_, &QScrollBar::valueChanged, this, [this](int v) {
+        list1_->verticalScrollBar()->setValue(v);
+        list2_->verticalScrollBar()->setValue(v);
+    });
+    connect(hscroll1_, &QScrollBar::valueChanged, list2_->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    for (QScrollBar* inner : {list2_->verticalScrollBar(), list2_->horizontalScrollBar()})
+        connect(inner, &QScrollBar::rangeChanged, this, &Form2::syncscrollers);
+    connect(spin1_, &SpinButton::up, this, [this] { spin(true); });
+    connect(spin1_, &SpinButton::down, this, [this] { spin(false); });
+    return body;
+}
+
+void Form2::syncscrollers() {
+    if (list2_ == nullptr) return;
+    QScrollBar* v = list2_->verticalScrollBar();
+    vscroll1_->setRange(v->minimum(), v->maximum());
+    vscroll1_->setPageStep(v->pageStep());
+    QScrollBar* h = list2_->horizontalScrollBar();
+    hscroll1_->setRange(h->minimum(), h->maximum());
+    hscroll1_->setPageStep(h->pageStep());
+}
+
+void Form2::hidescrollers() {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{hscroll1_, vscroll1_, picture1_, picture2_, spin1_})
+        w->hide();
+}
+
+void Form2::showlines(const ListLines& lines) {
+    list1_->clear();
+    list2_->clear();
+    for (const auto& n : lines.names) list1_->addItem(QString::fromStdString(n));
+    for (const auto& r : lines.rounds) list2_->addItem(QString::fromStdString(r));
+    vscroll1_->setValue(0);
+    hscroll1_->setValue(0);
+    syncscrollers();
+}
+
+void Form2::startviewtimer() {
+    viewtimer_->start();
 }
 
 } // namespace greenfold

@@ -1,28 +1,111 @@
 #pragma once
 
+#include "shell/views.h"
+
 #include <QMainWindow>
 
+#include <array>
+#include <filesystem>
+#include <map>
+
+class QAction;
+class QComboBox;
+class QFrame;
 class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+class QTimer;
+class QToolButton;
 
 namespace greenfold {
 
 struct GOLF1;
+struct Services;
+class SpinButton;
 
-// The main window. For now it carries the caption and the status panel.
+// The main window: menus, toolbar, status and hint panels, and the round list of the
+// open league in its three views. It only shows what the core works out.
 class Form2 : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit Form2(GOLF1& model, QWidget* parent = nullptr);
+    Form2(GOLF1& model, Services& services, QWidget* parent = nullptr);
 
+    // The load that runs while the splash shows: layout for the screen, settings and
+    // latest-league record, the File menu's league entries, the league commands off.
+    void load(const std::filesystem::path& datadir, const std::string& systemdir);
+    void uselowcolourtoolbar();
+
+    // A menu entry or control by its name ("Viewmenu_2", "leaguesmenu_0").
+    QAction* action(const QString& name) const;
     QLabel* messagepanel() const { return messagepanel_; }
+    QLabel* actionmessage() const { return actionmessage_; }
+    QListWidget* list1() const { return list1_; }
+    QListWidget* list2() const { return list2_; }
+    const RoundView& roundview() const { return view_; }
+
+    // Commands other windows and tests call.
+    void openleague(int entry);
+    void viewcommand(int view);
+    void refreshleaguemenu();
+    void noleaguestate();
+    void hidescrollers();
+    void showplayerrounds();
+    void startviewtimer();
+    QString tag;
+
+  signals:
+    void aboutrequested();
 
   protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
+    void buildmenus();
+    void buildfilemenu();
+    void buildothermenus();
+    void buildtoolbar(QWidget* parent);
+    QWidget* buildbody(QWidget* parent);
+    QFrame* buildcoursepanel(QWidget* parent);
+    QAction* addentry(QMenu* menu, const QString& name, const QString& caption);
+    void setleaguecommands(bool on);
+    void checkview(int view);
+    void showlines(const ListLines& lines);
+    void syncscrollers();
+    void showhint(int button);
+    void clearhints();
+    void toolbuttonclicked(int button);
+    void openplayerpicker();
+    void opencreateleague();
+    void spin(bool up);
+    void applylayout();
+
     GOLF1& g_;
-    QLabel* messagepanel_;
+    Services& services_;
+    std::filesystem::path datadir_;
+    RoundView view_;
+    std::map<QString, QAction*> actions_;
+    QMenu* openmenu_ = nullptr;
+    QLabel* messagepanel_ = nullptr;
+    QLabel* actionmessage_ = nullptr;
+    std::array<QToolButton*, 15> toolbuttons_{};
+    std::array<QLabel*, 5> buttonlabels_{};
+    QListWidget* list1_ = nullptr;
+    QListWidget* list2_ = nullptr;
+    QScrollBar* hscroll1_ = nullptr;
+    QScrollBar* vscroll1_ = nullptr;
+    QFrame* picture1_ = nullptr;
+    QFrame* picture2_ = nullptr;
+    SpinButton* spin1_ = nullptr;
+    QFrame* coursepanel_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    QTimer* messagetimer_ = nullptr;
+    QTimer* viewtimer_ = nullptr;
 };
 
 } // namespace greenfold

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/dialogs.h"
+
+#include <string>
+
+namespace greenfold {
+
+// The screen the program runs on, read at start-up.
+class Display {
+  public:
+    virtual ~Display() = default;
+    virtual int screenwidth() const = 0; // pixels across
+    virtual int colordepth() const = 0;  // bits per pixel
+};
+
+// The help window: opens at a keyword, offers the keyword search, closes at exit.
+class HelpViewer {
+  public:
+    virtual ~HelpViewer() = default;
+    virtual void show(const std::string& keyword) = 0;
+    virtual void search() = 0;
+    virtual void quit() = 0;
+};
+
+// The hourglass shown while a long operation runs.
+class BusyPointer {
+  public:
+    virtual ~BusyPointer() = default;
+    virtual void begin() = 0;
+    virtual void end() = 0;
+};
+
+// What every window receives from the program: the user-facing services, so tests can
+// put scripted ones in their place.
+struct Services {
+    Dialogs& dialogs;
+    HelpViewer& help;
+    Display& display;
+    BusyPointer& busy;
+};
+
+} // namespace greenfold

@@ -1,0 +1,95 @@
+#include "players/ui/chooseplayer.h"
+
+#include "model/golf1.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "players/pickers.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace greenfold {
+
+chooseplayer::chooseplayer(GOLF1& model, Services& services, QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services) {
+    setObjectName("chooseplayer");
+    setWindowTitle("Select Player");
+    setAttribute(Qt::WA_DeleteOnClose);
+    playerlabel_ = new QLabel("Player Listing", this);
+    playerlabel_->setObjectName("Playerlabel");
+    playerlabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    playerlabel_->setAlignment(Qt::AlignCenter);
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    auto* acceptbutton = new QPushButton("&Accept", this);
+    acceptbutton->setObjectName("acceptbutton");
+    acceptbutton->setToolTip("Accept highlighted name");
+    acceptbutton->setDefault(true);
+    auto* exitbutton = new QPushButton("&Close", this);
+    exitbutton->setObjectName("exitbutton");
+    exitbutton->setToolTip("Close player list");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(acceptbutton);
+    buttons->addWidget(exitbutton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(playerlabel_);
+    layout->addWidget(list1_, 1);
+    layout->addLayout(buttons);
+    resize(300, 380);
+
+    connect(acceptbutton, &QPushButton::clicked, this, &chooseplayer::accept);
+    connect(exitbutton, &QPushButton::clicked, this, &chooseplayer::exit);
+    connect(list1_, &QListWidget::itemDoubleClicked, this, &chooseplayer::accept);
+}
+
+void chooseplayer::load() {
+    playerlabel_->setText(QString::fromStdString(playerlisttitle(g_)));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(90));
+    }
+    for (const auto& name : pickernames(g_)) list1_->addItem(QString::fromStdString(name));
+    show();
+    list1_->setFocus();
+}
+
+void chooseplayer::accept() {
+    QListWidgetItem* item = list1_->currentItem();
+    if (item == nullptr || !item->isSelected()) {
+        services_.dialogs.beep();
+        return;
+    }
+    g_.playerno = int16_t(findplayerexact(g_, item->text().toStdString()));
+    list1_->clearSelection();
+    done_ = true;
+    emit accepted();
+    close();
+}
+
+void chooseplayer::exit() {
+    list1_->clearSelection();
+    close();
+}
+
+void chooseplayer::mousePressEvent(QMouseEvent* event) {
+    list1_->clearSelection();
+    QWidget::mousePressEvent(event);
+}
+
+void chooseplayer::closeEvent(QCloseEvent* event) {
+    // Closing the window any other way than Accept is the Close button.
+    if (!done_) {
+        done_ = true;
+        emit closed();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

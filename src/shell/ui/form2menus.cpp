@@ -1,0 +1,330 @@
+// The main window's menus, toolbar and the commands behind them.
+#include "model/golf1.h"
+#include "model/leaguelist.h"
+#include "platform/services.h"
+#include "platform/spinbutton.h"
+#include "players/ui/chooseplayer.h"
+#include "shell/helpindex.h"
+#include "shell/ui/createleagueform.h"
+#include "shell/ui/form2.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace greenfold {
+
+namespace {
+
+// Commands that need an open league.
+const char* const leaguecommands[] = {
+    "entermenu",     "Viewmenu_1",     "Viewmenu_2",           "Viewmenu_3",
+    "Playermenu_1",  "Playermenu_2",   "Playermenu_3",         "Playernamesmenu",
+    "editroundmenu", "printcardsmenu", "leaguehcmenu",         "graphmenu_0",
+    "graphmenu_1",   "defineteammenu", "enterteamresultsmenu", "teamsummarymenu"};
+
+const char* const buttoncaptions[] = {"Load league", "Enter Scores", "Add Player", "Add Course",
+                                      "Help"};
+
+} // namespace
+
+QAction* Form2::addentry(QMenu* menu, const QString& name, const QString& caption) {
+    QAction* a = menu->addAction(caption);
+    a->setObjectName(name);
+    actions_[name] = a;
+    return a;
+}
+
+void Form2::buildmenus() {
+    buildfilemenu();
+    buildothermenus();
+}
+
+void Form2::buildfilemenu() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("Filemenu");
+    addentry(file, "settingsmenu", "&Settings");
+    connect(addentry(file, "Creatmenu", "&Create or Delete a League File"), &QAction::triggered,
+            this, &Form2::opencreateleague);
+    openmenu_ = file->addMenu("&Open League File");
+    openmenu_->setObjectName("Openmenu");
+    addentry(file, "Printmenu", "&Print");
+    addentry(file, "printcardsmenu", "Print Handicap &Cards");
+    addentry(file, "printfilemenu", "Export Listing as Text");
+    addentry(file, "Printsetupmenu", "Printer Setup");
+    connect(addentry(file, "entermenu", "&Enter Rounds"), &QAction::triggered, this,
+            &Form2::hidescrollers);
+    QMenu* backup = file->addMenu("&Backup your data files");
+    backup->setObjectName("backupmainmenu");
+    addentry(backup, "Backupmenu", "Backup Data Files to floppy disk");
+    addentry(backup, "Restoremenu", "Restore Data from Backup Disk");
+    connect(addentry(file, "Exitmenu", "E&xit"), &QAction::triggered, qApp, &QApplication::quit);
+}
+
+void Form2::buildothermenus() {
+    QMenu* edit = menuBar()->addMenu("&Edit");
+    edit->setObjectName("Editmenu");
+    const char* clip[] = {"&Cut", "C&opy", "&Paste"};
+    for (int i = 0; i < 3; ++i) addentry(edit, QString("Editmenu2_%1").arg(i), clip[i]);
+    connect(addentry(edit, "editroundmenu", "Correct / &Edit or Delete a Round"),
+            &QAction::triggered, this, &Form2::hidescrollers);
+
+    QMenu* players = menuBar()->addMenu("&Players");
+    players->setObjectName("Playersmenu");
+    addentry(players, "Playermenu_1", "&Add Player");
+    addentry(players, "Playermenu_2", "&Sort / Arrange Player List");
+    addentry(players, "Playermenu_3", "&Remove Player");
+    addentry(players, "Playernamesmenu", "&Edit Player Names");
+
+    QMenu* courses = menuBar()->addMenu("&Courses");
+    courses->setObjectName("coursesmenu");
+    addentry(courses, "GCmenu_1", "&Add New Course");
+    addentry(courses, "GCmenu_2", "&Edit Course");
+    addentry(courses, "GCmenu_3", "&Delete Course");
+    addentry(courses, "CHCPChartmenu", "&Print Course Handicap Reference Chart");
+    addentry(courses, "coursehcpmenu", "&Calculate Course Handicap");
+
+    QMenu* view = menuBar()->addMenu("&VIEW");
+    view->setObjectName("Vmenu");
+    const char* views[] = {"Most &Recent Rounds Entered", "By &Date", "Individual &Player"};
+    for (int v = 1; v <= 3; ++v) {
+        QAction* a = addentry(view, QString("Viewmenu_%1").arg(v), views[v - 1]);
+        a->setCheckable(true);
+        a->setChecked(v == view_recent);
+        connect(a, &QAction::triggered, this, [this, v] { viewcommand(v); });
+    }
+
+    QMenu* teams = menuBar()->addMenu("&Teams");
+    teams->setObjectName("teammenu");
+    addentry(teams, "defineteammenu", "&Define Teams");
+    addentry(teams, "enterteamresultsmenu", "&Enter Team Results");
+    addentry(teams, "teamsummarymenu", "&Team Summary Reports");
+
+    QMenu* analysis = menuBar()->addMenu("&Analysis");
+    analysis->setObjectName("Analmenu");
+    addentry(analysis, "leaguehcmenu", "Current League Handicaps");
+    addentry(analysis, "graphmenu_0", "Individual Handicap Trends");
+    addentry(analysis, "graphmenu_1", "Individual Scoring Averages");
+
+    QMenu* help = menuBar()->addMenu("&Help");
+    help->setObjectName("Helpmenu");
+    auto helpat = [this](const char* keyword) {
+        return [this, keyword] { services_.help.show(keyword); };
+    };
+    connect(addentry(help, "Infomenu", "&Contents"), &QAction::triggered, this,
+            helpat(helpkey::contents));
+    connect(addentry(help, "helpsearchmenu", "&Search for Help On..."), &QAction::triggered, this,
+            [this] { services_.help.search(); });
+    connect(addentry(help, "quickstartmenu", "Quick Start Instructions"), &QAction::triggered, this,
+            helpat(helpkey::quickstart));
+    connect(addentry(help, "Purposemenu", "Purpose && Intent of ths program"), &QAction::triggered,
+            this, helpat(helpkey::purpose));
+    connect(addentry(help, "aboutmenu", "About Greenfold"), &QAction::triggered, this,
+            &Form2::aboutrequested);
+}
+
+void Form2::buildtoolbar(QWidget* parent) {
+    auto* panel = new QWidget(parent);
+    panel->setObjectName("Toolpanel");
+    auto* row = new QHBoxLayout(panel);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < 5; ++i) {
+        auto* column = new QVBoxLayout;
+        auto* b = new QToolButton(panel);
+        b->setObjectName(QString("toolbutton_%1").arg(i));
+        b->setIcon(QIcon(QString(":/pictures/tool%1.png").arg(i)));
+        b->setIconSize(QSize(32, 32));
+        b->setToolTip(buttoncaptions[i]);
+        b->installEventFilter(this);
+        connect(b, &QToolButton::clicked, this, [this, i] { toolbuttonclicked(i); });
+        toolbuttons_[i] = b;
+        // The picture set for displays of few colours waits hidden.
+        auto* few = new QToolButton(panel);
+        few->setObjectName(QString("toolbutton_%1").arg(i + 10));
+        few->setIcon(QIcon(QString(":/pictures/tool%1.png").arg(i + 10)));
+        few->hide();
+        toolbuttons_[i + 10] = few;
+        auto* label = new QLabel(buttoncaptions[i], panel);
+        label->setObjectName(QString("buttonlabel_%1").arg(i));
+        label->setAlignment(Qt::AlignCenter);
+        label->setVisible(false);
+        buttonlabels_[i] = label;
+        column->addWidget(b, 0, Qt::AlignHCenter);
+        column->addWidget(label);
+        row->addLayout(column);
+    }
+    row->addStretch(1);
+    auto* title = new QLabel("Greenfold", panel);
+    title->setObjectName("Panel3D2");
+    QFont f = title->font();
+    f.setPointSize(f.pointSize() + 6);
+    f.setBold(true);
+    title->setFont(f);
+    title->setStyleSheet("color: #2f6f2a;");
+    row->addWidget(title);
+}
+
+void Form2::uselowcolourtoolbar() {
+    for (int i = 0; i < 5; ++i) toolbuttons_[i]->setIcon(toolbuttons_[i + 10]->icon());
+}
+
+void Form2::setleaguecommands(bool on) {
+    for (const char* name : leaguecommands) actions_.at(name)->setEnabled(on);
+}
+
+void Form2::refreshleaguemenu() {
+    for (QAction* a : openmenu_->actions()) {
+        actions_.erase(a->objectName());
+        openmenu_->removeAction(a);
+        a->deleteLater();
+    }
+    const auto captions = leaguemenucaptions(g_);
+    for (int i = 0; i < int(captions.size()); ++i) {
+        QAction* a = addentry(openmenu_, QString("leaguesmenu_%1").arg(i),
+                              QString::fromStdString(captions[i]));
+        connect(a, &QAction::triggered, this, [this, i] { openleague(i); });
+    }
+}
+
+void Form2::noleaguestate() {
+    setleaguecommands(false);
+    messagepanel_->setText(noleaguetext);
+    list1_->clear();
+    list2_->clear();
+    hidescrollers();
+}
+
+void Form2::openleague(int entry) {
+    services_.busy.begin();
+    messagepanel_->setText(processingtext);
+    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    LeagueStep step = greenfold::openleague(g_, entry, datadir_);
+    services_.busy.end();
+    if (step.beep) services_.dialogs.beep();
+    services_.dialogs.show(step.outcome);
+    if (!step.status.empty()) messagepanel_->setText(QString::fromStdString(step.status));
+    if (!step.outcome.ok || step.beep) {
+        if (g_.leaguefile.empty()) messagepanel_->setText(noleaguetext);
+        return;
+    }
+    setleaguecommands(true);
+    if (view_.view == view_player) checkview(view_recent);
+    viewcommand(view_.view);
+}
+
+void Form2::checkview(int view) {
+    view_.view = view;
+    for (int v = 1; v <= 3; ++v) actions_.at(QString("Viewmenu_%1").arg(v))->setChecked(v == view);
+}
+
+void Form2::viewcommand(int view) {
+    checkview(view_.view); // a click on a checkable entry toggles it; the view decides
+    if (g_.leaguefile.empty()) return;
+    checkview(view);
+    if (view == view_player) {
+        openplayerpicker();
+        return;
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{hscroll1_, vscroll1_, picture1_, picture2_})
+        w->show();
+    spin1_->setVisible(spinvisible(view_));
+    if (auto lines = refreshview(g_, view_)) showlines(*lines);
+}
+
+void Form2::showplayerrounds() {
+    for (QWidget* w : std::initializer_list<QWidget*>{hscroll1_, vscroll1_, picture1_, picture2_})
+        w->show();
+    spin1_->setVisible(false);
+    showlines(showplayer(g_));
+}
+
+void Form2::openplayerpicker() {
+    hidescrollers();
+    setEnabled(false);
+    auto* picker = new chooseplayer(g_, services_, this);
+    connect(picker, &chooseplayer::accepted, this, [this] {
+        setEnabled(true);
+        timer1_->start();
+    });
+    connect(picker, &chooseplayer::closed, this, [this] {
+        setEnabled(true);
+        checkview(view_recent);
+    });
+    picker->load();
+}
+
+void Form2::opencreateleague() {
+    setEnabled(false);
+    auto* window = new Createleagueform(g_, services_, datadir_, this);
+    connect(window, &Createleagueform::listchanged, this, &Form2::refreshleaguemenu);
+    connect(window, &Createleagueform::closing, this, [this] {
+        setEnabled(true);
+        noleaguestate();
+    });
+    window->load();
+}
+
+void Form2::spin(bool up) {
+    SpinStep step = up ? spinup(g_, view_) : spindown(g_, view_);
+    showlines(step.lines);
+    if (!step.hint.empty()) {
+        actionmessage_->setText(QString::fromStdString(step.hint));
+        messagetimer_->start();
+    }
+}
+
+void Form2::toolbuttonclicked(int button) {
+    switch (button) {
+    case 0:
+        openleague(g_.leagueindex);
+        break;
+    case 1:
+        if (action("entermenu")->isEnabled()) action("entermenu")->trigger();
+        break;
+    case 2:
+        if (action("Playermenu_1")->isEnabled()) action("Playermenu_1")->trigger();
+        break;
+    case 3:
+        action("GCmenu_1")->trigger();
+        break;
+    default:
+        action("Infomenu")->trigger();
+        break;
+    }
+}
+
+void Form2::showhint(int button) {
+    buttonlabels_[button]->setVisible(true);
+    if (button == 0) actionmessage_->setText("Loads latest League file");
+    messagetimer_->start();
+}
+
+void Form2::clearhints() {
+    actionmessage_->clear();
+    for (QLabel* l : buttonlabels_) l->setVisible(false);
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Enter) {
+        for (int i = 0; i < 5; ++i)
+            if (watched == toolbuttons_[i]) showhint(i);
+    }
+    if (event->type() == QEvent::MouseMove &&
+        (watched == list1_->viewport() || watched == list2_->viewport() ||
+         watched->objectName() == "Panel3D1")) {
+        for (QLabel* l : buttonlabels_) l->setVisible(false);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace greenfold
