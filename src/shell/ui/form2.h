@@ -56,6 +56,11 @@ class Form2 : public QMainWindow {
     void startviewtimer();
     QString tag;
 
+    // The data folder the open league lives in.
+    const std::filesystem::path& datadir() const { return datadir_; }
+    GOLF1& model() const { return g_; }
+    Services& services() const { return services_; }
+
   signals:
     void aboutrequested();
 
@@ -69,6 +74,11 @@ class Form2 : public QMainWindow {
     void buildmenus();
     void buildfilemenu();
     void buildothermenus();
+    // Commands of league night: courses, entering and editing rounds, settings
+    // (form2night.cpp).
+    void wireleaguenight();
+    // Commands of the roster and the teams (form2roster.cpp).
+    void wireroster();
     void buildtoolbar(QWidget* parent);
     QWidget* buildbody(QWidget* parent);
     QFrame* buildcoursepanel(QWidget* parent);

@@ -48,6 +48,8 @@ QAction* Form2::addentry(QMenu* menu, const QString& name, const QString& captio
 void Form2::buildmenus() {
     buildfilemenu();
     buildothermenus();
+    wireleaguenight();
+    wireroster();
 }
 
 void Form2::buildfilemenu() {
