@@ -79,6 +79,8 @@ class Form2 : public QMainWindow {
     void wireleaguenight();
     // Commands of the roster and the teams (form2roster.cpp).
     void wireroster();
+    // Printing and reports (form2reports.cpp).
+    void wirereports();
     void buildtoolbar(QWidget* parent);
     QWidget* buildbody(QWidget* parent);
     QFrame* buildcoursepanel(QWidget* parent);

@@ -50,6 +50,7 @@ void Form2::buildmenus() {
     buildothermenus();
     wireleaguenight();
     wireroster();
+    wirereports();
 }
 
 void Form2::buildfilemenu() {
