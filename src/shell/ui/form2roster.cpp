@@ -1,8 +1,61 @@
 // The roster and team commands.
+#include "model/golf1.h"
+#include "platform/services.h"
+#include "players/ui/playernm.h"
+#include "players/ui/playform.h"
+#include "players/ui/rmplayer.h"
+#include "players/ui/sortform.h"
 #include "shell/ui/form2.h"
+#include "shell/views.h"
+#include "teams/teamfile.h"
+#include "teams/ui/createteamsform.h"
+#include "teams/ui/teamdataform.h"
+
+#include <QAction>
+
+#include <memory>
 
 namespace greenfold {
 
-void Form2::wireroster() {}
+namespace {
+
+// After the roster changed the round list is drawn again. A player's own rounds are
+// found by his slot, which the change may have given to somebody else: that view
+// falls back to the most recent rounds.
+void redraw(Form2* main) {
+    const int view = main->roundview().view;
+    main->viewcommand(view == view_player ? view_recent : view);
+}
+
+// Opens a window the way every command does: the main window waits until it closes.
+template <typename Window> void open(Form2* main, bool rosterchanges) {
+    main->setEnabled(false);
+    auto* window = new Window(main->model(), main->services(), main->datadir(), main);
+    QObject::connect(window, &Window::closed, main, [main, rosterchanges] {
+        main->setEnabled(true);
+        if (rosterchanges) redraw(main);
+    });
+    window->load();
+}
+
+} // namespace
+
+void Form2::wireroster() {
+    auto on = [this](const char* name, auto command) {
+        connect(action(name), &QAction::triggered, this, command);
+    };
+    on("Playermenu_1", [this] { open<playform>(this, true); });
+    on("Playermenu_2", [this] { open<sortform>(this, true); });
+    on("Playermenu_3", [this] { open<RMplayer>(this, true); });
+    on("Playernamesmenu", [this] { open<Playernm>(this, true); });
+    on("defineteammenu", [this] { open<createteamsform>(this, false); });
+    on("enterteamresultsmenu", [this] {
+        // Point records belong to teams with players; without any there is nothing to do.
+        auto teams = std::make_unique<Teamdata>();
+        loadteams(g_, *teams, datadir_);
+        if (g_.teamsdefined == 1) open<teamdataform>(this, false);
+    });
+    // The team reports come with the printed reports.
+}
 
 } // namespace greenfold

@@ -1,0 +1,156 @@
+#include "players/ui/playernm.h"
+
+#include "model/golf1.h"
+#include "model/leaguefile.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "players/pickers.h"
+#include "players/roster.h"
+#include "shell/helpindex.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+
+namespace greenfold {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    return b;
+}
+
+QLabel* label(QWidget* parent, const char* name, const char* caption) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+} // namespace
+
+Playernm::Playernm(GOLF1& model, Services& services, std::filesystem::path datadir,
+                   QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
+      datadir_(std::move(datadir)) {
+    setObjectName("Playernm");
+    setWindowTitle("Change Player Name");
+    setAttribute(Qt::WA_DeleteOnClose);
+    playerlabel_ = label(this, "Playerlabel", "Player Listing");
+    playerlabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    playerlabel_->setAlignment(Qt::AlignCenter);
+    playerlabel_->installEventFilter(this);
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName("Text1");
+    connect(text1_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!text.contains('"')) return;
+        const int cursor = text1_->cursorPosition();
+        text1_->setText(QString(text).replace('"', '\''));
+        text1_->setCursorPosition(cursor);
+    });
+    auto* renamebutton = button(this, "renamebutton", "Rename", "Rename highlighted name");
+    auto* exitbutton = button(this, "exitbutton", "&Close", "Close renaming window");
+    auto* infobutton = button(this, "infobutton", "&Help", "Help on renaming players");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(playerlabel_, 0, 0, 1, 2);
+    grid->addWidget(list1_, 1, 0, 6, 1);
+    grid->addWidget(text1_, 1, 1);
+    grid->addWidget(label(this, "Label1", "Click on the Rename button to"), 2, 1);
+    grid->addWidget(label(this, "Label2", "Record a change"), 3, 1);
+    grid->addWidget(renamebutton, 4, 1);
+    grid->addWidget(infobutton, 5, 1, Qt::AlignBottom);
+    grid->addWidget(exitbutton, 6, 1, Qt::AlignBottom);
+    grid->setRowStretch(5, 1);
+    grid->setColumnStretch(0, 1);
+    resize(twips(6600), twips(4800));
+
+    connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
+        QListWidgetItem* item = list1_->currentItem();
+        if (item != nullptr && item->isSelected()) text1_->setText(item->text());
+    });
+    connect(renamebutton, &QPushButton::clicked, this, &Playernm::rename);
+    connect(exitbutton, &QPushButton::clicked, this, &Playernm::exit);
+    connect(infobutton, &QPushButton::clicked, this, [this] {
+        g_.helptopic = helpkey::players;
+        services_.help.show(g_.helptopic);
+    });
+}
+
+void Playernm::load() {
+    playerlabel_->setText(QString::fromStdString(leagueplayerlist(g_)));
+    fill();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(90));
+    }
+    show();
+    list1_->setFocus();
+}
+
+void Playernm::fill() {
+    list1_->clear();
+    for (const auto& name : pickernames(g_)) list1_->addItem(QString::fromStdString(name));
+}
+
+void Playernm::rename() {
+    QListWidgetItem* item = list1_->currentItem();
+    const std::string newname = text1_->text().toStdString();
+    const std::string oldname =
+        item != nullptr && item->isSelected() ? item->text().toStdString() : std::string();
+    switch (checkrename(g_, oldname, newname)) {
+    case RenameResult::rejected:
+        services_.dialogs.beep();
+        return;
+    case RenameResult::duplicate:
+        services_.dialogs.message(nameinuse());
+        return;
+    case RenameResult::changed:
+        break;
+    }
+    if (services_.dialogs.message(renamequestion(), Buttons::yesno, Answer::no) != Answer::yes) {
+        list1_->clearSelection();
+        return;
+    }
+    renameplayer(g_, oldname, newname);
+    fill();
+}
+
+void Playernm::exit() {
+    close();
+}
+
+bool Playernm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == playerlabel_ && event->type() == QEvent::MouseButtonPress)
+        list1_->clearSelection();
+    return QWidget::eventFilter(watched, event);
+}
+
+void Playernm::mousePressEvent(QMouseEvent* event) {
+    list1_->clearSelection();
+    QWidget::mousePressEvent(event);
+}
+
+void Playernm::closeEvent(QCloseEvent* event) {
+    if (!saved_) {
+        saved_ = true;
+        list1_->clearSelection();
+        services_.busy.begin();
+        Outcome out = saveleague(g_, datadir_);
+        services_.busy.end();
+        services_.dialogs.show(out);
+        emit closed();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

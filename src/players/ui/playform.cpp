@@ -1,0 +1,174 @@
+#include "players/ui/playform.h"
+
+#include "model/golf1.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "players/roster.h"
+#include "shell/helpindex.h"
+#include "teams/teamfile.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace greenfold {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    return b;
+}
+
+// Typed double quotes become apostrophes as they are typed or pasted.
+void noquotes(QLineEdit* box) {
+    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
+        if (!text.contains('"')) return;
+        const int cursor = box->cursorPosition();
+        box->setText(QString(text).replace('"', '\''));
+        box->setCursorPosition(cursor);
+    });
+}
+
+} // namespace
+
+playform::playform(GOLF1& model, Services& services, std::filesystem::path datadir,
+                   QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+      teams_(std::make_unique<Teamdata>()) {
+    setObjectName("playform");
+    setWindowTitle("Add Players to League");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* panel1 = new QGroupBox("Player Name", this);
+    panel1->setObjectName("Panel3D1");
+    text1_ = new QLineEdit(panel1);
+    text1_->setObjectName("Text1");
+    noquotes(text1_);
+    (new QVBoxLayout(panel1))->addWidget(text1_);
+
+    auto* panel2 = new QGroupBox("Default Tee", this);
+    panel2->setObjectName("Panel3D2");
+    auto* tees = new QHBoxLayout(panel2);
+    const char* captions[] = {"Red", "White", "Blue"};
+    const char* colours[] = {"color: #c00000;", "color: #707070;", "color: #0000c0;"};
+    for (int i = 0; i < 3; ++i) {
+        option_[i] = new QRadioButton(captions[i], panel2);
+        option_[i]->setObjectName(QString("Option3D1_%1").arg(i));
+        option_[i]->setStyleSheet(colours[i]);
+        tees->addWidget(option_[i]);
+    }
+    // Most league players play the white (mens) tees.
+    option_[1]->setChecked(true);
+
+    playernumlabel_ = new QLabel(this);
+    playernumlabel_->setObjectName("playernumlabel");
+    playernumlabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    playernumlabel_->setAlignment(Qt::AlignCenter);
+    auto* addbutton =
+        button(this, "addbutton", "Add Player", "Click or press Enter to Add Player name");
+    auto* exitbutton = button(this, "exitbutton", "&Close", "Close player window");
+    auto* infobutton = button(this, "infobutton", "&Help", "Information on adding players");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(panel1, 0, 0, 1, 2);
+    grid->addWidget(addbutton, 0, 2);
+    grid->addWidget(panel2, 1, 0, 1, 2);
+    grid->addWidget(playernumlabel_, 1, 2);
+    grid->addWidget(infobutton, 2, 0);
+    grid->addWidget(exitbutton, 2, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(1, 1);
+
+    for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+    connect(addbutton, &QPushButton::clicked, this, &playform::add);
+    connect(exitbutton, &QPushButton::clicked, this, &playform::exit);
+    connect(infobutton, &QPushButton::clicked, this, [this] {
+        g_.helptopic = helpkey::players;
+        services_.help.show(g_.helptopic);
+    });
+}
+
+playform::~playform() = default;
+
+void playform::load() {
+    setWindowTitle(QString::fromStdString(playerstitle(g_)));
+    playernumlabel_->setText(QString::fromStdString(membercount(g_)));
+    text1_->clear();
+    // The flag decides whether the team file is written on closing; it must be current.
+    loadteams(g_, *teams_, datadir_);
+    resize(twips(5400), sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(90));
+    }
+    show();
+    text1_->setFocus();
+}
+
+int playform::tee() const {
+    for (int i = 0; i < 3; ++i)
+        if (option_[i]->isChecked()) return i + 1;
+    return tee_mens;
+}
+
+void playform::add() {
+    switch (addplayer(g_, text1_->text().toStdString(), tee())) {
+    case AddResult::rejected:
+        services_.dialogs.beep();
+        return;
+    case AddResult::duplicate:
+        services_.dialogs.message(nametaken());
+        break;
+    case AddResult::added:
+        playernumlabel_->setText(QString::fromStdString(membercount(g_)));
+        break;
+    }
+    text1_->clear();
+    text1_->setFocus();
+}
+
+void playform::exit() {
+    close();
+}
+
+bool playform::eventFilter(QObject* watched, QEvent* event) {
+    // The window sees every key first: Enter never reaches a button, and adds the typed
+    // name when there is one.
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (!text1_->text().isEmpty()) add();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void playform::closeEvent(QCloseEvent* event) {
+    // The title bar's close is the close button: the roster is saved either way.
+    if (!saved_) {
+        saved_ = true;
+        services_.busy.begin();
+        Outcome out =
+            saveroster(g_, addkeepsteams(g_, datadir_) ? teams_.get() : nullptr, datadir_);
+        services_.busy.end();
+        services_.dialogs.show(out);
+        emit closed();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

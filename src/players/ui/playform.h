@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+struct Teamdata;
+
+// Adds players to the open league. Additions live in memory until the window closes,
+// which writes the team file (when the league keeps one) and the league file.
+class playform : public QWidget {
+    Q_OBJECT
+
+  public:
+    playform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+    ~playform() override;
+    void load();
+    void add();
+    void exit();
+
+  signals:
+    void closed();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    int tee() const;
+
+    GOLF1& g_;
+    Services& services_;
+    std::filesystem::path datadir_;
+    std::unique_ptr<Teamdata> teams_;
+    QLineEdit* text1_;
+    std::array<QRadioButton*, 3> option_{};
+    QLabel* playernumlabel_;
+    bool saved_ = false;
+};
+
+} // namespace greenfold

@@ -1,0 +1,186 @@
+#include "players/ui/sortform.h"
+
+#include "model/golf1.h"
+#include "model/textline.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "platform/spinbutton.h"
+#include "players/ordering.h"
+#include "players/roster.h"
+#include "teams/teamfile.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace greenfold {
+
+namespace {
+
+QLabel* label(QWidget* parent, const char* name, const char* caption) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+} // namespace
+
+sortform::sortform(GOLF1& model, Services& services, std::filesystem::path datadir,
+                   QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+      teams_(std::make_unique<Teamdata>()) {
+    setObjectName("sortform");
+    setWindowTitle("Greenfold");
+    setAttribute(Qt::WA_DeleteOnClose);
+    playerlabel_ = label(this, "Playerlabel", "Player Listing");
+    playerlabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    playerlabel_->setAlignment(Qt::AlignCenter);
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    // The positions are right-aligned in three characters: they line up in a fixed font.
+    QFont fixed("Courier New");
+    fixed.setStyleHint(QFont::Monospace);
+    fixed.setFixedPitch(true);
+    list1_->setFont(fixed);
+    label1_ = label(this, "Label1", "");
+    label1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    text1_ = new QLineEdit(this);
+    text1_->setObjectName("Text1");
+    text1_->setMaximumWidth(twips(700));
+    spinbutton1_ = new SpinButton("SpinButton1", this);
+    changebutton_ = new QPushButton("Change Position", this);
+    changebutton_->setObjectName("changebutton");
+    changebutton_->setEnabled(false);
+    auto* exitbutton = new QPushButton("&Close", this);
+    exitbutton->setObjectName("exitbutton");
+    exitbutton->setToolTip("Close position sorting window");
+
+    auto* side = new QGridLayout;
+    side->addWidget(label(this, "Label2", "Click on a name to Select."), 0, 0, 1, 3);
+    side->addWidget(label1_, 1, 0, 1, 3);
+    side->addWidget(label(this, "Label3", "Use Spin button or type"), 2, 0, 1, 3);
+    side->addWidget(label(this, "Label4", "in desired position number."), 3, 0, 1, 3);
+    side->addWidget(label(this, "Label5", "Position"), 4, 0);
+    side->addWidget(text1_, 4, 1);
+    side->addWidget(spinbutton1_, 4, 2, Qt::AlignLeft);
+    side->addWidget(label(this, "Label6", "Click the Change Position"), 5, 0, 1, 3);
+    side->addWidget(label(this, "Label7", "Button to make the change."), 6, 0, 1, 3);
+    side->addWidget(changebutton_, 7, 0, 1, 3);
+    side->setRowStretch(8, 1);
+    side->addWidget(exitbutton, 9, 0, 1, 3);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(playerlabel_, 0, 0);
+    grid->addWidget(list1_, 1, 0);
+    grid->addLayout(side, 1, 1);
+    grid->setColumnStretch(0, 1);
+    resize(twips(7000), twips(5600));
+
+    connect(list1_, &QListWidget::currentRowChanged, this, &sortform::choose);
+    connect(list1_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { choose(list1_->row(item)); });
+    connect(text1_, &QLineEdit::textChanged, this, &sortform::typed);
+    connect(spinbutton1_, &SpinButton::up, this, [this] { spin(1); });
+    connect(spinbutton1_, &SpinButton::down, this, [this] { spin(-1); });
+    connect(changebutton_, &QPushButton::clicked, this, &sortform::change);
+    connect(exitbutton, &QPushButton::clicked, this, &sortform::exit);
+}
+
+sortform::~sortform() = default;
+
+void sortform::load() {
+    playerlabel_->setText(QString::fromStdString(leagueplayerlist(g_)));
+    fill();
+    loadteams(g_, *teams_, datadir_);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
+    }
+    show();
+    list1_->setFocus();
+}
+
+void sortform::fill() {
+    const QSignalBlocker quiet(list1_);
+    list1_->clear();
+    slots_.clear();
+    for (const auto& line : orderlines(g_)) {
+        list1_->addItem(QString::fromStdString(line.text));
+        slots_.push_back(line.slot);
+    }
+}
+
+void sortform::choose(int row) {
+    if (row < 0 || row >= int(slots_.size())) return;
+    label1_->setText(QString::fromStdString(ordername(list1_->item(row)->text().toStdString())));
+    current_ = slots_[row];
+    text1_->setText(" " + QString::number(current_));
+}
+
+void sortform::typed(const QString& text) {
+    if (current_ == 0) {
+        if (!text.isEmpty()) text1_->clear();
+        return;
+    }
+    const double value = leadingnumber(text.toStdString());
+    if (value > g_.playercount) {
+        text1_->setText(QString::number(g_.playercount)); // comes back here with the number
+        return;
+    }
+    changebutton_->setEnabled(true);
+    target_ = clampposition(g_, value);
+    text1_->setCursorPosition(int(text1_->text().size()));
+}
+
+void sortform::spin(int step) {
+    if (current_ == 0) return;
+    target_ = std::clamp(target_ + step, 1, std::max<int>(g_.playercount, 1));
+    showtarget();
+}
+
+void sortform::showtarget() {
+    text1_->setText(QString::number(target_));
+}
+
+void sortform::change() {
+    if (!moveplayer(g_, current_, target_)) {
+        services_.dialogs.beep();
+        return;
+    }
+    fill();
+    changebutton_->setEnabled(false);
+    // The moved player stays chosen, now at his new position.
+    current_ = target_;
+    const auto at = std::find(slots_.begin(), slots_.end(), current_);
+    if (at != slots_.end()) {
+        const QSignalBlocker quiet(list1_);
+        list1_->setCurrentRow(int(at - slots_.begin()));
+    }
+}
+
+void sortform::exit() {
+    close();
+}
+
+void sortform::closeEvent(QCloseEvent* event) {
+    if (!saved_) {
+        saved_ = true;
+        services_.busy.begin();
+        Outcome out = saveroster(g_, g_.teamsdefined == 1 ? teams_.get() : nullptr, datadir_);
+        services_.busy.end();
+        services_.dialogs.show(out);
+        emit closed();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QWidget>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+struct Teamdata;
+class SpinButton;
+
+// Moves one player at a time to another position of the roster. Positions are roster
+// slots: each list line remembers the slot it shows, as players without a name have no
+// line. Closing writes the team file (when players have teams) and the league file.
+class sortform : public QWidget {
+    Q_OBJECT
+
+  public:
+    sortform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+    ~sortform() override;
+    void load();
+    void change();
+    void exit();
+
+  signals:
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void fill();
+    void choose(int row);
+    void typed(const QString& text);
+    void spin(int step);
+    void showtarget();
+
+    GOLF1& g_;
+    Services& services_;
+    std::filesystem::path datadir_;
+    std::unique_ptr<Teamdata> teams_;
+    std::vector<int> slots_; // the roster slot of each list line
+    int current_ = 0;        // slot of the chosen player, 0 while none is chosen
+    int target_ = 0;
+    QListWidget* list1_;
+    QLabel* label1_;
+    QLabel* playerlabel_;
+    QLineEdit* text1_;
+    SpinButton* spinbutton1_;
+    QPushButton* changebutton_;
+    bool saved_ = false;
+};
+
+} // namespace greenfold

@@ -1,0 +1,213 @@
+#include "teams/ui/createteamsform.h"
+
+#include "model/golf1.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "shell/helpindex.h"
+#include "teams/teamfile.h"
+#include "teams/teamrules.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace greenfold {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QLabel* label(QWidget* parent, const char* name, const char* caption) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QListWidget* namelist(QWidget* parent, const char* name) {
+    auto* list = new QListWidget(parent);
+    list->setObjectName(name);
+    // The move buttons take every selected line: a click adds a name to the selection.
+    list->setSelectionMode(QAbstractItemView::MultiSelection);
+    return list;
+}
+
+std::vector<std::string> selectednames(const QListWidget* list) {
+    std::vector<std::string> names;
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->isSelected()) names.push_back(list->item(i)->text().toStdString());
+    return names;
+}
+
+void fill(QListWidget* list, const std::vector<std::string>& names) {
+    list->clear();
+    for (const auto& name : names) list->addItem(QString::fromStdString(name));
+}
+
+} // namespace
+
+createteamsform::createteamsform(GOLF1& model, Services& services, std::filesystem::path datadir,
+                                 QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+      teams_(std::make_unique<Teamdata>()) {
+    setObjectName("createteamsform");
+    setWindowTitle("Greenfold Team Set-up");
+    setAttribute(Qt::WA_DeleteOnClose);
+    list1_ = namelist(this, "List1");
+    list2_ = namelist(this, "List2");
+    teamnametext_ = new QLineEdit(this);
+    teamnametext_->setObjectName("teamnametext");
+    recordnumberlabel_ = label(this, "recordnumberlabel", "Team # 0 in Record");
+    recordnumberlabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    recordnumberlabel_->setAlignment(Qt::AlignCenter);
+    startlabel_ = label(this, "startlabel",
+                        "Type a team name in the box in the upper right to begin, then select "
+                        "players from the list on the left.");
+    startlabel_->setWordWrap(true);
+    startlabel_->setStyleSheet("color: #a00000;");
+    auto* addbutton = button(this, "addbutton", "Add  >>");
+    auto* removebutton = button(this, "removebutton", "<<  Remove");
+    createbutton_ = button(this, "createbutton", "Create Additonal Teams");
+    auto* deleteteambutton = button(this, "deleteteambutton", "Remove Team");
+    auto* nextteambutton = button(this, "nextteambutton", "Next Team");
+    auto* prevteambutton = button(this, "prevteambutton", "Previous Team");
+    auto* infobutton = button(this, "Infobutton", "&Help");
+    auto* exitbutton = button(this, "Exitbutton", "&Close");
+    exitbutton->setToolTip("Save the teams and close");
+
+    auto* middle = new QVBoxLayout;
+    middle->addStretch(1);
+    middle->addWidget(label(this, "Label3", "Move players"), 0, Qt::AlignHCenter);
+    middle->addWidget(label(this, "Label4", "to or from teams"), 0, Qt::AlignHCenter);
+    middle->addWidget(addbutton);
+    middle->addWidget(removebutton);
+    middle->addStretch(1);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(label(this, "Label1", "Unassigned Members"), 0, 0);
+    grid->addWidget(list1_, 1, 0, 3, 1);
+    grid->addLayout(middle, 1, 1, 3, 1);
+    grid->addWidget(label(this, "Label2", "Team Name"), 0, 2, 1, 2);
+    grid->addWidget(teamnametext_, 1, 2, 1, 2);
+    grid->addWidget(list2_, 2, 2, 1, 2);
+    grid->addWidget(recordnumberlabel_, 3, 2, 1, 2);
+    grid->addWidget(prevteambutton, 4, 2);
+    grid->addWidget(nextteambutton, 4, 3);
+    grid->addWidget(createbutton_, 5, 2);
+    grid->addWidget(deleteteambutton, 5, 3);
+    grid->addWidget(startlabel_, 4, 0, 2, 2);
+    grid->addWidget(infobutton, 6, 0, Qt::AlignLeft);
+    grid->addWidget(exitbutton, 6, 3);
+    grid->setColumnStretch(0, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setColumnStretch(3, 1);
+    resize(twips(8400), twips(6000));
+
+    connect(teamnametext_, &QLineEdit::textEdited, this, &createteamsform::named);
+    connect(addbutton, &QPushButton::clicked, this, &createteamsform::addplayers);
+    connect(removebutton, &QPushButton::clicked, this, &createteamsform::removeplayers);
+    connect(createbutton_, &QPushButton::clicked, this, &createteamsform::create);
+    connect(deleteteambutton, &QPushButton::clicked, this, &createteamsform::deleteteam);
+    connect(nextteambutton, &QPushButton::clicked, this, [this] {
+        if (nextteam(*teams_)) AddNamestoList();
+    });
+    connect(prevteambutton, &QPushButton::clicked, this, [this] {
+        if (prevteam(*teams_)) AddNamestoList();
+    });
+    connect(infobutton, &QPushButton::clicked, this, [this] {
+        g_.helptopic = helpkey::teams;
+        services_.help.show(g_.helptopic);
+    });
+    connect(exitbutton, &QPushButton::clicked, this, &createteamsform::exit);
+}
+
+createteamsform::~createteamsform() = default;
+
+void createteamsform::load() {
+    // Read from nothing, so a league without a team file never shows the team numbers
+    // of the league open before it.
+    loadteams(g_, *teams_, datadir_);
+    teams_->currentteam = 1;
+    AddNamestoList();
+    const bool none = teams_->teamcount == 0;
+    createbutton_->setEnabled(!none);
+    startlabel_->setVisible(none);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
+    }
+    show();
+    teamnametext_->setFocus();
+}
+
+void createteamsform::AddNamestoList() {
+    const Teamview view = teamview(g_, *teams_);
+    fill(list1_, view.unassigned);
+    fill(list2_, view.members);
+    teamnametext_->setText(QString::fromStdString(view.name));
+    recordnumberlabel_->setText(QString::fromStdString(view.caption));
+}
+
+void createteamsform::named(const QString& text) {
+    createbutton_->setEnabled(true);
+    nameteam(*teams_, text.toStdString());
+    recordnumberlabel_->setText(QString::fromStdString(teamcaption(*teams_)));
+}
+
+void createteamsform::answer(const Teamstep& step) {
+    if (step.beep) services_.dialogs.beep();
+    if (step.message) services_.dialogs.message(*step.message);
+}
+
+void createteamsform::addplayers() {
+    Teamstep step = assignplayers(g_, *teams_, selectednames(list1_));
+    answer(step);
+    AddNamestoList();
+}
+
+void createteamsform::removeplayers() {
+    releaseplayers(g_, *teams_, selectednames(list2_));
+    AddNamestoList();
+}
+
+void createteamsform::create() {
+    Teamstep step = createteam(*teams_, teamnametext_->text().toStdString());
+    answer(step);
+    if (!step.done) return;
+    AddNamestoList();
+    startlabel_->hide();
+    teamnametext_->setFocus();
+}
+
+void createteamsform::deleteteam() {
+    Teamstep step = removeteam(g_, *teams_);
+    answer(step);
+    if (step.done) AddNamestoList();
+}
+
+void createteamsform::exit() {
+    close();
+}
+
+void createteamsform::closeEvent(QCloseEvent* event) {
+    if (!saved_) {
+        saved_ = true;
+        services_.busy.begin();
+        Outcome out = writeteamfile(g_, *teams_, datadir_);
+        services_.busy.end();
+        g_.teamsdefined = teamsin(g_);
+        services_.dialogs.show(out);
+        emit closed();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

@@ -1,0 +1,238 @@
+#include "teams/ui/teamdataform.h"
+
+#include "model/golf1.h"
+#include "model/textline.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "shell/helpindex.h"
+#include "teams/teamfile.h"
+#include "teams/teampoints.h"
+#include "teams/teamrules.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QDate>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+namespace greenfold {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QLabel* label(QWidget* parent, const char* name, const QString& caption) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(name);
+    return l;
+}
+
+QLineEdit* box(QWidget* parent, const char* name) {
+    auto* b = new QLineEdit(parent);
+    b->setObjectName(name);
+    return b;
+}
+
+QLabel* panel(QWidget* parent, const char* name) {
+    QLabel* l = label(parent, name, "");
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return l;
+}
+
+} // namespace
+
+teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::path datadir,
+                           QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+      teams_(std::make_unique<Teamdata>()) {
+    setObjectName("teamdataform");
+    setWindowTitle("Greenfold");
+    setAttribute(Qt::WA_DeleteOnClose);
+    teamnamelabel_ = panel(this, "TeamNameLabel");
+    QFont big = teamnamelabel_->font();
+    big.setBold(true);
+    big.setPointSize(big.pointSize() + 2);
+    teamnamelabel_->setFont(big);
+    recordnumberlabel_ = panel(this, "RecordNumberLabel");
+    membertext_ = new QPlainTextEdit(this);
+    membertext_->setObjectName("Membertext");
+    membertext_->setReadOnly(true);
+    membertext_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    membertext_->setFixedHeight(membertext_->fontMetrics().lineSpacing() * 3 + 12);
+    datetext_ = box(this, "DateText");
+    datecheck_ = new QCheckBox("Begin each line with -->", this);
+    datecheck_->setObjectName("DateCheck");
+    text1_ = box(this, "Text1");
+    manualtext_ = box(this, "ManualText");
+    calculatedtext_ = box(this, "Calculatedtext");
+    auto* addbutton = button(this, "Addbutton", "Add Event Information");
+    auto* removebutton = button(this, "Removebutton", "Remove Entry");
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    list1_->setSelectionMode(QAbstractItemView::MultiSelection);
+    QFont courier("Courier New");
+    courier.setStyleHint(QFont::Monospace);
+    courier.setFixedPitch(true);
+    list1_->setFont(courier);
+    totallabel_ = panel(this, "TotalLabel");
+    auto* prevteambutton = button(this, "prevteambutton", "Previous Team");
+    auto* nextteambutton = button(this, "nextteambutton", "Next Team");
+    auto* exitbutton = button(this, "exitbutton", "&Close");
+    exitbutton->setToolTip("Save the point records and close");
+    auto* image1 = new QToolButton(this);
+    image1->setObjectName("Image1");
+    image1->setIcon(QIcon(":/pictures/tool4.png"));
+    image1->setIconSize(QSize(24, 24));
+    image1->setAutoRaise(true);
+    image1->setToolTip("Help on team data");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(teamnamelabel_, 0, 0, 1, 3);
+    grid->addWidget(recordnumberlabel_, 0, 3);
+    grid->addWidget(label(this, "Label1", "Team members:"), 1, 0);
+    grid->addWidget(membertext_, 2, 0, 1, 4);
+    grid->addWidget(datecheck_, 3, 0);
+    grid->addWidget(datetext_, 3, 1);
+    grid->addWidget(label(this, "Label2", "Event or Comment"), 4, 0, 1, 2);
+    grid->addWidget(label(this, "Label3", "Points or count"), 4, 2);
+    grid->addWidget(label(this, "Label4", "Pts. to Add"), 4, 3);
+    grid->addWidget(text1_, 5, 0, 1, 2);
+    grid->addWidget(manualtext_, 5, 2);
+    grid->addWidget(calculatedtext_, 5, 3);
+    grid->addWidget(addbutton, 6, 2);
+    grid->addWidget(removebutton, 6, 3);
+    grid->addWidget(list1_, 7, 0, 1, 4);
+    auto* total = new QHBoxLayout;
+    total->addStretch(1);
+    total->addWidget(label(this, "Label5", "Calculated running total:"));
+    total->addWidget(totallabel_);
+    grid->addLayout(total, 8, 0, 1, 4);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(image1);
+    bottom->addStretch(1);
+    bottom->addWidget(prevteambutton);
+    bottom->addWidget(nextteambutton);
+    bottom->addWidget(exitbutton);
+    grid->addLayout(bottom, 9, 0, 1, 4);
+    grid->setColumnStretch(1, 1);
+    grid->setRowStretch(7, 1);
+    totallabel_->setMinimumWidth(twips(1200));
+    totallabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    resize(QFontMetrics(courier).horizontalAdvance(QString(80, 'M')) + 60, twips(7600));
+
+    connect(addbutton, &QPushButton::clicked, this, &teamdataform::add);
+    connect(removebutton, &QPushButton::clicked, this, &teamdataform::removeentries);
+    connect(datecheck_, &QCheckBox::clicked, this, &teamdataform::datechecked);
+    connect(nextteambutton, &QPushButton::clicked, this, [this] { switchteam(true); });
+    connect(prevteambutton, &QPushButton::clicked, this, [this] { switchteam(false); });
+    connect(exitbutton, &QPushButton::clicked, this, &teamdataform::exit);
+    connect(image1, &QToolButton::clicked, this, [this] {
+        g_.helptopic = helpkey::teams;
+        services_.help.show(g_.helptopic);
+    });
+}
+
+teamdataform::~teamdataform() = default;
+
+void teamdataform::load() {
+    loadteams(g_, *teams_, datadir_);
+    teams_->currentteam = 1;
+    showmembers();
+    const QDate today = QDate::currentDate();
+    datetext_->setText(
+        QString::fromStdString(reportdate(today.year(), today.month(), today.day())));
+    listinfo();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
+    }
+    show();
+    text1_->setFocus();
+}
+
+void teamdataform::showmembers() {
+    membertext_->setPlainText(QString::fromStdString(greenfold::showmembers(g_, *teams_)));
+    teamnamelabel_->setText(QString::fromStdString(teams_->teamname[teams_->currentteam]));
+    recordnumberlabel_->setText(QString::fromStdString(teamcaption(*teams_)));
+}
+
+void teamdataform::listinfo() {
+    list1_->clear();
+    for (const auto& line : greenfold::listinfo(*teams_))
+        list1_->addItem(QString::fromStdString(line));
+    text1_->clear();
+    manualtext_->clear();
+    calculatedtext_->clear();
+    if (datecheck_->isChecked())
+        text1_->setText(QString::fromStdString(dateprefix(datetext_->text().toStdString())));
+    totallabel_->setText(QString::fromStdString(totaltext(*teams_)));
+}
+
+void teamdataform::checkfornewinfo() {
+    if (calculatedtext_->text().isEmpty() && manualtext_->text().isEmpty()) return;
+    if (services_.dialogs.message(unsavedpoints(), Buttons::yesno, Answer::no) == Answer::yes)
+        add();
+}
+
+void teamdataform::add() {
+    Teamstep step =
+        addevent(*teams_, text1_->text().toStdString(), manualtext_->text().toStdString(),
+                 calculatedtext_->text().toStdString());
+    if (step.beep) services_.dialogs.beep();
+    if (step.message) services_.dialogs.message(*step.message);
+    if (step.done) listinfo();
+}
+
+void teamdataform::removeentries() {
+    std::vector<int> rows;
+    for (int i = 0; i < list1_->count(); ++i)
+        if (list1_->item(i)->isSelected()) rows.push_back(i);
+    if (rows.empty()) {
+        services_.dialogs.beep();
+        return;
+    }
+    removeevents(*teams_, rows);
+    listinfo();
+}
+
+void teamdataform::switchteam(bool next) {
+    checkfornewinfo();
+    if (next ? nextteam(*teams_) : prevteam(*teams_)) showmembers();
+    listinfo();
+}
+
+void teamdataform::datechecked() {
+    if (text1_->text().isEmpty() && datecheck_->isChecked())
+        text1_->setText(QString::fromStdString(dateprefix(datetext_->text().toStdString())));
+}
+
+void teamdataform::exit() {
+    close();
+}
+
+void teamdataform::closeEvent(QCloseEvent* event) {
+    if (!saved_) {
+        saved_ = true;
+        checkfornewinfo();
+        services_.busy.begin();
+        Outcome out = writeteamfile(g_, *teams_, datadir_);
+        services_.busy.end();
+        services_.dialogs.show(out);
+        emit closed();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

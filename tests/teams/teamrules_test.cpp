@@ -1,0 +1,107 @@
+#include "model/golf1.h"
+#include "teams/teamrules.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace greenfold;
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+class TeamRules : public ::testing::Test {
+  protected:
+    void players(std::initializer_list<const char*> names) {
+        for (const char* name : names) g->playername[++g->playercount] = name;
+    }
+    // Names the current team, then adds one more team and names it, for each name.
+    void teams(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            if (t->teamcount > 0) createteam(*t, "x");
+            nameteam(*t, name);
+        }
+    }
+
+    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
+    std::unique_ptr<Teamdata> t = std::make_unique<Teamdata>();
+};
+
+} // namespace
+
+TEST_F(TeamRules, typingANameIntoTheEmptyWindow_createsTeamOne) {
+    players({"Ann", "Bob"});
+    EXPECT_EQ(teamview(*g, *t).caption, "Team # 1 of 0");
+    EXPECT_TRUE(assignplayers(*g, *t, {"Ann"}).beep); // no team to join yet
+    EXPECT_EQ(g->playerteam[1], 0);
+
+    nameteam(*t, "Eagles");
+    EXPECT_EQ(t->teamcount, 1);
+    EXPECT_TRUE(assignplayers(*g, *t, {"Bob"}).done);
+    Teamview v = teamview(*g, *t);
+    EXPECT_EQ(v.members, Names{"Bob"});
+    EXPECT_EQ(v.unassigned, Names{"Ann"});
+    EXPECT_EQ(v.name, "Eagles");
+    EXPECT_EQ(v.caption, "Team # 1 of 1");
+}
+
+TEST_F(TeamRules, createNeedsANameAndStopsAtAHundredTeams) {
+    EXPECT_TRUE(createteam(*t, "").beep);
+    EXPECT_EQ(t->teamcount, 0);
+    nameteam(*t, "T1");
+    while (t->teamcount < maxteams) ASSERT_TRUE(createteam(*t, "named").done);
+    EXPECT_EQ(t->currentteam, maxteams);
+    Teamstep full = createteam(*t, "named");
+    EXPECT_EQ(full.message, teamsfull());
+    EXPECT_EQ(t->teamcount, maxteams);
+}
+
+TEST_F(TeamRules, repeatedNames_moveTheLaterPlayerFirstThenTheOther) {
+    players({"Bob", "Ann", "Bob"});
+    teams({"Eagles"});
+    assignplayers(*g, *t, {"Bob"});
+    EXPECT_EQ(g->playerteam[3], 1);
+    EXPECT_EQ(g->playerteam[1], 0);
+    assignplayers(*g, *t, {"Bob"}); // the one still without a team
+    EXPECT_EQ(g->playerteam[1], 1);
+    releaseplayers(*g, *t, {"Bob"});
+    EXPECT_EQ(g->playerteam[3], 0);
+}
+
+TEST_F(TeamRules, removeTeamTwoOfThree_renumbersTeamThreeWithItsNameAndRecords) {
+    players({"Ann", "Bob", "Cy"});
+    teams({"One", "Two", "Three"});
+    g->playerteam[1] = 1;
+    g->playerteam[3] = 3;
+    t->eventcount[2] = 2;
+    t->eventcount[3] = 1;
+    t->eventtext[3][1] = "Week 1";
+
+    EXPECT_EQ(removeteam(*g, *t).message, rosternotempty()); // team 3 has Cy
+    EXPECT_EQ(t->teamcount, 3);
+
+    t->currentteam = 2;
+    ASSERT_TRUE(removeteam(*g, *t).done);
+    EXPECT_EQ(t->teamcount, 2);
+    EXPECT_EQ(t->currentteam, 2);
+    EXPECT_EQ(t->teamname[2], "Three");
+    EXPECT_EQ(t->eventcount[2], 1);
+    EXPECT_EQ(t->eventtext[2][1], "Week 1");
+    EXPECT_EQ(g->playerteam[3], 2);
+    EXPECT_EQ(g->playerteam[1], 1);
+}
+
+TEST_F(TeamRules, removingTheLastTeamStepsBack_andTheOnlyTeamIsOnlyCleared) {
+    EXPECT_TRUE(removeteam(*g, *t).beep); // no team at all: nothing to remove
+    teams({"One", "Two"});
+    ASSERT_TRUE(removeteam(*g, *t).done);
+    EXPECT_EQ(t->currentteam, 1);
+    EXPECT_FALSE(nextteam(*t));
+
+    t->eventcount[1] = 2;
+    ASSERT_TRUE(removeteam(*g, *t).done);
+    EXPECT_EQ(t->teamcount, 1);
+    EXPECT_EQ(t->teamname[1], "");
+    EXPECT_EQ(t->eventcount[1], 2); // its records stay
+}
