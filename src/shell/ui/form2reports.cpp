@@ -1,9 +1,33 @@
 // Printing: the handicap lists, the text export, printer set-up, the course handicap
-// chart and calculator, the handicap cards.
+// calculator and the handicap cards. The course handicap chart starts from the course
+// panel once a course is picked (PrintChcpChart in reports/ui/printcommands.h).
+#include "platform/qtprintsurface.h"
+#include "reports/ui/chcpform.h"
+#include "reports/ui/hcpcards.h"
+#include "reports/ui/printcommands.h"
 #include "shell/ui/form2.h"
+
+#include <QAction>
 
 namespace greenfold {
 
-void Form2::wirereports() {}
+void Form2::wirereports() {
+    connect(action("Printmenu"), &QAction::triggered, this, [this] { printlist(*this); });
+    connect(action("printfilemenu"), &QAction::triggered, this, [this] { exportlisting(*this); });
+    connect(action("Printsetupmenu"), &QAction::triggered, this,
+            [this] { printersetup(services_, this); });
+    connect(action("printcardsmenu"), &QAction::triggered, this, [this] {
+        setEnabled(false);
+        auto* window = new HcpCards(g_, services_, this);
+        connect(window, &HcpCards::closing, this, [this] { setEnabled(true); });
+        window->load();
+    });
+    connect(action("coursehcpmenu"), &QAction::triggered, this, [this] {
+        setEnabled(false);
+        auto* window = new CHcpform(services_, this);
+        connect(window, &CHcpform::closing, this, [this] { setEnabled(true); });
+        window->load();
+    });
+}
 
 } // namespace greenfold

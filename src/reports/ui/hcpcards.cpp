@@ -1,0 +1,190 @@
+#include "reports/ui/hcpcards.h"
+
+#include "model/golf1.h"
+#include "model/settingsfile.h"
+#include "model/textline.h"
+#include "platform/qtprintsurface.h"
+#include "platform/resources.h"
+#include "platform/services.h"
+#include "reports/cardlayout.h"
+#include "reports/ui/printcommands.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cstring>
+
+namespace greenfold {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption,
+                    const char* tip = nullptr) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    if (tip != nullptr) b->setToolTip(tip);
+    return b;
+}
+
+QLineEdit* box(QWidget* parent, const char* name) {
+    auto* b = new QLineEdit(parent);
+    b->setObjectName(name);
+    b->setMaximumWidth(90);
+    return b;
+}
+
+float boxvalue(const QLineEdit* b) {
+    return float(leadingnumber(b->text().toStdString()));
+}
+
+// The folder the settings were read from at start-up.
+std::string settingsfolder(const GOLF1& g) {
+    const std::size_t name = std::strlen(settingsfilename);
+    const std::string& path = g.inipath;
+    if (path.size() >= name && path.compare(path.size() - name, name, settingsfilename) == 0)
+        return path.substr(0, path.size() - name);
+    return getsystemdir();
+}
+
+} // namespace
+
+HcpCards::HcpCards(GOLF1& model, Services& services, QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services) {
+    initresources();
+    setObjectName("HcpCards");
+    setWindowTitle("Handicap Card Printing");
+    setAttribute(Qt::WA_DeleteOnClose);
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    list1_->setSelectionMode(QAbstractItemView::MultiSelection);
+    auto* picture1 = new QLabel(this);
+    picture1->setObjectName("Picture1");
+    picture1->setPixmap(QPixmap(cardlogo).scaledToHeight(100, Qt::SmoothTransformation));
+    auto* selectall = button(this, "selectallbutton", "Select All");
+    auto* unmarkall = button(this, "Command1", "Un-mark All");
+    printcountlabel_ = new QLabel(this);
+    printcountlabel_->setObjectName("printcountlabel");
+    auto* printbutton =
+        button(this, "PrintButton", "&Print Cards", "Print hcp cards for selected players");
+    auto* donebutton = button(this, "donebutton", "&Done", "Close hcp card window");
+    auto* infobutton = button(this, "infobutton", "Help");
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(250);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(picture1, 0, Qt::AlignHCenter);
+    side->addWidget(selectall);
+    side->addWidget(unmarkall);
+    side->addWidget(printcountlabel_);
+    side->addStretch(1);
+    side->addWidget(printbutton);
+    side->addWidget(infobutton);
+    side->addWidget(donebutton);
+    auto* top = new QHBoxLayout;
+    auto* listcolumn = new QVBoxLayout;
+    listcolumn->addWidget(new QLabel("Click to Select the Players who need Handicap Cards", this));
+    listcolumn->addWidget(list1_, 1);
+    top->addLayout(listcolumn, 1);
+    top->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top, 1);
+    layout->addWidget(buildadjustments());
+    resize(520, 520);
+
+    connect(selectall, &QPushButton::clicked, list1_, &QListWidget::selectAll);
+    connect(unmarkall, &QPushButton::clicked, list1_, &QListWidget::clearSelection);
+    connect(list1_, &QListWidget::itemSelectionChanged, this, &HcpCards::showcount);
+    connect(timer1_, &QTimer::timeout, this, &HcpCards::showcount);
+    connect(printbutton, &QPushButton::clicked, this, &HcpCards::print);
+    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
+    connect(infobutton, &QPushButton::clicked, this, [this] { services_.help.show("Printing"); });
+    connect(pscalingtext_, &QLineEdit::textChanged, this,
+            [this] { g_.pscaling = boxvalue(pscalingtext_); });
+}
+
+QWidget* HcpCards::buildadjustments() {
+    auto* panel = new QWidget(this);
+    text1_ = box(panel, "Text1");
+    text1_->setMaximumWidth(QWIDGETSIZE_MAX);
+    text1_->setToolTip("Date which will appear on printed cards");
+    hoffsettext_ = box(panel, "hoffsettext");
+    wdoffsettext_ = box(panel, "WDOffSetText");
+    pscalingtext_ = box(panel, "pscalingtext");
+    auto* form = new QFormLayout(panel);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow("Date or optional comment that will appear on printed cards", text1_);
+    form->addRow("Starting height Offset", hoffsettext_);
+    form->addRow("Width Offset", wdoffsettext_);
+    form->addRow("Vertical Scaling factor", pscalingtext_);
+    return panel;
+}
+
+void HcpCards::load() {
+    if (g_.pscaling == 0) g_.pscaling = 1;
+    hoffsettext_->setText(QString::fromStdString(generalformat(g_.hoffset)));
+    wdoffsettext_->setText(QString::fromStdString(generalformat(g_.wdoffset)));
+    pscalingtext_->setText(QString::fromStdString(formatpattern(g_.pscaling, "#0.000")));
+    for (int p = 1; p <= g_.playercount && p <= maxplayers; ++p)
+        list1_->addItem(QString::fromStdString(g_.playername[p]));
+    text1_->setText(QString::fromStdString(todaysdate()));
+    showcount();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
+    }
+    timer1_->start();
+    show();
+}
+
+void HcpCards::showcount() {
+    printcountlabel_->setText(
+        QString::fromStdString(cardcountlabel(int(list1_->selectedItems().size()))));
+}
+
+void HcpCards::readadjustments() {
+    g_.hoffset = boxvalue(hoffsettext_);
+    g_.wdoffset = boxvalue(wdoffsettext_);
+    g_.pscaling = boxvalue(pscalingtext_);
+}
+
+void HcpCards::print() {
+    if (services_.dialogs.message(cardsquestion(), Buttons::okcancel, Answer::ok) != Answer::ok)
+        return;
+    std::vector<int> lines;
+    for (int i = 0; i < list1_->count(); ++i)
+        if (list1_->item(i)->isSelected()) lines.push_back(i);
+    if (selectcards(g_, lines) == 0) {
+        services_.dialogs.message(noplayersselected());
+        return;
+    }
+    readadjustments();
+    pscalingtext_->setText(QString::fromStdString(generalformat(g_.pscaling)));
+    const std::string note = text1_->text().toStdString();
+    runprint(services_, [this, &note](PrintSurface& s) {
+        printcardjob(s, g_, note, PrintPicture{cardlogo, {}});
+    });
+    // Marks left by a cancelled PDF file name would otherwise reach the next window.
+    selectcards(g_, {});
+}
+
+void HcpCards::closeEvent(QCloseEvent* event) {
+    timer1_->stop();
+    readadjustments();
+    if (!savesettings(g_, settingsfolder(g_)))
+        services_.dialogs.message({"The card adjustments could not be saved in\r\n" + g_.inipath,
+                                   "Greenfold", Icon::exclamation});
+    emit closing();
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

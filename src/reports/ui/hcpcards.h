@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QTimer;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+
+// Prints handicap cards for the players marked in the list, ten to a sheet, and keeps
+// the three adjustments for the user's card stock in the settings file.
+class HcpCards : public QWidget {
+    Q_OBJECT
+
+  public:
+    HcpCards(GOLF1& model, Services& services, QWidget* mainwindow);
+    void load();
+    void print();
+
+  signals:
+    void closing();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* buildadjustments();
+    void showcount();
+    // Takes the three boxes into the settings.
+    void readadjustments();
+
+    GOLF1& g_;
+    Services& services_;
+    QListWidget* list1_;
+    QLineEdit* text1_;
+    QLineEdit* hoffsettext_;
+    QLineEdit* wdoffsettext_;
+    QLineEdit* pscalingtext_;
+    QLabel* printcountlabel_;
+    QTimer* timer1_;
+};
+
+} // namespace greenfold

@@ -1,0 +1,89 @@
+#include "reports/ui/printcommands.h"
+
+#include "model/golf1.h"
+#include "model/textline.h"
+#include "platform/qtprintsurface.h"
+#include "platform/services.h"
+#include "reports/chcpchart.h"
+#include "reports/handicaplists.h"
+#include "reports/listexport.h"
+#include "shell/ui/form2.h"
+
+#include <QDate>
+#include <QListWidget>
+
+namespace greenfold {
+
+namespace {
+
+std::vector<std::string> items(const QListWidget* list) {
+    std::vector<std::string> out;
+    out.reserve(std::size_t(list->count()));
+    for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toStdString());
+    return out;
+}
+
+} // namespace
+
+std::string todaysdate() {
+    const QDate today = QDate::currentDate();
+    return reportdate(today.year(), today.month(), today.day());
+}
+
+ListLines shownlines(const Form2& form) {
+    return {items(form.list1()), items(form.list2())};
+}
+
+void runprint(Services& services, const std::function<void(PrintSurface&)>& layout) {
+    auto surface = openprintsurface(services);
+    if (!surface) return;
+    services.busy.begin();
+    layout(*surface);
+    services.busy.end();
+    tellprinted(services, *surface);
+}
+
+void printlist(Form2& form) {
+    const ListLines lines = shownlines(form);
+    if (!form.list1()->isEnabled() || !listprintable(lines)) return;
+    Services& services = form.services();
+    const Answer answer =
+        services.dialogs.message(printquestion(), Buttons::yesnocancel, Answer::yes);
+    if (answer != Answer::yes && answer != Answer::no) return;
+    const GOLF1& g = form.model();
+    const std::string date = todaysdate();
+    runprint(services, [&](PrintSurface& s) {
+        if (answer == Answer::yes)
+            printlongreport(s, g, lines, date);
+        else
+            printshortreport(s, g, lines, date);
+    });
+}
+
+void exportlisting(Form2& form) {
+    Services& services = form.services();
+    const auto chosen = services.dialogs.savefile(exporttitle, exportfilter);
+    const auto file = exportfilename(chosen.value_or(""));
+    if (!file) {
+        services.dialogs.beep();
+        return;
+    }
+    services.busy.begin();
+    const Outcome written = shortprintfile(form.model(), shownlines(form), todaysdate(), *file);
+    services.busy.end();
+    services.dialogs.show(written);
+}
+
+void PrintChcpChart(Form2& form, int course) {
+    const GOLF1& g = form.model();
+    if (course < 1 || course > g.coursecount) return;
+    Services& services = form.services();
+    TeeReply reply;
+    do {
+        reply = readteereply(services.dialogs.input(teequestion(), teequestiontitle));
+    } while (reply.again);
+    if (reply.tee == 0) return;
+    runprint(services, [&](PrintSurface& s) { PrintChcpChart(s, g, course, reply.tee); });
+}
+
+} // namespace greenfold
