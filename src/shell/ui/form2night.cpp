@@ -1,8 +1,207 @@
 // League night: the course commands, entering and correcting rounds, the settings.
+#include "courses/courseedit.h"
+#include "courses/ui/course.h"
+#include "model/coursefile.h"
+#include "model/golf1.h"
+#include "platform/services.h"
+#include "reports/ui/printcommands.h"
+#include "scoring/settingsrules.h"
+#include "scoring/ui/gplayer.h"
+#include "scoring/ui/roundsform.h"
+#include "scoring/ui/selectplayers.h"
+#include "scoring/ui/setfont.h"
 #include "shell/ui/form2.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include <functional>
+#include <memory>
 
 namespace greenfold {
 
-void Form2::wireleaguenight() {}
+namespace {
+
+constexpr const char* savingtext = "Saving League data, Please wait...";
+
+// Runs a command when the watched widget is double-clicked.
+class DoubleClick : public QObject {
+  public:
+    DoubleClick(QObject* parent, std::function<void()> command)
+        : QObject(parent), command_(std::move(command)) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick) command_();
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void()> command_;
+};
+
+void setcoursesmenu(Form2& main, bool on) {
+    if (auto* menu = main.findChild<QMenu*>("coursesmenu")) menu->menuAction()->setEnabled(on);
+}
+
+void opencourse(Form2& main) {
+    main.setEnabled(false);
+    auto* window = new course(main.model(), main.services(), main.datadir(), &main);
+    QObject::connect(window, &course::closing, &main, [&main] {
+        main.setEnabled(true);
+        setcoursesmenu(main, true);
+    });
+    window->load();
+}
+
+// A new course: the table is read afresh first, so adding with no league open cannot
+// write a course file that holds the new course alone.
+void addcourse(Form2& main) {
+    GOLF1& g = main.model();
+    g.coursemode = "add";
+    main.services().dialogs.show(loadcourses(g, main.datadir()));
+    opencourse(main);
+}
+
+// The panel that picks a course: "edit" with "Ok" or "Delete", or "chart".
+void showcoursepanel(Form2& main, QFrame* panel, const char* mode, const char* caption) {
+    GOLF1& g = main.model();
+    g.coursemode = mode;
+    main.services().dialogs.show(loadcourses(g, main.datadir()));
+    auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
+    combo->clear();
+    for (const auto& name : coursenames(g)) combo->addItem(QString::fromStdString(name));
+    combo->setCurrentIndex(-1);
+    combo->clearEditText();
+    panel->findChild<QPushButton*>("okordeletebutton")->setText(caption);
+    setcoursesmenu(main, false);
+    panel->show();
+    combo->setFocus();
+}
+
+void deletechosen(Form2& main, int c) {
+    Services& services = main.services();
+    const Answer answer =
+        services.dialogs.message(deletecoursequestion(), Buttons::yesno, Answer::no);
+    if (answer == Answer::yes) {
+        services.busy.begin();
+        Outcome deleted = deletecourse(main.model(), c, main.datadir());
+        services.busy.end();
+        services.dialogs.show(deleted);
+    }
+    main.model().coursemode.clear();
+    setcoursesmenu(main, true);
+}
+
+void coursechosen(Form2& main, QFrame* panel) {
+    GOLF1& g = main.model();
+    auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
+    const std::string text = combo->currentText().toStdString();
+    const int c = findcourse(g, text);
+    if (text.empty() || c == 0) return;
+    g.coursenum = int16_t(c);
+    panel->hide();
+    combo->clearEditText();
+    if (g.coursemode == "chart") {
+        g.coursemode.clear();
+        setcoursesmenu(main, true);
+        PrintChcpChart(main, c);
+        return;
+    }
+    if (panel->findChild<QPushButton*>("okordeletebutton")->text() == "Ok")
+        opencourse(main);
+    else
+        deletechosen(main, c);
+}
+
+void openrounds(Form2& main) {
+    auto* window = new roundsform(main.model(), main.services(), main.datadir(), &main);
+    auto remembered = std::make_shared<QString>();
+    QObject::connect(window, &roundsform::saving, &main, [&main, remembered](bool on) {
+        if (on) {
+            *remembered = main.messagepanel()->text();
+            main.messagepanel()->setText(savingtext);
+        } else {
+            main.messagepanel()->setText(*remembered);
+        }
+    });
+    QObject::connect(window, &roundsform::unloaded, &main, [&main] {
+        main.setEnabled(true);
+        setcoursesmenu(main, true);
+        main.startviewtimer();
+    });
+    window->load();
+}
+
+void enterrounds(Form2& main) {
+    main.setEnabled(false);
+    main.model().editslot = 0;
+    auto* window = new selectplayers(main.model(), main.services(), main.datadir(), &main);
+    QObject::connect(window, &selectplayers::accepted, &main, [&main] { openrounds(main); });
+    QObject::connect(window, &selectplayers::cancelled, &main, [&main] { main.setEnabled(true); });
+    window->load();
+}
+
+void opensettings(Form2& main) {
+    main.setEnabled(false);
+    auto* window = new Setfont(main.model(), main.services(), main.datadir(),
+                               settingsdir(main.model()), &main);
+    QObject::connect(window, &Setfont::closing, &main, [&main] { main.setEnabled(true); });
+    window->load();
+}
+
+} // namespace
+
+void Form2::wireleaguenight() {
+    QFrame* panel = coursepanel_;
+    auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
+    // Adding (also from the toolbar while the panel shows) leaves no panel behind that
+    // still offers a course to edit or delete.
+    connect(action("GCmenu_1"), &QAction::triggered, this, [this, panel] {
+        panel->hide();
+        addcourse(*this);
+    });
+    connect(action("GCmenu_2"), &QAction::triggered, this,
+            [this, panel] { showcoursepanel(*this, panel, "edit", "Ok"); });
+    connect(action("GCmenu_3"), &QAction::triggered, this,
+            [this, panel] { showcoursepanel(*this, panel, "edit", "Delete"); });
+    connect(action("CHCPChartmenu"), &QAction::triggered, this, [this, panel] {
+        showcoursepanel(*this, panel, "chart", "Ok");
+        if (g_.coursecount < 1) { // no course to chart: nothing happens
+            panel->hide();
+            g_.coursemode.clear();
+            setcoursesmenu(*this, true);
+        }
+    });
+    connect(panel->findChild<QPushButton*>("okordeletebutton"), &QPushButton::clicked, this,
+            [this, panel] { coursechosen(*this, panel); });
+    connect(panel->findChild<QPushButton*>("okordeletecancel"), &QPushButton::clicked, this,
+            [this] {
+                g_.coursemode.clear();
+                setcoursesmenu(*this, true);
+            });
+    combo->lineEdit()->installEventFilter(
+        new DoubleClick(combo, [this, panel] { coursechosen(*this, panel); }));
+
+    connect(action("entermenu"), &QAction::triggered, this, [this] { enterrounds(*this); });
+    connect(action("editroundmenu"), &QAction::triggered, this, [this] {
+        setEnabled(false);
+        auto* picker = new GPlayer(g_, services_, this);
+        picker->tag = "edit";
+        connect(picker, &GPlayer::roundchosen, this, [this] { openrounds(*this); });
+        connect(picker, &GPlayer::closed, this, [this] {
+            setEnabled(true);
+            checkview(view_recent);
+        });
+        picker->load();
+    });
+    connect(action("settingsmenu"), &QAction::triggered, this, [this] { opensettings(*this); });
+}
 
 } // namespace greenfold

@@ -1,0 +1,256 @@
+#include "courses/ui/course.h"
+
+#include "model/golf1.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "platform/spinbutton.h"
+#include "shell/helpindex.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace greenfold {
+
+namespace {
+
+QLabel* panel(QWidget* parent, const QString& name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMinimumWidth(48);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    return b;
+}
+
+QString qs(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+course::course(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
+      datadir_(std::move(datadir)) {
+    setObjectName("course");
+    setWindowTitle("Course Information");
+    setAttribute(Qt::WA_DeleteOnClose);
+    nametext_ = new QLineEdit(this);
+    nametext_->setObjectName("Nametext");
+    initialstext_ = new QLineEdit(this);
+    initialstext_->setObjectName("initialstext");
+    initialstext_->setMaximumWidth(70);
+
+    auto* top = new QGridLayout;
+    top->addWidget(new QLabel("Course Name :", this), 0, 0);
+    top->addWidget(nametext_, 0, 1);
+    top->addWidget(new QLabel("Initials :", this), 0, 2);
+    top->addWidget(initialstext_, 0, 3);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(buildpars());
+    layout->addWidget(buildratings(), 0, Qt::AlignHCenter);
+    layout->addWidget(buildbuttons());
+}
+
+QWidget* course::buildpars() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(3);
+    outlabel_ = panel(box, "Outlabel");
+    inlabel_ = panel(box, "Inlabel");
+    totallabel_ = panel(box, "TotalLabel");
+    for (int nine = 0; nine < 2; ++nine) {
+        const int row = nine * 2;
+        grid->addWidget(new QLabel("Hole", box), row, 0);
+        grid->addWidget(new QLabel("Par", box), row + 1, 0);
+        for (int k = 1; k <= 9; ++k) {
+            const int h = nine * 9 + k;
+            auto* number = new QLabel(QString::number(h), box);
+            number->setAlignment(Qt::AlignCenter);
+            grid->addWidget(number, row, k);
+            auto* par = new QLineEdit(" ", box);
+            par->setObjectName(QString("Partext_%1").arg(h));
+            par->setFixedWidth(30);
+            par->installEventFilter(this);
+            connect(par, &QLineEdit::textChanged, this, [this, h] { parchanged(h); });
+            partext_[h] = par;
+            grid->addWidget(par, row + 1, k);
+        }
+        grid->addWidget(new QLabel(nine == 0 ? "Out" : "In", box), row, 10, Qt::AlignCenter);
+        grid->addWidget(nine == 0 ? outlabel_ : inlabel_, row + 1, 10);
+    }
+    grid->addWidget(new QLabel("Total", box), 2, 11, Qt::AlignCenter);
+    grid->addWidget(totallabel_, 3, 11);
+    return box;
+}
+
+QWidget* course::buildratings() {
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 8, 0, 8);
+    grid->addWidget(new QLabel("Rating", box), 0, 1, 1, 2, Qt::AlignCenter);
+    grid->addWidget(new QLabel("Slope", box), 0, 3, 1, 2, Qt::AlignCenter);
+    const char* tees[] = {"", "Red (Ladies)", "White (Mens)", "Blue (Pro)"};
+    const char* ratenames[] = {"", "redratepanel", "whiteratepanel", "blueratepanel"};
+    const char* slopenames[] = {"", "redslopepanel", "whiteslopepanel", "Blueslopepanel"};
+    const char* ratespins[] = {"", "redrateingspin", "Whiteratingspin", "blueratingspin"};
+    const char* slopespins[] = {"", "redslopespin", "whiteslopespin", "blueslopespin"};
+    for (int t = 1; t <= 3; ++t) {
+        grid->addWidget(new QLabel(tees[t], box), t, 0);
+        ratepanel_[t] = panel(box, ratenames[t]);
+        slopepanel_[t] = panel(box, slopenames[t]);
+        auto* ratespin = new SpinButton(ratespins[t], box);
+        auto* slopespin = new SpinButton(slopespins[t], box);
+        grid->addWidget(ratepanel_[t], t, 1);
+        grid->addWidget(ratespin, t, 2);
+        grid->addWidget(slopepanel_[t], t, 3);
+        grid->addWidget(slopespin, t, 4);
+        stepper(ratespin, ratepanel_[t], true);
+        stepper(slopespin, slopepanel_[t], false);
+    }
+    return box;
+}
+
+QWidget* course::buildbuttons() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* savebutton = button(box, "savebutton", "&Save", "Save course information to disk");
+    auto* cancelbutton = button(box, "cancelbutton", "&Cancel", "Close course window");
+    auto* infobutton = button(box, "infobutton", "&Help", "Help on Courses");
+    row->addWidget(savebutton);
+    row->addWidget(cancelbutton);
+    row->addWidget(infobutton);
+    connect(savebutton, &QPushButton::clicked, this, &course::save);
+    connect(cancelbutton, &QPushButton::clicked, this, &course::cancel);
+    connect(infobutton, &QPushButton::clicked, this,
+            [this] { services_.help.show(helpkey::courses); });
+    return box;
+}
+
+// The panels change only through their spins.
+void course::stepper(SpinButton* spin, QLabel* panel, bool rating) {
+    auto step = [panel, rating](bool up) {
+        const std::string now = panel->text().toStdString();
+        panel->setText(qs(rating ? steprating(now, up) : stepslope(now, up)));
+    };
+    connect(spin, &SpinButton::up, panel, [step] { step(true); });
+    connect(spin, &SpinButton::down, panel, [step] { step(false); });
+}
+
+bool course::load() {
+    Outcome opened = opencourse(g_);
+    if (!opened) {
+        services_.dialogs.show(opened);
+        close();
+        return false;
+    }
+    showform(courseform(g_));
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(100));
+    }
+    show();
+    nametext_->setFocus();
+    return true;
+}
+
+void course::showform(const CourseForm& f) {
+    nametext_->setText(qs(f.name));
+    initialstext_->setText(qs(f.initials));
+    for (int h = 1; h <= 18; ++h) partext_[h]->setText(qs(f.pars[h]));
+    outlabel_->setText(qs(f.outpar));
+    inlabel_->setText(qs(f.inpar));
+    totallabel_->setText(qs(f.totalpar));
+    for (int t = 1; t <= 3; ++t) {
+        ratepanel_[t]->setText(qs(f.ratings[t]));
+        slopepanel_[t]->setText(qs(f.slopes[t]));
+    }
+}
+
+CourseForm course::form() const {
+    CourseForm f;
+    f.name = nametext_->text().toStdString();
+    f.initials = initialstext_->text().toStdString();
+    for (int h = 1; h <= 18; ++h) f.pars[h] = partext_[h]->text().toStdString();
+    f.outpar = outlabel_->text().toStdString();
+    f.inpar = inlabel_->text().toStdString();
+    f.totalpar = totallabel_->text().toStdString();
+    for (int t = 1; t <= 3; ++t) {
+        f.ratings[t] = ratepanel_[t]->text().toStdString();
+        f.slopes[t] = slopepanel_[t]->text().toStdString();
+    }
+    return f;
+}
+
+void course::parchanged(int hole) {
+    QLineEdit* box = partext_[hole];
+    const std::string shown = parbox(box->text().toStdString());
+    if (box->text().toStdString() != shown) {
+        box->setText(qs(shown)); // comes back here once with the text settled
+        box->setCursorPosition(int(box->text().size()));
+        return;
+    }
+    CourseForm f = form();
+    if (hole <= 9)
+        outlabel_->setText(qs(parsum(f.pars, 1)));
+    else
+        inlabel_->setText(qs(parsum(f.pars, 10)));
+    totallabel_->setText(
+        qs(parsum(outlabel_->text().toStdString(), inlabel_->text().toStdString())));
+}
+
+bool course::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const QString typed = static_cast<QKeyEvent*>(event)->text();
+    if (typed.isEmpty()) return false;
+    for (int h = 1; h <= 18; ++h) {
+        if (watched != partext_[h]) continue;
+        switch (boxkey(typed.at(0).unicode(), h, 18)) {
+        case KeyRule::pass:
+            return false;
+        case KeyRule::nextbox:
+            partext_[h + 1]->setFocus();
+            partext_[h + 1]->selectAll();
+            return true;
+        case KeyRule::discard:
+            return true;
+        }
+    }
+    return false;
+}
+
+void course::save() {
+    Outcome saved = savecourse(g_, form(), datadir_);
+    services_.dialogs.show(saved);
+    if (saved) close();
+}
+
+void course::cancel() {
+    close();
+}
+
+void course::closeEvent(QCloseEvent* event) {
+    // However the window goes, the mode goes with it and the main window comes back.
+    g_.coursemode.clear();
+    emit closing();
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "courses/courseedit.h"
+
+#include <QWidget>
+
+#include <array>
+#include <filesystem>
+
+class QLabel;
+class QLineEdit;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+class SpinButton;
+
+// The course window: adds a course or edits one (coursemode "add" or "edit", coursenum),
+// then writes the whole course file.
+class course : public QWidget {
+    Q_OBJECT
+
+  public:
+    course(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+
+    // Prepares the course for coursemode and shows the window. When the course list has
+    // no room for a new course the user is told so, the window closes and false comes
+    // back.
+    bool load();
+    void save();
+    void cancel();
+
+    // The window as it stands, for the rules.
+    CourseForm form() const;
+
+  signals:
+    void closing();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* buildpars();
+    QWidget* buildratings();
+    QWidget* buildbuttons();
+    void showform(const CourseForm& f);
+    void parchanged(int hole);
+    void stepper(SpinButton* spin, QLabel* panel, bool rating);
+
+    GOLF1& g_;
+    Services& services_;
+    std::filesystem::path datadir_;
+    QLineEdit* nametext_;
+    QLineEdit* initialstext_;
+    std::array<QLineEdit*, 19> partext_{};
+    QLabel* outlabel_ = nullptr;
+    QLabel* inlabel_ = nullptr;
+    QLabel* totallabel_ = nullptr;
+    std::array<QLabel*, 4> ratepanel_{};
+    std::array<QLabel*, 4> slopepanel_{};
+};
+
+} // namespace greenfold

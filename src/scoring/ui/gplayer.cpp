@@ -1,0 +1,123 @@
+#include "scoring/ui/gplayer.h"
+
+#include "model/golf1.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "players/pickers.h"
+#include "scoring/scoreentry.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace greenfold {
+
+GPlayer::GPlayer(GOLF1& model, Services& services, QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services) {
+    setObjectName("GPlayer");
+    setWindowTitle("Select Player");
+    setAttribute(Qt::WA_DeleteOnClose);
+    message_ = new QLabel("Select a Player", this);
+    message_->setObjectName("message");
+    message_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    message_->setAlignment(Qt::AlignCenter);
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    auto* acceptbutton = new QPushButton("&Accept", this);
+    acceptbutton->setObjectName("acceptbutton");
+    acceptbutton->setToolTip("Accept highlighted name");
+    auto* exitbutton = new QPushButton("&Close", this);
+    exitbutton->setObjectName("exitbutton");
+    exitbutton->setToolTip("close player list");
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(acceptbutton);
+    buttons->addWidget(exitbutton);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(message_);
+    layout->addWidget(list1_, 1);
+    layout->addLayout(buttons);
+    resize(300, 380);
+
+    connect(acceptbutton, &QPushButton::clicked, this, &GPlayer::accept);
+    connect(exitbutton, &QPushButton::clicked, this, &GPlayer::exit);
+    connect(list1_, &QListWidget::itemDoubleClicked, this, &GPlayer::accept);
+}
+
+void GPlayer::load() {
+    g_.selected.fill(0);
+    message_->setText("Select a Player");
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(90));
+    }
+    for (const auto& name : pickernames(g_)) list1_->addItem(QString::fromStdString(name));
+    show();
+    list1_->setFocus();
+}
+
+void GPlayer::accept() {
+    QListWidgetItem* item = list1_->currentItem();
+    if (item == nullptr || !item->isSelected()) {
+        services_.dialogs.beep();
+        return;
+    }
+    if (tag == "date")
+        chooseround();
+    else
+        chooseplayer();
+}
+
+void GPlayer::chooseplayer() {
+    const int p = findplayerexact(g_, list1_->currentItem()->text().toStdString());
+    if (p == 0) {
+        services_.dialogs.beep();
+        return;
+    }
+    g_.playerno = int16_t(p);
+    g_.selected[p] = 1;
+    message_->setText("Select Date");
+    tag = "date";
+    list1_->clear();
+    for (const auto& row : roundlist(g_, p)) list1_->addItem(QString::fromStdString(row));
+}
+
+void GPlayer::chooseround() {
+    if (!greenfold::chooseround(g_, list1_->currentRow())) {
+        services_.dialogs.beep();
+        return;
+    }
+    tag.clear();
+    done_ = true;
+    emit roundchosen();
+    close();
+}
+
+void GPlayer::exit() {
+    close();
+}
+
+void GPlayer::mousePressEvent(QMouseEvent* event) {
+    list1_->clearSelection();
+    QWidget::mousePressEvent(event);
+}
+
+void GPlayer::closeEvent(QCloseEvent* event) {
+    // Closing the window any other way than choosing a round is the Close button. A
+    // player already chosen stays marked until the next set-up clears the marks.
+    if (!done_) {
+        done_ = true;
+        list1_->clearSelection();
+        g_.playerno = 0;
+        tag.clear();
+        emit closed();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

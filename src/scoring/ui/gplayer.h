@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+class QListWidget;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+
+// Picks the round to correct or delete: first the player, then one of the player's
+// rounds by its date. The window's tag tells the stage ("edit", then "date").
+class GPlayer : public QWidget {
+    Q_OBJECT
+
+  public:
+    GPlayer(GOLF1& model, Services& services, QWidget* mainwindow);
+    void load();
+    void accept();
+    void exit();
+
+    QString tag;
+
+  signals:
+    // A round was chosen; the score window takes over.
+    void roundchosen();
+    // Closed without choosing a round.
+    void closed();
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void chooseplayer();
+    void chooseround();
+
+    GOLF1& g_;
+    Services& services_;
+    QListWidget* list1_;
+    QLabel* message_;
+    bool done_ = false;
+};
+
+} // namespace greenfold

@@ -1,0 +1,286 @@
+#include "scoring/ui/roundsform.h"
+
+#include "model/golf1.h"
+#include "model/leaguefile.h"
+#include "model/textline.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "scoring/roundslots.h"
+#include "scoring/scoreentry.h"
+#include "scoring/ui/scoregrid.h"
+#include "shell/helpindex.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace greenfold {
+
+namespace {
+
+// The window's two widths: the card alone, and the card with the calculation panel.
+constexpr int narrowtwips = 5700;
+constexpr int widetwips = 8595;
+
+QLabel* panel(QWidget* parent, const char* name, const QString& text = {}) {
+    auto* l = new QLabel(text, parent);
+    l->setObjectName(name);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    return b;
+}
+
+bool bothzero(const DisplayedRound& d) {
+    return leadingnumber(d.out) == 0 && leadingnumber(d.in) == 0;
+}
+
+} // namespace
+
+roundsform::roundsform(GOLF1& model, Services& services, std::filesystem::path datadir,
+                       QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
+      datadir_(std::move(datadir)) {
+    setObjectName("roundsform");
+    setWindowTitle("Enter Scores");
+    setAttribute(Qt::WA_DeleteOnClose);
+    card_ = new QWidget(this);
+    pnamelabel_ = panel(card_, "Pnamelabel");
+    QFont big = pnamelabel_->font();
+    big.setBold(true);
+    big.setPointSize(big.pointSize() + 2);
+    pnamelabel_->setFont(big);
+    namelabel_ = panel(card_, "Namelabel");
+    grid_ = new ScoreGrid(card_);
+    eqlabel_ = panel(card_, "eqlabel",
+                     "Equitable Stroke Control is active, hole scores will be limited if "
+                     "necessary");
+    eqlabel_->setStyleSheet("color: #8b0000;");
+    eqlabel_->hide();
+    auto* cardlayout = new QVBoxLayout(card_);
+    cardlayout->setContentsMargins(0, 0, 0, 0);
+    cardlayout->addWidget(pnamelabel_);
+    cardlayout->addWidget(namelabel_);
+    cardlayout->addWidget(grid_);
+    cardlayout->addWidget(buildtees());
+    cardlayout->addWidget(eqlabel_);
+    cardlayout->addWidget(buildbuttons());
+    cardlayout->addStretch(1);
+
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    list1_->hide();
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(card_);
+    layout->addWidget(list1_, 1);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(600);
+    timer1_->setSingleShot(true);
+    connect(timer1_, &QTimer::timeout, this, &roundsform::recordnow);
+}
+
+QWidget* roundsform::buildtees() {
+    auto* box = new QWidget(card_);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    tees_ = new QButtonGroup(box);
+    const char* captions[] = {"", "Ladies Tee", "Mens Tee", "Pro Tee"};
+    for (int t = 1; t <= 3; ++t) {
+        auto* b = new QRadioButton(captions[t], box);
+        b->setObjectName(QString("teebutton_%1").arg(t));
+        tees_->addButton(b, t);
+        row->addWidget(b);
+    }
+    return box;
+}
+
+QWidget* roundsform::buildbuttons() {
+    auto* box = new QWidget(card_);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    auto* recordbutton = button(box, "recordbutton", "&Record", "Write scores to file");
+    skipbutton_ = button(box, "skipbutton", "Skip Player", "Skip this player");
+    deletebutton_ = button(box, "deletebutton", "&Delete", "Delete this round");
+    auto* cancelbutton = button(box, "cancelbutton", "&Cancel", "Cancel score entry");
+    auto* infobutton = button(box, "infobutton", "&Help", "Help on entering scores");
+    auto* mathbutton = button(box, "Command3D1", "View Math", "Show calculation panel");
+    grid->addWidget(recordbutton, 0, 0);
+    grid->addWidget(skipbutton_, 0, 1);
+    grid->addWidget(deletebutton_, 0, 1);
+    grid->addWidget(cancelbutton, 0, 2);
+    grid->addWidget(mathbutton, 1, 0);
+    grid->addWidget(infobutton, 1, 2);
+    connect(recordbutton, &QPushButton::clicked, this, &roundsform::record);
+    connect(skipbutton_, &QPushButton::clicked, this, &roundsform::skip);
+    connect(deletebutton_, &QPushButton::clicked, this, &roundsform::deleteround);
+    connect(cancelbutton, &QPushButton::clicked, this, &roundsform::cancel);
+    connect(mathbutton, &QPushButton::clicked, this, &roundsform::viewmath);
+    connect(infobutton, &QPushButton::clicked, this, [this] {
+        services_.help.show(g_.editslot > 0 ? helpkey::editround : helpkey::enteringscores);
+    });
+    return box;
+}
+
+void roundsform::load() {
+    const bool editing = g_.editslot > 0;
+    grid_->setentering(!editing);
+    grid_->showpars(g_, g_.coursenum);
+    skipbutton_->setVisible(!editing);
+    skipbutton_->setEnabled(!editing);
+    deletebutton_->setVisible(editing);
+    deletebutton_->setEnabled(editing);
+    namelabel_->setText(QString::fromStdString(roundheading(g_)));
+    firstplayer(g_);
+    showplayer();
+    if (editing && g_.playerno != 0) grid_->showround(g_.holescore[g_.playerno][g_.editslot]);
+    // Stroke control only ever limits new rounds, so the notice says so only then.
+    eqlabel_->setVisible(g_.escflag == 5 && !editing);
+    place();
+    show();
+    grid_->focushole(1);
+}
+
+void roundsform::place() {
+    const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
+    const int narrow = std::max(twips(narrowtwips), card_->sizeHint().width() + margins);
+    const int wide = narrow + twips(widetwips - narrowtwips);
+    list1_->setVisible(panelopen_);
+    setFixedWidth(panelopen_ ? wide : narrow);
+    adjustSize();
+    if (isMinimized() || isMaximized()) return;
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(100));
+    }
+}
+
+void roundsform::showplayer() {
+    const int p = g_.playerno;
+    pnamelabel_->setText(p != 0 ? QString::fromStdString(g_.playername[p]) : QString());
+    selecttee(p != 0 ? g_.playertee[p] : 0);
+    if (g_.editslot == 0) grid_->clearscores();
+}
+
+void roundsform::selecttee(int tee) {
+    // A player without a valid default tee starts with none chosen; recording then asks
+    // for one.
+    tees_->setExclusive(false);
+    for (QAbstractButton* b : tees_->buttons()) b->setChecked(false);
+    tees_->setExclusive(true);
+    if (QAbstractButton* b = tees_->button(tee)) b->setChecked(true);
+}
+
+int roundsform::tee() const {
+    const int id = tees_->checkedId();
+    return id < 0 ? 0 : id;
+}
+
+void roundsform::record() {
+    if (timer1_->isActive()) return;
+    const DisplayedRound shown = grid_->round(tee());
+    if (!bothzero(shown)) {
+        // A round the engine would refuse is refused before stroke control lowers a hole.
+        Outcome check = checkround(g_, shown);
+        if (!check) {
+            services_.dialogs.show(check);
+            return;
+        }
+        const DisplayedRound adjusted = EQadjust(g_, shown);
+        for (int h = 1; h <= 18; ++h)
+            if (adjusted.holes[h] != shown.holes[h]) grid_->sethole(h, adjusted.holes[h]);
+    }
+    timer1_->start();
+}
+
+void roundsform::recordnow() {
+    RecordResult result = recordround(g_, grid_->round(tee()));
+    services_.dialogs.show(result.outcome);
+    if (!result.stored) {
+        grid_->focushole(1);
+        return;
+    }
+    for (const auto& line : result.panel) list1_->addItem(QString::fromStdString(line));
+    if (panelopen_) services_.dialogs.message(pausingmessage());
+    list1_->clear();
+    advance();
+}
+
+void roundsform::advance() {
+    if (!nextplayer(g_)) {
+        endrun(true);
+        return;
+    }
+    showplayer();
+    grid_->focushole(1);
+}
+
+void roundsform::skip() {
+    if (timer1_->isActive()) return;
+    grid_->focushole(1);
+    advance();
+}
+
+void roundsform::cancel() {
+    endrun(false);
+}
+
+void roundsform::deleteround() {
+    const Answer answer =
+        services_.dialogs.message(deleteroundquestion(), Buttons::yesno, Answer::no);
+    if (answer != Answer::yes) return;
+    DeleteResult result = greenfold::deleteround(g_, true, tee());
+    services_.dialogs.show(result.outcome);
+    list1_->clear();
+    endrun(result.deleted);
+}
+
+void roundsform::viewmath() {
+    panelopen_ = !panelopen_;
+    place();
+}
+
+void roundsform::endrun(bool save) {
+    timer1_->stop();
+    g_.coursemode.clear();
+    if (save) {
+        emit saving(true);
+        services_.busy.begin();
+        Outcome saved = saveleague(g_, datadir_);
+        services_.busy.end();
+        emit saving(false);
+        services_.dialogs.show(saved);
+    }
+    close();
+}
+
+void roundsform::closeEvent(QCloseEvent* event) {
+    // However the window goes, the next one starts with new rounds and the main window
+    // redraws its list.
+    timer1_->stop();
+    g_.editslot = 0;
+    if (!gone_) {
+        gone_ = true;
+        emit unloaded();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

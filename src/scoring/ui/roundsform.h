@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <filesystem>
+
+class QButtonGroup;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QTimer;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+class ScoreGrid;
+
+// The score window. Entering (editslot 0): one round for each player marked in
+// selected, one after another, with Skip. Editing (editslot > 0): the stored round of
+// playerno, with Delete. The league file is written when the run ends by recording or
+// skipping the last player or by deleting; Cancel writes nothing.
+class roundsform : public QWidget {
+    Q_OBJECT
+
+  public:
+    roundsform(GOLF1& model, Services& services, std::filesystem::path datadir,
+               QWidget* mainwindow);
+    void load();
+
+    void record();
+    void skip();
+    void cancel();
+    void deleteround();
+    void viewmath();
+    bool panelopen() const { return panelopen_; }
+    ScoreGrid* grid() const { return grid_; }
+
+  signals:
+    // The league file is being written (true) or done (false).
+    void saving(bool on);
+    // The window is gone; the main window takes over again.
+    void unloaded();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* buildtees();
+    QWidget* buildbuttons();
+    void place();
+    void showplayer();
+    void selecttee(int tee);
+    int tee() const;
+    void recordnow();
+    void advance();
+    void endrun(bool save);
+
+    GOLF1& g_;
+    Services& services_;
+    std::filesystem::path datadir_;
+    ScoreGrid* grid_;
+    QWidget* card_;
+    QLabel* pnamelabel_;
+    QLabel* namelabel_;
+    QLabel* eqlabel_;
+    QButtonGroup* tees_ = nullptr;
+    QPushButton* skipbutton_ = nullptr;
+    QPushButton* deletebutton_ = nullptr;
+    QListWidget* list1_;
+    QTimer* timer1_;
+    bool panelopen_ = false;
+    bool gone_ = false;
+};
+
+} // namespace greenfold

@@ -1,0 +1,222 @@
+#include "scoring/ui/selectplayers.h"
+
+#include "courses/courseedit.h"
+#include "model/coursefile.h"
+#include "model/golf1.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "platform/spinbutton.h"
+#include "shell/helpindex.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+
+namespace greenfold {
+
+namespace {
+
+QLabel* panel(QWidget* parent, const char* name) {
+    auto* l = new QLabel(parent);
+    l->setObjectName(name);
+    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    l->setAlignment(Qt::AlignCenter);
+    l->setMinimumWidth(36);
+    return l;
+}
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    return b;
+}
+
+} // namespace
+
+selectplayers::selectplayers(GOLF1& model, Services& services, std::filesystem::path datadir,
+                             QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
+      datadir_(std::move(datadir)) {
+    setObjectName("selectplayers");
+    setWindowTitle("Player & Course Selection for Score Entry");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* instruction = new QLabel("Select the players who participated, the course, and edit "
+                                   "the date if necessary.",
+                                   this);
+    instruction->setObjectName("instructionpanel");
+    instruction->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    instruction->setWordWrap(true);
+    instruction->setMargin(4);
+    list1_ = new QListWidget(this);
+    list1_->setObjectName("List1");
+    list1_->setSelectionMode(QAbstractItemView::MultiSelection);
+    coursecombo_ = new QComboBox(this);
+    coursecombo_->setObjectName("coursecombo");
+    coursecombo_->setEditable(true);
+    coursecombo_->setInsertPolicy(QComboBox::NoInsert);
+    coursecombo_->setMinimumWidth(200);
+    auto* allbutton = button(this, "allbutton", "Select All", "");
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(instruction, 0, 0, 1, 2);
+    grid->addWidget(list1_, 1, 0, 5, 1);
+    grid->addWidget(new QLabel("Course Played", this), 1, 1);
+    grid->addWidget(coursecombo_, 2, 1);
+    grid->addWidget(new QLabel("Date of Round", this), 3, 1);
+    grid->addWidget(builddate(), 4, 1, Qt::AlignLeft);
+    grid->setRowStretch(5, 1);
+    grid->addWidget(allbutton, 6, 0);
+    grid->addWidget(buildbuttons(), 6, 1);
+
+    connect(allbutton, &QPushButton::clicked, this, &selectplayers::selectall);
+    connect(coursecombo_, &QComboBox::currentTextChanged, this, &selectplayers::coursechosen);
+}
+
+SpinButton* selectplayers::datespin(QWidget* parent, const char* name, const char* tip,
+                                    void (selectplayers::*step)(bool)) {
+    auto* spin = new SpinButton(name, parent);
+    spin->setToolTip(tip);
+    connect(spin, &SpinButton::up, this, [this, step] { (this->*step)(true); });
+    connect(spin, &SpinButton::down, this, [this, step] { (this->*step)(false); });
+    return spin;
+}
+
+QWidget* selectplayers::builddate() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    monthlabel_ = panel(box, "Monthlabel");
+    daylabel_ = panel(box, "daylabel");
+    yearlabel_ = panel(box, "yearlabel");
+    row->addWidget(monthlabel_);
+    row->addWidget(datespin(box, "monthspin", "Change month", &selectplayers::stepmonth));
+    row->addSpacing(6);
+    row->addWidget(daylabel_);
+    row->addWidget(datespin(box, "Dayspin", "Change Day", &selectplayers::stepday));
+    row->addSpacing(6);
+    row->addWidget(yearlabel_);
+    yearspin_ = datespin(box, "Yearspin", "Change Year", &selectplayers::stepyear);
+    row->addWidget(yearspin_);
+    return box;
+}
+
+QWidget* selectplayers::buildbuttons() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* acceptbutton = button(box, "acceptbutton", "&Accept", "Accept selection - continue");
+    auto* cancelbutton = button(box, "cancelbutton", "&Cancel", "Close Player Selection window");
+    auto* infobutton = button(box, "infobutton", "&Help", "Help on entering rounds");
+    row->addWidget(acceptbutton);
+    row->addWidget(cancelbutton);
+    row->addWidget(infobutton);
+    connect(acceptbutton, &QPushButton::clicked, this, &selectplayers::accept);
+    connect(cancelbutton, &QPushButton::clicked, this, &selectplayers::cancel);
+    connect(infobutton, &QPushButton::clicked, this,
+            [this] { services_.help.show(helpkey::enteringscores); });
+    return box;
+}
+
+void selectplayers::load(const QDate& today) {
+    g_.curmonth = int16_t(today.month());
+    day_ = today.day();
+    year_ = today.year() % 100;
+    showdate();
+    players_ = setupplayers(g_);
+    for (const auto& name : players_.names) list1_->addItem(QString::fromStdString(name));
+    services_.dialogs.show(loadcourses(g_, datadir_));
+    g_.coursenum = 0;
+    {
+        const QSignalBlocker quiet(coursecombo_);
+        for (const auto& name : coursenames(g_))
+            coursecombo_->addItem(QString::fromStdString(name));
+        coursecombo_->setCurrentIndex(-1);
+        coursecombo_->clearEditText();
+    }
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(100));
+    }
+    show();
+    list1_->setFocus();
+}
+
+void selectplayers::showdate() {
+    monthlabel_->setText(QString::fromStdString(monthshort(g_, g_.curmonth)));
+    daylabel_->setText(QString::number(day_));
+    yearlabel_->setText(QString::fromStdString(yeartext(year_)));
+    yearspin_->setToolTip(QString::fromStdString(yearcaption(year_)));
+}
+
+void selectplayers::stepmonth(bool up) {
+    g_.curmonth = int16_t(greenfold::stepmonth(g_.curmonth, up));
+    showdate();
+}
+
+void selectplayers::stepday(bool up) {
+    day_ = greenfold::stepday(day_, up);
+    showdate();
+}
+
+void selectplayers::stepyear(bool up) {
+    year_ = greenfold::stepyear(year_, up);
+    showdate();
+}
+
+void selectplayers::coursechosen(const QString& text) {
+    if (const int c = findcourse(g_, text.toStdString())) g_.coursenum = int16_t(c);
+}
+
+void selectplayers::selectall() {
+    list1_->selectAll();
+}
+
+void selectplayers::accept() {
+    std::vector<int> chosen;
+    for (int row = 0; row < list1_->count(); ++row)
+        if (list1_->item(row)->isSelected())
+            chosen.push_back(players_.playerslots[std::size_t(row)]);
+    const SetupDate date{g_.curmonth, day_, year_};
+    switch (acceptsetup(g_, chosen, coursecombo_->currentText().toStdString(), date)) {
+    case SetupCheck::nocourse:
+        services_.dialogs.message(nocoursemessage());
+        return;
+    case SetupCheck::noplayers:
+        services_.dialogs.message(noplayersmessage());
+        return;
+    case SetupCheck::ok:
+        break;
+    }
+    if (g_.dateremind == 1) {
+        const Message question = datequestion(date, coursefield(g_, g_.coursenum, courseline_name));
+        if (services_.dialogs.message(question, Buttons::yesno, Answer::no) != Answer::yes) return;
+    }
+    done_ = true;
+    emit accepted();
+    close();
+}
+
+void selectplayers::cancel() {
+    close();
+}
+
+void selectplayers::closeEvent(QCloseEvent* event) {
+    // Closing the window any other way than Accept is Cancel: nobody waits for entry.
+    if (!done_) {
+        done_ = true;
+        cancelsetup(g_);
+        emit cancelled();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

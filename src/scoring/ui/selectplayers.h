@@ -1,0 +1,70 @@
+#pragma once
+
+#include "scoring/roundsetup.h"
+
+#include <QDate>
+#include <QWidget>
+
+#include <filesystem>
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+class SpinButton;
+
+// Round set-up: who played, on which course and on which date. Accepting marks the
+// players in selected, sets the course and the date, and hands over to the score window.
+class selectplayers : public QWidget {
+    Q_OBJECT
+
+  public:
+    selectplayers(GOLF1& model, Services& services, std::filesystem::path datadir,
+                  QWidget* mainwindow);
+    // The date starts at today's.
+    void load(const QDate& today = QDate::currentDate());
+
+    void accept();
+    void cancel();
+    void selectall();
+
+  signals:
+    // The set-up is complete; the score window takes over.
+    void accepted();
+    // Closed without a set-up.
+    void cancelled();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* builddate();
+    QWidget* buildbuttons();
+    SpinButton* datespin(QWidget* parent, const char* name, const char* tip,
+                         void (selectplayers::*step)(bool));
+    void stepmonth(bool up);
+    void stepday(bool up);
+    void stepyear(bool up);
+    void showdate();
+    void coursechosen(const QString& text);
+
+    GOLF1& g_;
+    Services& services_;
+    std::filesystem::path datadir_;
+    QListWidget* list1_;
+    QComboBox* coursecombo_;
+    QLabel* monthlabel_ = nullptr;
+    QLabel* daylabel_ = nullptr;
+    QLabel* yearlabel_ = nullptr;
+    SpinButton* yearspin_ = nullptr;
+    SetupPlayers players_;
+    int day_ = 1;
+    int year_ = 0;
+    bool done_ = false;
+};
+
+} // namespace greenfold

@@ -1,0 +1,77 @@
+#include "scoring/roundsetup.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace greenfold;
+
+namespace {
+
+std::unique_ptr<GOLF1> league() {
+    auto g = std::make_unique<GOLF1>();
+    setmonthnames(*g);
+    g->playercount = 4;
+    const char* names[] = {"", "Ann", "Bob", "", "Dee"};
+    for (int p = 1; p <= 4; ++p) g->playername[p] = names[p];
+    g->coursecount = 3;
+    g->coursedata[1][courseline_name] = "Cedar Ridge";
+    g->coursedata[2][courseline_name] = "Willow Creek";
+    g->coursedata[3][courseline_name] = "cedar ridge";
+    return g;
+}
+
+} // namespace
+
+TEST(SetupDate, spinsStopAtMonthAndDayEnds_yearWraps) {
+    EXPECT_EQ(stepmonth(1, false), 1);
+    EXPECT_EQ(stepmonth(12, true), 12);
+    EXPECT_EQ(stepmonth(6, true), 7);
+    EXPECT_EQ(stepday(1, false), 1);
+    EXPECT_EQ(stepday(31, true), 31); // no month length check: 31 February passes
+    EXPECT_EQ(stepday(28, true), 29);
+    EXPECT_EQ(stepyear(0, false), 99);
+    EXPECT_EQ(stepyear(99, true), 0);
+    EXPECT_EQ(stepyear(25, true), 26);
+}
+
+TEST(SetupDate, centuryAndCaptions) {
+    EXPECT_EQ(yearcaption(14), "Year 2014");
+    EXPECT_EQ(yearcaption(84), "Year 2084");
+    EXPECT_EQ(yearcaption(85), "Year 1985");
+    EXPECT_EQ(yearcaption(0), "Year 2000");
+    EXPECT_EQ(yeartext(5), "05");
+    auto g = league();
+    EXPECT_EQ(monthshort(*g, 9), "Sep");
+}
+
+TEST(SetupAccept, rowsStandForTheListedPlayers) {
+    auto g = league();
+    const SetupPlayers list = setupplayers(*g);
+    EXPECT_EQ(list.names, (std::vector<std::string>{"Ann", "Bob", "Dee"}));
+    // The third row is Dee in slot 4: the nameless slot 3 is not offered.
+    ASSERT_EQ(
+        acceptsetup(*g, {list.playerslots[0], list.playerslots[2]}, "CEDAR ridge", {6, 14, 26}),
+        SetupCheck::ok);
+    EXPECT_EQ(g->selected[1], 1);
+    EXPECT_EQ(g->selected[3], 0);
+    EXPECT_EQ(g->selected[4], 1);
+    EXPECT_EQ(g->coursenum, 3); // the later of the two names
+    EXPECT_EQ(g->curmonth, 6);
+    EXPECT_EQ(g->curday, 14);
+    EXPECT_EQ(g->curyear, 26);
+}
+
+TEST(SetupAccept, refusesUnknownCourseThenNobodyChosen) {
+    auto g = league();
+    g->selected[2] = 1; // left over from a cancelled run
+    EXPECT_EQ(acceptsetup(*g, {1}, "Pebble", {6, 1, 26}), SetupCheck::nocourse);
+    EXPECT_EQ(acceptsetup(*g, {1}, "", {6, 1, 26}), SetupCheck::nocourse);
+    EXPECT_EQ(g->coursenum, 0);
+    EXPECT_EQ(acceptsetup(*g, {}, "Willow Creek", {6, 1, 26}), SetupCheck::noplayers);
+    for (int p = 1; p <= maxplayers; ++p) EXPECT_EQ(g->selected[p], 0) << p;
+
+    g->selected[4] = 1;
+    cancelsetup(*g);
+    EXPECT_EQ(g->selected[4], 0);
+}
