@@ -81,6 +81,10 @@ class Form2 : public QMainWindow {
     void wireroster();
     // Printing and reports (form2reports.cpp).
     void wirereports();
+    // The analysis charts (form2charts.cpp).
+    void wirecharts();
+    // Backup and restore (form2backup.cpp).
+    void wirebackup();
     void buildtoolbar(QWidget* parent);
     QWidget* buildbody(QWidget* parent);
     QFrame* buildcoursepanel(QWidget* parent);

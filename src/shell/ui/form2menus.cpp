@@ -51,6 +51,8 @@ void Form2::buildmenus() {
     wireleaguenight();
     wireroster();
     wirereports();
+    wirecharts();
+    wirebackup();
 }
 
 void Form2::buildfilemenu() {
