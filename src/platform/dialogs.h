@@ -24,6 +24,8 @@ class Dialogs {
     // A save-file dialog with a filter list ("Text (*.txt)"); nothing when cancelled.
     virtual std::optional<std::string> savefile(const std::string& title,
                                                 const std::string& filter) = 0;
+    // A folder chooser; nothing when cancelled.
+    virtual std::optional<std::string> choosefolder(const std::string& title) = 0;
     virtual void beep() = 0;
 
     // Shows each message of an outcome in turn.

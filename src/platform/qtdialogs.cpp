@@ -101,6 +101,12 @@ std::optional<std::string> QtDialogs::savefile(const std::string& title,
     return name.toStdString();
 }
 
+std::optional<std::string> QtDialogs::choosefolder(const std::string& title) {
+    QString dir = QFileDialog::getExistingDirectory(parent_, QString::fromStdString(title));
+    if (dir.isEmpty()) return std::nullopt;
+    return dir.toStdString();
+}
+
 void QtDialogs::beep() {
     QApplication::beep();
 }

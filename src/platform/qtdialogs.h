@@ -17,6 +17,7 @@ class QtDialogs : public Dialogs {
                                      const std::string& initial) override;
     std::optional<std::string> savefile(const std::string& title,
                                         const std::string& filter) override;
+    std::optional<std::string> choosefolder(const std::string& title) override;
     void beep() override;
 
   private:

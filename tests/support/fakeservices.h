@@ -21,6 +21,7 @@ class FakeDialogs : public Dialogs {
     std::deque<Answer> answers;
     std::deque<std::optional<std::string>> inputs;
     std::deque<std::optional<std::string>> files;
+    std::deque<std::optional<std::string>> folders;
     int beeps = 0;
 
     Answer message(const Message& m, Buttons buttons, Answer defaultbutton) override {
@@ -43,6 +44,13 @@ class FakeDialogs : public Dialogs {
         if (files.empty()) return std::nullopt;
         auto v = files.front();
         files.pop_front();
+        return v;
+    }
+    std::optional<std::string> choosefolder(const std::string& title) override {
+        shown.push_back({{"", title, Icon::none}, Buttons::okcancel, Answer::ok});
+        if (folders.empty()) return std::nullopt;
+        auto v = folders.front();
+        folders.pop_front();
         return v;
     }
     void beep() override { ++beeps; }

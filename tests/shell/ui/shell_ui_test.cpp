@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -227,4 +228,35 @@ TEST(SplashWindow, fewColoursSwapPicturesAndKeysDismiss) {
     QTest::keyClick(&splash, Qt::Key_Space);
     EXPECT_EQ(gone.count(), 1);
     EXPECT_FALSE(splash.isVisible());
+}
+
+TEST_F(ShellWindows, backupToAFolderThenRestore) {
+    start();
+    TempDir disk;
+    form2->action("Backupmenu")->trigger();
+    auto* window = ::window<QWidget>("Backupform");
+    ASSERT_NE(window, nullptr);
+    EXPECT_FALSE(form2->isEnabled());
+    window->findChild<QRadioButton*>("folderbutton")->setChecked(true);
+    fake.dialogs.folders.push_back(disk.path().string());
+    window->findChild<QPushButton*>("copybutton")->click();
+    EXPECT_TRUE(fs::exists(disk.path() / "restore.dat"));
+    EXPECT_TRUE(fs::exists(disk.path() / "Tuesday Night League.LGE"));
+    QTest::qWait(2300); // the window closes by itself after two seconds
+    EXPECT_EQ(::window<QWidget>("Backupform"), nullptr);
+    EXPECT_TRUE(form2->isEnabled());
+    EXPECT_EQ(fake.busy.depth, 0);
+
+    writebytes(data.path() / "course.dat", " 0 \r\n");
+    fake.dialogs.shown.clear();
+    fake.dialogs.answers.push_back(Answer::yes);
+    fake.dialogs.folders.push_back(disk.path().string());
+    form2->action("Restoremenu")->trigger();
+    EXPECT_EQ(fake.dialogs.beeps, 1);
+    ASSERT_GE(fake.dialogs.shown.size(), 3u);
+    EXPECT_EQ(fake.dialogs.shown[0].message.title, "WARNING!");
+    EXPECT_EQ(fake.dialogs.shown[0].defaultbutton, Answer::no);
+    EXPECT_EQ(fake.dialogs.shown.back().message.text,
+              "Files Restored,  Please Exit and Restart Greenfold");
+    EXPECT_EQ(readbytes(data.path() / "course.dat"), readbytes(disk.path() / "course.dat"));
 }

@@ -1,0 +1,169 @@
+#include "model/backup.h"
+
+#include "model/textline.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+namespace greenfold {
+
+namespace {
+
+std::string lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z') c = char(c - 'A' + 'a');
+    return s;
+}
+
+// The last part of a recorded path, whichever separator the machine that wrote it used.
+std::string lastpart(const std::string& path) {
+    auto cut = path.find_last_of("/\\");
+    return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+bool endswith(const std::string& s, const std::string& tail) {
+    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+// Only the program's own data files may come back from a backup folder.
+bool datafilename(const std::string& name) {
+    const std::string n = lower(name);
+    if (n == "grnfld.dat" || n == "course.dat") return true;
+    return n.size() > 4 && (endswith(n, ".lge") || endswith(n, ".tea")) &&
+           n.find_first_of("/\\:") == std::string::npos;
+}
+
+bool readwhole(const fs::path& p, std::string& bytes) {
+    std::ifstream in(p, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+std::string trimmed(std::string_view s) {
+    auto first = s.find_first_not_of(" \t\"");
+    if (first == std::string_view::npos) return "";
+    auto last = s.find_last_not_of(" \t\"");
+    return std::string(s.substr(first, last - first + 1));
+}
+
+bool copyfile(const fs::path& from, const fs::path& to) {
+    std::string bytes;
+    std::error_code ec;
+    if (!fs::is_regular_file(from, ec) || !readwhole(from, bytes)) return false;
+    return atomicwrite(to, bytes);
+}
+
+} // namespace
+
+std::vector<std::string> backupnames(const GOLF1& g) {
+    std::vector<std::string> names;
+    const int count = std::clamp<int>(g.leaguecount, 0, maxleagues);
+    for (int n = 1; n <= count; ++n) names.push_back(g.leaguelist[n] + ".lge");
+    names.push_back("Grnfld.dat");
+    names.push_back("Course.dat");
+    for (int n = 1; n <= count; ++n) names.push_back(g.leaguelist[n] + ".tea");
+    return names;
+}
+
+Message backupfailure() {
+    return {"Could not write back-up files\n\r\n\rPlease check Disk Drive", "Greenfold",
+            Icon::none};
+}
+
+Message restorewarning() {
+    return {"This operation will copy files from your GFD backup disk to the original\r\n"
+            "directory on your hard disk where Greenfold runs.\r\n\r\nAre you sure you want to "
+            "continue?",
+            "WARNING!", Icon::stop};
+}
+
+Message restoredone() {
+    return {"Files Restored,  Please Exit and Restart Greenfold", "Restore Utility",
+            Icon::exclamation};
+}
+
+Message restorefailure(const std::vector<std::string>& restored) {
+    std::string text = "All data files could not be restored.\r\nPossible cause - GFD program "
+                       "was moved\r\nor reinstalled in a different directory\r\nsince the backup "
+                       "was made.\r\nIf necessary, the backup files can be\r\nmanually copied to "
+                       "the directory where\r\nthe program resides on your hard drive.";
+    if (!restored.empty()) {
+        text += "\r\n\r\nRestored before it stopped:";
+        for (const auto& f : restored) text += "\r\n" + f;
+    }
+    return {text, "Restore Utility", Icon::none};
+}
+
+Outcome backup(const GOLF1& g, const fs::path& datadir, const fs::path& dest,
+               std::vector<BackupPair>* copied) {
+    std::vector<BackupPair> pairs;
+    const auto names = backupnames(g);
+    const std::size_t teamsfrom =
+        names.size() - std::size_t(std::clamp<int>(g.leaguecount, 0, maxleagues));
+    std::error_code ec;
+    const fs::path from = fs::absolute(datadir.empty() ? fs::current_path(ec) : datadir, ec);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const fs::path source = findfile(from, names[i]);
+        if (i >= teamsfrom && !fs::exists(source, ec)) continue; // a league without teams
+        const fs::path copy = dest / source.filename();
+        if (!copyfile(source, copy)) return Outcome::failure(backupfailure());
+        pairs.push_back({copy.string(), source.string()});
+    }
+    LineWriter list;
+    for (const auto& p : pairs) list.text(p.copy).text(p.source);
+    if (!atomicwrite(dest / restorelistname, list.str())) return Outcome::failure(backupfailure());
+    if (copied) *copied = std::move(pairs);
+    return {};
+}
+
+std::vector<BackupPair> readrestorelist(std::istream& in) {
+    LineReader lines(in);
+    std::vector<std::string> items;
+    while (int(items.size()) < maxrestoreitems) {
+        auto line = lines.next();
+        if (!line) break;
+        items.push_back(trimmed(*line));
+    }
+    std::vector<BackupPair> pairs;
+    for (std::size_t i = 0; i + 1 < items.size(); i += 2) pairs.push_back({items[i], items[i + 1]});
+    return pairs;
+}
+
+Outcome restore(const fs::path& backupdir, std::vector<std::string>* restored) {
+    std::vector<std::string> done;
+    auto finish = [&](Outcome out) {
+        if (restored) *restored = done;
+        return out;
+    };
+    std::ifstream in(findfile(backupdir, restorelistname), std::ios::binary);
+    if (!in) return finish(Outcome::failure(restorefailure(done)));
+    for (const auto& pair : readrestorelist(in)) {
+        const std::string name = lastpart(pair.copy);
+        const std::string target = lastpart(pair.source);
+        if (!datafilename(name) || lower(name) != lower(target))
+            return finish(Outcome::failure(restorefailure(done)));
+        std::string folder = pair.source.substr(0, pair.source.size() - target.size());
+        const fs::path to = findfile(fs::path(folder.empty() ? "." : folder), target);
+        if (!copyfile(findfile(backupdir, name), to))
+            return finish(Outcome::failure(restorefailure(done)));
+        done.push_back(to.string());
+    }
+    Outcome out;
+    out.add(restoredone());
+    return finish(out);
+}
+
+} // namespace greenfold
+
+namespace greenfold {
+
+bool removablemount(const std::string& root) {
+    for (const char* place : {"/media/", "/run/media/", "/mnt/", "/Volumes/"})
+        if (root.rfind(place, 0) == 0 && root.size() > std::string(place).size()) return true;
+    return false;
+}
+
+} // namespace greenfold

@@ -1,0 +1,131 @@
+#include "shell/ui/backupform.h"
+
+#include "model/backup.h"
+#include "model/golf1.h"
+#include "platform/services.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStorageInfo>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace greenfold {
+
+namespace {
+
+// Floppy drive roots where the machine has them, then the plugged-in volumes, then
+// any folder (a synced folder, a network share).
+std::vector<std::pair<QString, std::filesystem::path>> destinations() {
+    std::vector<std::pair<QString, std::filesystem::path>> out;
+    std::error_code ec;
+    for (const char* drive : {"A:\\", "B:\\"})
+        if (std::filesystem::exists(drive, ec))
+            out.push_back({QString("%1 Drive").arg(drive[0]), drive});
+    for (const QStorageInfo& v : QStorageInfo::mountedVolumes()) {
+        if (!v.isValid() || !v.isReady() || v.isReadOnly()) continue;
+        if (!removablemount(v.rootPath().toStdString())) continue;
+        QString name = v.displayName().isEmpty() ? v.rootPath() : v.displayName();
+        out.push_back({name + " (" + v.rootPath() + ")", v.rootPath().toStdString()});
+    }
+    out.push_back({"Another folder...", {}});
+    return out;
+}
+
+} // namespace
+
+Backupform::Backupform(GOLF1& model, Services& services, std::filesystem::path datadir,
+                       QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
+      datadir_(std::move(datadir)) {
+    setObjectName("Backupform");
+    setWindowTitle("Greenfold Backup Utility");
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* frame = new QGroupBox("Location of destination floppy disk", this);
+    auto* framelayout = new QVBoxLayout(frame);
+    choices_ = new QButtonGroup(this);
+    int i = 0;
+    for (const auto& [caption, root] : destinations()) {
+        auto* b = new QRadioButton(caption, frame);
+        b->setObjectName(root.empty() ? "folderbutton" : QString("diskbutton_%1").arg(i));
+        choices_->addButton(b, i++);
+        roots_.push_back(root);
+        framelayout->addWidget(b);
+    }
+    choices_->buttons().first()->setChecked(true);
+    auto* copybutton = new QPushButton("Backup Greenfold files", this);
+    copybutton->setObjectName("copybutton");
+    auto* exitbutton = new QPushButton("Close backup window", this);
+    exitbutton->setObjectName("exitbutton");
+    status_ = new QLabel(this);
+    status_->setObjectName("backupstatus");
+    status_->setWordWrap(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel("Older copies of Greenfold's files on the backup disk or "
+                                 "folder are overwritten.\nUse a blank disk or an empty folder.",
+                                 this));
+    layout->addWidget(frame);
+    layout->addWidget(copybutton);
+    layout->addWidget(exitbutton);
+    layout->addWidget(status_);
+
+    timer1_ = new QTimer(this);
+    timer1_->setObjectName("Timer1");
+    timer1_->setInterval(2000);
+    timer1_->setSingleShot(true);
+    connect(timer1_, &QTimer::timeout, this, [this] {
+        services_.busy.end();
+        close();
+    });
+    connect(copybutton, &QPushButton::clicked, this, &Backupform::copyfiles);
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void Backupform::load() {
+    adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect r = screen->availableGeometry();
+        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
+    }
+    show();
+}
+
+std::filesystem::path Backupform::destination() {
+    const auto& root = roots_.at(std::size_t(choices_->checkedId()));
+    if (!root.empty()) return root;
+    auto folder = services_.dialogs.choosefolder("Choose the folder to back up to");
+    return folder ? std::filesystem::path(*folder) : std::filesystem::path();
+}
+
+void Backupform::copyfiles() {
+    if (timer1_->isActive()) return;
+    const std::filesystem::path dest = destination();
+    if (dest.empty()) return;
+    services_.busy.begin();
+    Outcome out = backup(g_, datadir_, dest);
+    if (!out) {
+        services_.busy.end();
+        services_.dialogs.show(out);
+        return;
+    }
+    status_->setText(QString("Files copied to %1").arg(QString::fromStdString(dest.string())));
+    timer1_->start();
+}
+
+void Backupform::closeEvent(QCloseEvent* event) {
+    if (timer1_->isActive()) {
+        timer1_->stop();
+        services_.busy.end();
+    }
+    emit closing();
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QWidget>
+
+#include <filesystem>
+#include <vector>
+
+class QButtonGroup;
+class QLabel;
+class QTimer;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+
+// Copies the data files to a removable disk or any folder the user picks.
+class Backupform : public QWidget {
+    Q_OBJECT
+
+  public:
+    Backupform(GOLF1& model, Services& services, std::filesystem::path datadir,
+               QWidget* mainwindow);
+    void load();
+    void copyfiles();
+
+  signals:
+    void closing();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    std::filesystem::path destination();
+
+    GOLF1& g_;
+    Services& services_;
+    std::filesystem::path datadir_;
+    QButtonGroup* choices_;
+    std::vector<std::filesystem::path> roots_; // one per choice; empty: ask for a folder
+    QLabel* status_;
+    QTimer* timer1_;
+};
+
+} // namespace greenfold

@@ -1,0 +1,122 @@
+#include "model/backup.h"
+#include "model/textline.h"
+#include "support/testfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace greenfold;
+using namespace greenfold::testing;
+
+namespace {
+
+class Backup : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        fs::create_directories(data);
+        fs::create_directories(disk);
+        writebytes(data / "GrnFld.DAT", "record");
+        writebytes(data / "course.dat", "courses");
+    }
+    void know(const std::string& name, bool teams) {
+        g->leaguelist[++g->leaguecount] = name;
+        writebytes(data / (name + ".LGE"), name + " league");
+        if (teams) writebytes(data / (name + ".tea"), name + " teams");
+    }
+    std::vector<std::string> listlines() {
+        std::vector<std::string> out;
+        LineReader r(readbytes(disk / "restore.dat"));
+        while (auto l = r.next()) out.emplace_back(*l);
+        return out;
+    }
+
+    TempDir root;
+    fs::path data = root.path() / "data", disk = root.path() / "disk";
+    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
+};
+
+} // namespace
+
+TEST_F(Backup, noLeagues_copiesRecordAndCoursesWithFourListLines) {
+    ASSERT_TRUE(backup(*g, data, disk));
+    auto lines = listlines();
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], (disk / "GrnFld.DAT").string());
+    EXPECT_EQ(lines[1], (data / "GrnFld.DAT").string());
+    EXPECT_EQ(lines[3], (data / "course.dat").string());
+    EXPECT_EQ(readbytes(disk / "course.dat"), "courses");
+}
+
+TEST_F(Backup, leagueWithoutTeams_getsNoPairAndRestoresWhole) {
+    know("Spring", true);
+    know("Fall", false);
+    ASSERT_TRUE(backup(*g, data, disk));
+    EXPECT_EQ(listlines().size(), 2u * 5u); // two leagues, record, courses, one team file
+    writebytes(data / "Spring.LGE", "changed since");
+    fs::remove(data / "Fall.LGE");
+
+    std::vector<std::string> restored;
+    Outcome out = restore(disk, &restored);
+    ASSERT_TRUE(out);
+    EXPECT_EQ(out.messages, std::vector{restoredone()});
+    EXPECT_EQ(restored.size(), 5u);
+    EXPECT_EQ(readbytes(data / "Spring.LGE"), "Spring league");
+    EXPECT_EQ(readbytes(data / "Fall.LGE"), "Fall league");
+}
+
+TEST_F(Backup, missingLeagueFileOrDisk_stopsWithTheMessage) {
+    know("Spring", false);
+    fs::remove(data / "Spring.LGE");
+    Outcome out = backup(*g, data, disk);
+    ASSERT_FALSE(out);
+    EXPECT_EQ(out.messages[0].text, "Could not write back-up files\n\r\n\rPlease check Disk Drive");
+    EXPECT_EQ(out.messages[0].icon, Icon::none);
+    EXPECT_FALSE(fs::exists(disk / "restore.dat"));
+    writebytes(data / "Spring.LGE", "back");
+    EXPECT_FALSE(backup(*g, data, root.path() / "no such disk"));
+}
+
+TEST_F(Backup, movedProgram_restoreStopsAndNamesWhatCameBack) {
+    know("Spring", true);
+    ASSERT_TRUE(backup(*g, data, disk));
+    // The list's last pair points into a folder that is gone.
+    std::string list = readbytes(disk / "restore.dat");
+    list += (disk / "Spring.tea").string() + "\r\n" +
+            (root.path() / "gone" / "Spring.tea").string() + "\r\n";
+    writebytes(disk / "restore.dat", list);
+    std::vector<std::string> restored;
+    Outcome out = restore(disk, &restored);
+    ASSERT_FALSE(out);
+    EXPECT_EQ(out.messages[0].title, "Restore Utility");
+    EXPECT_EQ(out.messages[0].text.rfind("All data files could not be restored.\r\n", 0), 0u);
+    EXPECT_EQ(restored.size(), 4u);
+    EXPECT_NE(out.messages[0].text.find((data / "Spring.LGE").string()), std::string::npos);
+}
+
+TEST_F(Backup, craftedList_cannotWriteOutsideTheDataFiles) {
+    writebytes(disk / "passwd", "evil");
+    writebytes(disk / "a.lge", "evil league");
+    const fs::path victim = root.path() / "victim";
+    writebytes(victim, "precious");
+    for (const std::string& list :
+         {"A:\\passwd\r\n" + victim.string() + "\r\n", "A:\\a.lge\r\n" + victim.string() + "\r\n",
+          (disk / "a.lge").string() + "\r\n" + (root.path() / "b.lge").string() + "\r\n"}) {
+        writebytes(disk / "restore.dat", list);
+        EXPECT_FALSE(restore(disk));
+        EXPECT_EQ(readbytes(victim), "precious");
+        EXPECT_FALSE(fs::exists(root.path() / "b.lge"));
+    }
+    EXPECT_FALSE(restore(root.path() / "no such disk"));
+}
+
+TEST(RestoreList, wholeLinesAtMostAHundredItemsAndNoOddOneOut) {
+    std::istringstream commas("A:\\Smith, Jones.lge\r\nC:\\GFD\\Smith, Jones.lge\r\nodd\r\n");
+    auto pairs = readrestorelist(commas);
+    ASSERT_EQ(pairs.size(), 1u);
+    EXPECT_EQ(pairs[0].copy, "A:\\Smith, Jones.lge");
+    std::string many;
+    for (int i = 0; i < 150; ++i) many += "line" + std::to_string(i) + "\r\n";
+    std::istringstream big(many);
+    EXPECT_EQ(readrestorelist(big).size(), 50u);
+}
