@@ -3,6 +3,7 @@
 #include "model/textline.h"
 
 #include <algorithm>
+#include <exception>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -38,7 +39,11 @@ bool datafilename(const std::string& name) {
 bool readwhole(const fs::path& p, std::string& bytes) {
     std::ifstream in(p, std::ios::binary);
     if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    try {
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        return false;
+    }
     return !in.bad();
 }
 

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <exception>
 #include <iterator>
 
 namespace greenfold {
@@ -207,8 +208,15 @@ long roundhalfeven(double value) {
     return std::lrint(value);
 }
 
-LineReader::LineReader(std::istream& in)
-    : data_(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()) {}
+LineReader::LineReader(std::istream& in) {
+    // A stream that cannot be read (a folder where a file was expected, a failing
+    // disk) reads as an empty file, which every reader refuses, rather than throwing.
+    try {
+        data_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        data_.clear();
+    }
+}
 
 LineReader::LineReader(std::string content) : data_(std::move(content)) {}
 
