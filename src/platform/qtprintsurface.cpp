@@ -133,6 +133,8 @@ bool QtPrintSurface::begin() {
         return false;
     }
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
+    // Charts and the card logo are line art: keep them lossless in a PDF.
+    painter_.setRenderHint(QPainter::LosslessImageRendering);
     return true;
 }
 

@@ -1,0 +1,69 @@
+#include "charts/ui/chartparts.h"
+
+#include "platform/qtcanvas.h"
+#include "platform/qtservices.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+namespace greenfold {
+
+namespace {
+
+// 300 dots to the inch: the graph comes out near 1900 pixels across, sharp on a page
+// without making a large print job.
+constexpr double printscale = 300.0 / 1440.0;
+
+} // namespace
+
+QLabel* chartpanel(QWidget* parent, const char* name, const QString& text) {
+    auto* panel = new QLabel(text, parent);
+    panel->setObjectName(name);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setAlignment(Qt::AlignCenter);
+    panel->setMargin(2);
+    return panel;
+}
+
+QPushButton* chartbutton(QWidget* parent, const char* name, const QString& caption,
+                         const QString& tip) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    if (!tip.isEmpty()) button->setToolTip(tip);
+    return button;
+}
+
+QLabel* picturebox(QWidget* parent, const char* name) {
+    auto* box = new QLabel(parent);
+    box->setObjectName(name);
+    box->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    box->setLineWidth(2);
+    box->setAlignment(Qt::AlignCenter);
+    return box;
+}
+
+void showcanvas(QLabel* box, const QtCanvas& canvas) {
+    box->setPixmap(canvas.pixmap());
+    const int border = 2 * box->frameWidth();
+    box->setFixedSize(canvas.pixmap().width() + border, canvas.pixmap().height() + border);
+}
+
+void centrewindow(QWidget* window, int down) {
+    window->adjustSize();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect r = screen->availableGeometry();
+        window->move(r.x() + (r.width() - window->width()) / 2,
+                     r.y() + (r.height() - window->height()) / 2 + twips(down));
+    }
+}
+
+PrintPicture printpicture(double width, double height, const std::string& name,
+                          const std::function<void(Canvas&)>& draw) {
+    QtCanvas canvas(width, height, printscale);
+    draw(canvas);
+    return canvas.freeze(name);
+}
+
+} // namespace greenfold

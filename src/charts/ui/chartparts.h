@@ -1,0 +1,37 @@
+#pragma once
+
+#include "charts/canvas.h"
+#include "reports/printsurface.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace greenfold {
+
+class QtCanvas;
+
+// Pieces the chart windows share.
+
+// A sunken panel showing a text.
+QLabel* chartpanel(QWidget* parent, const char* name, const QString& text);
+QPushButton* chartbutton(QWidget* parent, const char* name, const QString& caption,
+                         const QString& tip = {});
+// A picture box showing the canvas, sized to it plus its border.
+QLabel* picturebox(QWidget* parent, const char* name);
+void showcanvas(QLabel* box, const QtCanvas& canvas);
+
+// Centres a window on the screen, down twips below the middle.
+void centrewindow(QWidget* window, int down);
+
+// A chart drawn again on a canvas at printer resolution and frozen into a picture, so
+// the printed chart is what the window shows, only sharper.
+PrintPicture printpicture(double width, double height, const std::string& name,
+                          const std::function<void(Canvas&)>& draw);
+
+} // namespace greenfold

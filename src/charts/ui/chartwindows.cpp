@@ -1,0 +1,56 @@
+#include "charts/ui/chartwindows.h"
+
+#include "charts/ui/anchooseplayer.h"
+#include "charts/ui/compareform.h"
+#include "charts/ui/grform.h"
+#include "charts/ui/piechart.h"
+
+#include <QWidget>
+
+namespace greenfold {
+
+namespace {
+
+// Opens a window that gives the main window back when it closes for good.
+template <typename Window> Window* openwindow(QWidget* mainwindow, GOLF1& g, Services& services) {
+    mainwindow->setEnabled(false);
+    auto* window = new Window(g, services, mainwindow);
+    QObject::connect(window, &Window::closed, mainwindow,
+                     [mainwindow] { mainwindow->setEnabled(true); });
+    return window;
+}
+
+} // namespace
+
+void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, const QString& tag) {
+    auto* picker = openwindow<ANchooseplayer>(mainwindow, g, services);
+    QObject::connect(picker, &ANchooseplayer::chosen, mainwindow, [mainwindow, &g, &services, tag] {
+        if (tag == "line")
+            opengraph(mainwindow, g, services);
+        else if (tag == "pie")
+            openpie(mainwindow, g, services);
+        else // no chart to hand over to: the main window must not stay off
+            mainwindow->setEnabled(true);
+    });
+    picker->load();
+}
+
+void opengraph(QWidget* mainwindow, GOLF1& g, Services& services) {
+    auto* graph = openwindow<GRform>(mainwindow, g, services);
+    QObject::connect(graph, &GRform::switchrequested, mainwindow,
+                     [mainwindow, &g, &services] { openpie(mainwindow, g, services); });
+    graph->load();
+}
+
+void openpie(QWidget* mainwindow, GOLF1& g, Services& services) {
+    auto* pie = openwindow<Piechart>(mainwindow, g, services);
+    QObject::connect(pie, &Piechart::switchrequested, mainwindow,
+                     [mainwindow, &g, &services] { opengraph(mainwindow, g, services); });
+    pie->load();
+}
+
+void opencompare(QWidget* mainwindow, GOLF1& g, Services& services) {
+    openwindow<compareform>(mainwindow, g, services)->load();
+}
+
+} // namespace greenfold

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+
+// The entry points of the Analysis menu. Each disables the main window and opens its
+// window; the main window comes back when the last window of the chain closes (a
+// picker hands over to its chart, the two player charts hand over to each other).
+
+// The chart picker; once a player is chosen it opens the chart the main window's tag
+// names: "line" the handicap history graph, "pie" the score distribution chart.
+void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, const QString& tag);
+
+// The charts of player playerno.
+void opengraph(QWidget* mainwindow, GOLF1& g, Services& services);
+void openpie(QWidget* mainwindow, GOLF1& g, Services& services);
+
+// The league handicap comparison.
+void opencompare(QWidget* mainwindow, GOLF1& g, Services& services);
+
+} // namespace greenfold

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+class QListWidget;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+
+// The league's current handicap indexes side by side: one chart line per player with
+// rounds, lowest index first, under a scale line; prints the same lines as a listing.
+class compareform : public QWidget {
+    Q_OBJECT
+
+  public:
+    compareform(GOLF1& model, Services& services, QWidget* mainwindow);
+    void load();
+    void print();
+
+  signals:
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QWidget* buildchart();
+
+    GOLF1& g_;
+    Services& services_;
+    QListWidget* list1_ = nullptr;
+};
+
+} // namespace greenfold

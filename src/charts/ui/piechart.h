@@ -1,0 +1,56 @@
+#pragma once
+
+#include "charts/pie.h"
+
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+class QLabel;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+class QtCanvas;
+
+// The score distribution chart of player playerno: hole scores against par as a pie
+// with a legend, the average par and score per hole and the number of scores. Prints
+// itself and can hand over to the handicap history graph of the same player.
+class Piechart : public QWidget {
+    Q_OBJECT
+
+  public:
+    Piechart(GOLF1& model, Services& services, QWidget* mainwindow);
+    ~Piechart() override;
+    void load();
+    void print();
+    void showgraph();
+    void done();
+
+    const QtCanvas& canvas() const { return *canvas_; }
+
+  signals:
+    // The handicap history graph of the same player is to take over.
+    void switchrequested();
+    // Closed for good: the main window comes back.
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    GOLF1& g_;
+    Services& services_;
+    std::unique_ptr<QtCanvas> canvas_;
+    std::vector<Slice> slices_; // as drawn, for the printout
+    QLabel* p_;
+    QLabel* namelabel_;
+    QLabel* aveparlabel_;
+    QLabel* aveholelabel_;
+    QLabel* totalholeslabel_;
+    bool finished_ = false; // switched over or closed: nothing more to hand back
+};
+
+} // namespace greenfold
