@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWidget>
 
 namespace greenfold {
 
@@ -29,6 +30,18 @@ int twips(int t) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
     return int(t * dpi / 1440.0 + 0.5);
+}
+
+} // namespace greenfold
+
+namespace greenfold {
+
+void centrewindow(QWidget* window, int downtwips) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect r = screen->availableGeometry();
+    window->move(r.x() + (r.width() - window->width()) / 2,
+                 r.y() + (r.height() - window->height()) / 2 + twips(downtwips));
 }
 
 } // namespace greenfold

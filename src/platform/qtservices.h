@@ -2,6 +2,8 @@
 
 #include "platform/services.h"
 
+class QWidget;
+
 namespace greenfold {
 
 class QtDisplay : public Display {
@@ -20,5 +22,8 @@ class QtBusyPointer : public BusyPointer {
 // to pixels through the screen's logical resolution, so windows keep their proportions
 // on dense screens.
 int twips(int t);
+
+// Places a window in the middle of the screen, moved down by the given twips.
+void centrewindow(QWidget* window, int downtwips);
 
 } // namespace greenfold

@@ -1,5 +1,7 @@
 #include "charts/ui/anchooseplayer.h"
 
+#include "platform/qtservices.h"
+
 #include "charts/chartplayer.h"
 #include "charts/ui/chartparts.h"
 #include "model/golf1.h"
@@ -48,6 +50,7 @@ void ANchooseplayer::load() {
     list1_->clear();
     slots_ = listedslots(g_);
     for (int p : slots_) list1_->addItem(QString::fromStdString(g_.playername[p]));
+    adjustSize();
     centrewindow(this, 90);
     resize(300, 380);
     show();

@@ -3,10 +3,8 @@
 #include "platform/qtcanvas.h"
 #include "platform/qtservices.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace greenfold {
 
@@ -48,15 +46,6 @@ void showcanvas(QLabel* box, const QtCanvas& canvas) {
     box->setPixmap(canvas.pixmap());
     const int border = 2 * box->frameWidth();
     box->setFixedSize(canvas.pixmap().width() + border, canvas.pixmap().height() + border);
-}
-
-void centrewindow(QWidget* window, int down) {
-    window->adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect r = screen->availableGeometry();
-        window->move(r.x() + (r.width() - window->width()) / 2,
-                     r.y() + (r.height() - window->height()) / 2 + twips(down));
-    }
 }
 
 PrintPicture printpicture(double width, double height, const std::string& name,

@@ -26,9 +26,6 @@ QPushButton* chartbutton(QWidget* parent, const char* name, const QString& capti
 QLabel* picturebox(QWidget* parent, const char* name);
 void showcanvas(QLabel* box, const QtCanvas& canvas);
 
-// Centres a window on the screen, down twips below the middle.
-void centrewindow(QWidget* window, int down);
-
 // A chart drawn again on a canvas at printer resolution and frozen into a picture, so
 // the printed chart is what the window shows, only sharper.
 PrintPicture printpicture(double width, double height, const std::string& name,

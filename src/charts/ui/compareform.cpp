@@ -1,5 +1,7 @@
 #include "charts/ui/compareform.h"
 
+#include "platform/qtservices.h"
+
 #include "charts/compare.h"
 #include "charts/ui/chartparts.h"
 #include "model/golf1.h"
@@ -102,6 +104,7 @@ QWidget* compareform::buildchart() {
 void compareform::load() {
     list1_->clear();
     for (const auto& line : comparelines(g_)) list1_->addItem(QString::fromStdString(line));
+    adjustSize();
     centrewindow(this, 0);
     show();
 }

@@ -1,5 +1,7 @@
 #include "charts/ui/grform.h"
 
+#include "platform/qtservices.h"
+
 #include "charts/chartprint.h"
 #include "charts/graph.h"
 #include "charts/ui/chartparts.h"
@@ -96,6 +98,7 @@ void GRform::load() {
     roundsplayed_->setText(QString::fromStdString(texts.roundsplayed));
     hcpindex_->setText(QString::fromStdString(texts.currentindex));
     lab3_->setText(QString::fromStdString(texts.name));
+    adjustSize();
     centrewindow(this, 0);
     show();
 }

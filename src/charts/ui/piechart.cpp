@@ -1,5 +1,7 @@
 #include "charts/ui/piechart.h"
 
+#include "platform/qtservices.h"
+
 #include "charts/chartprint.h"
 #include "charts/pie.h"
 #include "charts/ui/chartparts.h"
@@ -71,6 +73,7 @@ void Piechart::load() {
     aveparlabel_->setText(QString::fromStdString(texts.avepar));
     aveholelabel_->setText(QString::fromStdString(texts.avehole));
     totalholeslabel_->setText(QString::fromStdString(texts.totalholes));
+    adjustSize();
     centrewindow(this, 90);
     show();
 }

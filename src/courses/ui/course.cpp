@@ -8,12 +8,10 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace greenfold {
@@ -162,10 +160,7 @@ bool course::load() {
     }
     showform(courseform(g_));
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(100));
-    }
+    centrewindow(this, 100);
     show();
     nametext_->setFocus();
     return true;

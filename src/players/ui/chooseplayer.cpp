@@ -6,12 +6,10 @@
 #include "players/pickers.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace greenfold {
@@ -51,10 +49,7 @@ chooseplayer::chooseplayer(GOLF1& model, Services& services, QWidget* mainwindow
 
 void chooseplayer::load() {
     playerlabel_->setText(QString::fromStdString(playerlisttitle(g_)));
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(90));
-    }
+    centrewindow(this, 90);
     for (const auto& name : pickernames(g_)) list1_->addItem(QString::fromStdString(name));
     show();
     list1_->setFocus();

@@ -10,12 +10,10 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 
 namespace greenfold {
 
@@ -89,10 +87,7 @@ Playernm::Playernm(GOLF1& model, Services& services, std::filesystem::path datad
 void Playernm::load() {
     playerlabel_->setText(QString::fromStdString(leagueplayerlist(g_)));
     fill();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(90));
-    }
+    centrewindow(this, 90);
     show();
     list1_->setFocus();
 }

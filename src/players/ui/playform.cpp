@@ -10,14 +10,12 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace greenfold {
@@ -110,10 +108,7 @@ void playform::load() {
     // The flag decides whether the team file is written on closing; it must be current.
     loadteams(g_, *teams_, datadir_);
     resize(twips(5400), sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(90));
-    }
+    centrewindow(this, 90);
     show();
     text1_->setFocus();
 }

@@ -9,12 +9,10 @@
 #include "teams/teamfile.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -77,10 +75,7 @@ void RMplayer::load() {
     // and a second read would put the file's older numbers back over them.
     loadteams(g_, *teams_, datadir_);
     fill();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(90));
-    }
+    centrewindow(this, 90);
     show();
     list1_->setFocus();
 }

@@ -12,12 +12,10 @@
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -101,10 +99,7 @@ void sortform::load() {
     playerlabel_->setText(QString::fromStdString(leagueplayerlist(g_)));
     fill();
     loadteams(g_, *teams_, datadir_);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    centrewindow(this, 0);
     show();
     list1_->setFocus();
 }

@@ -1,18 +1,18 @@
 #include "reports/ui/chcpform.h"
 
+#include "platform/qtservices.h"
+
 #include "platform/services.h"
 #include "reports/chcpcalc.h"
 #include "shell/helpindex.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace greenfold {
 
@@ -84,10 +84,7 @@ CHcpform::CHcpform(Services& services, QWidget* mainwindow)
 
 void CHcpform::load() {
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    centrewindow(this, 0);
     show();
     text1_->setFocus();
 }

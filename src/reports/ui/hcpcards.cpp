@@ -1,5 +1,7 @@
 #include "reports/ui/hcpcards.h"
 
+#include "platform/qtservices.h"
+
 #include "model/golf1.h"
 #include "model/settingsfile.h"
 #include "model/textline.h"
@@ -11,13 +13,11 @@
 
 #include <QCloseEvent>
 #include <QFormLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -138,10 +138,7 @@ void HcpCards::load() {
         list1_->addItem(QString::fromStdString(g_.playername[p]));
     text1_->setText(QString::fromStdString(todaysdate()));
     showcount();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    centrewindow(this, 0);
     timer1_->start();
     show();
 }

@@ -7,12 +7,10 @@
 #include "scoring/scoreentry.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace greenfold {
@@ -52,10 +50,7 @@ GPlayer::GPlayer(GOLF1& model, Services& services, QWidget* mainwindow)
 void GPlayer::load() {
     g_.selected.fill(0);
     message_->setText("Select a Player");
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(90));
-    }
+    centrewindow(this, 90);
     for (const auto& name : pickernames(g_)) list1_->addItem(QString::fromStdString(name));
     show();
     list1_->setFocus();

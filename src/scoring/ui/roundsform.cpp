@@ -13,13 +13,11 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -166,10 +164,7 @@ void roundsform::place() {
     setFixedWidth(panelopen_ ? wide : narrow);
     adjustSize();
     if (isMinimized() || isMaximized()) return;
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(100));
-    }
+    centrewindow(this, 100);
 }
 
 void roundsform::showplayer() {

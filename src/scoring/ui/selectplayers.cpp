@@ -11,12 +11,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 
 namespace greenfold {
@@ -142,10 +140,7 @@ void selectplayers::load(const QDate& today) {
         coursecombo_->clearEditText();
     }
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(100));
-    }
+    centrewindow(this, 100);
     show();
     list1_->setFocus();
 }

@@ -1,5 +1,7 @@
 #include "scoring/ui/setfont.h"
 
+#include "platform/qtservices.h"
+
 #include "model/golf1.h"
 #include "platform/services.h"
 #include "scoring/settingsrules.h"
@@ -11,14 +13,12 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -179,10 +179,7 @@ void Setfont::load() {
     averagecheck_->setChecked(now.average);
     hcptext_->setText(QString::fromStdString(now.factor));
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    centrewindow(this, 0);
     show();
     hcptext_->setFocus();
 }

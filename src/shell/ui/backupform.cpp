@@ -1,5 +1,7 @@
 #include "shell/ui/backupform.h"
 
+#include "platform/qtservices.h"
+
 #include "model/backup.h"
 #include "model/golf1.h"
 #include "platform/services.h"
@@ -7,11 +9,9 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QStorageInfo>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -90,10 +90,7 @@ Backupform::Backupform(GOLF1& model, Services& services, std::filesystem::path d
 
 void Backupform::load() {
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    centrewindow(this, 0);
     show();
 }
 

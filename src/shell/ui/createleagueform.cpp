@@ -8,12 +8,10 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace greenfold {
 
@@ -67,10 +65,7 @@ Createleagueform::Createleagueform(GOLF1& model, Services& services, std::filesy
 
 void Createleagueform::load() {
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    centrewindow(this, 0);
     show();
     text1_->setFocus();
 }

@@ -6,10 +6,8 @@
 #include "platform/services.h"
 
 #include <QDate>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -65,10 +63,7 @@ QString Form1::striptext() const {
 
 void Form1::load() {
     adjustSize();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(200));
-    }
+    centrewindow(this, 200);
     g_.screenwidth = int16_t(std::min(services_.display.screenwidth(), 32767));
     picture2_->setStyleSheet("background-color: #c0c0c0; color: black;");
     g_.colordepthok = 1;

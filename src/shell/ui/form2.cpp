@@ -15,13 +15,11 @@
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QResizeEvent>
-#include <QScreen>
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolButton>
@@ -104,10 +102,7 @@ QAction* Form2::action(const QString& name) const {
 void Form2::load(const std::filesystem::path& datadir, const std::string& systemdir) {
     datadir_ = datadir;
     applylayout();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2 + twips(100));
-    }
+    centrewindow(this, 100);
     Outcome started = startup(g_, datadir, systemdir);
     services_.dialogs.show(started);
     refreshleaguemenu();

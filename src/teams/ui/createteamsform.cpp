@@ -9,12 +9,10 @@
 
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace greenfold {
@@ -140,10 +138,7 @@ void createteamsform::load() {
     const bool none = teams_->teamcount == 0;
     createbutton_->setEnabled(!none);
     startlabel_->setVisible(none);
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    centrewindow(this, 0);
     show();
     teamnametext_->setFocus();
 }

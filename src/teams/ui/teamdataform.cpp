@@ -13,14 +13,12 @@
 #include <QCloseEvent>
 #include <QDate>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QToolButton>
 
 namespace greenfold {
@@ -154,10 +152,7 @@ void teamdataform::load() {
     datetext_->setText(
         QString::fromStdString(reportdate(today.year(), today.month(), today.day())));
     listinfo();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect r = screen->availableGeometry();
-        move(r.x() + (r.width() - width()) / 2, r.y() + (r.height() - height()) / 2);
-    }
+    centrewindow(this, 0);
     show();
     text1_->setFocus();
 }
