@@ -9,6 +9,7 @@
 #include "shell/views.h"
 #include "teams/teamfile.h"
 #include "teams/ui/createteamsform.h"
+#include "teams/ui/printteamform.h"
 #include "teams/ui/teamdataform.h"
 
 #include <QAction>
@@ -38,6 +39,14 @@ template <typename Window> void open(Form2* main, bool rosterchanges) {
     window->load();
 }
 
+// Point records and the team report belong to teams with players; without any there is
+// nothing to do.
+template <typename Window> void openforteams(Form2* main) {
+    auto teams = std::make_unique<Teamdata>();
+    loadteams(main->model(), *teams, main->datadir());
+    if (main->model().teamsdefined == 1) open<Window>(main, false);
+}
+
 } // namespace
 
 void Form2::wireroster() {
@@ -49,13 +58,8 @@ void Form2::wireroster() {
     on("Playermenu_3", [this] { open<RMplayer>(this, true); });
     on("Playernamesmenu", [this] { open<Playernm>(this, true); });
     on("defineteammenu", [this] { open<createteamsform>(this, false); });
-    on("enterteamresultsmenu", [this] {
-        // Point records belong to teams with players; without any there is nothing to do.
-        auto teams = std::make_unique<Teamdata>();
-        loadteams(g_, *teams, datadir_);
-        if (g_.teamsdefined == 1) open<teamdataform>(this, false);
-    });
-    // The team reports come with the printed reports.
+    on("enterteamresultsmenu", [this] { openforteams<teamdataform>(this); });
+    on("teamsummarymenu", [this] { openforteams<PrintTeamform>(this); });
 }
 
 } // namespace greenfold

@@ -2,6 +2,7 @@
 // for a person to look at.
 #include "players/ui/leaguewindows.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -63,4 +64,9 @@ TEST_F(LeagueWindows, renderRosterAndTeamWindows) {
     w = open("enterteamresultsmenu", "teamdataform");
     save(w, "teamdataform");
     close(w, "exitbutton");
+
+    w = open("teamsummarymenu", "PrintTeamform");
+    w->findChild<QCheckBox*>("Namescheck")->setChecked(true);
+    save(w, "PrintTeamform");
+    close(w, "Donebutton");
 }

@@ -1,0 +1,111 @@
+#include "teams/ui/printteamform.h"
+
+#include "model/golf1.h"
+#include "platform/qtprintsurface.h"
+#include "platform/qtservices.h"
+#include "platform/services.h"
+#include "reports/ui/printcommands.h"
+#include "shell/helpindex.h"
+#include "teams/teamfile.h"
+#include "teams/teamreport.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace greenfold {
+
+namespace {
+
+QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setToolTip(tip);
+    return b;
+}
+
+QRadioButton* option(QWidget* parent, const char* name, const char* caption) {
+    auto* o = new QRadioButton(caption, parent);
+    o->setObjectName(name);
+    return o;
+}
+
+} // namespace
+
+PrintTeamform::PrintTeamform(GOLF1& model, Services& services, std::filesystem::path datadir,
+                             QWidget* mainwindow)
+    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+      teams_(std::make_unique<Teamdata>()) {
+    setObjectName("PrintTeamform");
+    setWindowTitle("Team Report Printing Options");
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* frame = new QGroupBox("Report Types", this);
+    frame->setObjectName("Frame1");
+    namescheck_ = new QCheckBox("List Team member names ", frame);
+    namescheck_->setObjectName("Namescheck");
+    lastonly_ = option(frame, "Option1_0", "Print each Teams last event only");
+    auto* all = option(frame, "Option1_1", "Include all Team events");
+    // The whole record is what a league usually hands round; the newest event alone is
+    // the weekly standing.
+    all->setChecked(true);
+    auto* types = new QVBoxLayout(frame);
+    types->addWidget(namescheck_);
+    types->addSpacing(8);
+    types->addWidget(lastonly_);
+    types->addWidget(all);
+
+    auto* printbutton = button(this, "Printbutton", "&Print", "Print the team summary report");
+    auto* setupbutton =
+        button(this, "Printsetupbutton", "Printer Setup", "Choose the printer to print on");
+    auto* donebutton = button(this, "Donebutton", "&Done", "Close this window");
+    auto* infobutton = button(this, "Infobutton", "&Help", "Help on team data");
+
+    auto* buttons = new QVBoxLayout;
+    buttons->addWidget(printbutton);
+    buttons->addWidget(setupbutton);
+    buttons->addStretch(1);
+    buttons->addWidget(infobutton);
+    buttons->addWidget(donebutton);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(frame, 0, 0);
+    grid->addLayout(buttons, 0, 1);
+    grid->setColumnStretch(0, 1);
+    resize(twips(6000), twips(2600));
+
+    connect(printbutton, &QPushButton::clicked, this, &PrintTeamform::print);
+    connect(setupbutton, &QPushButton::clicked, this, [this] { printersetup(services_, this); });
+    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
+    connect(infobutton, &QPushButton::clicked, this, [this] {
+        g_.helptopic = helpkey::teams;
+        services_.help.show(g_.helptopic);
+    });
+}
+
+PrintTeamform::~PrintTeamform() = default;
+
+void PrintTeamform::load() {
+    loadteams(g_, *teams_, datadir_);
+    centrewindow(this, 0);
+    show();
+}
+
+void PrintTeamform::print() {
+    const Teamreportoptions options{namescheck_->isChecked(), lastonly_->isChecked()};
+    const std::string date = todaysdate();
+    runprint(services_, [&](PrintSurface& s) { printteamreport(s, g_, *teams_, options, date); });
+}
+
+void PrintTeamform::closeEvent(QCloseEvent* event) {
+    if (!closed_) {
+        closed_ = true;
+        emit closed();
+    }
+    QWidget::closeEvent(event);
+}
+
+} // namespace greenfold

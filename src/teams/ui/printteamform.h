@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+#include <filesystem>
+#include <memory>
+
+class QCheckBox;
+class QRadioButton;
+
+namespace greenfold {
+
+struct GOLF1;
+struct Services;
+struct Teamdata;
+
+// Team report printing options: whether to list each team's players, and all of each
+// team's records or only the newest one. Prints the team summary report and offers
+// Printer Setup; the teams are only read, never written.
+class PrintTeamform : public QWidget {
+    Q_OBJECT
+
+  public:
+    PrintTeamform(GOLF1& model, Services& services, std::filesystem::path datadir,
+                  QWidget* mainwindow);
+    ~PrintTeamform() override;
+    // Reads the teams and shows the window.
+    void load();
+    void print();
+
+  signals:
+    void closed();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    GOLF1& g_;
+    Services& services_;
+    std::filesystem::path datadir_;
+    std::unique_ptr<Teamdata> teams_;
+    QCheckBox* namescheck_;
+    QRadioButton* lastonly_;
+    bool closed_ = false;
+};
+
+} // namespace greenfold
