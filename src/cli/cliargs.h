@@ -1,0 +1,43 @@
+#pragma once
+
+#include "cli/listview.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace greenfold {
+
+// The command line of greenfold-cli: global options, a command, its arguments and its
+// options, in any order after the command word.
+
+enum class CliCommand { none, leagues, list, import, exportrounds };
+
+inline constexpr int exit_ok = 0;
+inline constexpr int exit_data = 1;  // bad data, or a file that could not be read or written
+inline constexpr int exit_usage = 2; // the command line itself is wrong
+
+struct CliRequest {
+    CliCommand command = CliCommand::none;
+    bool help = false;
+    std::string dir = ".";
+    std::string league;
+    std::string csvfile;
+    ListChoice list;
+    bool longlines = false;
+    std::optional<CalendarDate> today;
+    std::string outfile; // empty: standard output
+    bool dryrun = false;
+};
+
+struct ParsedArgs {
+    CliRequest request;
+    std::string error; // empty when the command line can be carried out (or help shown)
+};
+
+ParsedArgs parseargs(const std::vector<std::string>& args);
+
+// The word of a command as typed: "list" for CliCommand::list.
+std::string commandname(CliCommand command);
+
+} // namespace greenfold

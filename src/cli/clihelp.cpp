@@ -1,0 +1,107 @@
+#include "cli/clihelp.h"
+
+namespace greenfold {
+
+std::string programhelp() {
+    return "Usage: greenfold-cli [--dir DIR] COMMAND [ARGUMENTS] [OPTIONS]\n"
+           "\n"
+           "Works on the Greenfold data folder DIR (the current folder by default): the\n"
+           "same league files, course table and list of leagues the desktop program uses.\n"
+           "\n"
+           "Commands:\n"
+           "  leagues                 the known leagues, one a line\n"
+           "  list LEAGUE             the handicap list of a view, as Export Listing as Text\n"
+           "                          writes it\n"
+           "  import LEAGUE FILE.csv  record the rounds of a spreadsheet\n"
+           "  export LEAGUE           every kept round as CSV\n"
+           "\n"
+           "Options:\n"
+           "  --dir DIR               the data folder\n"
+           "  -h, --help              this text; with a command, that command's\n"
+           "\n"
+           "Exit status: 0 done, 1 bad data or a file that could not be read or written,\n"
+           "2 a wrong command line. Messages go to standard error. A run that fails writes\n"
+           "nothing.\n";
+}
+
+namespace {
+
+std::string leagueshelp() {
+    return "Usage: greenfold-cli [--dir DIR] leagues\n"
+           "\n"
+           "Prints the known leagues, one a line, in the order of the File menu.\n";
+}
+
+std::string listhelp() {
+    return "Usage: greenfold-cli [--dir DIR] list LEAGUE [--view recent|date|player]\n"
+           "         [--date MM/DD/YY] [--player NAME] [--long] [--today MM-DD-YYYY] [-o FILE]\n"
+           "\n"
+           "Prints the handicap list of one view of the league, byte for byte the file\n"
+           "Export Listing as Text writes for it: a header with the league and today's\n"
+           "date, the short lines, CR LF line ends.\n"
+           "\n"
+           "  --view recent          each player's newest round (the default)\n"
+           "  --view date            the rounds of one date: --date, else the newest date\n"
+           "  --view player          every kept round of --player NAME, newest first\n"
+           "  --date MM/DD/YY        the date to show (also YYYY-MM-DD); implies --view date\n"
+           "  --player NAME          the player's exact name; implies --view player\n"
+           "  --long                 the long lines with the hole scores, without the\n"
+           "                         header and page breaks\n"
+           "  --today MM-DD-YYYY     the date in the header instead of today's\n"
+           "  -o, --output FILE      write to FILE instead of standard output\n";
+}
+
+std::string importhelp() {
+    return "Usage: greenfold-cli [--dir DIR] import LEAGUE FILE.csv [--dry-run]\n"
+           "\n"
+           "Records the rounds of FILE.csv in file order, each as the score window records\n"
+           "a typed round: stroke control when it is on, the nine-hole rules, the oldest of\n"
+           "20 rounds dropped, the same differential, index and course handicap.\n"
+           "\n"
+           "Columns: date (MM/DD/YY or YYYY-MM-DD), player (exact name), course (name, any\n"
+           "case), tee (1, 2, 3, Ladies, Mens or Pro; empty for the player's own tee), then\n"
+           "either the 18 hole scores or the out and in totals. A first row without a date\n"
+           "is taken as a header. An empty hole is a hole not played.\n"
+           "\n"
+           "Every row is checked first. When any row is wrong, each wrong row is reported\n"
+           "with its number and nothing is recorded. Otherwise the league file is written\n"
+           "once.\n"
+           "\n"
+           "  --dry-run              print the rounds as they would be recorded (CSV, as\n"
+           "                         export writes them) and write nothing\n";
+}
+
+std::string exporthelp() {
+    return "Usage: greenfold-cli [--dir DIR] export LEAGUE [-o FILE]\n"
+           "\n"
+           "Prints every kept round as CSV, players in roster order, rounds oldest first:\n"
+           "player, date (YYYY-MM-DD), course, initials, holes 1 to 18, out, in, total,\n"
+           "differential, index, course handicap. The league file does not keep the tee\n"
+           "a round was played from, so there is no tee column.\n"
+           "\n"
+           "  -o, --output FILE      write to FILE instead of standard output\n";
+}
+
+} // namespace
+
+std::string commandhelp(CliCommand command) {
+    switch (command) {
+    case CliCommand::leagues:
+        return leagueshelp();
+    case CliCommand::list:
+        return listhelp();
+    case CliCommand::import:
+        return importhelp();
+    case CliCommand::exportrounds:
+        return exporthelp();
+    case CliCommand::none:
+        break;
+    }
+    return programhelp();
+}
+
+std::string tryhelp() {
+    return "Try 'greenfold-cli --help'.\n";
+}
+
+} // namespace greenfold

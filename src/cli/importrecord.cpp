@@ -1,0 +1,64 @@
+#include "cli/importrecord.h"
+
+#include "cli/roundexport.h"
+#include "scoring/scorecard.h"
+
+#include <algorithm>
+
+namespace greenfold {
+
+namespace {
+
+// The engine's refusals are written for a message box; a row's reason is one line.
+std::string oneline(const Outcome& outcome) {
+    std::string text;
+    for (const Message& m : outcome.messages) {
+        if (!text.empty()) text += ' ';
+        text += m.text;
+    }
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    std::replace(text.begin(), text.end(), '\n', ' ');
+    return text;
+}
+
+void setsession(GOLF1& g, const ImportRound& round) {
+    g.coursenum = static_cast<int16_t>(round.course);
+    g.curmonth = static_cast<int16_t>(round.date.month);
+    g.curday = static_cast<int16_t>(round.date.day);
+    g.curyear = static_cast<int16_t>(twodigityear(round.date.year));
+    g.editslot = 0;
+    g.playerno = static_cast<int16_t>(round.player);
+}
+
+} // namespace
+
+RecordResult recordimportround(GOLF1& g, const ImportRound& round) {
+    setsession(g, round);
+    RecordResult refused;
+    refused.outcome = checkround(g, round.round);
+    if (!refused.outcome) return refused;
+    return recordround(g, EQadjust(g, round.round));
+}
+
+ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds) {
+    ImportRun run;
+    for (const ImportRound& round : rounds) {
+        const RecordResult result = recordimportround(g, round);
+        if (!result.stored) {
+            const std::string why = oneline(result.outcome);
+            run.problems.push_back({round.row, why.empty() ? "the round was not recorded" : why});
+            continue;
+        }
+        run.recorded.push_back(roundcells(g, round.player, result.work.slot));
+    }
+    return run;
+}
+
+std::vector<RowProblem> rowordered(std::vector<RowProblem> a, const std::vector<RowProblem>& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    std::stable_sort(a.begin(), a.end(),
+                     [](const RowProblem& x, const RowProblem& y) { return x.row < y.row; });
+    return a;
+}
+
+} // namespace greenfold

@@ -1,0 +1,46 @@
+#include "cli/roundexport.h"
+
+#include "cli/clidates.h"
+#include "cli/csvfile.h"
+#include "model/textline.h"
+
+#include <algorithm>
+
+namespace greenfold {
+
+std::vector<std::string> exportheading() {
+    std::vector<std::string> cells{"player", "date", "course", "initials"};
+    for (int h = 1; h <= 18; ++h) cells.push_back(std::to_string(h));
+    for (const char* c : {"out", "in", "total", "differential", "index", "course handicap"})
+        cells.emplace_back(c);
+    return cells;
+}
+
+std::vector<std::string> roundcells(const GOLF1& g, int p, int r) {
+    const auto& score = g.holescore[p][r];
+    const CalendarDate date{fullyear(g.ryear[p][r]), g.rmonth[p][r], g.rday[p][r]};
+    std::vector<std::string> cells{g.playername[p], isodate(date),
+                                   coursefield(g, g.roundcourse[p][r], courseline_name),
+                                   coursefield(g, g.roundcourse[p][r], courseline_initials)};
+    for (int h = 1; h <= 18; ++h) cells.push_back(std::to_string(score[h]));
+    cells.push_back(std::to_string(score[19]));
+    cells.push_back(std::to_string(score[20]));
+    cells.push_back(std::to_string(score[19] + score[20]));
+    cells.push_back(formatpattern(g.differential[p][r], "0.0"));
+    cells.push_back(formatpattern(g.hcpindex[p][r], "0.0"));
+    cells.push_back(generalformat(g.coursehcp[p][r]));
+    return cells;
+}
+
+std::string exportbytes(const GOLF1& g) {
+    std::string out = csvline(exportheading());
+    const int players = std::clamp<int>(g.playercount, 0, maxplayers);
+    for (int p = 1; p <= players; ++p) {
+        if (g.playername[p].empty()) continue;
+        const int rounds = std::clamp<int>(g.roundcount[p], 0, maxrounds);
+        for (int r = 1; r <= rounds; ++r) out += csvline(roundcells(g, p, r));
+    }
+    return out;
+}
+
+} // namespace greenfold

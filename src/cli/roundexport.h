@@ -1,0 +1,24 @@
+#pragma once
+
+#include "model/golf1.h"
+
+#include <string>
+#include <vector>
+
+namespace greenfold {
+
+// Kept rounds as CSV for spreadsheets and web pages: player, date (YYYY-MM-DD), course
+// name and initials, the 18 holes, out, in, total, differential, index and course
+// handicap. The league file does not keep the tee a round was played from, so there is no
+// tee column.
+
+std::vector<std::string> exportheading();
+
+// The cells of round slot r of player p.
+std::vector<std::string> roundcells(const GOLF1& g, int p, int r);
+
+// The heading and every kept round, players in roster order, each player's rounds oldest
+// first; CR LF line ends.
+std::string exportbytes(const GOLF1& g);
+
+} // namespace greenfold

@@ -1,0 +1,84 @@
+// The command line: what is accepted, what is refused, and the dates it takes.
+#include "cli/cliargs.h"
+#include "cli/clidates.h"
+#include "cli/clihelp.h"
+#include "cli/commands.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace greenfold;
+
+namespace {
+
+ParsedArgs parse(std::vector<std::string> args) {
+    return parseargs(args);
+}
+
+TEST(CliArgs, optionsAnywhere_bothSpellings_andDoubleDashForOddNames) {
+    auto p = parse({"list", "--view=date", "Spring", "--dir", "/data", "--today", "05-14-2004"});
+    ASSERT_EQ(p.error, "");
+    EXPECT_EQ(p.request.command, CliCommand::list);
+    EXPECT_EQ(p.request.league, "Spring");
+    EXPECT_EQ(p.request.dir, "/data");
+    EXPECT_EQ(p.request.list.view, view_date);
+    ASSERT_TRUE(p.request.today);
+    EXPECT_EQ(p.request.today->day, 14);
+
+    p = parse({"import", "--dry-run", "--", "-odd league", "night.csv"});
+    ASSERT_EQ(p.error, "");
+    EXPECT_EQ(p.request.league, "-odd league");
+    EXPECT_EQ(p.request.csvfile, "night.csv");
+    EXPECT_TRUE(p.request.dryrun);
+}
+
+TEST(CliArgs, dateAndPlayerChooseTheirView_conflictsAreRefused) {
+    EXPECT_EQ(parse({"list", "L", "--date", "05/05/26"}).request.list.view, view_date);
+    EXPECT_EQ(parse({"list", "L", "--player", "Bill Archer"}).request.list.view, view_player);
+    EXPECT_EQ(parse({"list", "L", "--view", "recent", "--date", "05/05/26"}).error,
+              "--date belongs to --view date");
+    EXPECT_EQ(parse({"list", "L", "--view", "player"}).error, "--view player needs --player NAME");
+    EXPECT_EQ(parse({"list", "L", "--view", "week"}).error,
+              "--view is recent, date or player, not 'week'");
+}
+
+TEST(CliArgs, wrongCommandLines_sayWhatIsWrong) {
+    EXPECT_EQ(parse({}).error, "no command given");
+    EXPECT_EQ(parse({"print", "L"}).error, "unknown command 'print'");
+    EXPECT_EQ(parse({"export", "L", "--dry-run"}).error, "export does not take --dry-run");
+    EXPECT_EQ(parse({"import", "L"}).error, "import takes 2 arguments, not 1");
+    EXPECT_EQ(parse({"leagues", "--verbose"}).error, "unknown option --verbose");
+    EXPECT_EQ(parse({"list", "L", "-o"}).error, "-o needs a value");
+    EXPECT_EQ(parse({"list", "L", "-o", "a", "--output", "b"}).error, "--output is given twice");
+    EXPECT_EQ(parse({"list", "L", "--today", "2004-05-14"}).error,
+              "--today: '2004-05-14' is not a date (MM-DD-YYYY)");
+}
+
+TEST(CliArgs, helpWinsOverMissingArguments_onStandardOutput_usageErrorsTwo) {
+    std::ostringstream out, err;
+    CliContext ctx{out, err, "", {2004, 5, 14}};
+    EXPECT_EQ(runcli({"import", "--help"}, ctx), exit_ok);
+    EXPECT_EQ(out.str(), commandhelp(CliCommand::import));
+    EXPECT_EQ(err.str(), "");
+    EXPECT_EQ(runcli({"import", "L"}, ctx), exit_usage);
+    EXPECT_EQ(err.str(), "greenfold-cli: import takes 2 arguments, not 1\n" + tryhelp());
+}
+
+TEST(CliDates, roundDates_bothFormsAndTheCenturyRule) {
+    auto d = readrounddate("05/07/84");
+    ASSERT_TRUE(d.ok());
+    EXPECT_EQ(d.date.year, 2084);
+    EXPECT_EQ(readrounddate("5/7/85").date.year, 1985);
+    EXPECT_EQ(readrounddate("2024-02-29").date.day, 29);
+    EXPECT_EQ(readrounddate("02/29/2024").date.month, 2);
+    EXPECT_EQ(readrounddate("02/29/23").problem, "'02/29/23' is not a day of the calendar");
+    EXPECT_EQ(readrounddate("13/01/24").problem, "'13/01/24' has no month 13");
+    EXPECT_EQ(readrounddate("1984-12-31").problem,
+              "'1984-12-31' is outside the years a league keeps (1985 to 2084)");
+    for (const char* bad : {"", "05/07", "05/07/024", "24-05-07", "05.07.24", "May 7", "5/7/24x"})
+        EXPECT_FALSE(readrounddate(bad).ok()) << bad;
+    EXPECT_EQ(isodate({2004, 5, 7}), "2004-05-07");
+}
+
+} // namespace

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+#include "model/coursefile.h"
+#include "model/golf1.h"
+#include "model/leaguefile.h"
+#include "model/settingsfile.h"
+#include "shell/startup.h"
+#include "support/testfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace greenfold::testing {
+
+// The demo data folder (the Tuesday Night League of eight players, Cedar Ridge and the
+// nine-hole Willow Creek), as a secretary's folder would be.
+inline const fs::path clidemo = fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "resources" / "demo";
+inline const char* cliLeague = "Tuesday Night League";
+inline const char* cliLeagueFile = "Tuesday Night League.LGE";
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Every file of a folder with its bytes, to show that a run wrote nothing at all.
+inline std::map<std::string, std::string> folderbytes(const fs::path& dir) {
+    std::map<std::string, std::string> files;
+    for (const auto& f : fs::directory_iterator(dir))
+        files[f.path().filename().string()] = readbytes(f.path());
+    return files;
+}
+
+class CliFolder : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        for (const auto& f : fs::directory_iterator(clidemo))
+            fs::copy_file(f.path(), data.path() / f.path().filename());
+    }
+
+    // greenfold-cli --dir <the folder> args..., with the settings of sys and a fixed today.
+    CliRun run(std::vector<std::string> args) {
+        args.insert(args.begin(), {"--dir", data.path().string()});
+        std::ostringstream out, err;
+        CliContext ctx{out, err, sys.path().string() + "/", today};
+        CliRun r;
+        r.status = runcli(args, ctx);
+        r.out = out.str();
+        r.err = err.str();
+        return r;
+    }
+
+    fs::path writecsv(const std::string& text, const std::string& name = "night.csv") {
+        const fs::path p = csvdir.path() / name;
+        writebytes(p, text);
+        return p;
+    }
+
+    // The league as the desktop program opens it from the folder now: settings, list
+    // of leagues, league file and course table.
+    std::unique_ptr<GOLF1> league() const {
+        auto g = std::make_unique<GOLF1>();
+        EXPECT_TRUE(startup(*g, data.path(), sys.path().string() + "/"));
+        g->leaguefile = cliLeagueFile;
+        EXPECT_TRUE(loadleague(*g, data.path()));
+        EXPECT_TRUE(loadcourses(*g, data.path()));
+        return g;
+    }
+
+    std::string leaguebytesondisk() const { return readbytes(data.path() / cliLeagueFile); }
+
+    void strokecontrolon() {
+        GOLF1 settings;
+        settings.escflag = 5;
+        ASSERT_TRUE(savesettings(settings, sys.path().string() + "/"));
+    }
+
+    TempDir data, sys, csvdir;
+    CalendarDate today{2004, 5, 14};
+};
+
+} // namespace greenfold::testing
