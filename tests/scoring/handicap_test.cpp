@@ -10,21 +10,21 @@ using namespace greenfold;
 namespace {
 
 // A league of one player whose rounds carry the given differentials, slot 1 first.
-std::unique_ptr<GOLF1> playerwith(const std::vector<float>& diffs) {
+std::unique_ptr<GOLF1> playerwith(const std::vector<float>& diffs, float factor = 0.96f) {
     auto g = std::make_unique<GOLF1>();
     g->playercount = 1;
     g->playername[1] = "Pat Green";
+    g->hcpfactor = factor;
     g->roundcount[1] = int16_t(diffs.size());
     for (std::size_t i = 0; i < diffs.size(); ++i) g->differential[1][i + 1] = diffs[i];
     return g;
 }
 
-float indexof(const std::vector<float>& diffs, int tee = tee_mens, float factor = 0.96f) {
-    auto g = playerwith(diffs);
-    g->hcpfactor = factor;
-    g->hcplimit = 1;
-    calchcpindex(*g, 1, int(diffs.size()), tee);
-    return g->hcpindex[1][diffs.size()];
+// The calculation panel's lines, each followed by "|".
+std::string joined(const std::vector<std::string>& lines) {
+    std::string all;
+    for (const auto& l : lines) all += l + "|";
+    return all;
 }
 
 // Differentials 30, 29, ... so the lowest n are easy to tell apart.
@@ -36,25 +36,24 @@ std::vector<float> descending(int rounds) {
 
 } // namespace
 
-TEST(Differential, workedExamples) {
-    EXPECT_EQ(calcdifferential(45, 47, 70.5f, 125, 3), 19.4f);
-    // Nine holes of 45: half the rating (35.25), or the score doubled to 90.
-    EXPECT_EQ(calcdifferential(45, 0, 70.5f, 125, 2), 8.8f);
-    EXPECT_EQ(calcdifferential(0, 45, 70.5f, 125, 2), 8.8f);
-    EXPECT_EQ(calcdifferential(45, 0, 70.5f, 125, 1), 17.6f);
-    // Option 3: the course carries nine-hole ratings, taken as they are.
-    EXPECT_EQ(calcdifferential(45, 0, 35.3f, 125, 3), 8.8f);
-}
-
-TEST(Differential, roundsHalfUpToTenths) {
-    EXPECT_EQ(roundtenth(12.35f), 12.4f);
-    EXPECT_EQ(roundtenth(12.34f), 12.3f);
-    EXPECT_EQ(roundtenth(-3.05f), -3.0f);
-    EXPECT_EQ(roundtenth(-3.06f), -3.1f);
-    EXPECT_EQ(roundtenth(19.436f), 19.4f);
-    // 12.35 computed in single precision from a round: 43 on a 30.65 rating, slope 113.
-    EXPECT_EQ(calcdifferential(20, 23, 30.65f, 113, 3), 12.4f);
-    EXPECT_EQ(calcdifferential(20, 23, 30.66f, 113, 3), 12.3f);
+TEST(Differential, workedExamplesRoundHalfUpToTenths) {
+    // Out 45 / in 47; a nine of 45 with half the rating (option 2), doubled (1) or on
+    // nine-hole ratings (3); 12.35 in single precision goes up, 12.34 down.
+    struct Case {
+        int out, in;
+        float rating, slope;
+        int ninehole;
+        float expected;
+    } cases[] = {{45, 47, 70.5f, 125, 3, 19.4f}, {45, 0, 70.5f, 125, 2, 8.8f},
+                 {0, 45, 70.5f, 125, 2, 8.8f},   {45, 0, 70.5f, 125, 1, 17.6f},
+                 {45, 0, 35.3f, 125, 3, 8.8f},   {20, 23, 30.65f, 113, 3, 12.4f},
+                 {20, 23, 30.66f, 113, 3, 12.3f}};
+    for (const Case& c : cases)
+        EXPECT_EQ(calcdifferential(c.out, c.in, c.rating, c.slope, c.ninehole), c.expected)
+            << c.out << "/" << c.in << " on " << c.rating << " option " << c.ninehole;
+    const float tenths[][2] = {
+        {12.35f, 12.4f}, {12.34f, 12.3f}, {-3.05f, -3.0f}, {-3.06f, -3.1f}, {19.436f, 19.4f}};
+    for (const auto& t : tenths) EXPECT_EQ(roundtenth(t[0]), t[1]) << t[0];
 }
 
 TEST(RoundsUsed, tableAtEachBoundary_withAndWithoutAveraging) {
@@ -66,125 +65,78 @@ TEST(RoundsUsed, tableAtEachBoundary_withAndWithoutAveraging) {
     }
 }
 
-TEST(HandicapIndex, tenRounds_useThreeLowest) {
+TEST(HandicapIndex, tenRounds_workedExampleWithItsPanel) {
     auto g = playerwith({15.0f, 10.4f, 12.3f, 8.2f, 20.1f, 11.0f, 9.1f, 18.7f, 13.3f, 16.4f});
-    auto panel = calchcpindex(*g, 1, 10, tee_mens);
-    EXPECT_EQ(g->hcpindex[1][10], 8.8f);
-    const std::vector<std::string> expected = {"Pat Green",
-                                               "differentials",
-                                               "8.2",
-                                               "9.1",
-                                               "10.4",
-                                               "11",
-                                               "12.3",
-                                               "13.3",
-                                               "15",
-                                               "16.4",
-                                               "18.7",
-                                               "20.1",
-                                               "total rounds = 10",
-                                               "# of rounds used = 3",
-                                               "Avg. = 9.233333",
-                                               "Hcp index = 8.8"};
-    EXPECT_EQ(panel, expected);
+    EXPECT_EQ(joined(calchcpindex(*g, 1, 10, tee_mens)),
+              "Pat Green|differentials|8.2|9.1|10.4|11|12.3|13.3|15|16.4|18.7|20.1|"
+              "total rounds = 10|# of rounds used = 3|Avg. = 9.233333|Hcp index = 8.8|");
+    EXPECT_EQ(g->hcpindex[1][10], 8.8f); // 8.864 cut to the tenth
     EXPECT_EQ(coursehandicap(g->hcpindex[1][10], 125), 10.0f);
 }
 
-TEST(HandicapIndex, onlyRoundsUpToTheSlotCount) {
-    // Slot 3 is the one recalculated; the low round in slot 4 is not part of it.
-    auto g = playerwith({12.0f, 14.0f, 16.0f, 1.0f});
-    auto panel = calchcpindex(*g, 1, 3, tee_mens);
-    EXPECT_EQ(g->hcpindex[1][3], 11.5f);
+TEST(HandicapIndex, lowestRoundsFactorTruncationAndTeeLimits) {
+    struct Case {
+        std::vector<float> diffs;
+        int tee;
+        float factor;
+        bool average, limit;
+        float expected;
+    } cases[] = {
+        // The lowest differentials of 30, 29, ... (each count is checked in RoundsUsed).
+        {descending(7), tee_pro, 1.0f, false, true, 24.5f},
+        {descending(9), tee_pro, 1.0f, false, true, 23.0f},
+        {descending(20), tee_pro, 1.0f, false, true, 15.5f},
+        // Averaging takes every round until there are nine.
+        {descending(8), tee_pro, 1.0f, true, true, 26.5f},
+        {descending(9), tee_pro, 1.0f, true, true, 23.0f},
+        // Cut toward zero; the stored .96 lies just below .96 (20 x .96 = 19.1999989).
+        {{-1.3f}, tee_mens, 0.96f, false, true, -1.2f},
+        {{-0.1f}, tee_mens, 0.96f, false, true, 0.0f},
+        {{20.0f}, tee_mens, 0.96f, false, true, 19.1f},
+        {{20.0f}, tee_mens, 1.0f, false, true, 20.0f},
+        // Mens 36.4, Ladies 40.4, Pro unlimited; no limit with the setting off.
+        {{36.5f}, tee_mens, 1.0f, false, true, 36.4f},
+        {{36.5f}, tee_ladies, 1.0f, false, true, 36.5f},
+        {{40.5f}, tee_ladies, 1.0f, false, true, 40.4f},
+        {{45.0f}, tee_pro, 1.0f, false, true, 45.0f},
+        {{36.5f}, tee_mens, 1.0f, false, false, 36.5f},
+    };
+    for (const Case& c : cases) {
+        auto g = playerwith(c.diffs, c.factor);
+        g->averageflag = c.average ? 1 : 0;
+        g->hcplimit = c.limit ? 1 : 0;
+        const int r = int(c.diffs.size());
+        calchcpindex(*g, 1, r, c.tee);
+        EXPECT_EQ(g->hcpindex[1][r], c.expected)
+            << r << " rounds from " << c.diffs[0] << ", tee " << c.tee << ", factor " << c.factor
+            << (c.average ? ", averaging" : "") << (c.limit ? ", limited" : "");
+    }
+}
+
+TEST(HandicapIndex, onlySlotsUpToTheOneRecalculated_outOfRangeStoresNothing) {
+    auto g = playerwith({12.0f, 14.0f, 16.0f, 1.0f}, 1.0f);
+    auto panel = calchcpindex(*g, 1, 3, tee_mens); // the low round in slot 4 plays no part
+    EXPECT_EQ(g->hcpindex[1][3], 12.0f);
     EXPECT_EQ(g->hcpindex[1][4], 0.0f);
     EXPECT_EQ(panel[panel.size() - 4], "total rounds = 3");
-}
-
-TEST(HandicapIndex, boundariesPickTheLowest) {
-    EXPECT_EQ(indexof(descending(6), tee_pro, 1.0f), 25.0f);  // 25
-    EXPECT_EQ(indexof(descending(7), tee_pro, 1.0f), 24.5f);  // 24, 25
-    EXPECT_EQ(indexof(descending(8), tee_pro, 1.0f), 23.5f);  // 23, 24
-    EXPECT_EQ(indexof(descending(9), tee_pro, 1.0f), 23.0f);  // 22..24
-    EXPECT_EQ(indexof(descending(16), tee_pro, 1.0f), 17.5f); // 15..20
-    EXPECT_EQ(indexof(descending(17), tee_pro, 1.0f), 17.0f); // 14..20
-    EXPECT_EQ(indexof(descending(19), tee_pro, 1.0f), 16.0f); // 12..20
-    EXPECT_EQ(indexof(descending(20), tee_pro, 1.0f), 15.5f); // 11..20
-}
-
-TEST(HandicapIndex, averagingAllRoundsUntilNine) {
-    auto g = playerwith(descending(8));
-    g->averageflag = 1;
-    g->hcpfactor = 1.0f;
-    auto panel = calchcpindex(*g, 1, 8, tee_pro);
-    EXPECT_EQ(g->hcpindex[1][8], 26.5f);
-    EXPECT_EQ(panel[panel.size() - 3], "# of rounds used = 8");
-    g->roundcount[1] = 9;
-    g->differential[1][9] = 22;
-    calchcpindex(*g, 1, 9, tee_pro);
-    EXPECT_EQ(g->hcpindex[1][9], 23.0f);
-}
-
-TEST(HandicapIndex, truncatesTowardZero) {
-    EXPECT_EQ(indexof({-1.3f}), -1.2f);
-    EXPECT_EQ(indexof({-0.1f}), 0.0f);
-    // The stored factor lies just below .96: 20 x .96 is 19.1999989, an index of 19.1.
-    EXPECT_EQ(indexof({20.0f}), 19.1f);
-    EXPECT_EQ(indexof({20.0f}, tee_mens, 1.0f), 20.0f);
-}
-
-TEST(HandicapIndex, limitsPerTee) {
-    EXPECT_EQ(indexof({36.5f}, tee_mens, 1.0f), 36.4f);
-    EXPECT_EQ(indexof({36.5f}, tee_pro, 1.0f), 36.5f);
-    EXPECT_EQ(indexof({36.5f}, tee_ladies, 1.0f), 36.5f);
-    EXPECT_EQ(indexof({40.5f}, tee_ladies, 1.0f), 40.4f);
-    EXPECT_EQ(indexof({45.0f}, tee_pro, 1.0f), 45.0f);
-    auto g = playerwith({36.5f});
-    g->hcpfactor = 1.0f;
-    g->hcplimit = 0;
-    calchcpindex(*g, 1, 1, tee_mens);
-    EXPECT_EQ(g->hcpindex[1][1], 36.5f);
-}
-
-TEST(CalculationPanel, factorLineOnlyWhenNotDefault) {
-    auto g = playerwith({10.0f});
-    g->hcpfactor = 1.0f;
-    const std::vector<std::string> withfactor = {
-        "Pat Green",        "HCP factor 1.00",      "differentials", "10",
-        "total rounds = 1", "# of rounds used = 1", "Avg. = 10",     "Hcp index = 10"};
-    EXPECT_EQ(calchcpindex(*g, 1, 1, tee_mens), withfactor);
-    g->hcpfactor = 0.96f;
-    auto panel = calchcpindex(*g, 1, 1, tee_mens);
-    EXPECT_EQ(panel[1], "differentials");
-    EXPECT_EQ(panel.back(), "Hcp index = 9.5"); // 10 x .96 lies just below 9.6
-}
-
-TEST(CalculationPanel, slotOutOfRange_nothingStored) {
-    auto g = playerwith({10.0f});
     EXPECT_TRUE(calchcpindex(*g, 1, 0, tee_mens).empty());
     EXPECT_TRUE(calchcpindex(*g, 1, 21, tee_mens).empty());
     EXPECT_TRUE(calchcpindex(*g, 101, 1, tee_mens).empty());
 }
 
-TEST(CourseHandicap, halvesRoundUp) {
-    EXPECT_EQ(coursehandicap(10.0f, 113), 10.0f);
-    EXPECT_EQ(coursehandicap(9.5f, 113), 10.0f);
-    EXPECT_EQ(coursehandicap(8.8f, 125), 10.0f);
-    EXPECT_EQ(coursehandicap(-0.5f, 113), 0.0f);
-    EXPECT_EQ(coursehandicap(-1.5f, 113), -1.0f);
-    EXPECT_EQ(coursehandicap(-1.2f, 113), -1.0f);
+TEST(CalculationPanel, factorLineOnlyWhenNotDefault) {
+    auto g = playerwith({10.0f}, 1.0f);
+    EXPECT_EQ(joined(calchcpindex(*g, 1, 1, tee_mens)),
+              "Pat Green|HCP factor 1.00|differentials|10|total rounds = 1|# of rounds used = 1|"
+              "Avg. = 10|Hcp index = 10|");
+    g->hcpfactor = 0.96f; // 10 x .96 lies just below 9.6
+    EXPECT_EQ(joined(calchcpindex(*g, 1, 1, tee_mens)),
+              "Pat Green|differentials|10|total rounds = 1|# of rounds used = 1|Avg. = 10|"
+              "Hcp index = 9.5|");
 }
 
-TEST(CourseValues, outsideTheTableReadAsZero) {
-    auto g = std::make_unique<GOLF1>();
-    g->coursecount = 1;
-    g->coursedata[1][courseline_par0 + 18] = "4";
-    g->coursedata[1][courseline_rating0 + 2] = "70.5";
-    g->coursedata[1][courseline_slope0 + 2] = " 125 (white)";
-    g->coursedata[2][courseline_slope0 + 2] = "130"; // beyond the course count
-    EXPECT_EQ(teerating(*g, 1, 2).rating, 70.5f);
-    EXPECT_EQ(teerating(*g, 1, 2).slope, 125.0f);
-    EXPECT_EQ(teerating(*g, 1, 0).rating, 0.0f); // not the par of hole 18
-    EXPECT_EQ(teerating(*g, 1, 4).slope, 0.0f);
-    EXPECT_EQ(teerating(*g, 2, 2).slope, 0.0f);
-    EXPECT_EQ(teerating(*g, -1, 2).slope, 0.0f);
-    EXPECT_FALSE(usablerating(teerating(*g, 2, 2)));
+TEST(CourseHandicap, halvesRoundUp) {
+    const float cases[][3] = {{10.0f, 113, 10}, {9.5f, 113, 10},  {8.8f, 125, 10},
+                              {-0.5f, 113, 0},  {-1.5f, 113, -1}, {-1.2f, 113, -1}};
+    for (const auto& c : cases) EXPECT_EQ(coursehandicap(c[0], c[1]), c[2]) << c[0] << " " << c[1];
 }

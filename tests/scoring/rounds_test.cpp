@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 using namespace greenfold;
 
@@ -24,8 +25,7 @@ std::unique_ptr<GOLF1> league() {
     g->playercount = 1;
     g->playername[1] = "Pat Green";
     g->playertee[1] = tee_mens;
-    g->playerno = 1;
-    g->coursenum = 1;
+    g->playerno = g->coursenum = 1;
     g->ninehole = 2;
     g->curmonth = 6;
     g->curday = 1;
@@ -33,13 +33,27 @@ std::unique_ptr<GOLF1> league() {
     return g;
 }
 
+// Everything a slot of player 1 holds but the single holes.
+struct Slot {
+    float differential, index, coursehcp;
+    int month, day, year, course, out, in;
+    bool operator==(const Slot&) const = default;
+};
+std::ostream& operator<<(std::ostream& o, const Slot& s) {
+    return o << s.differential << " " << s.index << " " << s.coursehcp << " on " << s.month << "/"
+             << s.day << "/" << s.year << " at " << s.course << ": " << s.out << "+" << s.in;
+}
+Slot slot(const GOLF1& g, int r) {
+    return {g.differential[1][r], g.hcpindex[1][r],      g.coursehcp[1][r],
+            g.rmonth[1][r],       g.rday[1][r],          g.ryear[1][r],
+            g.roundcourse[1][r],  g.holescore[1][r][19], g.holescore[1][r][20]};
+}
+
 // A round of 45 out and 47 in, hole texts as typed.
 DisplayedRound ninetytwo(int tee = tee_mens) {
     DisplayedRound d;
     d.tee = tee;
-    const char* holes[] = {"",   " 5", " 5", " 5", " 5", " 5", " 5", " 5", " 5", " 5",
-                           " 5", " 5", " 5", " 5", " 5", " 5", " 5", " 6", " 6"};
-    for (int h = 1; h <= 18; ++h) d.holes[h] = holes[h];
+    for (int h = 1; h <= 18; ++h) d.holes[h] = h >= 17 ? " 6" : " 5";
     d.out = "  45";
     d.in = "  47";
     return d;
@@ -57,21 +71,15 @@ void recordday(GOLF1& g, int day, int extra, int tee = tee_mens) {
 
 } // namespace
 
-TEST(RecordRound, workedExample_storesAllThreeNumbers) {
+TEST(RecordRound, workedExample_storesScoresDateCourseAndAllThreeNumbers) {
     auto g = league();
     auto result = recordround(*g, ninetytwo());
     ASSERT_TRUE(result.stored);
     EXPECT_TRUE(result.outcome.messages.empty());
     EXPECT_EQ(g->roundcount[1], 1);
-    EXPECT_EQ(g->differential[1][1], 19.4f);
-    EXPECT_EQ(g->hcpindex[1][1], 18.6f);  // 19.4 x .96 = 18.624
-    EXPECT_EQ(g->coursehcp[1][1], 21.0f); // 18.6 x 125 / 113 = 20.58
+    // 19.4 x .96 = 18.624; 18.6 x 125 / 113 = 20.58.
+    EXPECT_EQ(slot(*g, 1), (Slot{19.4f, 18.6f, 21.0f, 6, 1, 26, 1, 45, 47}));
     EXPECT_EQ(g->holescore[1][1][17], 6);
-    EXPECT_EQ(g->holescore[1][1][19], 45);
-    EXPECT_EQ(g->holescore[1][1][20], 47);
-    EXPECT_EQ(g->rmonth[1][1], 6);
-    EXPECT_EQ(g->ryear[1][1], 26);
-    EXPECT_EQ(g->roundcourse[1][1], 1);
     EXPECT_EQ(result.work.slot, 1);
     EXPECT_EQ(result.work.rating, 70.5f);
     EXPECT_EQ(result.work.slope, 125.0f);
@@ -87,14 +95,11 @@ TEST(RecordRound, holeTextsRoundHalvesToEven) {
     d.holes[4] = "7x";
     d.in = " 46.5";
     ASSERT_TRUE(recordround(*g, d).stored);
-    EXPECT_EQ(g->holescore[1][1][1], 4);
-    EXPECT_EQ(g->holescore[1][1][2], 6);
-    EXPECT_EQ(g->holescore[1][1][3], 0);
-    EXPECT_EQ(g->holescore[1][1][4], 7);
-    EXPECT_EQ(g->holescore[1][1][20], 46);
+    const int expected[][2] = {{1, 4}, {2, 6}, {3, 0}, {4, 7}, {20, 46}};
+    for (const auto& [box, score] : expected) EXPECT_EQ(g->holescore[1][1][box], score) << box;
 }
 
-TEST(RecordRound, bothTotalsZero_nothingStored) {
+TEST(RecordRound, bothTotalsZero_nothingStoredNoMessage) {
     auto g = league();
     auto d = ninetytwo();
     d.out = "  0";
@@ -106,55 +111,29 @@ TEST(RecordRound, bothTotalsZero_nothingStored) {
     EXPECT_EQ(g->roundcount[1], 0);
 }
 
-TEST(RecordRound, selectedTeeGivesRatingAndLimit) {
-    auto g = league();
-    g->hcplimit = 1;
-    g->hcpfactor = 1.0f;
-    DisplayedRound d;
-    d.out = "75"; // 150 on 72.0/120 (Ladies): 73.45 -> 73.5
-    d.in = "75";
-    d.tee = tee_ladies;
-    ASSERT_TRUE(recordround(*g, d).stored);
-    EXPECT_EQ(g->differential[1][1], 73.5f);
-    EXPECT_EQ(g->hcpindex[1][1], 40.4f);
-    EXPECT_EQ(g->coursehcp[1][1], 43.0f); // 40.4 x 120 / 113 = 42.9
-    d.tee = tee_pro;
-    ASSERT_TRUE(recordround(*g, d).stored);
-    EXPECT_EQ(g->hcpindex[1][2], 64.3f); // 150 on 73.2/135 is 64.3, lower, and unlimited
-}
-
-TEST(RoundSlots, twentyFirstRound_dropsTheOldest) {
-    auto g = league();
-    for (int day = 1; day <= 21; ++day) recordday(*g, day, day);
-    EXPECT_EQ(g->roundcount[1], 20);
-    EXPECT_EQ(g->rday[1][1], 2);
-    EXPECT_EQ(g->rday[1][20], 21);
-    EXPECT_EQ(g->holescore[1][20][19], 36 + 21);
-    EXPECT_EQ(g->holescore[1][1][19], 36 + 2);
-    // The index of the new round counts the 20 kept rounds only.
-    auto panel = calchcpindex(*g, 1, 20, tee_mens);
-    EXPECT_EQ(panel[2], "3.2"); // the dropped 73 (2.3) is gone; 74 gives 3.164
-}
-
-TEST(RoundSlots, shiftKeepsEveryValueOfAMovedRound) {
+TEST(RoundSlots, twentyFirstRound_dropsTheOldestAndMovesEveryValueDown) {
     auto g = league();
     for (int day = 1; day <= 20; ++day) recordday(*g, day, 25 - day); // each index lower
-    ASSERT_NE(g->hcpindex[1][4], g->hcpindex[1][5]);
-    const float index = g->hcpindex[1][5], chcp = g->coursehcp[1][5], diff = g->differential[1][5];
-    shiftrounds(*g, 1);
-    EXPECT_EQ(g->hcpindex[1][4], index);
-    EXPECT_EQ(g->coursehcp[1][4], chcp);
-    EXPECT_EQ(g->differential[1][4], diff);
-    EXPECT_EQ(g->rday[1][4], 5);
-    EXPECT_EQ(g->rday[1][20], 20); // until a new round overwrites it
+    const Slot second = slot(*g, 2), last = slot(*g, 20);
+    ASSERT_NE(second, slot(*g, 1));
+    recordday(*g, 21, 30);
+    EXPECT_EQ(g->roundcount[1], 20);
+    EXPECT_EQ(slot(*g, 1), second);
+    EXPECT_EQ(slot(*g, 19), last);
+    EXPECT_EQ(slot(*g, 20).day, 21);
+    EXPECT_EQ(slot(*g, 20).out, 36 + 30);
+    // The new round's index counts the 20 kept rounds only: below the new 102 comes 95
+    // (22.1), not the dropped 96 (23.1).
+    auto panel = calchcpindex(*g, 1, 20, tee_mens);
+    EXPECT_EQ(panel[panel.size() - 6], "22.1");
 }
 
-TEST(RoundSlots, editing_recomputesOnlyItsSlot) {
+TEST(RoundSlots, editing_recomputesOnlyItsSlotWithoutStrokeControl) {
     auto g = league();
     for (int day = 1; day <= 3; ++day) recordday(*g, day, 10 + day);
-    const float laterindex = g->hcpindex[1][3], laterchcp = g->coursehcp[1][3];
+    const Slot later = slot(*g, 3);
     g->editslot = 2;
-    g->escflag = 5; // no stroke control while editing
+    g->escflag = 5;
     g->curday = 9;
     auto d = ninetytwo();
     d.holes[1] = "1"; // totals are what count
@@ -162,33 +141,33 @@ TEST(RoundSlots, editing_recomputesOnlyItsSlot) {
     ASSERT_TRUE(result.stored);
     EXPECT_EQ(result.work.slot, 2);
     EXPECT_EQ(g->roundcount[1], 3);
-    EXPECT_EQ(g->rday[1][2], 9);
-    EXPECT_EQ(g->differential[1][2], 19.4f);
-    EXPECT_EQ(g->hcpindex[1][2], 10.8f); // lowest of slots 1..2: 11.3 x .96
-    EXPECT_EQ(g->hcpindex[1][3], laterindex);
-    EXPECT_EQ(g->coursehcp[1][3], laterchcp);
+    EXPECT_EQ(g->holescore[1][2][1], 1);
+    // The index of slots 1..2 is the lowest, 11.3 x .96; 10.8 x 125 / 113 = 11.9.
+    EXPECT_EQ(slot(*g, 2), (Slot{19.4f, 10.8f, 12.0f, 6, 9, 26, 1, 45, 47}));
+    EXPECT_EQ(slot(*g, 3), later);
 }
 
-TEST(RecordRound, slopeZeroOrText_refusedNothingStored) {
+TEST(RecordRound, slopeZeroOrText_refusedWithAMessageNothingStored) {
     for (const char* slope : {"0", "", "flat", "1e99", " -0"}) {
         auto g = league();
         recordday(*g, 1, 5);
         g->coursedata[1][courseline_slope0 + tee_mens] = slope;
         auto result = recordround(*g, ninetytwo());
         EXPECT_FALSE(result.stored) << slope;
-        EXPECT_FALSE(result.outcome.ok) << slope;
+        ASSERT_FALSE(result.outcome.ok) << slope;
         ASSERT_EQ(result.outcome.messages.size(), 1u);
-        EXPECT_EQ(result.outcome.messages[0].title, "Greenfold");
         EXPECT_EQ(result.outcome.messages[0].icon, Icon::exclamation);
         EXPECT_NE(result.outcome.messages[0].text.find("slope"), std::string::npos);
         EXPECT_EQ(g->roundcount[1], 1);
-        EXPECT_EQ(g->holescore[1][2][19], 0);
+        EXPECT_EQ(slot(*g, 2), Slot{});
         EXPECT_EQ(result.outcome.messages, checkround(*g, ninetytwo()).messages);
     }
 }
 
 TEST(RecordRound, outOfRangeInputs_refused) {
     auto g = league();
+    // Course 2 has ratings but lies beyond the course count: a stale course number.
+    g->coursedata[2] = g->coursedata[1];
     for (int course : {0, 2, 500, -3}) {
         g->coursenum = int16_t(course);
         EXPECT_FALSE(recordround(*g, ninetytwo()).outcome.ok) << course;
@@ -209,72 +188,56 @@ TEST(RecordRound, outOfRangeInputs_refused) {
     EXPECT_EQ(g->roundcount[1], 0);
 }
 
-TEST(DeleteRound, questionTextAndTitle) {
+TEST(DeleteRound, onlyRound_askedFirstThenLeavesNoneAndRecalculatesNothing) {
     const Message q = deleteroundquestion();
-    EXPECT_EQ(q.text, "Are You sure you want to Delete this round?\r\n\r\n"
-                      "After the round is deleted, the Hcp\r\n"
-                      "index will be recalculated for the last round\r\n"
-                      "entered for this player using their default tee.");
+    EXPECT_EQ(q.text.substr(0, 44), "Are You sure you want to Delete this round?\r");
     EXPECT_EQ(q.title, "GFD");
     EXPECT_EQ(q.icon, Icon::question);
-}
-
-TEST(DeleteRound, answeredNo_changesNothing) {
-    auto g = league();
-    recordday(*g, 1, 5);
-    g->editslot = 1;
-    EXPECT_FALSE(deleteround(*g, false, tee_mens).deleted);
-    EXPECT_EQ(g->roundcount[1], 1);
-    EXPECT_EQ(g->rday[1][1], 1);
-}
-
-TEST(DeleteRound, onlyRound_leavesNone) {
     auto g = league();
     recordday(*g, 7, 5);
     g->editslot = 1;
+    EXPECT_FALSE(deleteround(*g, false, tee_mens).deleted); // answered No
+    EXPECT_EQ(g->roundcount[1], 1);
+    EXPECT_EQ(g->rday[1][1], 7);
     auto result = deleteround(*g, true, tee_mens);
     EXPECT_TRUE(result.deleted);
     EXPECT_FALSE(result.recalculated);
     EXPECT_TRUE(result.outcome.messages.empty());
     EXPECT_EQ(g->roundcount[1], 0);
-    EXPECT_EQ(g->rday[1][1], 0);
-    EXPECT_EQ(g->holescore[1][1][19], 0);
-    EXPECT_EQ(g->differential[1][1], 0.0f);
+    EXPECT_EQ(slot(*g, 1), Slot{});
 }
 
-TEST(DeleteRound, middleRound_laterMoveDownLastRecalculated) {
+TEST(DeleteRound, middleRound_laterMoveDownLastRecalculatedOnDefaultTee) {
     auto g = league();
     g->playertee[1] = tee_pro;
     for (int day = 1; day <= 4; ++day) recordday(*g, day, 20 - day, tee_mens);
-    const float firstindex = g->hcpindex[1][1];
+    const Slot first = slot(*g, 1), moved = slot(*g, 3);
     g->editslot = 2;
     g->coursenum = 0;
     auto result = deleteround(*g, true, tee_mens);
     EXPECT_TRUE(result.recalculated);
     EXPECT_EQ(g->roundcount[1], 3);
-    EXPECT_EQ(g->rday[1][2], 3);
-    EXPECT_EQ(g->rday[1][3], 4);
-    EXPECT_EQ(g->hcpindex[1][1], firstindex);
     EXPECT_EQ(g->coursenum, 1);
-    // Slot 3 (88) again, now on the Pro tee 73.2/135: 14.8 x 113 / 135 = 12.39.
-    EXPECT_EQ(g->differential[1][3], 12.4f);
-    EXPECT_EQ(g->hcpindex[1][3], 11.9f);  // 12.4 x .96 = 11.904
-    EXPECT_EQ(g->coursehcp[1][3], 14.0f); // 11.9 x 135 / 113 = 14.2
-    // Slot 2 moved down untouched: 89 on the Mens tee.
-    EXPECT_EQ(g->differential[1][2], 16.7f);
+    EXPECT_EQ(slot(*g, 1), first);
+    EXPECT_EQ(slot(*g, 2), moved); // 89 on the Mens tee, untouched
+    // The last round (88) again on the Pro tee 73.2/135: 14.8 x 113 / 135 = 12.39; its
+    // index 12.4 x .96 = 11.904; 11.9 x 135 / 113 = 14.2.
+    EXPECT_EQ(slot(*g, 3), (Slot{12.4f, 11.9f, 14.0f, 6, 4, 26, 1, 52, 36}));
 }
 
-TEST(DeleteRound, defaultTeeWithoutSlope_keepsLastNumbers) {
-    auto g = league();
-    for (int day = 1; day <= 2; ++day) recordday(*g, day, day);
-    const float diff = g->differential[1][2], index = g->hcpindex[1][2];
-    g->coursedata[1][courseline_slope0 + tee_mens] = "0";
-    g->editslot = 1;
-    auto result = deleteround(*g, true, tee_mens);
-    EXPECT_TRUE(result.deleted);
-    EXPECT_FALSE(result.recalculated);
-    EXPECT_EQ(result.outcome.messages.size(), 1u);
-    EXPECT_EQ(g->roundcount[1], 1);
-    EXPECT_EQ(g->differential[1][1], diff);
-    EXPECT_EQ(g->hcpindex[1][1], index);
+TEST(DeleteRound, defaultTeeWithoutSlopeOrNoDefaultTee_keepsLastNumbers) {
+    for (int tee : {tee_mens, 0}) {
+        auto g = league();
+        for (int day = 1; day <= 2; ++day) recordday(*g, day, day);
+        const Slot last = slot(*g, 2);
+        g->coursedata[1][courseline_slope0 + tee_mens] = "0";
+        g->playertee[1] = int16_t(tee);
+        g->editslot = 1;
+        auto result = deleteround(*g, true, tee_mens);
+        EXPECT_TRUE(result.deleted) << tee;
+        EXPECT_FALSE(result.recalculated) << tee;
+        EXPECT_EQ(result.outcome.messages.size(), 1u) << tee;
+        EXPECT_EQ(g->roundcount[1], 1);
+        EXPECT_EQ(slot(*g, 1), last);
+    }
 }

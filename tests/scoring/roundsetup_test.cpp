@@ -8,6 +8,7 @@ using namespace greenfold;
 
 namespace {
 
+// Ann, Bob, a nameless slot 3 and Dee; "Cedar Ridge" twice in different case.
 std::unique_ptr<GOLF1> league() {
     auto g = std::make_unique<GOLF1>();
     setmonthnames(*g);
@@ -23,29 +24,25 @@ std::unique_ptr<GOLF1> league() {
 
 } // namespace
 
-TEST(SetupDate, spinsStopAtMonthAndDayEnds_yearWraps) {
-    EXPECT_EQ(stepmonth(1, false), 1);
-    EXPECT_EQ(stepmonth(12, true), 12);
-    EXPECT_EQ(stepmonth(6, true), 7);
-    EXPECT_EQ(stepday(1, false), 1);
-    EXPECT_EQ(stepday(31, true), 31); // no month length check: 31 February passes
-    EXPECT_EQ(stepday(28, true), 29);
-    EXPECT_EQ(stepyear(0, false), 99);
-    EXPECT_EQ(stepyear(99, true), 0);
-    EXPECT_EQ(stepyear(25, true), 26);
-}
-
-TEST(SetupDate, centuryAndCaptions) {
+TEST(SetupDate, monthAndDayStopAtTheirEnds_yearWraps_centuryAt85) {
+    const struct {
+        int (*step)(int, bool);
+        int from;
+        bool up;
+        int to;
+    } steps[] = {{stepmonth, 1, false, 1}, {stepmonth, 12, true, 12}, {stepmonth, 6, true, 7},
+                 {stepday, 1, false, 1},   {stepday, 31, true, 31},   {stepday, 28, true, 29},
+                 {stepyear, 0, false, 99}, {stepyear, 99, true, 0},   {stepyear, 25, true, 26}};
+    for (const auto& s : steps) EXPECT_EQ(s.step(s.from, s.up), s.to) << s.from << " " << s.up;
     EXPECT_EQ(yearcaption(14), "Year 2014");
     EXPECT_EQ(yearcaption(84), "Year 2084");
     EXPECT_EQ(yearcaption(85), "Year 1985");
     EXPECT_EQ(yearcaption(0), "Year 2000");
     EXPECT_EQ(yeartext(5), "05");
-    auto g = league();
-    EXPECT_EQ(monthshort(*g, 9), "Sep");
+    EXPECT_EQ(monthshort(*league(), 9), "Sep");
 }
 
-TEST(SetupAccept, rowsStandForTheListedPlayers) {
+TEST(SetupAccept, rowsStandForTheListedPlayers_laterOfTwoSameNamedCourses) {
     auto g = league();
     const SetupPlayers list = setupplayers(*g);
     EXPECT_EQ(list.names, (std::vector<std::string>{"Ann", "Bob", "Dee"}));
@@ -56,13 +53,13 @@ TEST(SetupAccept, rowsStandForTheListedPlayers) {
     EXPECT_EQ(g->selected[1], 1);
     EXPECT_EQ(g->selected[3], 0);
     EXPECT_EQ(g->selected[4], 1);
-    EXPECT_EQ(g->coursenum, 3); // the later of the two names
+    EXPECT_EQ(g->coursenum, 3);
     EXPECT_EQ(g->curmonth, 6);
     EXPECT_EQ(g->curday, 14);
     EXPECT_EQ(g->curyear, 26);
 }
 
-TEST(SetupAccept, refusesUnknownCourseThenNobodyChosen) {
+TEST(SetupAccept, refusesUnknownCourseThenNobodyChosen_cancelClearsTheMarks) {
     auto g = league();
     g->selected[2] = 1; // left over from a cancelled run
     EXPECT_EQ(acceptsetup(*g, {1}, "Pebble", {6, 1, 26}), SetupCheck::nocourse);

@@ -8,22 +8,21 @@ using namespace greenfold;
 
 namespace {
 
+// Hole 1 is a par 4, hole 3 a par 3, hole 4 a par 5.
 constexpr int pars[19] = {0, 4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
 
-// One player on course 1 with ESC on, whose latest round has course handicap ch.
-std::unique_ptr<GOLF1> leaguewith(float ch, int rounds = 3) {
+// One player on course 1 with ESC on, whose latest of three rounds has course handicap
+// ch; with no rounds, the player's first round is being entered.
+std::unique_ptr<GOLF1> leaguewith(float ch, int rounds = 3, int ninehole = 2) {
     auto g = std::make_unique<GOLF1>();
     g->coursecount = 1;
     for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = std::to_string(pars[h]);
-    g->playercount = 1;
-    g->playerno = 1;
-    g->coursenum = 1;
+    g->playercount = g->playerno = g->coursenum = 1;
     g->escflag = 5;
-    g->ninehole = 2;
+    g->ninehole = int16_t(ninehole);
     g->roundcount[1] = int16_t(rounds);
-    if (rounds > 0) g->coursehcp[1][rounds] = ch;
     g->coursehcp[1][1] = 99; // an older round's handicap plays no part
-    if (rounds == 1) g->coursehcp[1][1] = ch;
+    if (rounds > 0) g->coursehcp[1][rounds] = ch;
     return g;
 }
 
@@ -50,89 +49,77 @@ TEST(Totals, sumOfEachNineAfterTwoSpaces) {
     EXPECT_EQ(intotal(HoleTexts{}), "  0");
 }
 
-TEST(StrokeControl, lowHandicap_doubleBogeyPerHole) {
-    auto g = leaguewith(9);
-    auto d = EQadjust(*g, allholes(8));
-    for (int h = 1; h <= 18; ++h) EXPECT_EQ(d.holes[h], std::to_string(pars[h] + 2)) << h;
-    EXPECT_EQ(d.out, "  54");
-    EXPECT_EQ(d.in, "  54");
-}
-
-TEST(StrokeControl, eighteenHoleBands) {
+TEST(StrokeControl, limitPerHoleByCourseHandicap_totalsFollow) {
     struct Case {
         float ch;
-        const char* limit;
-    } cases[] = {{10, "7"}, {19, "7"}, {19.5f, "8"}, {20, "8"}, {29, "8"},
-                 {30, "9"}, {39, "9"}, {40, "10"},   {54, "10"}};
-    for (const auto& c : cases) {
-        auto g = leaguewith(c.ch);
-        auto d = EQadjust(*g, allholes(12));
-        EXPECT_EQ(d.holes[1], c.limit) << c.ch;
-        EXPECT_EQ(d.holes[18], c.limit) << c.ch;
+        int rounds, ninehole;
+        bool nine;
+        int score;
+        const char* par4;
+        const char* par3;
+        const char* par5;
+    } cases[] = {
+        // Eighteen holes: double bogey below 10, then 7, 8, 9 and 10 from 40.
+        {9, 3, 2, false, 8, "6", "5", "7"},
+        {10, 3, 2, false, 12, "7", "7", "7"},
+        {19, 3, 2, false, 12, "7", "7", "7"},
+        {19.5f, 3, 2, false, 12, "8", "8", "8"},
+        {20, 3, 2, false, 12, "8", "8", "8"},
+        {29, 3, 2, false, 12, "8", "8", "8"},
+        {30, 3, 2, false, 12, "9", "9", "9"},
+        {39, 3, 2, false, 12, "9", "9", "9"},
+        {40, 3, 2, false, 12, "10", "10", "10"},
+        {54, 3, 2, false, 12, "10", "10", "10"},
+        // Nine holes doubled (option 1): the stored handicap is halved, 19 -> 9.5.
+        {19, 3, 1, true, 12, "8", "8", "8"},
+        {9, 3, 1, true, 12, "6", "5", "7"},
+        // Other nine-hole options: the nine-hole bands on the handicap as it is.
+        {4, 3, 2, true, 12, "6", "5", "7"},
+        {12, 3, 2, true, 12, "8", "8", "8"},
+        {19, 3, 2, true, 12, "9", "9", "9"},
+        {20, 3, 2, true, 12, "10", "10", "10"},
+        // A first round has no handicap yet: 10 on every hole.
+        {0, 0, 2, false, 12, "10", "10", "10"},
+        {0, 0, 2, false, 10, "10", "10", "10"},
+    };
+    for (const Case& c : cases) {
+        auto g = leaguewith(c.ch, c.rounds, c.ninehole);
+        const DisplayedRound d = EQadjust(*g, allholes(c.score, c.nine));
+        const std::string at = std::to_string(c.ch) + (c.nine ? " nine, option " : " option ") +
+                               std::to_string(c.ninehole) + ", rounds " + std::to_string(c.rounds);
+        EXPECT_EQ(d.holes[1], c.par4) << at;
+        EXPECT_EQ(d.holes[3], c.par3) << at;
+        EXPECT_EQ(d.holes[4], c.par5) << at;
+        EXPECT_EQ(d.holes[18], c.nine ? "" : c.par4) << at;
+        EXPECT_EQ(d.out, outtotal(d.holes)) << at;
+        EXPECT_EQ(d.in, intotal(d.holes)) << at;
     }
 }
 
-TEST(StrokeControl, scoresAtOrBelowTheLimitStay) {
-    auto g = leaguewith(15);
-    auto round = allholes(7);
-    round.holes[4] = " 3";
-    round.out = "  61"; // typed by hand: no hole changes, so it stays
-    auto d = EQadjust(*g, round);
-    EXPECT_EQ(d.holes[1], "7");
-    EXPECT_EQ(d.holes[4], " 3");
-    EXPECT_EQ(d.out, "  61");
-}
-
-TEST(StrokeControl, onlyTheChangedNineIsRecomputed) {
-    auto g = leaguewith(8);
+TEST(StrokeControl, scoresAtTheLimitStay_onlyAChangedNineIsRecomputed) {
+    auto g = leaguewith(8); // double bogey
     auto round = allholes(4);
+    round.holes[1] = "6";
     round.holes[2] = "12";
+    round.holes[4] = " 3";
+    round.holes[10] = "6";
     round.out = "  99";
-    round.in = "  77";
+    round.in = "  77"; // typed by hand: no back-nine hole changes, so it stays
     auto d = EQadjust(*g, round);
+    EXPECT_EQ(d.holes[1], "6");
     EXPECT_EQ(d.holes[2], "6");
-    EXPECT_EQ(d.out, "  38");
+    EXPECT_EQ(d.holes[4], " 3");
+    EXPECT_EQ(d.holes[10], "6");
+    EXPECT_EQ(d.out, "  39");
     EXPECT_EQ(d.in, "  77");
 }
 
-TEST(StrokeControl, nineHoleDoubled_handicapHalved) {
-    auto g = leaguewith(19);
-    g->ninehole = 1;
-    auto d = EQadjust(*g, allholes(12, true));
-    EXPECT_EQ(d.holes[1], "8"); // 19 -> 9.5, limit 8
-    EXPECT_EQ(d.out, "  72");
-    EXPECT_EQ(d.in, "  0");
-    g->coursehcp[1][3] = 9; // 9 -> 4.5: double bogey
-    EXPECT_EQ(EQadjust(*g, allholes(12, true)).holes[3], "5");
-}
-
-TEST(StrokeControl, nineHoleBandsWithoutHalving) {
-    auto g = leaguewith(19);
-    EXPECT_EQ(EQadjust(*g, allholes(12, true)).holes[1], "9");
-    g->coursehcp[1][3] = 12;
-    EXPECT_EQ(EQadjust(*g, allholes(12, true)).holes[1], "8");
-    g->coursehcp[1][3] = 20;
-    EXPECT_EQ(EQadjust(*g, allholes(12, true)).holes[1], "10");
-    g->coursehcp[1][3] = 4;
-    EXPECT_EQ(EQadjust(*g, allholes(12, true)).holes[1], "6");
-}
-
-TEST(StrokeControl, firstRound_tenPerHole) {
-    auto g = leaguewith(0, 0);
-    auto d = EQadjust(*g, allholes(12));
-    EXPECT_EQ(d.holes[3], "10");
-    EXPECT_EQ(d.out, "  90");
-    EXPECT_EQ(EQadjust(*g, allholes(10)).holes[3], "10");
-}
-
-TEST(StrokeControl, notWhileEditingOrSwitchedOff) {
-    auto g = leaguewith(9);
-    g->editslot = 2;
-    EXPECT_EQ(EQadjust(*g, allholes(12)).holes[1], "12");
-    g->editslot = 0;
-    g->escflag = 0;
-    EXPECT_EQ(EQadjust(*g, allholes(12)).holes[1], "12");
-    g->escflag = 5;
-    g->playerno = 0;
-    EXPECT_EQ(EQadjust(*g, allholes(12)).holes[1], "12");
+TEST(StrokeControl, notWhileEditingSwitchedOffOrWithoutAPlayer) {
+    for (int k = 0; k < 3; ++k) {
+        auto g = leaguewith(9);
+        if (k == 0) g->editslot = 2;
+        if (k == 1) g->escflag = 0;
+        if (k == 2) g->playerno = 0;
+        EXPECT_EQ(EQadjust(*g, allholes(12)).holes[1], "12") << k;
+    }
 }

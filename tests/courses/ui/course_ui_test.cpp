@@ -1,6 +1,7 @@
 // The course window and the main window's course panel, through the Courses menu.
 #include "courses/courseedit.h"
 #include "model/coursefile.h"
+#include "model/safefile.h"
 #include "platform/spinbutton.h"
 #include "scoring/ui/nightfixture.h"
 
@@ -10,11 +11,14 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include <functional>
+
 using namespace greenfold;
 using namespace greenfold::testing;
 
 namespace {
 
+// The demo folder holds Cedar Ridge (course 1) and Willow Creek (9) (course 2).
 class Courses : public LeagueNight {
   protected:
     QFrame* coursepanel() const { return form2->findChild<QFrame*>("Selectcoursepanel"); }
@@ -23,39 +27,53 @@ class Courses : public LeagueNight {
         return form2->findChild<QMenu*>("coursesmenu")->menuAction()->isEnabled();
     }
     // Edit or Delete Course, then the course typed into the panel and its button pressed.
-    void pick(const char* command, const char* name) {
+    void pick(const char* command, const char* name, const char* shot = nullptr) {
         form2->action(command)->trigger();
         ASSERT_TRUE(coursepanel()->isVisible());
         EXPECT_FALSE(coursesmenuon());
         combo()->setEditText(name);
+        if (shot) snapshot(form2.get(), shot);
         form2->findChild<QPushButton*>("okordeletebutton")->click();
     }
     QWidget* editor() const { return shownwindow("course"); }
     QString text(const char* name) const { return control<QLabel>(editor(), name)->text(); }
+    QLineEdit* box(const QString& name) const { return control<QLineEdit>(editor(), name); }
     void typepars(int first, int last, const QString& pars) {
-        control<QLineEdit>(editor(), QString("Partext_%1").arg(first))->setFocus();
+        box(QString("Partext_%1").arg(first))->setFocus();
         for (int h = first; h <= last; ++h) typekeys(editor(), pars.mid(h - first, 1) + "\n");
     }
     void spin(const char* name, bool up, int times = 1) {
         auto* s = control<SpinButton>(editor(), name);
         for (int i = 0; i < times; ++i) (up ? s->upbutton() : s->downbutton())->click();
     }
-    GOLF1 ondisk() const {
+    // The course file on disk, optionally changed first.
+    GOLF1 ondisk(const std::function<void(GOLF1&)>& change = {}) const {
         GOLF1 courses;
         EXPECT_TRUE(loadcourses(courses, data.path()));
+        if (change) {
+            change(courses);
+            EXPECT_TRUE(savecourses(courses, data.path()));
+        }
         return courses;
+    }
+    // The course file's bytes, whatever the case of its name ("course.dat" in the demo).
+    std::string filebytes() const {
+        const fs::path file = findfile(data.path(), coursefilename);
+        EXPECT_TRUE(fs::exists(file));
+        return readbytes(file);
     }
 };
 
 } // namespace
 
-TEST_F(Courses, deleteThenAdd_reusesTheDeletedSlot) {
+TEST_F(Courses, deleteThenAdd_reusesTheDeletedSlotWithDefaultRatings) {
     start();
-    pick("GCmenu_3", "cedar ridge");
+    pick("GCmenu_3", "cedar ridge", "Form2-coursepanel");
     EXPECT_FALSE(coursepanel()->isVisible());
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     const auto& question = fake.dialogs.shown[0];
     EXPECT_EQ(question.message, deletecoursequestion());
+    EXPECT_EQ(question.message.title, "Confirm Delete");
     EXPECT_EQ(question.buttons, Buttons::yesno);
     EXPECT_EQ(question.defaultbutton, Answer::no);
     EXPECT_EQ(ondisk().coursedata[1][courseline_name], "Cedar Ridge"); // No: nothing
@@ -73,16 +91,17 @@ TEST_F(Courses, deleteThenAdd_reusesTheDeletedSlot) {
     EXPECT_EQ(editor()->windowTitle(), "Course Information");
     EXPECT_EQ(text("redratepanel"), "65.0");
     EXPECT_EQ(text("Blueslopepanel"), "113");
-    EXPECT_EQ(control<QLineEdit>(editor(), "Partext_7")->text(), " ");
-    QTest::keyClicks(control<QLineEdit>(editor(), "Nametext"), "Pine Valley");
-    QTest::keyClicks(control<QLineEdit>(editor(), "initialstext"), "PV");
+    EXPECT_EQ(box("Partext_7")->text(), " ");
+    QTest::keyClicks(box("Nametext"), "Pine Valley");
+    QTest::keyClicks(box("initialstext"), "PV");
     typepars(1, 18, "434544354453454345");
-    EXPECT_EQ(control<QLineEdit>(editor(), "Partext_1")->text(), " 4");
+    EXPECT_EQ(box("Partext_1")->text(), " 4");
     EXPECT_EQ(text("Outlabel"), "36");
     EXPECT_EQ(text("Inlabel"), "37");
     EXPECT_EQ(text("TotalLabel"), "73");
     spin("Whiteratingspin", true, 3);
     spin("whiteslopespin", true, 12);
+    snapshot(editor(), "course-add");
     click(editor(), "savebutton");
     EXPECT_EQ(editor(), nullptr);
     EXPECT_TRUE(form2->isEnabled());
@@ -101,41 +120,43 @@ TEST_F(Courses, deleteThenAdd_reusesTheDeletedSlot) {
     EXPECT_EQ(pine[courseline_initials], "PV");
 }
 
-TEST_F(Courses, nineHoleCourseRefusedUntilTheBackNineRepeatsTheFront) {
-    start();
+TEST_F(Courses, nineHoleCourseRefusedUntilTheBackNineRepeatsTheFront_noLeagueNeeded) {
+    start(false);
     form2->action("GCmenu_1")->trigger();
     ASSERT_NE(editor(), nullptr);
-    QTest::keyClicks(control<QLineEdit>(editor(), "Nametext"), "Short Nine");
+    QTest::keyClicks(box("Nametext"), "Short Nine");
     typepars(1, 9, "434544354");
     EXPECT_EQ(text("Inlabel"), "0");
-    const std::string before = readbytes(data.path() / "course.dat");
+    const std::string before = filebytes();
     click(editor(), "savebutton");
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.shown[0].message, courserefusal());
     EXPECT_EQ(fake.dialogs.shown[0].message.title, "Problem saving course");
     ASSERT_NE(editor(), nullptr);
-    EXPECT_EQ(control<QLineEdit>(editor(), "Nametext")->text(), "Short Nine");
-    EXPECT_EQ(readbytes(data.path() / "course.dat"), before);
+    EXPECT_EQ(box("Nametext")->text(), "Short Nine");
+    EXPECT_EQ(filebytes(), before);
 
     typepars(10, 18, "434544354");
     click(editor(), "savebutton");
     EXPECT_EQ(editor(), nullptr);
-    EXPECT_EQ(ondisk().coursecount, 3);
-    EXPECT_EQ(ondisk().coursedata[3][courseline_inpar], "36");
+    const GOLF1 saved = ondisk();
+    EXPECT_EQ(saved.coursecount, 3);
+    EXPECT_EQ(saved.coursedata[1][courseline_name], "Cedar Ridge");
+    EXPECT_EQ(saved.coursedata[3][courseline_inpar], "36");
 }
 
 TEST_F(Courses, editShowsStoredRatings_spinsStepAndStopAt20) {
-    GOLF1 courses;
-    ASSERT_TRUE(loadcourses(courses, data.path()));
-    courses.coursedata[1][courseline_rating0 + 1] = " 20.1";
-    courses.coursedata[1][courseline_rating0 + 2] = " 70.5";
-    ASSERT_TRUE(savecourses(courses, data.path()));
+    ondisk([](GOLF1& c) {
+        c.coursedata[1][courseline_rating0 + 1] = " 20.1";
+        c.coursedata[1][courseline_rating0 + 2] = " 70.5";
+    });
     start(false);
     pick("GCmenu_2", "Cedar Ridge");
     ASSERT_NE(editor(), nullptr);
     EXPECT_FALSE(form2->isEnabled());
-    EXPECT_EQ(control<QLineEdit>(editor(), "Nametext")->text(), "Cedar Ridge");
+    EXPECT_EQ(box("Nametext")->text(), "Cedar Ridge");
     EXPECT_EQ(text("whiteratepanel"), " 70.5");
+    snapshot(editor(), "course-edit");
     spin("Whiteratingspin", true);
     EXPECT_EQ(text("whiteratepanel"), "70.6");
     spin("redrateingspin", false);
@@ -155,25 +176,24 @@ TEST_F(Courses, editShowsStoredRatings_spinsStepAndStopAt20) {
 }
 
 TEST_F(Courses, sameNameTwice_theLaterCourseIsEdited_cancelStoresNothing) {
-    GOLF1 courses;
-    ASSERT_TRUE(loadcourses(courses, data.path()));
-    courses.coursecount = 3;
-    courses.coursedata[3] = courses.coursedata[1];
-    courses.coursedata[3][courseline_name] = "CEDAR RIDGE";
-    courses.coursedata[3][courseline_initials] = "C2";
-    ASSERT_TRUE(savecourses(courses, data.path()));
-    const std::string before = readbytes(data.path() / "Course.DAT");
+    ondisk([](GOLF1& c) {
+        c.coursecount = 3;
+        c.coursedata[3] = c.coursedata[1];
+        c.coursedata[3][courseline_name] = "CEDAR RIDGE";
+        c.coursedata[3][courseline_initials] = "C2";
+    });
+    const std::string before = filebytes();
     start();
     pick("GCmenu_2", "Cedar ridge");
     ASSERT_NE(editor(), nullptr);
     EXPECT_EQ(g->coursenum, 3);
-    EXPECT_EQ(control<QLineEdit>(editor(), "initialstext")->text(), "C2");
-    control<QLineEdit>(editor(), "Nametext")->setText("Renamed");
+    EXPECT_EQ(box("initialstext")->text(), "C2");
+    box("Nametext")->setText("Renamed");
     click(editor(), "cancelbutton");
     EXPECT_EQ(editor(), nullptr);
     EXPECT_TRUE(form2->isEnabled());
     EXPECT_EQ(g->coursemode, "");
-    EXPECT_EQ(readbytes(data.path() / "Course.DAT"), before);
+    EXPECT_EQ(filebytes(), before);
 
     // An unknown name does nothing; the panel's Cancel gives the menu back.
     form2->action("GCmenu_2")->trigger();
@@ -193,36 +213,22 @@ TEST_F(Courses, sameNameTwice_theLaterCourseIsEdited_cancelStoresNothing) {
 }
 
 TEST_F(Courses, fullCourseList_refusesTheAdditionAndWritesNothing) {
-    GOLF1 courses;
-    ASSERT_TRUE(loadcourses(courses, data.path()));
-    courses.coursecount = maxcourses;
-    for (int c = 3; c <= maxcourses; ++c) {
-        courses.coursedata[c] = courses.coursedata[1];
-        courses.coursedata[c][courseline_name] = "Course " + std::to_string(c);
-    }
-    ASSERT_TRUE(savecourses(courses, data.path()));
-    const std::string before = readbytes(data.path() / "Course.DAT");
-    start(false); // Add Course works without a league
-    form2->findChild<QToolButton*>("toolbutton_3")->click();
+    ondisk([](GOLF1& c) {
+        c.coursecount = maxcourses;
+        for (int n = 3; n <= maxcourses; ++n) {
+            c.coursedata[n] = c.coursedata[1];
+            c.coursedata[n][courseline_name] = "Course " + std::to_string(n);
+        }
+    });
+    const std::string before = filebytes();
+    start(false);
+    form2->findChild<QToolButton*>("toolbutton_3")->click(); // Add Course
     EXPECT_EQ(editor(), nullptr);
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.shown[0].message, coursetablefull());
     EXPECT_TRUE(form2->isEnabled());
     EXPECT_EQ(g->coursemode, "");
-    EXPECT_EQ(readbytes(data.path() / "Course.DAT"), before);
-}
-
-TEST_F(Courses, addWithoutALeagueOpen_keepsTheCoursesOnDisk) {
-    start(false);
-    form2->action("GCmenu_1")->trigger();
-    ASSERT_NE(editor(), nullptr);
-    QTest::keyClicks(control<QLineEdit>(editor(), "Nametext"), "Pine Valley");
-    typepars(1, 18, "444444444444444444");
-    click(editor(), "savebutton");
-    const GOLF1 saved = ondisk();
-    EXPECT_EQ(saved.coursecount, 3);
-    EXPECT_EQ(saved.coursedata[1][courseline_name], "Cedar Ridge");
-    EXPECT_EQ(saved.coursedata[3][courseline_name], "Pine Valley");
+    EXPECT_EQ(filebytes(), before);
 }
 
 TEST_F(Courses, chartCommand_picksACourseThenAsksForTheTee) {

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTest>
 
@@ -52,6 +53,14 @@ inline void typekeys(QWidget* window, const QString& keys) {
         else
             QTest::keyClicks(target, QString(c));
     }
+}
+
+// Renders the window to screens/<name>.png under the build folder, for a person to look at.
+inline void snapshot(QWidget* window, const char* name) {
+    ASSERT_NE(window, nullptr) << name;
+    fs::create_directories(GREENFOLD_SCREENS);
+    QTest::qWait(20);
+    ASSERT_TRUE(window->grab().save(QString(GREENFOLD_SCREENS) + "/" + name + ".png")) << name;
 }
 
 inline std::vector<std::string> texts(const QListWidget* list) {

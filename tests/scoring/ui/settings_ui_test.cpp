@@ -20,28 +20,24 @@ class Settings : public LeagueNight {
         EXPECT_FALSE(form2->isEnabled());
         return window;
     }
-    // Opens the window, types the factor, accepts; the factor as stored.
-    float acceptfactor(const QString& typed) {
-        QWidget* window = opensettings();
-        auto* hcptext = control<QLineEdit>(window, "hcptext");
-        hcptext->clear();
-        QTest::keyClicks(hcptext, typed);
-        click(window, "okbutton");
-        EXPECT_EQ(shownwindow("Setfont"), nullptr);
-        EXPECT_TRUE(form2->isEnabled());
-        return g->hcpfactor;
-    }
 };
 
 } // namespace
 
 TEST_F(Settings, factorKeptInRangeOtherwiseQuietlyDefault) {
     start(false);
-    EXPECT_EQ(acceptfactor("1.1"), 1.1f);
-    EXPECT_EQ(acceptfactor("1.11"), 0.96f);
-    EXPECT_EQ(acceptfactor("0.5"), 0.5f);
-    EXPECT_EQ(acceptfactor("0.49"), 0.96f);
-    EXPECT_EQ(acceptfactor(".9"), 0.9f);
+    const std::pair<const char*, float> typed[] = {
+        {"1.1", 1.1f}, {"1.11", 0.96f}, {"0.5", 0.5f}, {"0.49", 0.96f}, {".9", 0.9f}};
+    for (const auto& [text, factor] : typed) {
+        QWidget* window = opensettings();
+        auto* hcptext = control<QLineEdit>(window, "hcptext");
+        hcptext->clear();
+        QTest::keyClicks(hcptext, text);
+        click(window, "okbutton");
+        EXPECT_EQ(shownwindow("Setfont"), nullptr) << text;
+        EXPECT_TRUE(form2->isEnabled()) << text;
+        EXPECT_EQ(g->hcpfactor, factor) << text;
+    }
     EXPECT_TRUE(fake.dialogs.shown.empty());
     QWidget* window = opensettings();
     EXPECT_EQ(control<QLineEdit>(window, "hcptext")->text(), ".90");
@@ -59,6 +55,7 @@ TEST_F(Settings, optionsStoredBothFilesWrittenAveragingNoticeEachTime) {
     EXPECT_TRUE(control<QRadioButton>(window, "Nineholeoption_2")->isChecked()); // demo: 2
     EXPECT_TRUE(control<QCheckBox>(window, "hcplimitcheck")->isChecked());
     EXPECT_EQ(control<QLabel>(window, "fontlabel")->text(), "Courier New");
+    snapshot(window, "Setfont");
     control<QRadioButton>(window, "Nineholeoption_3")->click();
     control<QCheckBox>(window, "Averagecheck")->setChecked(true);
     control<QCheckBox>(window, "Equitablecheck")->setChecked(true);
@@ -82,6 +79,8 @@ TEST_F(Settings, optionsStoredBothFilesWrittenAveragingNoticeEachTime) {
     EXPECT_EQ(fake.dialogs.shown[0].message, averagingnotice());
     EXPECT_EQ(fake.dialogs.shown[0].message.text.substr(0, 45),
               "You have selected the option to average using");
+    // The settings file goes back where it was read from, the latest-league record
+    // beside the data.
     EXPECT_EQ(readbytes(sys.path() / "gfd32.ini"), " 5 \r\n 0 \r\n 0 \r\n 1 \r\n 1 \r\n");
     const std::string latest = readbytes(data.path() / "GrnFld.DAT");
     EXPECT_NE(latest.find(" .96 \r\n" + font.toStdString() + "\r\n 3 \r\n"), std::string::npos);
