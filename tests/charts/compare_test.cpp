@@ -5,15 +5,17 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace greenfold;
 
 namespace {
 
-// Players "Player 1".. with one round each and the given current indexes.
+using Lines = std::vector<std::string>;
+
+// Players "Player 1".. with two rounds each, the second with the given index.
 std::unique_ptr<GOLF1> league(const std::vector<float>& indexes) {
     auto g = std::make_unique<GOLF1>();
-    g->leaguefile = "SPRING.LGE";
     g->playercount = int16_t(indexes.size());
     for (std::size_t i = 0; i < indexes.size(); ++i) {
         const std::size_t p = i + 1;
@@ -29,7 +31,14 @@ std::size_t star(const std::string& line) {
     return line.find('*');
 }
 
-const std::string heading[] = {
+Printout printed(const GOLF1& g, const Lines& lines) {
+    Printout out;
+    RecordingSurface s(out);
+    printcomparison(s, g, lines, "05-14-2004");
+    return out;
+}
+
+const Lines heading = {
     "",
     "",
     "              Greenfold          05-14-2004",
@@ -56,25 +65,19 @@ TEST(Compare, order_lowestFirstEqualIndexesInSlotOrder) {
     EXPECT_TRUE(lines[2].starts_with(" Player 5 "));
 }
 
-TEST(Compare, line_starOnTheScaleAndIndexLinedUp) {
+TEST(Compare, line_starOnTheScaleHeldInsideItAndIndexLinedUp) {
     EXPECT_EQ(compareline("Al", 0),
               " Al" + std::string(19 + 6, ' ') + "*" + std::string(72 - 29, ' ') + " 0");
-    EXPECT_EQ(star(compareline("Al", -5)), 23u);
-    EXPECT_EQ(star(compareline("Al", 40)), 68u);
-    EXPECT_EQ(star(compareline("Al", 9.5f)), 28u + 10); // rounded half up
-    // 45.2 stands at 41 and still reads 45.2.
-    const std::string high = compareline("Al", 45.2f);
-    EXPECT_EQ(star(high), 69u);
-    EXPECT_EQ(high.substr(72), " 45.2");
-    // -7.8 rounds to -8 and is held at -6: right after the name field.
-    const std::string low = compareline("Al", -7.8f);
-    EXPECT_EQ(star(low), 22u);
-    EXPECT_EQ(low.substr(72), "-7.8");
-    EXPECT_EQ(compareline("Al", 12.0f).substr(72), " 12");
-    // -0.4 rounds to 0 and goes without the extra space.
-    const std::string nearzero = compareline("Al", -0.4f);
-    EXPECT_EQ(star(nearzero), 28u);
-    EXPECT_EQ(nearzero.substr(72), "-0.4");
+    // 9.5 rounds half up; 45.2 is held at 41 and -7.8 (-8) at -6, right after the name
+    // field, both still read as they are; -0.4 rounds to 0 and has no extra space.
+    const std::tuple<float, std::size_t, std::string> cases[] = {
+        {-5, 23, "-5"},      {40, 68, " 40"},    {9.5f, 38, " 9.5"}, {45.2f, 69, " 45.2"},
+        {-7.8f, 22, "-7.8"}, {12.0f, 40, " 12"}, {-0.4f, 28, "-0.4"}};
+    for (const auto& [index, at, shown] : cases) {
+        const std::string line = compareline("Al", index);
+        EXPECT_EQ(star(line), at) << index;
+        EXPECT_EQ(line.substr(72), shown) << index;
+    }
 }
 
 TEST(Compare, longNames_keptWholeStarCountedFromTheirEnd) {
@@ -101,13 +104,12 @@ TEST(Compare, decodedIndex_cutToTenthsTowardMinusInfinity) {
 
 TEST(Compare, absurdIndexFromADamagedFile_stillNamesTheRightPlayer) {
     std::vector<float> indexes(100, 10.0f);
-    indexes[41] = 250000.0f; // no digits left in the key for the slot
-    indexes[42] = 250000.0f;
+    indexes[41] = indexes[42] = 250000.0f; // no digits left in the key for the slot
     const auto ranked = rankplayers(*league(indexes));
     ASSERT_EQ(ranked.size(), 100u);
+    EXPECT_EQ(ranked[0].slot, 1);
     EXPECT_EQ(ranked[98].slot, 42);
     EXPECT_EQ(ranked[99].slot, 43);
-    EXPECT_EQ(ranked[0].slot, 1);
 }
 
 TEST(Compare, playersWithoutRounds_leftOut) {
@@ -123,50 +125,35 @@ TEST(Compare, playersWithoutRounds_leftOut) {
 }
 
 TEST(ComparePrint, noLines_onlyTheHeading) {
-    auto g = league({});
-    Printout out;
-    RecordingSurface s(out);
-    printcomparison(s, *g, {}, "05-14-2004");
+    const Printout out = printed(*league({}), {});
     EXPECT_EQ(out.orientation, orientation_portrait);
-    EXPECT_EQ(out.alllines(), std::vector<std::string>(std::begin(heading), std::end(heading)));
+    EXPECT_EQ(out.alllines(), heading);
     EXPECT_EQ(out.documents, 1);
-    EXPECT_EQ(out.find("              Greenfold")[0].size, 18);
-    EXPECT_TRUE(out.find("              Greenfold")[0].bold);
-    EXPECT_EQ(out.find("      Player")[0].size, 10);
-    EXPECT_EQ(out.find("      Player")[0].font, "Courier New");
+    const PrintedText title = out.find("              Greenfold")[0];
+    const PrintedText scale = out.find("      Player")[0];
+    EXPECT_EQ(std::tuple(title.size, title.bold, scale.size, scale.font),
+              std::tuple(18.0f, true, 10.0f, std::string("Courier New")));
 }
 
-TEST(ComparePrint, sixtyLines_headingAgainAfterTheFiftieth) {
+TEST(ComparePrint, headingAgainAfterTheFiftiethLine_fiftyStayOnOnePage) {
     auto g = league({});
     g->printfont = "Times New Roman";
-    std::vector<std::string> lines;
+    Lines lines;
     for (int i = 1; i <= 60; ++i) lines.push_back(" line " + std::to_string(i));
-    Printout out;
-    RecordingSurface s(out);
-    printcomparison(s, *g, lines, "05-14-2004");
+    const Printout out = printed(*g, lines);
     ASSERT_EQ(out.pages, 2);
-    EXPECT_EQ(out.overflows, 0);
     const auto first = out.lines(1), second = out.lines(2);
     ASSERT_EQ(first.size(), 12u + 50);
     EXPECT_EQ(first.back(), "      line 50");
     // The new page switches fonts away and back first, as every page does.
     ASSERT_EQ(second.size(), 1u + 12 + 10);
     EXPECT_EQ(second[0], " ");
-    EXPECT_EQ(second[3], heading[2]);
-    EXPECT_EQ(second.back(), "      line 60");
-    const auto line51 = out.find("      line 51");
-    ASSERT_EQ(line51.size(), 1u);
-    EXPECT_EQ(line51[0].page, 2);
-    EXPECT_EQ(line51[0].font, "Times New Roman");
+    EXPECT_EQ(Lines(second.begin() + 1, second.begin() + 13), heading);
+    EXPECT_EQ(second[13], "      line 51");
+    EXPECT_EQ(out.find("      line 51")[0].font, "Times New Roman");
     EXPECT_EQ(out.documents, 1);
-}
-
-TEST(ComparePrint, fullRosterFitsTwoPagesAndFiftyStaysOnOne) {
-    for (int n : {50, 100}) {
-        Printout out;
-        RecordingSurface s(out);
-        printcomparison(s, *league({}), std::vector<std::string>(std::size_t(n), "x"), "d");
-        EXPECT_EQ(out.pages, n / 50) << n;
-        EXPECT_EQ(out.overflows, 0) << n;
+    for (int n : {50, 60, 100}) { // a full roster fits two pages
+        const Printout full = printed(*g, Lines(std::size_t(n), "x"));
+        EXPECT_EQ(std::pair(full.pages, full.overflows), std::pair(n < 51 ? 1 : 2, 0)) << n;
     }
 }

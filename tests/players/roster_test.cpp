@@ -1,5 +1,7 @@
+// The roster: adding, removing, renaming and ordering players, and what closing saves.
 #include "model/golf1.h"
 #include "model/leaguefile.h"
+#include "players/ordering.h"
 #include "players/roster.h"
 #include "support/testfiles.h"
 
@@ -14,10 +16,10 @@ namespace {
 
 // Players whose every table holds values of their own, so a test sees whose data
 // landed in which slot: player p has p rounds, team p, and p in every round value.
-std::unique_ptr<GOLF1> league(std::initializer_list<const char*> names) {
+std::unique_ptr<GOLF1> league(const std::vector<std::string>& names) {
     auto g = std::make_unique<GOLF1>();
     g->leaguefile = "Test.LGE";
-    for (const char* name : names) {
+    for (const auto& name : names) {
         const int p = ++g->playercount;
         g->playername[p] = name;
         g->playertee[p] = g->roundcount[p] = g->playerteam[p] = int16_t(p);
@@ -32,14 +34,23 @@ std::unique_ptr<GOLF1> league(std::initializer_list<const char*> names) {
 
 // Slot `slot` holds all of player p's values (0: an empty slot).
 void expectplayer(const GOLF1& g, int slot, int p) {
-    EXPECT_EQ(g.roundcount[slot], p);
-    EXPECT_EQ(g.playerteam[slot], p);
+    EXPECT_EQ(g.playertee[slot] + g.roundcount[slot] + g.playerteam[slot], 3 * p) << slot;
     for (int r = 1; r <= maxrounds; ++r) {
         EXPECT_EQ(g.differential[slot][r] + g.hcpindex[slot][r] + g.coursehcp[slot][r], 3 * p);
         EXPECT_EQ(g.rmonth[slot][r] + g.rday[slot][r] + g.ryear[slot][r], 3 * p);
         EXPECT_EQ(g.roundcourse[slot][r], p);
         for (int k = 1; k <= maxholes; ++k) EXPECT_EQ(g.holescore[slot][r][k], p);
     }
+}
+
+// The roster by each player's own number, checking that all his values moved with him.
+std::vector<int> order(const GOLF1& g) {
+    std::vector<int> out;
+    for (int s = 1; s <= g.playercount; ++s) {
+        expectplayer(g, s, g.roundcount[s]);
+        out.push_back(g.roundcount[s]);
+    }
+    return out;
 }
 
 } // namespace
@@ -68,9 +79,7 @@ TEST(Roster, fullRosterRejectsEvenANewName) {
 TEST(Roster, removeFirstOfThree_movesTheOthersDownWithEverything) {
     auto g = league({"Ann", "Bob", "Cy"});
     ASSERT_TRUE(removeplayer(*g, "Ann"));
-    EXPECT_EQ(g->playercount, 2);
-    expectplayer(*g, 1, 2);
-    expectplayer(*g, 2, 3);
+    EXPECT_EQ(order(*g), (std::vector{2, 3}));
     expectplayer(*g, 3, 0); // the freed slot holds nothing
     EXPECT_FALSE(removeplayer(*g, "Nobody"));
     EXPECT_FALSE(removeplayer(*g, "")); // no selection is never a nameless player
@@ -79,15 +88,16 @@ TEST(Roster, removeFirstOfThree_movesTheOthersDownWithEverything) {
 TEST(Roster, removeWithARepeatedName_takesOnlyTheLaterPlayer) {
     auto g = league({"Bob", "Ann", "Bob"});
     ASSERT_TRUE(removeplayer(*g, "Bob"));
-    EXPECT_EQ(g->playercount, 2);
+    EXPECT_EQ(order(*g), (std::vector{1, 2}));
     EXPECT_EQ(g->playername[1], "Bob");
-    expectplayer(*g, 1, 1);
 }
 
 TEST(Roster, playerAddedIntoAFreedSlot_startsEmpty) {
     auto g = league({"Ann", "Bob", "Cy"});
     g->playercount = 2; // Cy's values stay behind in slot 3, as a removal leaves them
     ASSERT_EQ(addplayer(*g, "Dee", tee_ladies), AddResult::added);
+    EXPECT_EQ(g->playertee[3], tee_ladies);
+    g->playertee[3] = 0;
     expectplayer(*g, 3, 0);
 }
 
@@ -102,12 +112,6 @@ TEST(Roster, renameComparesLetterCaseAndNeedsFourCharacters) {
     EXPECT_EQ(renameplayer(*g, "Bob Ray", "Rob \"Red\" Ray"), RenameResult::changed);
     EXPECT_EQ(g->playername[2], "Rob 'Red' Ray");
     expectplayer(*g, 2, 2);
-}
-
-TEST(Roster, removeQuestionText) {
-    EXPECT_EQ(removequestion("Bob").text,
-              "Are you sure you want to remove the player\r\nBob  from your League?\r\n\r\n"
-              "     CONTINUE?          Select 'NO' to cancel");
 }
 
 TEST(Roster, saveWritesBothFiles_andReportsAFailedLeagueSave) {
@@ -125,4 +129,43 @@ TEST(Roster, saveWritesBothFiles_andReportsAFailedLeagueSave) {
     Outcome out = saveroster(*g, nullptr, dir.path());
     EXPECT_FALSE(out.ok);
     EXPECT_EQ(out.messages, std::vector<Message>{leaguesavefailure()});
+}
+
+TEST(Ordering, movesCarryEveryValueAndLeaveSlotZeroEmpty) {
+    const struct {
+        std::size_t players;
+        int from, to;
+        std::vector<int> order;
+    } moves[] = {{3, 1, 3, {2, 3, 1}}, {3, 3, 1, {3, 1, 2}}, {5, 2, 4, {1, 3, 4, 2, 5}}};
+    for (const auto& m : moves) {
+        std::vector<std::string> names{"Ann", "Bob", "Cy", "Dee", "Eve"};
+        names.resize(m.players);
+        auto g = league(names);
+        ASSERT_TRUE(moveplayer(*g, m.from, m.to));
+        EXPECT_EQ(order(*g), m.order);
+        EXPECT_EQ(g->playername[std::size_t(m.to)], names[std::size_t(m.from - 1)]);
+        EXPECT_EQ(g->playername[0], "");
+        expectplayer(*g, 0, 0);
+    }
+}
+
+TEST(Ordering, movesThatAreNotMovesChangeNothing) {
+    auto g = league({"Ann", "Bob"});
+    EXPECT_FALSE(moveplayer(*g, 2, 2));
+    EXPECT_FALSE(moveplayer(*g, 0, 1));
+    EXPECT_FALSE(moveplayer(*g, 1, 3));
+    EXPECT_EQ(order(*g), (std::vector{1, 2}));
+}
+
+TEST(Ordering, listLinesKeepRosterPositionsPastANamelessPlayer) {
+    auto g = league({"Ann", "", "Cy"});
+    auto lines = orderlines(*g);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[1].text, "  3  Cy");
+    EXPECT_EQ(lines[1].slot, 3);
+    EXPECT_EQ(ordername(lines[1].text), "Cy");
+    EXPECT_EQ(orderline(12, "Bob"), " 12  Bob");
+    EXPECT_EQ(orderline(100, "Cy"), "100  Cy");
+    EXPECT_EQ(clampposition(*g, -4), 1);
+    EXPECT_EQ(clampposition(*g, 9), 3);
 }

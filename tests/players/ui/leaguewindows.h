@@ -54,13 +54,13 @@ class LeagueWindows : public ::testing::Test {
     }
 
     // A fresh run of the program on the same data folder, with the league opened.
-    void start() {
+    void start(bool openleague = true) {
         form2.reset();
         g = std::make_unique<GOLF1>();
         form2 = std::make_unique<Form2>(*g, fake.services);
         form2->load(data.path(), sys.path().string() + "/");
         form2->show();
-        form2->action("leaguesmenu_0")->trigger();
+        if (openleague) form2->action("leaguesmenu_0")->trigger();
     }
 
     // Opens a window from its menu entry and returns it.

@@ -26,10 +26,10 @@ class RosterWindows : public LeagueWindows {
   protected:
     // The names the league file now holds.
     Names savednames() const {
-        auto back = std::make_unique<GOLF1>();
-        back->leaguefile = g->leaguefile;
-        EXPECT_TRUE(loadleague(*back, data.path()));
-        return {back->playername.begin() + 1, back->playername.begin() + 1 + back->playercount};
+        GOLF1 back;
+        back.leaguefile = g->leaguefile;
+        EXPECT_TRUE(loadleague(back, data.path()));
+        return {back.playername.begin() + 1, back.playername.begin() + 1 + back.playercount};
     }
 };
 
@@ -44,7 +44,6 @@ TEST_F(RosterWindows, addPlayers_enterAddsAndCloseSaves) {
     auto* count = control<QLabel>(w, "playernumlabel");
     EXPECT_EQ(count->text(), "8 member(s)");
     auto* text1 = control<QLineEdit>(w, "Text1");
-
     QTest::keyClick(text1, Qt::Key_Return); // an empty box: nothing at all
     QTest::keyClicks(text1, "Al");
     QTest::keyClick(text1, Qt::Key_Return);
@@ -60,13 +59,12 @@ TEST_F(RosterWindows, addPlayers_enterAddsAndCloseSaves) {
     EXPECT_TRUE(text1->text().isEmpty());
 
     QTest::keyClicks(text1, "bill ARCHER");
-    control<QPushButton>(w, "addbutton")->click();
+    click(w, "addbutton");
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.shown[0].message, nametaken());
     EXPECT_TRUE(text1->text().isEmpty());
-
     EXPECT_EQ(readbytes(leaguefile()), before); // nothing is written before closing
-    control<QPushButton>(w, "exitbutton")->click();
+    click(w, "exitbutton");
     EXPECT_TRUE(form2->isEnabled());
     EXPECT_EQ(savednames().back(), "Bo 'Q' Lu");
     EXPECT_FALSE(fs::exists(teamfile())); // a league without teams gets no team file
@@ -80,22 +78,25 @@ TEST_F(RosterWindows, severalRemovalsInOneVisit_keepEveryPlayersTeam) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(control<QLabel>(w, "Playerlabel")->text(), "Tuesday Night League.LGE Player List");
     auto* list = control<QListWidget>(w, "List1");
-    auto* remove = control<QPushButton>(w, "removebutton");
-    remove->click();
+    click(w, "removebutton");
     EXPECT_EQ(fake.dialogs.beeps, 1); // nothing selected
 
     list->setCurrentRow(0);
     fake.dialogs.answers = {Answer::no, Answer::yes, Answer::yes};
-    remove->click();
-    EXPECT_EQ(fake.dialogs.shown.back().message, removequestion("Bill Archer"));
-    EXPECT_EQ(fake.dialogs.shown.back().defaultbutton, Answer::no);
+    click(w, "removebutton");
+    const auto& asked = fake.dialogs.shown.back();
+    EXPECT_EQ(asked.message, removequestion("Bill Archer"));
+    EXPECT_EQ(asked.message.text,
+              "Are you sure you want to remove the player\r\nBill Archer  from "
+              "your League?\r\n\r\n     CONTINUE?          Select 'NO' to cancel");
+    EXPECT_EQ(asked.defaultbutton, Answer::no);
     EXPECT_EQ(list->count(), 8);
     list->setCurrentRow(0);
-    remove->click();
+    click(w, "removebutton");
     list->setCurrentRow(1); // Ed Castillo, second now
-    remove->click();
+    click(w, "removebutton");
     EXPECT_EQ(list->count(), 6);
-    control<QPushButton>(w, "exitbutton")->click();
+    click(w, "exitbutton");
     EXPECT_EQ(readbytes(teamfile()), " 2 \r\nEagles\r\nHawks\r\n 2 \r\n 2 \r\n 0 \r\n 0 \r\n 2 \r\n"
                                      " 0 \r\n 0 \r\n 0 \r\n");
     EXPECT_EQ(savednames(), (Names{"Dana Brooks", "Frank Doyle", "Grace Ellis", "Hank Foster",
@@ -125,7 +126,6 @@ TEST_F(RosterWindows, sort_movesByPositionAndAlwaysSavesOnClose) {
     auto* list = control<QListWidget>(w, "List1");
     auto* text1 = control<QLineEdit>(w, "Text1");
     auto* change = control<QPushButton>(w, "changebutton");
-    auto* spin = control<SpinButton>(w, "SpinButton1");
     EXPECT_EQ(list->item(0)->text(), "  1  Bill Archer");
     EXPECT_FALSE(change->isEnabled());
 
@@ -134,8 +134,9 @@ TEST_F(RosterWindows, sort_movesByPositionAndAlwaysSavesOnClose) {
     EXPECT_EQ(text1->text(), " 1");
     change->click();
     EXPECT_EQ(fake.dialogs.beeps, 1); // onto his own place
-    spin->upbutton()->click();
-    spin->upbutton()->click();
+    auto* up = control<SpinButton>(w, "SpinButton1")->upbutton();
+    up->click();
+    up->click();
     change->click();
     EXPECT_EQ(list->item(0)->text(), "  1  Dana Brooks");
     EXPECT_EQ(list->item(2)->text(), "  3  Bill Archer");
@@ -143,11 +144,11 @@ TEST_F(RosterWindows, sort_movesByPositionAndAlwaysSavesOnClose) {
     text1->setText("99");
     EXPECT_EQ(text1->text(), "8");
     change->click(); // the moved player is still the chosen one
-    control<QPushButton>(w, "exitbutton")->click();
+    click(w, "exitbutton");
     EXPECT_EQ(savednames().back(), "Bill Archer");
     EXPECT_EQ(g->roundcount[8], 5); // his rounds went with him
 
     fs::remove(leaguefile()); // closing rewrites the league file even without a move
-    control<QPushButton>(open("Playermenu_2", "sortform"), "exitbutton")->click();
+    click(open("Playermenu_2", "sortform"), "exitbutton");
     EXPECT_TRUE(fs::exists(leaguefile()));
 }
