@@ -5,6 +5,13 @@
 #include <cstdio>
 #include <fstream>
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
 namespace greenfold {
 
 namespace {
@@ -30,7 +37,76 @@ fs::path temporaryname(const fs::path& target) {
     return tmp;
 }
 
+SyncWatch& syncwatch() {
+    static SyncWatch watch;
+    return watch;
+}
+
+void tellsync(const fs::path& path, bool folder) {
+    if (syncwatch()) syncwatch()(path, folder);
+}
+
 } // namespace
+
+void watchsyncs(SyncWatch watch) {
+    syncwatch() = std::move(watch);
+}
+
+#ifdef _WIN32
+
+bool syncfile(const fs::path& file) {
+    tellsync(file, false);
+    HANDLE h = CreateFileW(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h == INVALID_HANDLE_VALUE) return false;
+    const bool ok = FlushFileBuffers(h) != 0;
+    CloseHandle(h);
+    return ok;
+}
+
+// A move made with write-through is on disk when it returns; there is no folder to sync.
+bool syncfolder(const fs::path& folder) {
+    tellsync(folder, true);
+    return true;
+}
+
+namespace {
+bool replacefile(const fs::path& from, const fs::path& to) {
+    return MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+} // namespace
+
+#else
+
+namespace {
+
+bool syncdescriptor(const fs::path& path, int flags) {
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
+bool replacefile(const fs::path& from, const fs::path& to) {
+    std::error_code ec;
+    fs::rename(from, to, ec);
+    return !ec;
+}
+
+} // namespace
+
+bool syncfile(const fs::path& file) {
+    tellsync(file, false);
+    return syncdescriptor(file, O_RDONLY);
+}
+
+bool syncfolder(const fs::path& folder) {
+    tellsync(folder, true);
+    return syncdescriptor(folder.empty() ? fs::path(".") : folder, O_RDONLY | O_DIRECTORY);
+}
+
+#endif
 
 fs::path findfile(const fs::path& dir, const std::string& name) {
     fs::path exact = dir / name;
@@ -59,9 +135,11 @@ bool atomicwrite(const fs::path& target, const std::string& bytes, const StreamW
         }
     }
     std::error_code ec;
-    if (written) {
-        fs::rename(tmp, target, ec);
-        if (!ec) return true;
+    if (written && syncfile(tmp) && replacefile(tmp, target)) {
+        // The rename is done; a folder that cannot be synced (some file systems refuse)
+        // does not turn a written file into a failed save.
+        syncfolder(target.parent_path());
+        return true;
     }
     fs::remove(tmp, ec);
     return false;

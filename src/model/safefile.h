@@ -23,9 +23,20 @@ fs::path findfile(const fs::path& dir, const std::string& name);
 using StreamWrap = std::function<std::unique_ptr<std::streambuf>(std::streambuf* file)>;
 
 // Writes a file whole or not at all: the bytes go to a temporary file beside the
-// target, which is flushed, closed and renamed over the old file. On any failure the
-// temporary file is removed, the old file stays as it was, and false is returned.
+// target, which is flushed, forced to disk, closed and renamed over the old file; then
+// the folder is forced to disk so the new name survives a power cut too. On any failure
+// the temporary file is removed, the old file stays as it was, and false is returned.
 bool atomicwrite(const fs::path& target, const std::string& bytes, const StreamWrap& wrap = {});
+
+// Forces a file's bytes, or a folder's entries, to disk. False when the system says it
+// could not.
+bool syncfile(const fs::path& file);
+bool syncfolder(const fs::path& folder);
+
+// Watches every sync, so a test can see that a save reached the disk before its rename.
+// The watcher gets the path synced and whether it was a folder.
+using SyncWatch = std::function<void(const fs::path& path, bool folder)>;
+void watchsyncs(SyncWatch watch);
 
 // Before a save over a file that was found damaged in this run, the damaged file is
 // kept beside itself (name.damaged-YYYYMMDD, numbered if that exists) and the user is

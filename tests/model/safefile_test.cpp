@@ -46,6 +46,31 @@ TEST(SafeFile, saveThatFailsPartWay_leavesTheOldFileWhole) {
     EXPECT_EQ(latest.messages[0].text, "Cannot Write GrnFld.DAT, Please check disk write protect.");
 }
 
+TEST(SafeFile, newBytesReachTheDiskBeforeTheRenameAndTheFolderAfter) {
+    TempDir dir;
+    const fs::path target = dir.path() / "club.LGE";
+    writebytes(target, "old");
+    struct Sync {
+        fs::path path;
+        bool folder;
+        std::string synced, target;
+    };
+    std::vector<Sync> syncs;
+    watchsyncs([&](const fs::path& p, bool folder) {
+        syncs.push_back({p, folder, folder ? "" : readbytes(p), readbytes(target)});
+    });
+    const bool written = atomicwrite(target, "new bytes");
+    watchsyncs({});
+    ASSERT_TRUE(written);
+    ASSERT_EQ(syncs.size(), 2u);
+    EXPECT_FALSE(syncs[0].folder);
+    EXPECT_EQ(syncs[0].synced, "new bytes");
+    EXPECT_EQ(syncs[0].target, "old"); // not yet renamed
+    EXPECT_TRUE(syncs[1].folder);
+    EXPECT_EQ(syncs[1].path, dir.path());
+    EXPECT_EQ(syncs[1].target, "new bytes");
+}
+
 TEST(SafeFile, saveIntoAMissingFolder_fails) {
     auto g = std::make_unique<GOLF1>();
     g->leaguefile = "x.LGE";
