@@ -90,6 +90,14 @@ Message restoredone() {
             Icon::exclamation};
 }
 
+Message restoredreopen() {
+    return {"The restored files have been read again.\r\n"
+            "The league that was open has been closed, so that nothing\r\n"
+            "held in memory is saved over the restored files.\r\n\r\n"
+            "Open the league again from the File menu.",
+            "Restore Utility", Icon::information};
+}
+
 Message restorefailure(const std::vector<std::string>& restored) {
     std::string text = "All data files could not be restored.\r\nPossible cause - GFD program "
                        "was moved\r\nor reinstalled in a different directory\r\nsince the backup "
@@ -102,25 +110,73 @@ Message restorefailure(const std::vector<std::string>& restored) {
     return {text, "Restore Utility", Icon::none};
 }
 
-Outcome backup(const GOLF1& g, const fs::path& datadir, const fs::path& dest,
-               std::vector<BackupPair>* copied) {
-    std::vector<BackupPair> pairs;
+namespace {
+
+// A copy waits under this name until every copy of the backup has been written.
+fs::path stagedname(const fs::path& copy) {
+    fs::path staged = copy;
+    staged += ".backup~";
+    return staged;
+}
+
+void removestaged(const std::vector<BackupPair>& pairs) {
+    std::error_code ec;
+    for (const auto& p : pairs) fs::remove(stagedname(p.copy), ec);
+}
+
+// The files to copy, with where each copy goes. A team file that is not there is left
+// out; any other missing file is copied (and fails) in its turn.
+std::vector<BackupPair> backuppairs(const GOLF1& g, const fs::path& from, const fs::path& dest) {
     const auto names = backupnames(g);
     const std::size_t teamsfrom =
         names.size() - std::size_t(std::clamp<int>(g.leaguecount, 0, maxleagues));
+    std::vector<BackupPair> pairs;
     std::error_code ec;
-    const fs::path from = fs::absolute(datadir.empty() ? fs::current_path(ec) : datadir, ec);
     for (std::size_t i = 0; i < names.size(); ++i) {
         const fs::path source = findfile(from, names[i]);
         if (i >= teamsfrom && !fs::exists(source, ec)) continue; // a league without teams
-        const fs::path copy = dest / source.filename();
-        if (!copyfile(source, copy)) return Outcome::failure(backupfailure());
-        pairs.push_back({copy.string(), source.string()});
+        pairs.push_back({(dest / source.filename()).string(), source.string()});
     }
+    return pairs;
+}
+
+// Puts the staged copies in place of the old ones. The old list goes first, so from
+// here on the folder never holds a list that describes a mixture of old and new copies.
+bool replacecopies(const std::vector<BackupPair>& pairs, const fs::path& dest) {
+    std::error_code ec;
+    fs::remove(findfile(dest, restorelistname), ec);
+    if (ec) return false;
+    syncfolder(dest);
+    for (const auto& p : pairs) {
+        fs::rename(stagedname(p.copy), p.copy, ec);
+        if (ec) return false;
+    }
+    syncfolder(dest);
+    return true;
+}
+
+} // namespace
+
+Outcome backup(const GOLF1& g, const fs::path& datadir, const fs::path& dest,
+               std::vector<BackupPair>* copied) {
+    std::error_code ec;
+    const fs::path from = fs::absolute(datadir.empty() ? fs::current_path(ec) : datadir, ec);
+    const std::vector<BackupPair> pairs = backuppairs(g, from, dest);
+    // Every copy is written beside the old set first; a copy that fails leaves the old
+    // set and its list as they were.
+    for (const auto& p : pairs) {
+        if (!copyfile(p.source, stagedname(p.copy))) {
+            removestaged(pairs);
+            return Outcome::failure(backupfailure());
+        }
+    }
+    const bool replaced = replacecopies(pairs, dest);
+    removestaged(pairs);
     LineWriter list;
     for (const auto& p : pairs) list.text(p.copy).text(p.source);
-    if (!atomicwrite(dest / restorelistname, list.str())) return Outcome::failure(backupfailure());
-    if (copied) *copied = std::move(pairs);
+    if (!replaced || !atomicwrite(dest / restorelistname, list.str()))
+        return Outcome::failure(backupfailure());
+    if (copied) *copied = pairs;
     return {};
 }
 

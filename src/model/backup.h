@@ -45,6 +45,8 @@ Message backupfailure();
 Message restorefailure(const std::vector<std::string>& restored);
 Message restoredone();
 Message restorewarning();
+// After a restore the league that was open is closed and must be opened again.
+Message restoredreopen();
 
 // The input box of the restore where drive letters exist.
 inline constexpr const char* restoretitle = "Restoring files from floppy disk to your hard drive";

@@ -77,6 +77,37 @@ TEST_F(Backup, missingLeagueFileOrDisk_stopsWithTheMessage) {
     EXPECT_FALSE(backup(*g, data, root.path() / "no such disk"));
 }
 
+TEST_F(Backup, copyFailingPartWay_leavesThePreviousSetWithItsList) {
+    know("Spring", true);
+    ASSERT_TRUE(backup(*g, data, disk));
+    const std::string list = readbytes(disk / "restore.dat");
+    // The league file would copy, then the team file (copied last) cannot be read.
+    writebytes(data / "Spring.LGE", "newer league");
+    fs::remove(data / "Spring.tea");
+    fs::create_directory(data / "Spring.tea");
+    ASSERT_FALSE(backup(*g, data, disk));
+    EXPECT_EQ(readbytes(disk / "restore.dat"), list);
+    EXPECT_EQ(readbytes(disk / "Spring.LGE"), "Spring league");
+    EXPECT_EQ(std::distance(fs::directory_iterator(disk), fs::directory_iterator()), 5);
+
+    fs::remove(data / "Spring.tea");
+    ASSERT_TRUE(restore(disk));
+    EXPECT_EQ(readbytes(data / "Spring.LGE"), "Spring league");
+    EXPECT_EQ(readbytes(data / "Spring.tea"), "Spring teams");
+}
+
+TEST_F(Backup, everyCopyAndTheListReachTheDisk) {
+    know("Spring", true);
+    int files = 0;
+    watchsyncs([&](const fs::path&, bool folder) { files += folder ? 0 : 1; });
+    ASSERT_TRUE(backup(*g, data, disk));
+    EXPECT_EQ(files, 5); // four copies and the list
+    files = 0;
+    ASSERT_TRUE(restore(disk));
+    watchsyncs({});
+    EXPECT_EQ(files, 4);
+}
+
 TEST_F(Backup, movedProgram_restoreStopsAndNamesWhatCameBack) {
     know("Spring", true);
     ASSERT_TRUE(backup(*g, data, disk));
@@ -99,11 +130,16 @@ TEST_F(Backup, craftedList_cannotWriteOutsideTheDataFiles) {
     writebytes(disk / "a.lge", "evil league");
     const fs::path victim = root.path() / "victim";
     writebytes(victim, "precious");
+    writebytes(disk / "notes.txt", "evil");
+    writebytes(disk / ".profile", "evil");
     for (const std::string& list :
          {"A:\\passwd\r\n" + victim.string() + "\r\n", "A:\\a.lge\r\n" + victim.string() + "\r\n",
+          std::string("notes.txt\r\nnotes.txt\r\n"), std::string(".profile\r\n.profile\r\n"),
           (disk / "a.lge").string() + "\r\n" + (root.path() / "b.lge").string() + "\r\n"}) {
         writebytes(disk / "restore.dat", list);
-        EXPECT_FALSE(restore(disk));
+        std::vector<std::string> restored;
+        EXPECT_FALSE(restore(disk, &restored)) << list;
+        EXPECT_TRUE(restored.empty()) << list;
         EXPECT_EQ(readbytes(victim), "precious");
         EXPECT_FALSE(fs::exists(root.path() / "b.lge"));
     }
