@@ -46,13 +46,6 @@ void writefields(std::array<std::string, courselines + 1>& lines, const CourseFo
     lines[courseline_initials] = stripcontrols(form.initials);
 }
 
-// Deleted courses at the end of the table leave it, so deleting the only course leaves
-// an empty table; the next addition takes the same number either way.
-void droptrailingdeleted(GOLF1& g) {
-    while (g.coursecount > 0 && g.coursedata[g.coursecount][courseline_name].empty())
-        --g.coursecount;
-}
-
 } // namespace
 
 KeyRule boxkey(char32_t ch, int box, int lastbox) {
@@ -95,24 +88,9 @@ std::string panelfield(std::string_view panel) {
     return (value >= 0 ? " " : "") + generalformat(value);
 }
 
-int freecourseslot(const GOLF1& g) {
-    for (int c = 1; c <= g.coursecount && c <= maxcourses; ++c)
-        if (g.coursedata[c][courseline_name].empty()) return c;
-    return 0;
-}
-
 Outcome opencourse(GOLF1& g) {
-    if (g.coursemode != "add") return {};
-    if (const int free = freecourseslot(g)) {
-        g.coursemode = "edit";
-        g.coursenum = int16_t(free);
-        for (int t = 1; t <= 3; ++t) {
-            g.coursedata[free][courseline_rating0 + t] = defaultrating;
-            g.coursedata[free][courseline_slope0 + t] = defaultslope;
-        }
-        return {};
-    }
-    if (g.coursecount >= maxcourses) return Outcome::failure(coursetablefull());
+    if (g.coursemode == "add" && g.coursecount >= maxcourses)
+        return Outcome::failure(coursetablefull());
     return {};
 }
 
@@ -166,9 +144,10 @@ Message courserefusal() {
 }
 
 Message coursetablefull() {
-    return {"The course list is full: it holds 200 courses.\r\n"
-            "Delete a course that is no longer played\r\n"
-            "before adding a new one.",
+    return {"The course list is full: all 200 course numbers have been used.\r\n"
+            "A deleted course keeps its number, because rounds in the\r\n"
+            "league files still refer to it, so no course can be added.\r\n"
+            "Edit a course that is no longer played instead.",
             "Greenfold", Icon::exclamation};
 }
 
@@ -203,14 +182,9 @@ Message deletecoursequestion() {
 Outcome deletecourse(GOLF1& g, int c, const fs::path& dir) {
     if (!validcourse(g, c)) return {};
     const auto old = g.coursedata[c];
-    const int16_t oldcount = g.coursecount;
     for (auto& line : g.coursedata[c]) line.clear();
-    droptrailingdeleted(g);
     Outcome out = savecourses(g, dir);
-    if (!out) {
-        g.coursedata[c] = old;
-        g.coursecount = oldcount;
-    }
+    if (!out) g.coursedata[c] = old;
     return out;
 }
 

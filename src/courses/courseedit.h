@@ -51,12 +51,9 @@ std::string stepslope(std::string_view panel, bool up);
 // that is not negative (" 70.5", " 65", " 113").
 std::string panelfield(std::string_view panel);
 
-// The first deleted course (empty name) among 1..coursecount, 0 when there is none.
-int freecourseslot(const GOLF1& g);
-
-// Prepares the window for coursemode. An addition reuses the first deleted course: the
-// mode becomes "edit" on that slot and its ratings and slopes start at the defaults.
-// An addition to a table with no room left is refused.
+// Prepares the window for coursemode. Rounds in every league file keep their course by
+// number, so a new course always takes a number never used before (a deleted course
+// keeps its empty slot); when all 200 have been used the addition is refused.
 Outcome opencourse(GOLF1& g);
 // The window's contents for the course being edited, or the empty form for a new one.
 CourseForm courseform(const GOLF1& g);

@@ -58,23 +58,21 @@ TEST(CourseSpins, ratingStepsATenthWithoutDrift_slopeHasNoLimit) {
     EXPECT_EQ(stepslope("0", false), "-1");
 }
 
-TEST(CourseOpen, fullTableRefusesAnAddition_unlessASlotIsFree) {
+TEST(CourseOpen, fullTableRefusesAnAddition_evenWithADeletedCourse) {
     auto g = twocourses();
     g->coursecount = maxcourses;
     for (int c = 1; c <= maxcourses; ++c) g->coursedata[c][courseline_name] = "C";
+    g->coursedata[150][courseline_name].clear(); // deleted: rounds may still name it
     g->coursemode = "add";
     Outcome refused = opencourse(*g);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.messages.at(0), coursetablefull());
+    EXPECT_EQ(g->coursemode, "add");
     TempDir dir;
     EXPECT_FALSE(savecourse(*g, fullform("Extra"), dir.path()));
     EXPECT_FALSE(fs::exists(dir.path() / "Course.DAT"));
     EXPECT_EQ(g->coursecount, maxcourses);
-
-    g->coursedata[150][courseline_name].clear();
-    EXPECT_TRUE(opencourse(*g));
-    EXPECT_EQ(g->coursemode, "edit");
-    EXPECT_EQ(g->coursenum, 150);
+    EXPECT_EQ(g->coursedata[150][courseline_name], "");
 }
 
 TEST(CourseSave, refusalsWithoutNameOrBackNine_leaveTableAndFileAlone) {
@@ -108,13 +106,27 @@ TEST(CourseSave, failedWrite_putsTheTableBack) {
     EXPECT_EQ(readbytes(dir.path() / "Course.DAT"), coursebytes(*g));
 }
 
-TEST(CourseDelete, slotStaysButTheLastCourseLeavesTheTable) {
+TEST(CourseDelete, numberIsNeverGivenToALaterCourse) {
     auto g = twocourses();
+    g->coursedata[2][courseline_initials] = "WC";
     TempDir dir;
+    ASSERT_TRUE(deletecourse(*g, 2, dir.path()));
     ASSERT_TRUE(deletecourse(*g, 1, dir.path()));
     EXPECT_EQ(g->coursecount, 2);
     for (int n = 1; n <= courselines; ++n) EXPECT_EQ(g->coursedata[1][n], "") << n;
-    ASSERT_TRUE(deletecourse(*g, 2, dir.path()));
-    EXPECT_EQ(g->coursecount, 0);
-    EXPECT_EQ(readbytes(dir.path() / "Course.DAT"), " 0 \r\n");
+    std::string twoempty = " 2 \r\n";
+    for (int n = 0; n < 2 * courselines; ++n) twoempty += "\r\n";
+    EXPECT_EQ(readbytes(dir.path() / "Course.DAT"), twoempty);
+
+    // A round of old course 2 must not show the next course's initials.
+    g->coursemode = "add";
+    ASSERT_TRUE(opencourse(*g));
+    CourseForm pine = fullform("Pine Valley");
+    pine.initials = "PV";
+    pine.pars[18] = " 5";
+    ASSERT_TRUE(savecourse(*g, pine, dir.path()));
+    EXPECT_EQ(g->coursecount, 3);
+    EXPECT_EQ(g->coursedata[3][courseline_initials], "PV");
+    EXPECT_EQ(g->coursedata[3][courseline_par0 + 18], " 5");
+    EXPECT_EQ(coursefield(*g, 2, courseline_initials), "");
 }
