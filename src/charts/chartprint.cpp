@@ -11,6 +11,8 @@ const std::string indent(15, ' ');
 // The page starts on another font and then the print font, as every report page does,
 // so the panels print in the print font rather than in whatever font the switch left.
 void startchart(PrintSurface& s, const GOLF1& g) {
+    // Laid out for an upright page, whatever the last printout used.
+    s.setorientation(orientation_portrait);
     const std::string font = reportfontname(g);
     resetprintfont(s, font);
     s.setfontname(font);
@@ -36,7 +38,7 @@ void printdate(PrintSurface& s, const std::string& date) {
 } // namespace
 
 Message chartquestion() {
-    return {"Ready to send chart to Printer", "Greenfold", Icon::question};
+    return {"Ready to send chart to Printer", "Greenfold", Icon::none};
 }
 
 void printgraph(PrintSurface& s, const GOLF1& g, const GraphTexts& texts,

@@ -21,9 +21,11 @@ class Dialogs {
     // An input box; nothing when the user cancels.
     virtual std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                              const std::string& initial = {}) = 0;
-    // A save-file dialog with a filter list ("Text (*.txt)"); nothing when cancelled.
-    virtual std::optional<std::string> savefile(const std::string& title,
-                                                const std::string& filter) = 0;
+    // A save-file dialog with a filter list ("Text (*.txt)"); nothing when cancelled. A
+    // default suffix ("txt") is added by the dialog to a name typed without one, before
+    // it asks whether to replace an existing file.
+    virtual std::optional<std::string> savefile(const std::string& title, const std::string& filter,
+                                                const std::string& defaultsuffix = {}) = 0;
     // A folder chooser; nothing when cancelled.
     virtual std::optional<std::string> choosefolder(const std::string& title) = 0;
     virtual void beep() = 0;

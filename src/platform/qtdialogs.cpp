@@ -93,12 +93,15 @@ std::optional<std::string> QtDialogs::input(const std::string& prompt, const std
     return text.toStdString();
 }
 
-std::optional<std::string> QtDialogs::savefile(const std::string& title,
-                                               const std::string& filter) {
-    QString name = QFileDialog::getSaveFileName(parent_, QString::fromStdString(title), QString(),
-                                                QString::fromStdString(filter));
-    if (name.isEmpty()) return std::nullopt;
-    return name.toStdString();
+std::optional<std::string> QtDialogs::savefile(const std::string& title, const std::string& filter,
+                                               const std::string& defaultsuffix) {
+    QFileDialog dialog(parent_, QString::fromStdString(title), QString(),
+                       QString::fromStdString(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromStdString(defaultsuffix));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
 }
 
 std::optional<std::string> QtDialogs::choosefolder(const std::string& title) {

@@ -15,8 +15,8 @@ class QtDialogs : public Dialogs {
     Answer message(const Message& m, Buttons buttons, Answer defaultbutton) override;
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string& initial) override;
-    std::optional<std::string> savefile(const std::string& title,
-                                        const std::string& filter) override;
+    std::optional<std::string> savefile(const std::string& title, const std::string& filter,
+                                        const std::string& defaultsuffix) override;
     std::optional<std::string> choosefolder(const std::string& title) override;
     void beep() override;
 

@@ -4,6 +4,7 @@
 #include "reports/printsteps.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace greenfold {
 
@@ -56,7 +57,9 @@ void placetext(PrintSurface& s, const GOLF1& g, int slot, const CardText& at,
     double x = at.x * w, y = at.y * h * g.pscaling;
     AdjustPosition(g, slot, w, h, x, y);
     s.setposition(x, y);
-    s.printline(text);
+    // Placed text, not a list line: a card low on the sheet must never start a page of
+    // its own; only the break after the tenth card does.
+    s.printtext(text);
 }
 
 } // namespace
@@ -66,11 +69,17 @@ Message cardsquestion() {
             "Note: With some printers it may work\r\n"
             "best to select 10 players at a time and\r\n"
             "print each sheet of 10 cards individually.",
-            "Greenfold", Icon::question};
+            "Greenfold", Icon::none};
 }
 
 Message noplayersselected() {
     return {"No Players selected, cannot continue.", "Greenfold", Icon::exclamation};
+}
+
+float cardscaling(std::string_view text, float current) {
+    const double value = leadingnumber(text);
+    if (!(value > 0) || !std::isfinite(float(value))) return current;
+    return float(value);
 }
 
 std::string cardcountlabel(int count) {

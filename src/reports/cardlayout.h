@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace greenfold {
@@ -20,6 +21,9 @@ inline constexpr const char* cardlogo = ":/pictures/cardlogo.png";
 
 Message cardsquestion();
 Message noplayersselected();
+// The vertical scaling a typed box gives: its number when that is a positive number,
+// else the scaling as it was (0, a blank or text would put every card on the top row).
+float cardscaling(std::string_view text, float current);
 // "Cards to Print : " and the count with its sign position ("Cards to Print :  5").
 std::string cardcountlabel(int count);
 

@@ -42,7 +42,7 @@ TeeReply readteereply(const std::optional<std::string>& reply) {
     const double value = leadingnumber(*reply);
     // Read as a whole number the way a typed number always is: halves to even.
     if (std::isnan(value) || value <= 0.5) return {};
-    if (value >= 3.5) return {0, true};
+    if (value > 3) return {0, true};
     return {int(roundhalfeven(value)), false};
 }
 

@@ -68,7 +68,7 @@ Message printquestion() {
     return {"Include individual hole scores?   (Click Yes)\r\n\r\n"
             "List including hole scores prints Landscape\r\n\r\n"
             "Short list (click No) prints Portrait",
-            "Greenfold", Icon::question};
+            "Greenfold", Icon::none};
 }
 
 // A page break only comes when another entry follows it, so a list that ends exactly

@@ -27,8 +27,17 @@ bool endswithtxt(const std::string& name) {
 std::optional<std::string> exportfilename(const std::string& chosen) {
     std::string name = chosen;
     if (!endswithtxt(name)) name += ".txt";
-    if (textwidth(name) < shortestname) return std::nullopt;
+    const auto folder = name.find_last_of("/\\");
+    const std::string_view typed = folder == std::string::npos
+                                       ? std::string_view(name)
+                                       : std::string_view(name).substr(folder + 1);
+    if (textwidth(typed) < shortestname) return std::nullopt;
     return name;
+}
+
+Message exportreplacequestion(const std::string& file) {
+    return {file + " already exists.\r\nDo you want to replace it?", exporttitle,
+            Icon::exclamation};
 }
 
 std::string shortprintbytes(const GOLF1& g, const ListLines& lines, const std::string& date) {

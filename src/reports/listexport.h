@@ -17,9 +17,13 @@ inline constexpr const char* exportfilter = "Text Files (*.TXT)";
 inline constexpr const char* exporttitle = "Export Listing as Text";
 
 // The file a chosen name is written to: ".txt" is added unless the name already ends in
-// ".TXT" in any case. Nothing when the result is shorter than 7 characters, which is
-// what a cancelled dialog (an empty name) comes to; the command then only beeps.
+// ".TXT" in any case. Nothing when the file's name (without its folder) is then shorter
+// than 7 characters, which is what a cancelled dialog (an empty name) and a one-letter
+// name come to; the command then only beeps.
 std::optional<std::string> exportfilename(const std::string& chosen);
+
+// Asked before ".txt" added after the save dialog would replace an existing file.
+Message exportreplacequestion(const std::string& file);
 
 // The bytes of the file: the league header (width 45), a line of one space, then the
 // short list with its heading and rule.

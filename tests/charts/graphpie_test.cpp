@@ -316,6 +316,7 @@ TEST(Pie, drawing_wedgesAroundTheCentreAndLegendCentredVertically) {
 TEST(GraphPrint, pictureLegendPanelsInLargeTypeAndDate) {
     Printout out;
     RecordingSurface s(out);
+    s.setorientation(orientation_landscape); // as a long list leaves it
     printgraph(s, GOLF1{}, {"Dana Kettle", "Current Hcp. Index = 14.2", "20 rounds played"},
                PrintPicture{"Picture1", "png"}, "05-14-2004");
     ASSERT_EQ(out.pictures.size(), 1u);
@@ -348,11 +349,13 @@ TEST(GraphPrint, pictureLegendPanelsInLargeTypeAndDate) {
     EXPECT_EQ(std::get<3>(placed(out, "               Dana")), courier);
     EXPECT_EQ(placed(out, "05-14-2004"), std::tuple(0.85 * W, 0.9 * H, 9.0f, courier));
     EXPECT_EQ(out.documents, 1);
+    EXPECT_EQ(out.orientation, orientation_portrait);
 }
 
 TEST(PiePrint, pictureAndFourPanelsInLargeType) {
     Printout out;
     RecordingSurface s(out);
+    s.setorientation(orientation_landscape);
     GOLF1 g;
     g.printfont = "Times New Roman";
     printpie(s, g,
@@ -362,6 +365,7 @@ TEST(PiePrint, pictureAndFourPanelsInLargeType) {
     ASSERT_EQ(out.pictures.size(), 1u);
     EXPECT_DOUBLE_EQ(out.pictures[0].h, H / 2.4);
     EXPECT_TRUE(out.drawings.empty());
+    EXPECT_EQ(out.orientation, orientation_portrait);
     EXPECT_EQ(out.lines(1), (Texts{" ", " ", "               Robin Marsh", "  ",
                                    "               avg. par per hole = 4.0", " ",
                                    "               avg. score per hole = 4.9", " ",

@@ -45,13 +45,30 @@ TEST(CardJob, elevenPlayers_tenOnSheetOneAndTheEleventhInSlotOneOfSheetTwo) {
     for (int p = 1; p <= 11; ++p) EXPECT_EQ(g->selected[p], 0);
 }
 
-TEST(CardJob, tenPlayers_exactlyOneSheet) {
-    auto g = reportleague(12, 3);
+TEST(CardJob, tenPlayers_exactlyOneSheetEvenStretchedAndShiftedDown) {
+    auto g = reportleague(20, 3);
     RecordingSurface s;
     EXPECT_EQ(printfirst(s, *g, 10), 10);
     EXPECT_EQ(s.printout().pages, 1);
     EXPECT_EQ(s.printout().pictures.size(), 10u);
     EXPECT_EQ(s.printout().documents, 1);
+
+    // The bottom row then runs past the page's end; it still prints on its own sheet.
+    g->pscaling = 1.1f;
+    g->hoffset = float(0.3 * RecordingSurface().pageheight() / 10.5);
+    RecordingSurface low;
+    EXPECT_EQ(printfirst(low, *g, 20), 20);
+    EXPECT_EQ(low.printout().pages, 2);
+    const auto cards = low.printout().find("Player ");
+    ASSERT_EQ(cards.size(), 20u);
+    for (std::size_t i = 0; i < 20; ++i) EXPECT_EQ(cards[i].page, int(i / 10) + 1) << i;
+}
+
+TEST(CardScaling, onlyAPositiveNumberChangesIt) {
+    EXPECT_EQ(cardscaling("1.05", 1), 1.05f);
+    EXPECT_EQ(cardscaling(".9x", 1), 0.9f);
+    for (const char* kept : {"0", "", "  ", "abc", "-1", "0.000", "1e999"})
+        EXPECT_EQ(cardscaling(kept, 1.02f), 1.02f) << kept;
 }
 
 TEST(CardJob, leagueOrderWhateverTheSelectionOrder) {
@@ -176,7 +193,7 @@ TEST(ChcpChart, wholePageAndTheTeeLineOfEachTee) {
 TEST(TeeQuestion, repliesAboveThreeAskAgainZeroEmptyOrCancelEnd) {
     const std::tuple<std::optional<std::string>, int, bool> cases[] = {
         {"1", 1, false},          {" 3 ", 3, false}, {"2 please", 2, false}, {"4", 0, true},
-        {"99", 0, true},          {"3.5", 0, true},  {"0", 0, false},        {"", 0, false},
+        {"99", 0, true},          {"3.2", 0, true},  {"0", 0, false},        {"", 0, false},
         {std::nullopt, 0, false}, {"-2", 0, false},  {"men", 0, false},      {"1e9", 0, true}};
     for (const auto& [reply, tee, again] : cases) {
         const TeeReply r = readteereply(reply);

@@ -39,8 +39,11 @@ class FakeDialogs : public Dialogs {
         inputs.pop_front();
         return v;
     }
-    std::optional<std::string> savefile(const std::string& title, const std::string&) override {
+    std::string lastsuffix; // the default suffix the last save dialog was given
+    std::optional<std::string> savefile(const std::string& title, const std::string&,
+                                        const std::string& defaultsuffix) override {
         shown.push_back({{"", title, Icon::none}, Buttons::okcancel, Answer::ok});
+        lastsuffix = defaultsuffix;
         if (files.empty()) return std::nullopt;
         auto v = files.front();
         files.pop_front();

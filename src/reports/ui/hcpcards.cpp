@@ -108,8 +108,9 @@ HcpCards::HcpCards(GOLF1& model, Services& services, QWidget* mainwindow)
     connect(printbutton, &QPushButton::clicked, this, &HcpCards::print);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     connect(infobutton, &QPushButton::clicked, this, [this] { services_.help.show("Printing"); });
-    connect(pscalingtext_, &QLineEdit::textChanged, this,
-            [this] { g_.pscaling = boxvalue(pscalingtext_); });
+    connect(pscalingtext_, &QLineEdit::textChanged, this, [this] {
+        g_.pscaling = cardscaling(pscalingtext_->text().toStdString(), g_.pscaling);
+    });
 }
 
 QWidget* HcpCards::buildadjustments() {
@@ -151,7 +152,7 @@ void HcpCards::showcount() {
 void HcpCards::readadjustments() {
     g_.hoffset = boxvalue(hoffsettext_);
     g_.wdoffset = boxvalue(wdoffsettext_);
-    g_.pscaling = boxvalue(pscalingtext_);
+    g_.pscaling = cardscaling(pscalingtext_->text().toStdString(), g_.pscaling);
 }
 
 void HcpCards::print() {

@@ -48,7 +48,7 @@ void printlist(Form2& form) {
     if (!form.list1()->isEnabled() || !listprintable(lines)) return;
     Services& services = form.services();
     const Answer answer =
-        services.dialogs.message(printquestion(), Buttons::yesnocancel, Answer::yes);
+        services.dialogs.message(printquestion(), Buttons::yesnocancel, Answer::no);
     if (answer != Answer::yes && answer != Answer::no) return;
     const GOLF1& g = form.model();
     const std::string date = todaysdate();
@@ -62,12 +62,19 @@ void printlist(Form2& form) {
 
 void exportlisting(Form2& form) {
     Services& services = form.services();
-    const auto chosen = services.dialogs.savefile(exporttitle, exportfilter);
+    // The dialog adds ".txt" itself, so its own overwrite question covers the final name.
+    const auto chosen = services.dialogs.savefile(exporttitle, exportfilter, "txt");
     const auto file = exportfilename(chosen.value_or(""));
     if (!file) {
         services.dialogs.beep();
         return;
     }
+    // A name the dialog left with another ending gets ".txt" here, after its question:
+    // ask before that name replaces a file.
+    if (*file != *chosen && std::filesystem::exists(*file) &&
+        services.dialogs.message(exportreplacequestion(*file), Buttons::yesno, Answer::no) !=
+            Answer::yes)
+        return;
     services.busy.begin();
     const Outcome written = shortprintfile(form.model(), shownlines(form), todaysdate(), *file);
     services.busy.end();

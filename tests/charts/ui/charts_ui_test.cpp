@@ -119,7 +119,7 @@ TEST_F(ChartWindows,
     EXPECT_EQ(window("GRform"), graph);
     click(graph, "printbutton");
     EXPECT_EQ(fake.dialogs.shown[0].message,
-              (Message{"Ready to send chart to Printer", "Greenfold", Icon::question}));
+              (Message{"Ready to send chart to Printer", "Greenfold", Icon::none}));
     EXPECT_EQ(fake.dialogs.shown[0].buttons, Buttons::okcancel);
     ASSERT_EQ(printouts.size(), 1u);
     ASSERT_EQ(printouts[0]->pictures.size(), 1u);

@@ -38,6 +38,8 @@ TEST_F(PrintWindows, print_asksLongOrShortAndPrintsExactlyWhatTheWindowShows) {
     for (int i = 0; i < 3; ++i) form2->action("Printmenu")->trigger();
     ASSERT_EQ(fake.dialogs.shown.size(), 3u);
     EXPECT_EQ(fake.dialogs.shown[0].buttons, Buttons::yesnocancel);
+    EXPECT_EQ(fake.dialogs.shown[0].message.icon, Icon::none);
+    EXPECT_EQ(fake.dialogs.shown[0].defaultbutton, Answer::no);
     ASSERT_EQ(printouts.size(), 2u); // Cancel prints nothing
     const auto lines = printouts[0]->lines(1);
     const int n = form2->list1()->count();
@@ -54,15 +56,27 @@ TEST_F(PrintWindows, print_asksLongOrShortAndPrintsExactlyWhatTheWindowShows) {
 
 TEST_F(PrintWindows, export_txtAddedShortNamesBeepUnwritableSaysSo) {
     const std::string gone = (data.path() / "gone" / "list.txt").string();
-    fake.dialogs.files = {(data.path() / "weekly").string(), std::string("a"), std::nullopt, gone};
+    fake.dialogs.files = {(data.path() / "weekly").string(), (data.path() / "a").string(),
+                          std::nullopt, gone};
     for (int i = 0; i < 4; ++i) form2->action("printfilemenu")->trigger();
     EXPECT_EQ(readbytes(data.path() / "weekly.txt"),
               shortprintbytes(*g, shownlines(*form2), todaysdate()));
     EXPECT_EQ(fake.dialogs.shown[0].message.title, "Export Listing as Text");
+    EXPECT_EQ(fake.dialogs.lastsuffix, "txt"); // the dialog's own overwrite question covers it
     EXPECT_EQ(fake.dialogs.beeps, 2);
     ASSERT_EQ(fake.dialogs.shown.size(), 5u);
     EXPECT_NE(fake.dialogs.shown[4].message.text.find(gone), std::string::npos);
     EXPECT_EQ(fake.dialogs.shown[4].message.icon, Icon::exclamation);
+
+    // A name the dialog left with another ending asks before ".txt" replaces a file.
+    writebytes(data.path() / "notes.doc.txt", "kept");
+    fake.dialogs.shown.clear();
+    fake.dialogs.files = {(data.path() / "notes.doc").string()};
+    form2->action("printfilemenu")->trigger();
+    ASSERT_EQ(fake.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fake.dialogs.shown[1].buttons, Buttons::yesno);
+    EXPECT_EQ(fake.dialogs.shown[1].defaultbutton, Answer::no);
+    EXPECT_EQ(readbytes(data.path() / "notes.doc.txt"), "kept");
 }
 
 TEST_F(PrintWindows, printerSetupWithoutPrinter_saysPrintoutsBecomePdfFiles) {
@@ -147,7 +161,9 @@ TEST_F(PrintWindows, cards_printTheSelectionInLeagueOrderAndSaveTheAdjustmentsOn
 
     fake.dialogs.answers = {Answer::cancel, Answer::ok, Answer::ok};
     click(cards, "PrintButton");
-    EXPECT_EQ(fake.dialogs.shown.size(), 1u);
+    ASSERT_EQ(fake.dialogs.shown.size(), 1u);
+    EXPECT_EQ(fake.dialogs.shown[0].message.icon, Icon::none);
+    EXPECT_EQ(fake.dialogs.shown[0].buttons, Buttons::okcancel);
     click(cards, "PrintButton"); // nothing selected
     ASSERT_EQ(fake.dialogs.shown.size(), 3u);
     EXPECT_EQ(fake.dialogs.shown[2].message.text, "No Players selected, cannot continue.");
@@ -170,6 +186,10 @@ TEST_F(PrintWindows, cards_printTheSelectionInLeagueOrderAndSaveTheAdjustmentsOn
     control<QLineEdit>(cards, "WDOffSetText")->setText("-20.5");
     scaling->setText("1.02");
     EXPECT_FLOAT_EQ(g->pscaling, 1.02f); // taken as soon as it is typed
+    scaling->setText("");
+    scaling->setText("0"); // on the way to "0.98": the scaling stays
+    EXPECT_FLOAT_EQ(g->pscaling, 1.02f);
+    scaling->setText("1.02");
     click(cards, "donebutton");
     EXPECT_TRUE(form2->isEnabled());
     GOLF1 saved;
