@@ -212,6 +212,7 @@ void roundsform::recordnow() {
         grid_->focushole(1);
         return;
     }
+    ++recorded_;
     for (const auto& line : result.panel) list1_->addItem(QString::fromStdString(line));
     if (panelopen_) services_.dialogs.message(pausingmessage());
     list1_->clear();
@@ -233,8 +234,10 @@ void roundsform::skip() {
     advance();
 }
 
+// Cancel abandons the player on screen only: rounds already recorded in this run are
+// in the model and the list, so they are saved as at the end of a run.
 void roundsform::cancel() {
-    endrun(false);
+    endrun(recorded_ > 0);
 }
 
 void roundsform::deleteround() {
@@ -253,23 +256,27 @@ void roundsform::viewmath() {
 }
 
 void roundsform::endrun(bool save) {
-    timer1_->stop();
-    g_.coursemode.clear();
-    if (save) {
-        emit saving(true);
-        services_.busy.begin();
-        Outcome saved = saveleague(g_, datadir_);
-        services_.busy.end();
-        emit saving(false);
-        services_.dialogs.show(saved);
-    }
+    finishrun(save);
     close();
+}
+
+void roundsform::finishrun(bool save) {
+    timer1_->stop();
+    ended_ = true;
+    g_.coursemode.clear();
+    if (!save) return;
+    emit saving(true);
+    services_.busy.begin();
+    Outcome saved = saveleague(g_, datadir_);
+    services_.busy.end();
+    emit saving(false);
+    services_.dialogs.show(saved);
 }
 
 void roundsform::closeEvent(QCloseEvent* event) {
     // However the window goes, the next one starts with new rounds and the main window
     // redraws its list.
-    timer1_->stop();
+    if (!ended_) finishrun(recorded_ > 0); // the title bar's close: as Cancel
     g_.editslot = 0;
     if (!gone_) {
         gone_ = true;

@@ -56,6 +56,7 @@ class roundsform : public QWidget {
     void recordnow();
     void advance();
     void endrun(bool save);
+    void finishrun(bool save);
 
     GOLF1& g_;
     Services& services_;
@@ -72,6 +73,8 @@ class roundsform : public QWidget {
     QTimer* timer1_;
     bool panelopen_ = false;
     bool gone_ = false;
+    bool ended_ = false;
+    int recorded_ = 0; // rounds recorded in this run
 };
 
 } // namespace greenfold

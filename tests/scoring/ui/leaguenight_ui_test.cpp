@@ -146,9 +146,10 @@ TEST_F(Night, wholeNight_twoRecordedThirdSkipped_savedAndShownAfterRefresh) {
     }));
 }
 
-TEST_F(Night, cancelAfterTwoOfThree_keepsTwoRoundsInMemoryWritesNothing_setupCancelClearsMark) {
+TEST_F(Night, cancelAfterTwoOfThree_savesTheTwoRecorded_setupCancelClearsMark) {
     start();
     const std::string before = leaguebytesondisk();
+    const QString status = form2->messagepanel()->text();
     const auto counts = g->roundcount;
     QWidget* rounds = setup({0, 2, 5});
     ASSERT_NE(rounds, nullptr);
@@ -157,7 +158,12 @@ TEST_F(Night, cancelAfterTwoOfThree_keepsTwoRoundsInMemoryWritesNothing_setupCan
     click(rounds, "cancelbutton");
     EXPECT_EQ(shownwindow("roundsform"), nullptr);
     EXPECT_TRUE(form2->isEnabled());
-    EXPECT_EQ(leaguebytesondisk(), before);
+    EXPECT_EQ(form2->messagepanel()->text(), status);
+    EXPECT_NE(leaguebytesondisk(), before);
+    auto reopened = savedleague();
+    EXPECT_EQ(reopened->roundcount[bill], counts[bill] + 1);
+    EXPECT_EQ(reopened->roundcount[ed], counts[ed] + 1);
+    EXPECT_EQ(reopened->roundcount[hank], counts[hank]);
     EXPECT_EQ(g->roundcount[bill], counts[bill] + 1);
     EXPECT_EQ(g->roundcount[ed], counts[ed] + 1);
     EXPECT_EQ(g->roundcount[hank], counts[hank]);
