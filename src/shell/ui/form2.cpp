@@ -101,6 +101,7 @@ QAction* Form2::action(const QString& name) const {
 
 void Form2::load(const std::filesystem::path& datadir, const std::string& systemdir) {
     datadir_ = datadir;
+    systemdir_ = systemdir;
     applylayout();
     centrewindow(this, 100);
     Outcome started = startup(g_, datadir, systemdir);
@@ -200,18 +201,25 @@ QWidget* Form2::buildbody(QWidget* parent) {
     grid->addWidget(picture2_, 1, 2);
     grid->addWidget(spin1_, 0, 3, 2, 1, Qt::AlignTop);
 
-    // The two lists scroll together; the round list alone scrolls sideways.
-    connect(vscroll1_, &QScrollBar::valueChanged, this, [this](int v) {
-        list1_->verticalScrollBar()->setValue(v);
-        list2_->verticalScrollBar()->setValue(v);
-    });
+    // The two lists scroll together, whatever moves either of them (VScroll1, the wheel,
+    // keys, a click on a partly shown row); the round list alone scrolls sideways.
+    for (QScrollBar* bar : {vscroll1_, list1_->verticalScrollBar(), list2_->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, &Form2::scrollto);
     connect(hscroll1_, &QScrollBar::valueChanged, list2_->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(list2_->horizontalScrollBar(), &QScrollBar::valueChanged, hscroll1_,
             &QScrollBar::setValue);
     for (QScrollBar* inner : {list2_->verticalScrollBar(), list2_->horizontalScrollBar()})
         connect(inner, &QScrollBar::rangeChanged, this, &Form2::syncscrollers);
     connect(spin1_, &SpinButton::up, this, [this] { spin(true); });
     connect(spin1_, &SpinButton::down, this, [this] { spin(false); });
     return body;
+}
+
+void Form2::scrollto(int top) {
+    // Setting a bar to the value it holds signals nothing, so this settles at once.
+    for (QScrollBar* bar : {vscroll1_, list1_->verticalScrollBar(), list2_->verticalScrollBar()})
+        bar->setValue(top);
 }
 
 void Form2::syncscrollers() {

@@ -51,6 +51,9 @@ class Form2 : public QMainWindow {
     void viewcommand(int view);
     void refreshleaguemenu();
     void noleaguestate();
+    // After a restore has copied files: the open league is closed and what start-up
+    // reads is read again, so nothing held in memory is saved over the restored files.
+    void rereadafterrestore();
     void hidescrollers();
     void showplayerrounds();
     void startviewtimer();
@@ -93,6 +96,7 @@ class Form2 : public QMainWindow {
     void checkview(int view);
     void showlines(const ListLines& lines);
     void syncscrollers();
+    void scrollto(int top);
     void showhint(int button);
     void clearhints();
     void toolbuttonclicked(int button);
@@ -104,6 +108,7 @@ class Form2 : public QMainWindow {
     GOLF1& g_;
     Services& services_;
     std::filesystem::path datadir_;
+    std::string systemdir_;
     RoundView view_;
     std::map<QString, QAction*> actions_;
     QMenu* openmenu_ = nullptr;

@@ -1,7 +1,9 @@
 // Backing the data files up and restoring them.
 #include "model/backup.h"
+#include "model/coursefile.h"
 #include "model/golf1.h"
 #include "platform/services.h"
+#include "shell/startup.h"
 #include "shell/ui/backupform.h"
 #include "shell/ui/form2.h"
 
@@ -25,16 +27,19 @@ std::optional<std::filesystem::path> backuplocation(Services& services) {
 #endif
 }
 
-void restorefiles(Services& services) {
+// Whether anything was copied back.
+bool restorefiles(Services& services) {
     services.dialogs.beep();
     if (services.dialogs.message(restorewarning(), Buttons::yesno, Answer::no) != Answer::yes)
-        return;
+        return false;
     auto from = backuplocation(services);
-    if (!from) return;
+    if (!from) return false;
+    std::vector<std::string> restored;
     services.busy.begin();
-    Outcome out = restore(*from);
+    Outcome out = restore(*from, &restored);
     services.busy.end();
     services.dialogs.show(out);
+    return !restored.empty();
 }
 
 } // namespace
@@ -46,7 +51,21 @@ void Form2::wirebackup() {
         connect(window, &Backupform::closing, this, [this] { setEnabled(true); });
         window->load();
     });
-    connect(action("Restoremenu"), &QAction::triggered, this, [this] { restorefiles(services_); });
+    connect(action("Restoremenu"), &QAction::triggered, this, [this] {
+        if (restorefiles(services_)) rereadafterrestore();
+    });
+}
+
+void Form2::rereadafterrestore() {
+    const bool wasopen = !g_.leaguefile.empty();
+    clearleague(g_);
+    g_.leaguefile.clear();
+    Outcome out = startup(g_, datadir_, systemdir_);
+    out.merge(loadcourses(g_, datadir_));
+    refreshleaguemenu();
+    noleaguestate();
+    services_.dialogs.show(out);
+    if (wasopen) services_.dialogs.message(restoredreopen());
 }
 
 } // namespace greenfold

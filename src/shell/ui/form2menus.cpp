@@ -210,6 +210,7 @@ void Form2::noleaguestate() {
 }
 
 void Form2::openleague(int entry) {
+    const QString shown = messagepanel_->text();
     services_.busy.begin();
     messagepanel_->setText(processingtext);
     QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -219,7 +220,8 @@ void Form2::openleague(int entry) {
     services_.dialogs.show(step.outcome);
     if (!step.status.empty()) messagepanel_->setText(QString::fromStdString(step.status));
     if (!step.outcome.ok || step.beep) {
-        if (g_.leaguefile.empty()) messagepanel_->setText(noleaguetext);
+        // The league that was open (if any) stays open, and the panel says so again.
+        messagepanel_->setText(g_.leaguefile.empty() ? QString(noleaguetext) : shown);
         return;
     }
     setleaguecommands(true);

@@ -3,6 +3,7 @@
 #include "courses/ui/course.h"
 #include "model/coursefile.h"
 #include "model/golf1.h"
+#include "model/textline.h"
 #include "platform/services.h"
 #include "reports/ui/printcommands.h"
 #include "scoring/settingsrules.h"
@@ -23,6 +24,7 @@
 
 #include <functional>
 #include <memory>
+#include <string_view>
 
 namespace greenfold {
 
@@ -69,18 +71,22 @@ void addcourse(Form2& main) {
     opencourse(main);
 }
 
-// The panel that picks a course: "edit" with "Ok" or "Delete", or "chart".
+// The panel that picks a course: "edit" with "Ok" or "Delete", or "chart". The chart
+// offers only names longer than one character and leaves the Courses menu available.
 void showcoursepanel(Form2& main, QFrame* panel, const char* mode, const char* caption) {
     GOLF1& g = main.model();
+    const bool chart = std::string_view(mode) == "chart";
+    main.hidescrollers();
     g.coursemode = mode;
     main.services().dialogs.show(loadcourses(g, main.datadir()));
     auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
     combo->clear();
-    for (const auto& name : coursenames(g)) combo->addItem(QString::fromStdString(name));
+    for (const auto& name : coursenames(g))
+        if (!chart || textwidth(name) > 1) combo->addItem(QString::fromStdString(name));
     combo->setCurrentIndex(-1);
     combo->clearEditText();
     panel->findChild<QPushButton*>("okordeletebutton")->setText(caption);
-    setcoursesmenu(main, false);
+    setcoursesmenu(main, chart);
     panel->show();
     combo->setFocus();
 }
@@ -165,6 +171,7 @@ void Form2::wireleaguenight() {
     // still offers a course to edit or delete.
     connect(action("GCmenu_1"), &QAction::triggered, this, [this, panel] {
         panel->hide();
+        hidescrollers();
         addcourse(*this);
     });
     connect(action("GCmenu_2"), &QAction::triggered, this,

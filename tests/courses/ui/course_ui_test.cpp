@@ -30,7 +30,9 @@ class Courses : public LeagueNight {
     void pick(const char* command, const char* name, const char* shot = nullptr) {
         form2->action(command)->trigger();
         ASSERT_TRUE(coursepanel()->isVisible());
-        EXPECT_FALSE(coursesmenuon());
+        EXPECT_FALSE(form2->findChild<QWidget*>("VScroll1")->isVisible());
+        // The chart leaves the Courses menu available while its panel shows.
+        EXPECT_EQ(coursesmenuon(), std::string_view(command) == "CHCPChartmenu");
         combo()->setEditText(name);
         if (shot) snapshot(form2.get(), shot);
         form2->findChild<QPushButton*>("okordeletebutton")->click();
@@ -66,7 +68,7 @@ class Courses : public LeagueNight {
 
 } // namespace
 
-TEST_F(Courses, deleteThenAdd_reusesTheDeletedSlotWithDefaultRatings) {
+TEST_F(Courses, deleteThenAdd_newCourseTakesANewNumberWithDefaultRatings) {
     start();
     pick("GCmenu_3", "cedar ridge", "Form2-coursepanel");
     EXPECT_FALSE(coursepanel()->isVisible());
@@ -109,8 +111,9 @@ TEST_F(Courses, deleteThenAdd_reusesTheDeletedSlotWithDefaultRatings) {
     EXPECT_EQ(g->coursemode, "");
 
     const GOLF1 saved = ondisk();
-    EXPECT_EQ(saved.coursecount, 2);
-    const auto& pine = saved.coursedata[1];
+    EXPECT_EQ(saved.coursecount, 3);
+    EXPECT_EQ(saved.coursedata[1][courseline_name], "");
+    const auto& pine = saved.coursedata[3];
     EXPECT_EQ(pine[courseline_name], "Pine Valley");
     EXPECT_EQ(pine[courseline_par0 + 2], " 3");
     EXPECT_EQ(pine[courseline_totalpar], "73");
@@ -118,6 +121,10 @@ TEST_F(Courses, deleteThenAdd_reusesTheDeletedSlotWithDefaultRatings) {
     EXPECT_EQ(pine[courseline_rating0 + 2], " 65.3");
     EXPECT_EQ(pine[courseline_slope0 + 2], " 125");
     EXPECT_EQ(pine[courseline_initials], "PV");
+    // Rounds played on the deleted course do not take the new course's initials.
+    form2->viewcommand(1);
+    for (const auto& line : texts(form2->list2()))
+        EXPECT_EQ(line.find("PV"), std::string::npos) << line;
 }
 
 TEST_F(Courses, nineHoleCourseRefusedUntilTheBackNineRepeatsTheFront_noLeagueNeeded) {
@@ -231,8 +238,12 @@ TEST_F(Courses, fullCourseList_refusesTheAdditionAndWritesNothing) {
     EXPECT_EQ(filebytes(), before);
 }
 
-TEST_F(Courses, chartCommand_picksACourseThenAsksForTheTee) {
+TEST_F(Courses, chartCommand_offersLongerNamesPicksACourseThenAsksForTheTee) {
+    ondisk([](GOLF1& c) { c.coursedata[++c.coursecount][courseline_name] = "X"; });
     start();
+    form2->action("CHCPChartmenu")->trigger();
+    EXPECT_EQ(combo()->count(), 2);
+    EXPECT_EQ(combo()->findText("X"), -1);
     pick("CHCPChartmenu", "Cedar Ridge");
     EXPECT_FALSE(coursepanel()->isVisible());
     EXPECT_TRUE(coursesmenuon());

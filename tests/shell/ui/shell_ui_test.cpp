@@ -1,6 +1,9 @@
+#include "model/backup.h"
 #include "model/golf1.h"
+#include "model/leaguefile.h"
 #include "model/leaguelist.h"
 #include "platform/spinbutton.h"
+#include "reports/reportleague.h"
 #include "shell/ui/createleagueform.h"
 #include "shell/ui/form1.h"
 #include "shell/ui/form2.h"
@@ -16,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -83,6 +87,51 @@ TEST_F(ShellWindows, startWithoutRecord_saysSoOnceAndOffersNoLeagueCommands) {
     EXPECT_EQ(fake.dialogs.shown.size(), 1u);
 }
 
+TEST_F(ShellWindows, fullLeague_namesAndRoundsScrollAsOneWhateverMovesThem) {
+    auto full = reportleague(100, 1);
+    full->leaguefile = "Tuesday Night League.LGE";
+    ASSERT_TRUE(saveleague(*full, data.path()));
+    start();
+    form2->action("leaguesmenu_0")->trigger();
+    QListWidget* names = form2->list1();
+    QListWidget* rounds = form2->list2();
+    auto* vscroll = form2->findChild<QScrollBar*>("VScroll1");
+    ASSERT_EQ(names->count(), 102);
+    QTest::qWait(50); // the lists lay themselves out
+    auto together = [&](const char* what) {
+        const int top = rounds->verticalScrollBar()->value();
+        EXPECT_EQ(names->verticalScrollBar()->value(), top) << what;
+        EXPECT_EQ(vscroll->value(), top) << what;
+        return top;
+    };
+    auto wheel = [](QListWidget* list, int steps) {
+        QWidget* port = list->viewport();
+        const QPointF at(port->width() / 2.0, port->height() / 2.0);
+        QWheelEvent turn(at, port->mapToGlobal(at), {}, {0, -120 * steps}, Qt::NoButton,
+                         Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(port, &turn);
+    };
+
+    wheel(rounds, 3);
+    EXPECT_GT(together("wheel over the rounds"), 0);
+    wheel(names, 5);
+    const int wheeled = together("wheel over the names");
+    names->setFocus();
+    names->setCurrentRow(wheeled);
+    QTest::keyClick(names, Qt::Key_PageDown);
+    QTest::keyClick(names, Qt::Key_PageDown);
+    EXPECT_GT(together("Page Down in the names"), wheeled);
+    QTest::keyClick(names, Qt::Key_End);
+    EXPECT_EQ(together("End in the names"), rounds->verticalScrollBar()->maximum());
+    rounds->setFocus();
+    rounds->setCurrentRow(rounds->count() - 1);
+    QTest::keyClick(rounds, Qt::Key_Home);
+    EXPECT_EQ(together("Home in the rounds"), 0);
+    vscroll->setValue(40);
+    EXPECT_EQ(together("VScroll1"), 40);
+    EXPECT_EQ(names->item(names->indexAt({2, 2}).row())->text(), "Player 39");
+}
+
 TEST_F(ShellWindows, openLeague_enablesCommandsAndShowsRecentRounds) {
     start();
     EXPECT_TRUE(fake.dialogs.shown.empty());
@@ -104,6 +153,11 @@ TEST_F(ShellWindows, openLeague_enablesCommandsAndShowsRecentRounds) {
     EXPECT_NE(list2(), lines);
     form2->findChild<SpinButton*>("Spin1")->upbutton()->click();
     EXPECT_EQ(list2(), lines);
+
+    // A league that fails to open leaves the open one, and the panel says so again.
+    writebytes(data.path() / "Tuesday Night League.LGE", "damaged");
+    form2->action("leaguesmenu_0")->trigger();
+    EXPECT_EQ(form2->messagepanel()->text(), "Current League - Tuesday Night League");
 }
 
 TEST_F(ShellWindows, byDate_andOnePlayerThroughThePicker) {
@@ -230,8 +284,10 @@ TEST(SplashWindow, fewColoursSwapPicturesAndKeysDismiss) {
     EXPECT_FALSE(splash.isVisible());
 }
 
-TEST_F(ShellWindows, backupToAFolderThenRestore) {
+TEST_F(ShellWindows, backupToAFolderThenRestore_closesTheLeagueSoNothingOlderIsSaved) {
     start();
+    form2->action("leaguesmenu_0")->trigger();
+    const std::string first = g->playername[1];
     TempDir disk;
     form2->action("Backupmenu")->trigger();
     auto* window = ::window<QWidget>("Backupform");
@@ -248,6 +304,8 @@ TEST_F(ShellWindows, backupToAFolderThenRestore) {
     EXPECT_EQ(fake.busy.depth, 0);
 
     writebytes(data.path() / "course.dat", " 0 \r\n");
+    g->playername[1] = "Changed Since";
+    ASSERT_TRUE(saveleague(*g, data.path()));
     fake.dialogs.shown.clear();
     fake.dialogs.answers.push_back(Answer::yes);
     fake.dialogs.folders.push_back(disk.path().string());
@@ -256,7 +314,17 @@ TEST_F(ShellWindows, backupToAFolderThenRestore) {
     ASSERT_GE(fake.dialogs.shown.size(), 3u);
     EXPECT_EQ(fake.dialogs.shown[0].message.title, "WARNING!");
     EXPECT_EQ(fake.dialogs.shown[0].defaultbutton, Answer::no);
-    EXPECT_EQ(fake.dialogs.shown.back().message.text,
-              "Files Restored,  Please Exit and Restart Greenfold");
+    EXPECT_EQ(fake.dialogs.shown[fake.dialogs.shown.size() - 2].message, restoredone());
+    EXPECT_EQ(fake.dialogs.shown.back().message, restoredreopen());
     EXPECT_EQ(readbytes(data.path() / "course.dat"), readbytes(disk.path() / "course.dat"));
+    const std::string league = readbytes(disk.path() / "Tuesday Night League.LGE");
+    EXPECT_EQ(readbytes(data.path() / "Tuesday Night League.LGE"), league);
+    // The league held in memory is closed: nothing can save it over the restored file.
+    EXPECT_TRUE(g->leaguefile.empty());
+    EXPECT_FALSE(form2->action("Playermenu_1")->isEnabled());
+    EXPECT_EQ(form2->messagepanel()->text(), "Open a League file to begin");
+    EXPECT_EQ(g->coursecount, 2); // the restored course table, read again
+    form2->action("leaguesmenu_0")->trigger();
+    EXPECT_EQ(g->playername[1], first);
+    EXPECT_EQ(leaguebytes(*g), league);
 }
