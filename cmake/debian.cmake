@@ -16,14 +16,14 @@ install(FILES ${PROJECT_BINARY_DIR}/debian/greenfold.1.gz ${PROJECT_BINARY_DIR}/
               ${PROJECT_BINARY_DIR}/debian/greenfold-launch.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${debian}/copyright ${PROJECT_BINARY_DIR}/debian/changelog.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/greenfold)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME greenfold)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Greenfold developers")
-set(CPACK_PACKAGE_CONTACT "Greenfold developers <greenfold@localhost>")
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Greenfold developers <greenfold@localhost>")
+set(CPACK_PACKAGE_CONTACT "Greenfold developers <greenfold@greenfold.invalid>")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Greenfold developers <greenfold@greenfold.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "golf league records: rounds, handicap indexes, teams, lists")
 set(CPACK_PACKAGE_DESCRIPTION
     "Greenfold keeps the records of a casual golf league on one computer: courses\n"
