@@ -1,10 +1,10 @@
 // Laying out the long handicap list of a full league (100 players x 20 rounds) on the
 // recording surface, and rendering it into a PDF file through the Qt surface; the same
 // for the short list and the handicap cards of every player.
+#include "lists/views.h"
 #include "reports/cardlayout.h"
 #include "reports/handicaplists.h"
 #include "reports/recordingsurface.h"
-#include "shell/views.h"
 
 #include <benchmark/benchmark.h>
 

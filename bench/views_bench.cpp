@@ -1,7 +1,7 @@
 // Rebuilding each view of the round list for a full league (100 players x 20 rounds,
 // every round on its own date: 2000 dates), and showing a view in the main window.
+#include "lists/views.h"
 #include "model/leaguefile.h"
-#include "shell/views.h"
 
 #include <benchmark/benchmark.h>
 

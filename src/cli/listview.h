@@ -1,9 +1,9 @@
 #pragma once
 
 #include "cli/clidates.h"
+#include "lists/roundlines.h"
+#include "lists/views.h"
 #include "model/golf1.h"
-#include "shell/roundlines.h"
-#include "shell/views.h"
 
 #include <optional>
 #include <string>

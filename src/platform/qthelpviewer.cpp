@@ -1,7 +1,7 @@
 #include "platform/qthelpviewer.h"
 #include "platform/resources.h"
 
-#include "shell/helpindex.h"
+#include "help/helpindex.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "lists/roundlines.h"
 #include "model/golf1.h"
 #include "model/outcome.h"
 #include "model/safefile.h"
-#include "shell/roundlines.h"
 
 #include <optional>
 #include <string>

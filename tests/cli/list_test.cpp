@@ -2,9 +2,9 @@
 #include "cli/clifolder.h"
 #include "cli/csvfile.h"
 #include "cli/roundexport.h"
+#include "lists/views.h"
 #include "reports/handicaplists.h"
 #include "reports/listexport.h"
-#include "shell/views.h"
 
 using namespace greenfold;
 using namespace greenfold::testing;

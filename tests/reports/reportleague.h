@@ -1,7 +1,7 @@
 #pragma once
 
+#include "lists/views.h"
 #include "model/golf1.h"
-#include "shell/views.h"
 
 #include <memory>
 #include <string>

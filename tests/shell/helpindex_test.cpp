@@ -1,4 +1,4 @@
-#include "shell/helpindex.h"
+#include "help/helpindex.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 #include "courses/ui/course.h"
 
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
-#include "shell/helpindex.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -1,12 +1,12 @@
 #include "players/ui/playernm.h"
 
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "model/leaguefile.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "players/pickers.h"
 #include "players/roster.h"
-#include "shell/helpindex.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

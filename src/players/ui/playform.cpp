@@ -1,10 +1,10 @@
 #include "players/ui/playform.h"
 
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "players/roster.h"
-#include "shell/helpindex.h"
 #include "teams/teamfile.h"
 
 #include <QCloseEvent>

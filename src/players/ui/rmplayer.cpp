@@ -1,11 +1,11 @@
 #include "players/ui/rmplayer.h"
 
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "players/pickers.h"
 #include "players/roster.h"
-#include "shell/helpindex.h"
 #include "teams/teamfile.h"
 
 #include <QCloseEvent>

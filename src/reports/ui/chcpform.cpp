@@ -2,9 +2,9 @@
 
 #include "platform/qtservices.h"
 
+#include "help/helpindex.h"
 #include "platform/services.h"
 #include "reports/chcpcalc.h"
-#include "shell/helpindex.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

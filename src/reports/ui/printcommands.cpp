@@ -7,31 +7,16 @@
 #include "reports/chcpchart.h"
 #include "reports/handicaplists.h"
 #include "reports/listexport.h"
-#include "shell/ui/form2.h"
 
 #include <QDate>
-#include <QListWidget>
+
+#include <filesystem>
 
 namespace greenfold {
-
-namespace {
-
-std::vector<std::string> items(const QListWidget* list) {
-    std::vector<std::string> out;
-    out.reserve(std::size_t(list->count()));
-    for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toStdString());
-    return out;
-}
-
-} // namespace
 
 std::string todaysdate() {
     const QDate today = QDate::currentDate();
     return reportdate(today.year(), today.month(), today.day());
-}
-
-ListLines shownlines(const Form2& form) {
-    return {items(form.list1()), items(form.list2())};
 }
 
 void runprint(Services& services, const std::function<void(PrintSurface&)>& layout) {
@@ -43,14 +28,11 @@ void runprint(Services& services, const std::function<void(PrintSurface&)>& layo
     tellprinted(services, *surface);
 }
 
-void printlist(Form2& form) {
-    const ListLines lines = shownlines(form);
-    if (!form.list1()->isEnabled() || !listprintable(lines)) return;
-    Services& services = form.services();
+void printlist(const GOLF1& g, Services& services, const ListLines& lines) {
+    if (!listprintable(lines)) return;
     const Answer answer =
         services.dialogs.message(printquestion(), Buttons::yesnocancel, Answer::no);
     if (answer != Answer::yes && answer != Answer::no) return;
-    const GOLF1& g = form.model();
     const std::string date = todaysdate();
     runprint(services, [&](PrintSurface& s) {
         if (answer == Answer::yes)
@@ -60,8 +42,7 @@ void printlist(Form2& form) {
     });
 }
 
-void exportlisting(Form2& form) {
-    Services& services = form.services();
+void exportlisting(const GOLF1& g, Services& services, const ListLines& lines) {
     // The dialog adds ".txt" itself, so its own overwrite question covers the final name.
     const auto chosen = services.dialogs.savefile(exporttitle, exportfilter, "txt");
     const auto file = exportfilename(chosen.value_or(""));
@@ -76,15 +57,13 @@ void exportlisting(Form2& form) {
             Answer::yes)
         return;
     services.busy.begin();
-    const Outcome written = shortprintfile(form.model(), shownlines(form), todaysdate(), *file);
+    const Outcome written = shortprintfile(g, lines, todaysdate(), *file);
     services.busy.end();
     services.dialogs.show(written);
 }
 
-void PrintChcpChart(Form2& form, int course) {
-    const GOLF1& g = form.model();
+void PrintChcpChart(const GOLF1& g, Services& services, int course) {
     if (course < 1 || course > g.coursecount) return;
-    Services& services = form.services();
     TeeReply reply;
     do {
         reply = readteereply(services.dialogs.input(teequestion(), teequestiontitle));

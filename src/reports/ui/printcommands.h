@@ -1,14 +1,14 @@
 #pragma once
 
+#include "lists/roundlines.h"
 #include "reports/printsurface.h"
-#include "shell/roundlines.h"
 
 #include <functional>
 #include <string>
 
 namespace greenfold {
 
-class Form2;
+struct GOLF1;
 struct Services;
 
 // The print commands of the main window. They take what the window shows and what the
@@ -17,26 +17,23 @@ struct Services;
 // Today's date as printed reports carry it (mm-dd-yyyy).
 std::string todaysdate();
 
-// The lines of the main window's two lists, exactly as it shows them. The lists, not
-// the model, are what is printed: after another window changed the player it worked on,
-// or before the view's redraw after score entry, the model already holds something the
-// user is not looking at.
-ListLines shownlines(const Form2& form);
-
 // Opens the surface (a PDF file named by the user when there is no printer), runs the
 // layout under the busy pointer and tells the user how it ended. Nothing happens when
 // the user cancels the PDF file's name.
 void runprint(Services& services, const std::function<void(PrintSurface&)>& layout);
 
+// The print commands take the main window's lists as it shows them (see
+// Form2::shownlines): those, not the model, are what is printed.
+
 // "&Print": asks long (Yes) or short (No); Cancel prints nothing. Nothing happens while
-// the lists hold no data line or the name list is not available to the user.
-void printlist(Form2& form);
+// the lists hold no data line.
+void printlist(const GOLF1& g, Services& services, const ListLines& lines);
 
 // "Export Listing as Text": the short list into a text file the user names.
-void exportlisting(Form2& form);
+void exportlisting(const GOLF1& g, Services& services, const ListLines& lines);
 
 // Prints the course handicap chart of course 1..coursecount after asking for the tee.
 // The main window's course panel calls it with the course picked in "chart" mode.
-void PrintChcpChart(Form2& form, int course);
+void PrintChcpChart(const GOLF1& g, Services& services, int course);
 
 } // namespace greenfold

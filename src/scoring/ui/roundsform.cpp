@@ -1,5 +1,6 @@
 #include "scoring/ui/roundsform.h"
 
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "model/leaguefile.h"
 #include "model/textline.h"
@@ -8,7 +9,6 @@
 #include "scoring/roundslots.h"
 #include "scoring/scoreentry.h"
 #include "scoring/ui/scoregrid.h"
-#include "shell/helpindex.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

@@ -1,12 +1,12 @@
 #include "scoring/ui/selectplayers.h"
 
 #include "courses/courseedit.h"
+#include "help/helpindex.h"
 #include "model/coursefile.h"
 #include "model/golf1.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
-#include "shell/helpindex.h"
 
 #include <QCloseEvent>
 #include <QComboBox>

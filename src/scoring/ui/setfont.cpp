@@ -2,10 +2,10 @@
 
 #include "platform/qtservices.h"
 
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "platform/services.h"
 #include "scoring/settingsrules.h"
-#include "shell/helpindex.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,10 +1,10 @@
 #include "shell/ui/createleagueform.h"
 
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "model/leaguelist.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
-#include "shell/helpindex.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>

@@ -248,6 +248,15 @@ void Form2::showlines(const ListLines& lines) {
     syncscrollers();
 }
 
+ListLines Form2::shownlines() const {
+    ListLines lines;
+    for (int i = 0; i < list1_->count(); ++i)
+        lines.names.push_back(list1_->item(i)->text().toStdString());
+    for (int i = 0; i < list2_->count(); ++i)
+        lines.rounds.push_back(list2_->item(i)->text().toStdString());
+    return lines;
+}
+
 void Form2::startviewtimer() {
     viewtimer_->start();
 }

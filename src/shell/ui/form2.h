@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/views.h"
+#include "lists/views.h"
 
 #include <QMainWindow>
 
@@ -45,6 +45,11 @@ class Form2 : public QMainWindow {
     QListWidget* list1() const { return list1_; }
     QListWidget* list2() const { return list2_; }
     const RoundView& roundview() const { return view_; }
+    // The lines of the two lists exactly as they show. The lists, not the model, are
+    // what is printed: after another window changed the player it worked on, or before
+    // the view's redraw after score entry, the model already holds something the user
+    // is not looking at.
+    ListLines shownlines() const;
 
     // Commands other windows and tests call.
     void openleague(int entry);

@@ -1,10 +1,10 @@
 // The main window's menus, toolbar and the commands behind them.
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "model/leaguelist.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
 #include "players/ui/chooseplayer.h"
-#include "shell/helpindex.h"
 #include "shell/ui/createleagueform.h"
 #include "shell/ui/form2.h"
 

@@ -117,7 +117,7 @@ void coursechosen(Form2& main, QFrame* panel) {
     if (g.coursemode == "chart") {
         g.coursemode.clear();
         setcoursesmenu(main, true);
-        PrintChcpChart(main, c);
+        PrintChcpChart(g, main.services(), c);
         return;
     }
     if (panel->findChild<QPushButton*>("okordeletebutton")->text() == "Ok")

@@ -8,12 +8,17 @@
 #include "shell/ui/form2.h"
 
 #include <QAction>
+#include <QListWidget>
 
 namespace greenfold {
 
 void Form2::wirereports() {
-    connect(action("Printmenu"), &QAction::triggered, this, [this] { printlist(*this); });
-    connect(action("printfilemenu"), &QAction::triggered, this, [this] { exportlisting(*this); });
+    // The lists are printed only while the user can see them.
+    connect(action("Printmenu"), &QAction::triggered, this, [this] {
+        if (list1_->isEnabled()) printlist(g_, services_, shownlines());
+    });
+    connect(action("printfilemenu"), &QAction::triggered, this,
+            [this] { exportlisting(g_, services_, shownlines()); });
     connect(action("Printsetupmenu"), &QAction::triggered, this,
             [this] { printersetup(services_, this); });
     connect(action("printcardsmenu"), &QAction::triggered, this, [this] {

@@ -1,4 +1,5 @@
 // The roster and team commands.
+#include "lists/views.h"
 #include "model/golf1.h"
 #include "platform/services.h"
 #include "players/ui/playernm.h"
@@ -6,7 +7,6 @@
 #include "players/ui/rmplayer.h"
 #include "players/ui/sortform.h"
 #include "shell/ui/form2.h"
-#include "shell/views.h"
 #include "teams/teamfile.h"
 #include "teams/ui/createteamsform.h"
 #include "teams/ui/printteamform.h"

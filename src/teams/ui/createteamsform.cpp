@@ -1,9 +1,9 @@
 #include "teams/ui/createteamsform.h"
 
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
-#include "shell/helpindex.h"
 #include "teams/teamfile.h"
 #include "teams/teamrules.h"
 

@@ -1,11 +1,11 @@
 #include "teams/ui/printteamform.h"
 
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "platform/qtprintsurface.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "reports/ui/printcommands.h"
-#include "shell/helpindex.h"
 #include "teams/teamfile.h"
 #include "teams/teamreport.h"
 

@@ -1,10 +1,10 @@
 #include "teams/ui/teamdataform.h"
 
+#include "help/helpindex.h"
 #include "model/golf1.h"
 #include "model/textline.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
-#include "shell/helpindex.h"
 #include "teams/teamfile.h"
 #include "teams/teampoints.h"
 #include "teams/teamrules.h"

@@ -60,7 +60,7 @@ TEST_F(PrintWindows, export_txtAddedShortNamesBeepUnwritableSaysSo) {
                           std::nullopt, gone};
     for (int i = 0; i < 4; ++i) form2->action("printfilemenu")->trigger();
     EXPECT_EQ(readbytes(data.path() / "weekly.txt"),
-              shortprintbytes(*g, shownlines(*form2), todaysdate()));
+              shortprintbytes(*g, form2->shownlines(), todaysdate()));
     EXPECT_EQ(fake.dialogs.shown[0].message.title, "Export Listing as Text");
     EXPECT_EQ(fake.dialogs.lastsuffix, "txt"); // the dialog's own overwrite question covers it
     EXPECT_EQ(fake.dialogs.beeps, 2);
@@ -89,7 +89,7 @@ TEST_F(PrintWindows, printerSetupWithoutPrinter_saysPrintoutsBecomePdfFiles) {
 TEST_F(PrintWindows, chart_asksTheTeeAgainAboveThreeAndStopsOnZero) {
     ASSERT_GE(g->coursecount, 1);
     fake.dialogs.inputs = {std::string("7"), std::string("2")};
-    PrintChcpChart(*form2, 1);
+    PrintChcpChart(*g, fake.services, 1);
     ASSERT_EQ(fake.dialogs.shown.size(), 2u);
     EXPECT_EQ(fake.dialogs.shown[0].message.title, "Course Handicap Reference Chart for Posting");
     ASSERT_EQ(printouts.size(), 1u);
@@ -97,10 +97,11 @@ TEST_F(PrintWindows, chart_asksTheTeeAgainAboveThreeAndStopsOnZero) {
     EXPECT_TRUE(printouts[0]->lines(1)[6].starts_with("     Mens Tee - slope "));
 
     fake.dialogs.inputs = {std::string("0")};
-    PrintChcpChart(*form2, 1);
+    PrintChcpChart(*g, fake.services, 1);
     fake.dialogs.inputs = {std::nullopt};
-    PrintChcpChart(*form2, 1);
-    PrintChcpChart(*form2, g->coursecount + 1); // a course that is not there asks nothing
+    PrintChcpChart(*g, fake.services, 1);
+    PrintChcpChart(*g, fake.services,
+                   g->coursecount + 1); // a course that is not there asks nothing
     EXPECT_EQ(printouts.size(), 1u);
     EXPECT_EQ(fake.dialogs.shown.size(), 4u);
 }

@@ -1,9 +1,9 @@
 // League night through the windows: set-up, score entry, correcting and deleting rounds.
+#include "lists/roundlines.h"
 #include "platform/spinbutton.h"
 #include "scoring/roundslots.h"
 #include "scoring/ui/nightfixture.h"
 #include "scoring/ui/roundsform.h"
-#include "shell/roundlines.h"
 
 #include <QComboBox>
 #include <QDate>

@@ -1,4 +1,4 @@
-#include "shell/roundlines.h"
+#include "lists/roundlines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "lists/roundlines.h"
 #include "model/golf1.h"
-#include "shell/roundlines.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "shell/views.h"
+#include "lists/views.h"
 
 #include <algorithm>
 
