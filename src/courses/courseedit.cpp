@@ -89,7 +89,7 @@ std::string panelfield(std::string_view panel) {
 }
 
 Outcome opencourse(GOLF1& g) {
-    if (g.coursemode == "add" && g.coursecount >= maxcourses)
+    if (g.coursemode == CourseMode::add && g.coursecount >= maxcourses)
         return Outcome::failure(coursetablefull());
     return {};
 }
@@ -97,7 +97,7 @@ Outcome opencourse(GOLF1& g) {
 CourseForm courseform(const GOLF1& g) {
     CourseForm form;
     form.pars.fill(" ");
-    if (g.coursemode != "edit" || !validcourse(g, g.coursenum)) return form;
+    if (g.coursemode != CourseMode::edit || !validcourse(g, g.coursenum)) return form;
     const auto& lines = g.coursedata[g.coursenum];
     form.name = lines[courseline_name];
     form.initials = lines[courseline_initials];
@@ -115,7 +115,7 @@ CourseForm courseform(const GOLF1& g) {
 
 Outcome savecourse(GOLF1& g, const CourseForm& form, const fs::path& dir, const StreamWrap& wrap) {
     if (!complete(form)) return Outcome::failure(courserefusal());
-    const bool adding = g.coursemode == "add";
+    const bool adding = g.coursemode == CourseMode::add;
     if (adding && g.coursecount >= maxcourses) return Outcome::failure(coursetablefull());
     if (!adding && !validcourse(g, g.coursenum)) return Outcome::failure(courserefusal());
 
@@ -130,7 +130,7 @@ Outcome savecourse(GOLF1& g, const CourseForm& form, const fs::path& dir, const 
         g.coursecount = oldcount;
         return out;
     }
-    g.coursemode.clear();
+    g.coursemode = CourseMode::none;
     return out;
 }
 

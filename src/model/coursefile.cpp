@@ -48,7 +48,7 @@ Message coursesavefailure() {
 
 Outcome loadcourses(GOLF1& g, const fs::path& dir) {
     const fs::path file = findfile(dir, coursefilename);
-    const bool editing = g.coursemode == "edit";
+    const bool editing = g.coursemode == CourseMode::edit;
     std::ifstream in(file, std::ios::binary);
     if (!in) return Outcome::failure(courseloadfailure(editing));
     auto fresh = std::make_unique<GOLF1>(g);

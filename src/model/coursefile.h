@@ -18,7 +18,7 @@ std::string coursebytes(const GOLF1& g);
 
 // Reads the course table. When the file is missing or could not be read whole, the
 // table stays as it was and the message depends on whether the course window is
-// editing (coursemode "edit").
+// editing (coursemode edit).
 Outcome loadcourses(GOLF1& g, const fs::path& dir = {});
 Outcome savecourses(GOLF1& g, const fs::path& dir = {}, const StreamWrap& wrap = {});
 

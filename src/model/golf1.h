@@ -31,6 +31,10 @@ inline constexpr int tee_ladies = 1;
 inline constexpr int tee_mens = 2;
 inline constexpr int tee_pro = 3;
 
+// What the course window and the main window's course panel are doing ("", "add",
+// "edit" and "chart" in the program's own terms).
+enum class CourseMode { none, add, edit, chart };
+
 template <typename T> using PlayerTable = std::array<T, maxplayers + 1>;
 template <typename T> using RoundTable = std::array<std::array<T, maxrounds + 1>, maxplayers + 1>;
 
@@ -82,7 +86,7 @@ struct GOLF1 {
     int16_t curyear = 0;
     int16_t editslot = 0;
     PlayerTable<int16_t> selected{};
-    std::string coursemode;
+    CourseMode coursemode = CourseMode::none;
     std::string helptopic;
     std::array<std::string, 13> monthname{};
     int16_t screenwidth = 0;

@@ -63,11 +63,11 @@ TEST(CourseOpen, fullTableRefusesAnAddition_evenWithADeletedCourse) {
     g->coursecount = maxcourses;
     for (int c = 1; c <= maxcourses; ++c) g->coursedata[c][courseline_name] = "C";
     g->coursedata[150][courseline_name].clear(); // deleted: rounds may still name it
-    g->coursemode = "add";
+    g->coursemode = CourseMode::add;
     Outcome refused = opencourse(*g);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.messages.at(0), coursetablefull());
-    EXPECT_EQ(g->coursemode, "add");
+    EXPECT_EQ(g->coursemode, CourseMode::add);
     TempDir dir;
     EXPECT_FALSE(savecourse(*g, fullform("Extra"), dir.path()));
     EXPECT_FALSE(fs::exists(dir.path() / "Course.DAT"));
@@ -77,7 +77,7 @@ TEST(CourseOpen, fullTableRefusesAnAddition_evenWithADeletedCourse) {
 
 TEST(CourseSave, refusalsWithoutNameOrBackNine_leaveTableAndFileAlone) {
     auto g = twocourses();
-    g->coursemode = "add";
+    g->coursemode = CourseMode::add;
     TempDir dir;
     CourseForm nine = fullform("Short Nine");
     for (int h = 10; h <= 18; ++h) nine.pars[h] = " ";
@@ -96,13 +96,13 @@ TEST(CourseSave, failedWrite_putsTheTableBack) {
     auto g = twocourses();
     TempDir dir;
     writebytes(dir.path() / "Course.DAT", coursebytes(*g));
-    g->coursemode = "add";
+    g->coursemode = CourseMode::add;
     Outcome out = savecourse(*g, fullform("Pine Valley"), dir.path(), failafter(40));
     ASSERT_FALSE(out);
     EXPECT_EQ(out.messages.at(0), coursesavefailure());
     EXPECT_EQ(g->coursecount, 2);
     EXPECT_EQ(g->coursedata[3][courseline_name], "");
-    EXPECT_EQ(g->coursemode, "add"); // the window stays open for another try
+    EXPECT_EQ(g->coursemode, CourseMode::add); // the window stays open for another try
     EXPECT_EQ(readbytes(dir.path() / "Course.DAT"), coursebytes(*g));
 }
 
@@ -119,7 +119,7 @@ TEST(CourseDelete, numberIsNeverGivenToALaterCourse) {
     EXPECT_EQ(readbytes(dir.path() / "Course.DAT"), twoempty);
 
     // A round of old course 2 must not show the next course's initials.
-    g->coursemode = "add";
+    g->coursemode = CourseMode::add;
     ASSERT_TRUE(opencourse(*g));
     CourseForm pine = fullform("Pine Valley");
     pine.initials = "PV";

@@ -22,12 +22,12 @@ template <typename Window> Window* openwindow(QWidget* mainwindow, GOLF1& g, Ser
 
 } // namespace
 
-void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, const QString& tag) {
+void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, ChartTag tag) {
     auto* picker = openwindow<ANchooseplayer>(mainwindow, g, services);
     QObject::connect(picker, &ANchooseplayer::chosen, mainwindow, [mainwindow, &g, &services, tag] {
-        if (tag == "line")
+        if (tag == ChartTag::line)
             opengraph(mainwindow, g, services);
-        else if (tag == "pie")
+        else if (tag == ChartTag::pie)
             openpie(mainwindow, g, services);
         else // no chart to hand over to: the main window must not stay off
             mainwindow->setEnabled(true);

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QString>
-
 class QWidget;
 
 namespace greenfold {
+
+// The main window's tag for the chart picker: which chart a chosen player opens.
+enum class ChartTag { none, line, pie };
 
 struct GOLF1;
 struct Services;
@@ -14,8 +15,8 @@ struct Services;
 // picker hands over to its chart, the two player charts hand over to each other).
 
 // The chart picker; once a player is chosen it opens the chart the main window's tag
-// names: "line" the handicap history graph, "pie" the score distribution chart.
-void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, const QString& tag);
+// names: line the handicap history graph, pie the score distribution chart.
+void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, ChartTag tag);
 
 // The charts of player playerno.
 void opengraph(QWidget* mainwindow, GOLF1& g, Services& services);

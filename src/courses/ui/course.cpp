@@ -243,7 +243,7 @@ void course::cancel() {
 
 void course::closeEvent(QCloseEvent* event) {
     // However the window goes, the mode goes with it and the main window comes back.
-    g_.coursemode.clear();
+    g_.coursemode = CourseMode::none;
     emit closing();
     QWidget::closeEvent(event);
 }

@@ -16,7 +16,7 @@ struct GOLF1;
 struct Services;
 class SpinButton;
 
-// The course window: adds a course or edits one (coursemode "add" or "edit", coursenum),
+// The course window: adds a course or edits one (coursemode add or edit, coursenum),
 // then writes the whole course file.
 class course : public QWidget {
     Q_OBJECT

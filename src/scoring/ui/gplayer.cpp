@@ -62,7 +62,7 @@ void GPlayer::accept() {
         services_.dialogs.beep();
         return;
     }
-    if (tag == "date")
+    if (tag == GPlayerTag::date)
         chooseround();
     else
         chooseplayer();
@@ -77,7 +77,7 @@ void GPlayer::chooseplayer() {
     g_.playerno = int16_t(p);
     g_.selected[p] = 1;
     message_->setText("Select Date");
-    tag = "date";
+    tag = GPlayerTag::date;
     list1_->clear();
     for (const auto& row : roundlist(g_, p)) list1_->addItem(QString::fromStdString(row));
 }
@@ -87,7 +87,7 @@ void GPlayer::chooseround() {
         services_.dialogs.beep();
         return;
     }
-    tag.clear();
+    tag = GPlayerTag::none;
     done_ = true;
     emit roundchosen();
     close();
@@ -109,7 +109,7 @@ void GPlayer::closeEvent(QCloseEvent* event) {
         done_ = true;
         list1_->clearSelection();
         g_.playerno = 0;
-        tag.clear();
+        tag = GPlayerTag::none;
         emit closed();
     }
     QWidget::closeEvent(event);

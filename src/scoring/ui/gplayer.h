@@ -12,6 +12,10 @@ struct Services;
 
 // Picks the round to correct or delete: first the player, then one of the player's
 // rounds by its date. The window's tag tells the stage ("edit", then "date").
+// The round picker's tag: set to edit by the main window, date once a player is chosen
+// and the list shows his rounds.
+enum class GPlayerTag { none, edit, date };
+
 class GPlayer : public QWidget {
     Q_OBJECT
 
@@ -21,7 +25,7 @@ class GPlayer : public QWidget {
     void accept();
     void exit();
 
-    QString tag;
+    GPlayerTag tag = GPlayerTag::none;
 
   signals:
     // A round was chosen; the score window takes over.

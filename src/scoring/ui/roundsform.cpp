@@ -263,7 +263,7 @@ void roundsform::endrun(bool save) {
 void roundsform::finishrun(bool save) {
     timer1_->stop();
     ended_ = true;
-    g_.coursemode.clear();
+    g_.coursemode = CourseMode::none;
     if (!save) return;
     emit saving(true);
     services_.busy.begin();

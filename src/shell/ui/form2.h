@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/ui/chartwindows.h"
 #include "lists/views.h"
 
 #include <QMainWindow>
@@ -62,7 +63,7 @@ class Form2 : public QMainWindow {
     void hidescrollers();
     void showplayerrounds();
     void startviewtimer();
-    QString tag;
+    ChartTag tag = ChartTag::none;
 
     // The data folder the open league lives in.
     const std::filesystem::path& datadir() const { return datadir_; }

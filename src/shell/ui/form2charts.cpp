@@ -11,11 +11,11 @@ void Form2::wirecharts() {
             [this] { opencompare(this, g_, services_); });
     // The tag tells the player picker which chart to open once a player is chosen.
     connect(action("graphmenu_0"), &QAction::triggered, this, [this] {
-        tag = "line";
+        tag = ChartTag::line;
         openchartpicker(this, g_, services_, tag);
     });
     connect(action("graphmenu_1"), &QAction::triggered, this, [this] {
-        tag = "pie";
+        tag = ChartTag::pie;
         openchartpicker(this, g_, services_, tag);
     });
 }

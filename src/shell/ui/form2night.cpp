@@ -66,18 +66,22 @@ void opencourse(Form2& main) {
 // write a course file that holds the new course alone.
 void addcourse(Form2& main) {
     GOLF1& g = main.model();
-    g.coursemode = "add";
+    g.coursemode = CourseMode::add;
     main.services().dialogs.show(loadcourses(g, main.datadir()));
     opencourse(main);
 }
 
-// The panel that picks a course: "edit" with "Ok" or "Delete", or "chart". The chart
-// offers only names longer than one character and leaves the Courses menu available.
-void showcoursepanel(Form2& main, QFrame* panel, const char* mode, const char* caption) {
+// What the course panel picks a course for.
+enum class PanelPick { edit, remove, chart };
+
+// The panel that picks a course: to edit ("Ok"), to delete ("Delete") or to chart ("Ok").
+// The chart offers only names longer than one character and leaves the Courses menu
+// available.
+void showcoursepanel(Form2& main, QFrame* panel, PanelPick pick) {
     GOLF1& g = main.model();
-    const bool chart = std::string_view(mode) == "chart";
+    const bool chart = pick == PanelPick::chart;
     main.hidescrollers();
-    g.coursemode = mode;
+    g.coursemode = chart ? CourseMode::chart : CourseMode::edit;
     main.services().dialogs.show(loadcourses(g, main.datadir()));
     auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
     combo->clear();
@@ -85,7 +89,8 @@ void showcoursepanel(Form2& main, QFrame* panel, const char* mode, const char* c
         if (!chart || textwidth(name) > 1) combo->addItem(QString::fromStdString(name));
     combo->setCurrentIndex(-1);
     combo->clearEditText();
-    panel->findChild<QPushButton*>("okordeletebutton")->setText(caption);
+    panel->findChild<QPushButton*>("okordeletebutton")
+        ->setText(pick == PanelPick::remove ? "Delete" : "Ok");
     setcoursesmenu(main, chart);
     panel->show();
     combo->setFocus();
@@ -101,11 +106,11 @@ void deletechosen(Form2& main, int c) {
         services.busy.end();
         services.dialogs.show(deleted);
     }
-    main.model().coursemode.clear();
+    main.model().coursemode = CourseMode::none;
     setcoursesmenu(main, true);
 }
 
-void coursechosen(Form2& main, QFrame* panel) {
+void coursechosen(Form2& main, QFrame* panel, PanelPick pick) {
     GOLF1& g = main.model();
     auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
     const std::string text = combo->currentText().toStdString();
@@ -114,16 +119,16 @@ void coursechosen(Form2& main, QFrame* panel) {
     g.coursenum = int16_t(c);
     panel->hide();
     combo->clearEditText();
-    if (g.coursemode == "chart") {
-        g.coursemode.clear();
+    if (g.coursemode == CourseMode::chart) {
+        g.coursemode = CourseMode::none;
         setcoursesmenu(main, true);
         PrintChcpChart(g, main.services(), c);
         return;
     }
-    if (panel->findChild<QPushButton*>("okordeletebutton")->text() == "Ok")
-        opencourse(main);
-    else
+    if (pick == PanelPick::remove)
         deletechosen(main, c);
+    else
+        opencourse(main);
 }
 
 void openrounds(Form2& main) {
@@ -167,6 +172,7 @@ void opensettings(Form2& main) {
 void Form2::wireleaguenight() {
     QFrame* panel = coursepanel_;
     auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
+    auto pick = std::make_shared<PanelPick>(PanelPick::edit); // what the panel is open for
     // Adding (also from the toolbar while the panel shows) leaves no panel behind that
     // still offers a course to edit or delete.
     connect(action("GCmenu_1"), &QAction::triggered, this, [this, panel] {
@@ -175,32 +181,32 @@ void Form2::wireleaguenight() {
         addcourse(*this);
     });
     connect(action("GCmenu_2"), &QAction::triggered, this,
-            [this, panel] { showcoursepanel(*this, panel, "edit", "Ok"); });
+            [this, panel, pick] { showcoursepanel(*this, panel, *pick = PanelPick::edit); });
     connect(action("GCmenu_3"), &QAction::triggered, this,
-            [this, panel] { showcoursepanel(*this, panel, "edit", "Delete"); });
-    connect(action("CHCPChartmenu"), &QAction::triggered, this, [this, panel] {
-        showcoursepanel(*this, panel, "chart", "Ok");
+            [this, panel, pick] { showcoursepanel(*this, panel, *pick = PanelPick::remove); });
+    connect(action("CHCPChartmenu"), &QAction::triggered, this, [this, panel, pick] {
+        showcoursepanel(*this, panel, *pick = PanelPick::chart);
         if (g_.coursecount < 1) { // no course to chart: nothing happens
             panel->hide();
-            g_.coursemode.clear();
+            g_.coursemode = CourseMode::none;
             setcoursesmenu(*this, true);
         }
     });
     connect(panel->findChild<QPushButton*>("okordeletebutton"), &QPushButton::clicked, this,
-            [this, panel] { coursechosen(*this, panel); });
+            [this, panel, pick] { coursechosen(*this, panel, *pick); });
     connect(panel->findChild<QPushButton*>("okordeletecancel"), &QPushButton::clicked, this,
             [this] {
-                g_.coursemode.clear();
+                g_.coursemode = CourseMode::none;
                 setcoursesmenu(*this, true);
             });
     combo->lineEdit()->installEventFilter(
-        new DoubleClick(combo, [this, panel] { coursechosen(*this, panel); }));
+        new DoubleClick(combo, [this, panel, pick] { coursechosen(*this, panel, *pick); }));
 
     connect(action("entermenu"), &QAction::triggered, this, [this] { enterrounds(*this); });
     connect(action("editroundmenu"), &QAction::triggered, this, [this] {
         setEnabled(false);
         auto* picker = new GPlayer(g_, services_, this);
-        picker->tag = "edit";
+        picker->tag = GPlayerTag::edit;
         connect(picker, &GPlayer::roundchosen, this, [this] { openrounds(*this); });
         connect(picker, &GPlayer::closed, this, [this] {
             setEnabled(true);

@@ -92,7 +92,7 @@ TEST_F(ChartWindows,
        trends_pickedPlayersGraphPrintsAndHandsOverToHisPie_closeGivesTheMainWindowBack) {
     QWidget* picker = open("graphmenu_0", "ANchooseplayer");
     ASSERT_NE(picker, nullptr);
-    EXPECT_EQ(form2->tag, "line");
+    EXPECT_EQ(form2->tag, ChartTag::line);
     EXPECT_EQ(picker->windowTitle(), "Select Player");
     EXPECT_EQ(text(picker, "Playerlabel"), "Tuesday Night League Player List");
     EXPECT_FALSE(form2->isEnabled());
@@ -149,7 +149,7 @@ TEST_F(ChartWindows,
 TEST_F(ChartWindows, scoring_pickedPlayersPiePrintsItsPanelsAndHandsOverToHisGraph) {
     QWidget* pie = choose("graphmenu_1", 8, "Piechart");
     ASSERT_NE(pie, nullptr);
-    EXPECT_EQ(form2->tag, "pie");
+    EXPECT_EQ(form2->tag, ChartTag::pie);
     screenshot(pie, "Piechart");
     EXPECT_EQ(text(pie, "Namelabel"), "Sam Fairweather");
     EXPECT_EQ(text(pie, "totalholeslabel"), "# of scores recorded = 360");
@@ -211,7 +211,7 @@ TEST_F(ChartWindows, picker_closeAndLabelClick_andAGapInTheRoster) {
     click(graph, "donebutton");
 
     // A tag that names no chart gives the main window back rather than leave it off.
-    openchartpicker(form2.get(), *g, fake.services, "bar");
+    openchartpicker(form2.get(), *g, fake.services, ChartTag::none);
     control<QListWidget>(window("ANchooseplayer"), "List1")->setCurrentRow(0);
     click(window("ANchooseplayer"), "acceptbutton");
     EXPECT_EQ(window("GRform"), nullptr);

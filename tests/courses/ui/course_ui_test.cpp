@@ -108,7 +108,7 @@ TEST_F(Courses, deleteThenAdd_newCourseTakesANewNumberWithDefaultRatings) {
     EXPECT_EQ(editor(), nullptr);
     EXPECT_TRUE(form2->isEnabled());
     EXPECT_TRUE(coursesmenuon());
-    EXPECT_EQ(g->coursemode, "");
+    EXPECT_EQ(g->coursemode, CourseMode::none);
 
     const GOLF1 saved = ondisk();
     EXPECT_EQ(saved.coursecount, 3);
@@ -199,7 +199,7 @@ TEST_F(Courses, sameNameTwice_theLaterCourseIsEdited_cancelStoresNothing) {
     click(editor(), "cancelbutton");
     EXPECT_EQ(editor(), nullptr);
     EXPECT_TRUE(form2->isEnabled());
-    EXPECT_EQ(g->coursemode, "");
+    EXPECT_EQ(g->coursemode, CourseMode::none);
     EXPECT_EQ(filebytes(), before);
 
     // An unknown name does nothing; the panel's Cancel gives the menu back.
@@ -234,7 +234,7 @@ TEST_F(Courses, fullCourseList_refusesTheAdditionAndWritesNothing) {
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.shown[0].message, coursetablefull());
     EXPECT_TRUE(form2->isEnabled());
-    EXPECT_EQ(g->coursemode, "");
+    EXPECT_EQ(g->coursemode, CourseMode::none);
     EXPECT_EQ(filebytes(), before);
 }
 
@@ -247,7 +247,7 @@ TEST_F(Courses, chartCommand_offersLongerNamesPicksACourseThenAsksForTheTee) {
     pick("CHCPChartmenu", "Cedar Ridge");
     EXPECT_FALSE(coursepanel()->isVisible());
     EXPECT_TRUE(coursesmenuon());
-    EXPECT_TRUE(g->coursemode.empty());
+    EXPECT_EQ(g->coursemode, CourseMode::none);
     ASSERT_FALSE(fake.dialogs.shown.empty());
     EXPECT_EQ(fake.dialogs.shown.back().message.title,
               "Course Handicap Reference Chart for Posting");
