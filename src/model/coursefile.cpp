@@ -30,8 +30,8 @@ std::string coursebytes(const GOLF1& g) {
     return out.str();
 }
 
-Message courseloadfailure(bool editing) {
-    if (editing) {
+Message courseloadfailure(CourseLoad why) {
+    if (why == CourseLoad::editing) {
         return {"No courses have been saved.\r\nOther possible causes - Working Directory not\r\n"
                 "specified properly in program manager or\r\nlauncher.  Check Doc file for "
                 "placement of\r\nFiles",
@@ -46,15 +46,15 @@ Message coursesavefailure() {
     return {"Unable to save settings to disk", "Course Setup", Icon::exclamation};
 }
 
-Outcome loadcourses(GOLF1& g, const fs::path& dir) {
+Outcome loadcourses(GOLF1& g, const fs::path& dir, CourseLoad why) {
     const fs::path file = findfile(dir, coursefilename);
-    const bool editing = g.coursemode == CourseMode::edit;
     std::ifstream in(file, std::ios::binary);
-    if (!in) return Outcome::failure(courseloadfailure(editing));
-    auto fresh = std::make_unique<GOLF1>(g);
+    if (!in) return Outcome::failure(courseloadfailure(why));
+    // Read into an empty model (not a copy of g): only its course table is taken.
+    auto fresh = std::make_unique<GOLF1>();
     if (!readcourses(in, *fresh)) {
         markdamaged(g.damagedfiles, file);
-        return Outcome::failure(courseloadfailure(editing));
+        return Outcome::failure(courseloadfailure(why));
     }
     g.coursecount = fresh->coursecount;
     g.coursedata = std::move(fresh->coursedata);

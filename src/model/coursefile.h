@@ -16,13 +16,16 @@ inline constexpr const char* coursefilesavename = "Course.DAT";
 bool readcourses(std::istream& in, GOLF1& g);
 std::string coursebytes(const GOLF1& g);
 
-// Reads the course table. When the file is missing or could not be read whole, the
-// table stays as it was and the message depends on whether the course window is
-// editing (coursemode edit).
-Outcome loadcourses(GOLF1& g, const fs::path& dir = {});
+// Why the course table is read: its failure message differs when a course is about to
+// be edited or deleted.
+enum class CourseLoad { other, editing };
+
+// Reads the course table; only the course table of g changes. When the file is missing
+// or could not be read whole, the table stays as it was and the message says so.
+Outcome loadcourses(GOLF1& g, const fs::path& dir = {}, CourseLoad why = CourseLoad::other);
 Outcome savecourses(GOLF1& g, const fs::path& dir = {}, const StreamWrap& wrap = {});
 
-Message courseloadfailure(bool editing);
+Message courseloadfailure(CourseLoad why);
 Message coursesavefailure();
 
 } // namespace greenfold

@@ -187,8 +187,7 @@ TEST(CourseFile, failedLoad_keepsTheTableAndPicksTheMessage) {
     EXPECT_EQ(missing.messages[0].icon, Icon::exclamation);
     EXPECT_EQ(missing.messages[0].text, "No courses have been saved or\r\nproblem reading file.\r\n"
                                         "Ignore this if you are entering your\r\nfirst course.");
-    g->coursemode = CourseMode::edit;
-    EXPECT_EQ(loadcourses(*g, dir.path()).messages[0].text,
+    EXPECT_EQ(loadcourses(*g, dir.path(), CourseLoad::editing).messages[0].text,
               "No courses have been saved.\r\nOther possible causes - Working Directory not\r\n"
               "specified properly in program manager or\r\nlauncher.  Check Doc file for "
               "placement of\r\nFiles");

@@ -230,7 +230,7 @@ TEST_F(Leagues, open_missingCourseFileIsReportedButLeagueOpens) {
     know({"Spring"});
     const LeagueStep s = openleague(*g, 0, dir.path());
     EXPECT_TRUE(s.outcome);
-    EXPECT_EQ(s.outcome.messages, std::vector{courseloadfailure(false)});
+    EXPECT_EQ(s.outcome.messages, std::vector{courseloadfailure(CourseLoad::other)});
     EXPECT_EQ(s.status, "Current League - Spring");
     EXPECT_EQ(g->playercount, 2);
 }

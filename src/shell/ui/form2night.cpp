@@ -82,7 +82,8 @@ void showcoursepanel(Form2& main, QFrame* panel, PanelPick pick) {
     const bool chart = pick == PanelPick::chart;
     main.hidescrollers();
     g.coursemode = chart ? CourseMode::chart : CourseMode::edit;
-    main.services().dialogs.show(loadcourses(g, main.datadir()));
+    main.services().dialogs.show(
+        loadcourses(g, main.datadir(), chart ? CourseLoad::other : CourseLoad::editing));
     auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
     combo->clear();
     for (const auto& name : coursenames(g))
