@@ -53,10 +53,9 @@ void recordround_fullleague(benchmark::State& state) {
         clearleague(*g);
         g->playercount = maxplayers;
         for (int p = 1; p <= maxplayers; ++p) {
-            g->playerno = int16_t(p);
             for (int r = 1; r <= maxrounds; ++r) {
-                g->coursenum = int16_t(1 + (p + r) % maxcourses);
-                benchmark::DoNotOptimize(recordround(*g, roundfor(p, r)).stored);
+                const RoundEntry entry{p, 0, 1 + (p + r) % maxcourses, 6, 1, 26, roundfor(p, r)};
+                benchmark::DoNotOptimize(recordround(*g, entry).stored);
             }
         }
         for (int p = 1; p <= maxplayers; ++p)

@@ -21,23 +21,23 @@ std::string oneline(const Outcome& outcome) {
     return text;
 }
 
-void setsession(GOLF1& g, const ImportRound& round) {
-    g.coursenum = static_cast<int16_t>(round.course);
-    g.curmonth = static_cast<int16_t>(round.date.month);
-    g.curday = static_cast<int16_t>(round.date.day);
-    g.curyear = static_cast<int16_t>(twodigityear(round.date.year));
-    g.editslot = 0;
-    g.playerno = static_cast<int16_t>(round.player);
+// A row as the engine takes a round: always a new round.
+RoundEntry entryof(const ImportRound& round) {
+    return {round.player,   0,
+            round.course,   round.date.month,
+            round.date.day, twodigityear(round.date.year),
+            round.round};
 }
 
 } // namespace
 
 RecordResult recordimportround(GOLF1& g, const ImportRound& round) {
-    setsession(g, round);
+    RoundEntry entry = entryof(round);
     RecordResult refused;
-    refused.outcome = checkround(g, round.round);
+    refused.outcome = checkround(g, entry);
     if (!refused.outcome) return refused;
-    return recordround(g, EQadjust(g, round.round));
+    entry.round = EQadjust(g, entry);
+    return recordround(g, entry);
 }
 
 ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds) {

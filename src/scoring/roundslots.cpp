@@ -44,15 +44,15 @@ bool fitscores(const HoleScores& scores) {
     return true;
 }
 
-bool validslot(const GOLF1& g, int p) {
+bool validslot(const GOLF1& g, int p, int slot) {
     const int count = g.roundcount[p];
-    return count >= 0 && count <= maxrounds && g.editslot >= 0 && g.editslot <= count;
+    return count >= 0 && count <= maxrounds && slot >= 0 && slot <= count;
 }
 
 // The round's differential, or the reason it cannot be formed.
-Outcome differentialof(const GOLF1& g, const DisplayedRound& round, const HoleScores& scores,
+Outcome differentialof(const GOLF1& g, const RoundEntry& entry, const HoleScores& scores,
                        float& d) {
-    const TeeRating tee = teerating(g, g.coursenum, round.tee);
+    const TeeRating tee = teerating(g, entry.course, entry.round.tee);
     if (!std::isfinite(tee.slope) || tee.slope == 0)
         return Outcome::failure(refusal("This course has no slope rating for the selected tee. "
                                         "Set the slope in the course window before recording "
@@ -65,10 +65,11 @@ Outcome differentialof(const GOLF1& g, const DisplayedRound& round, const HoleSc
     return {};
 }
 
-Outcome prepare(const GOLF1& g, const DisplayedRound& round, HoleScores& scores, float& d) {
-    const int p = g.playerno;
+Outcome prepare(const GOLF1& g, const RoundEntry& entry, HoleScores& scores, float& d) {
+    const DisplayedRound& round = entry.round;
+    const int p = entry.player;
     if (p < 1 || p > maxplayers) return Outcome::failure(refusal("No player is selected."));
-    if (!validslot(g, p))
+    if (!validslot(g, p, entry.slot))
         return Outcome::failure(refusal("The round being edited is no longer in the league."));
     if (round.tee < tee_ladies || round.tee > tee_pro)
         return Outcome::failure(refusal("Select the tee the round was played from."));
@@ -76,13 +77,13 @@ Outcome prepare(const GOLF1& g, const DisplayedRound& round, HoleScores& scores,
     if (!fitscores(scores))
         return Outcome::failure(refusal("A score is too large to record. Correct the hole "
                                         "scores or totals and record again."));
-    return differentialof(g, round, scores, d);
+    return differentialof(g, entry, scores, d);
 }
 
 // The slot the round goes into: the edited one, or the next free one after dropping the
 // oldest round of a full player.
-int takeslot(GOLF1& g, int p) {
-    if (g.editslot > 0) return g.editslot;
+int takeslot(GOLF1& g, int p, int slot) {
+    if (slot > 0) return slot;
     if (g.roundcount[p] >= maxrounds)
         shiftrounds(g, p);
     else
@@ -90,11 +91,12 @@ int takeslot(GOLF1& g, int p) {
     return g.roundcount[p];
 }
 
-void storeround(GOLF1& g, int p, int r, const HoleScores& scores) {
-    g.rmonth[p][r] = g.curmonth;
-    g.rday[p][r] = g.curday;
-    g.ryear[p][r] = g.curyear;
-    g.roundcourse[p][r] = g.coursenum;
+void storeround(GOLF1& g, const RoundEntry& e, int r, const HoleScores& scores) {
+    const int p = e.player;
+    g.rmonth[p][r] = int16_t(e.month);
+    g.rday[p][r] = int16_t(e.day);
+    g.ryear[p][r] = int16_t(e.year);
+    g.roundcourse[p][r] = int16_t(e.course);
     for (int k = 1; k <= maxholes; ++k) g.holescore[p][r][k] = static_cast<int16_t>(scores[k]);
 }
 
@@ -123,8 +125,7 @@ void clearslot(GOLF1& g, int p, int r) {
 // cannot give a differential, so the round keeps the numbers it has.
 bool recalclast(GOLF1& g, int p, int selectedtee) {
     const int r = g.roundcount[p];
-    g.coursenum = g.roundcourse[p][r];
-    const TeeRating tee = teerating(g, g.coursenum, g.playertee[p]);
+    const TeeRating tee = teerating(g, g.roundcourse[p][r], g.playertee[p]);
     if (!usablerating(tee)) return false;
     const auto& scores = g.holescore[p][r];
     const float d = calcdifferential(scores[19], scores[20], tee.rating, tee.slope, g.ninehole);
@@ -142,24 +143,25 @@ void shiftrounds(GOLF1& g, int p) {
     for (int k = 1; k < maxrounds; ++k) copyslot(g, p, k + 1, k);
 }
 
-Outcome checkround(const GOLF1& g, const DisplayedRound& round) {
+Outcome checkround(const GOLF1& g, const RoundEntry& entry) {
     HoleScores scores{};
     float d = 0;
-    return prepare(g, round, scores, d);
+    return prepare(g, entry, scores, d);
 }
 
-RecordResult recordround(GOLF1& g, const DisplayedRound& round) {
+RecordResult recordround(GOLF1& g, const RoundEntry& entry) {
     RecordResult result;
+    const DisplayedRound& round = entry.round;
     if (leadingnumber(round.out) == 0 && leadingnumber(round.in) == 0) return result;
     HoleScores scores{};
     float d = 0;
-    result.outcome = prepare(g, round, scores, d);
+    result.outcome = prepare(g, entry, scores, d);
     if (!result.outcome) return result;
 
-    const int p = g.playerno;
-    const TeeRating tee = teerating(g, g.coursenum, round.tee);
-    const int r = takeslot(g, p);
-    storeround(g, p, r, scores);
+    const int p = entry.player;
+    const TeeRating tee = teerating(g, entry.course, round.tee);
+    const int r = takeslot(g, p, entry.slot);
+    storeround(g, entry, r, scores);
     g.differential[p][r] = d;
     result.panel = calchcpindex(g, p, r, round.tee);
     g.coursehcp[p][r] = coursehandicap(g.hcpindex[p][r], tee.slope);
@@ -177,9 +179,8 @@ Message deleteroundquestion() {
             "GFD", Icon::question};
 }
 
-DeleteResult deleteround(GOLF1& g, bool confirmed, int selectedtee) {
+DeleteResult deleteround(GOLF1& g, int p, int s, bool confirmed, int selectedtee) {
     DeleteResult result;
-    const int p = g.playerno, s = g.editslot;
     if (!confirmed || p < 1 || p > maxplayers) return result;
     if (s < 1 || s > g.roundcount[p] || g.roundcount[p] > maxrounds) return result;
 

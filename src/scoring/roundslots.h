@@ -9,9 +9,10 @@
 
 namespace greenfold {
 
-// Storing, replacing and deleting the rounds of the current player (playerno). A player
-// keeps at most 20 rounds, slot 1 the oldest; every stored round carries its
-// differential, the index after it and its course handicap.
+// Storing, replacing and deleting a player's rounds. A player keeps at most 20 rounds,
+// slot 1 the oldest; every stored round carries its differential, the index after it
+// and its course handicap. Every entry point is told the player, slot and course: none
+// reads what a window chose from the model.
 
 // The working values of the round being processed, as the score window shows them.
 struct RoundWork {
@@ -35,13 +36,13 @@ void shiftrounds(GOLF1& g, int p);
 // Whether the displayed round can be recorded: a player and tee in range, a slot that
 // exists, scores that fit, and a course rating and slope that give a differential.
 // recordround checks this itself; the window may ask first, before ESC lowers any hole.
-Outcome checkround(const GOLF1& g, const DisplayedRound& round);
+Outcome checkround(const GOLF1& g, const RoundEntry& entry);
 
-// Stores the displayed round in a new slot (editslot 0; the oldest of 20 rounds is
-// dropped) or over the edited slot, with its date and course from the session values,
-// and computes its differential, index and course handicap. Later slots are left as
-// they are when an old round is edited. A refused round changes nothing.
-RecordResult recordround(GOLF1& g, const DisplayedRound& round);
+// Stores the round in a new slot (entry slot 0; the oldest of 20 rounds is dropped) or
+// over the edited slot, with its date and course, and computes its differential, index
+// and course handicap. Later slots are left as they are when an old round is edited. A
+// refused round changes nothing.
+RecordResult recordround(GOLF1& g, const RoundEntry& entry);
 
 // The question the window asks before a round is deleted (Yes/No).
 Message deleteroundquestion();
@@ -52,10 +53,9 @@ struct DeleteResult {
     bool recalculated = false;
 };
 
-// Deletes the edited slot (editslot) of the current player when the user said yes: later
-// rounds move down one and the player's last round is recalculated on the player's
-// default tee, its index limited by the tee selected in the window. Earlier rounds keep
-// their numbers. Sets coursenum to the last round's course.
-DeleteResult deleteround(GOLF1& g, bool confirmed, int selectedtee);
+// Deletes slot s of player p when the user said yes: later rounds move down one and the
+// player's last round is recalculated on the player's default tee, its index limited by
+// the tee selected in the window. Earlier rounds keep their numbers.
+DeleteResult deleteround(GOLF1& g, int p, int s, bool confirmed, int selectedtee);
 
 } // namespace greenfold

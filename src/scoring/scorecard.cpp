@@ -53,9 +53,10 @@ double holelimit(float ch, bool ninehole, double par) {
     return bandlimit(ch, ninehole);
 }
 
-DisplayedRound EQadjust(const GOLF1& g, const DisplayedRound& round) {
-    const int p = g.playerno;
-    if (g.escflag != 5 || g.editslot != 0 || p < 1 || p > maxplayers) return round;
+DisplayedRound EQadjust(const GOLF1& g, const RoundEntry& entry) {
+    const DisplayedRound& round = entry.round;
+    const int p = entry.player;
+    if (g.escflag != 5 || entry.slot != 0 || p < 1 || p > maxplayers) return round;
     const int count = g.roundcount[p];
     const bool firstround = count < 1 || count > maxrounds;
     const bool nine = isninehole(round);
@@ -66,7 +67,7 @@ DisplayedRound EQadjust(const GOLF1& g, const DisplayedRound& round) {
     DisplayedRound adjusted = round;
     bool front = false, back = false;
     for (int h = 1; h <= 18; ++h) {
-        const double par = coursevalue(g, g.coursenum, courseline_par0 + h);
+        const double par = coursevalue(g, entry.course, courseline_par0 + h);
         // Without a round there is no handicap yet, so every hole counts up to 10.
         const double limit = firstround ? 10.0 : holelimit(ch, nine, par);
         if (leadingnumber(round.holes[h]) > limit) {

@@ -11,14 +11,25 @@ namespace greenfold {
 using HoleTexts = std::array<std::string, 19>;
 
 // The round as the score window shows it when the user records it: the tee button that
-// is selected (1..3), the hole boxes and the out and in boxes, each as typed. The date,
-// course and slot of the round are the session values of the model (curmonth, curday,
-// curyear, coursenum, editslot).
+// is selected (1..3), the hole boxes and the out and in boxes, each as typed.
 struct DisplayedRound {
     int tee = 0;
     HoleTexts holes{};
     std::string out;
     std::string in;
+};
+
+// One round handed to the engine, whoever typed it (the score window, an import): the
+// player, his slot (0 for a new round, else the kept round being edited), the course,
+// the date (two-digit year) and the round as shown.
+struct RoundEntry {
+    int player = 0;
+    int slot = 0;
+    int course = 0;
+    int month = 0;
+    int day = 0;
+    int year = 0;
+    DisplayedRound round;
 };
 
 // The out box (holes 1..9) and the in box (holes 10..18) as the window fills them after
@@ -37,6 +48,6 @@ double holelimit(float ch, bool ninehole, double par);
 // limit (written without pattern, "7") and recomputes the total of each nine that
 // changed, as the window would. Applies only with ESC on (escflag 5) and when entering
 // new rounds; otherwise, and for a player out of range, the round comes back unchanged.
-DisplayedRound EQadjust(const GOLF1& g, const DisplayedRound& round);
+DisplayedRound EQadjust(const GOLF1& g, const RoundEntry& entry);
 
 } // namespace greenfold

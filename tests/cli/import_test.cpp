@@ -7,6 +7,7 @@
 #include "scoring/roundslots.h"
 #include "scoring/scorecard.h"
 #include "scoring/scoreentry.h"
+#include "support/roundentry.h"
 
 using namespace greenfold;
 using namespace greenfold::testing;
@@ -41,8 +42,8 @@ void typeround(GOLF1& g, int player, int month, int day, int year, const Display
     g.curyear = int16_t(year);
     g.editslot = 0;
     g.playerno = int16_t(player);
-    ASSERT_TRUE(checkround(g, shown));
-    ASSERT_TRUE(recordround(g, EQadjust(g, shown)).stored);
+    ASSERT_TRUE(checkround(g, sessionentry(g, shown)));
+    ASSERT_TRUE(recordround(g, sessionentry(g, EQadjust(g, sessionentry(g, shown)))).stored);
 }
 
 class Import : public CliFolder {};

@@ -1,6 +1,7 @@
 // Thousands of generated rounds, each checked against the handicap rules worked out here
 // step by step in single precision, independently of the engine's own helpers.
 #include "scoring/roundslots.h"
+#include "support/roundentry.h"
 
 #include <gtest/gtest.h>
 
@@ -12,6 +13,7 @@
 #include <string>
 
 using namespace greenfold;
+using namespace greenfold::testing;
 
 namespace {
 
@@ -94,7 +96,7 @@ TEST(Randomized, generatedRounds_matchTheRulesToTheTenth) {
         d.tee = pick(1, 3);
         d.out = std::to_string(out);
         d.in = std::to_string(in);
-        ASSERT_TRUE(recordround(*g, d).stored);
+        ASSERT_TRUE(recordround(*g, sessionentry(*g, d)).stored);
 
         const Tee tee = tees[g->coursenum][d.tee];
         const float diff = expecteddifferential(out, in, tee, g->ninehole);

@@ -1,4 +1,5 @@
 #include "scoring/roundslots.h"
+#include "support/roundentry.h"
 
 #include "scoring/handicap.h"
 
@@ -8,6 +9,7 @@
 #include <ostream>
 
 using namespace greenfold;
+using namespace greenfold::testing;
 
 namespace {
 
@@ -66,14 +68,14 @@ void recordday(GOLF1& g, int day, int extra, int tee = tee_mens) {
     d.out = std::to_string(36 + extra);
     d.in = "36";
     g.curday = int16_t(day);
-    ASSERT_TRUE(recordround(g, d).stored);
+    ASSERT_TRUE(recordround(g, sessionentry(g, d)).stored);
 }
 
 } // namespace
 
 TEST(RecordRound, workedExample_storesScoresDateCourseAndAllThreeNumbers) {
     auto g = league();
-    auto result = recordround(*g, ninetytwo());
+    auto result = recordround(*g, sessionentry(*g, ninetytwo()));
     ASSERT_TRUE(result.stored);
     EXPECT_TRUE(result.outcome.messages.empty());
     EXPECT_EQ(g->roundcount[1], 1);
@@ -94,7 +96,7 @@ TEST(RecordRound, holeTextsRoundHalvesToEven) {
     d.holes[3] = "";
     d.holes[4] = "7x";
     d.in = " 46.5";
-    ASSERT_TRUE(recordround(*g, d).stored);
+    ASSERT_TRUE(recordround(*g, sessionentry(*g, d)).stored);
     const int expected[][2] = {{1, 4}, {2, 6}, {3, 0}, {4, 7}, {20, 46}};
     for (const auto& [box, score] : expected) EXPECT_EQ(g->holescore[1][1][box], score) << box;
 }
@@ -104,7 +106,7 @@ TEST(RecordRound, bothTotalsZero_nothingStoredNoMessage) {
     auto d = ninetytwo();
     d.out = "  0";
     d.in = "";
-    auto result = recordround(*g, d);
+    auto result = recordround(*g, sessionentry(*g, d));
     EXPECT_FALSE(result.stored);
     EXPECT_TRUE(result.outcome.ok);
     EXPECT_TRUE(result.outcome.messages.empty());
@@ -137,7 +139,7 @@ TEST(RoundSlots, editing_recomputesOnlyItsSlotWithoutStrokeControl) {
     g->curday = 9;
     auto d = ninetytwo();
     d.holes[1] = "1"; // totals are what count
-    auto result = recordround(*g, d);
+    auto result = recordround(*g, sessionentry(*g, d));
     ASSERT_TRUE(result.stored);
     EXPECT_EQ(result.work.slot, 2);
     EXPECT_EQ(g->roundcount[1], 3);
@@ -152,7 +154,7 @@ TEST(RecordRound, slopeZeroOrText_refusedWithAMessageNothingStored) {
         auto g = league();
         recordday(*g, 1, 5);
         g->coursedata[1][courseline_slope0 + tee_mens] = slope;
-        auto result = recordround(*g, ninetytwo());
+        auto result = recordround(*g, sessionentry(*g, ninetytwo()));
         EXPECT_FALSE(result.stored) << slope;
         ASSERT_FALSE(result.outcome.ok) << slope;
         ASSERT_EQ(result.outcome.messages.size(), 1u);
@@ -160,7 +162,7 @@ TEST(RecordRound, slopeZeroOrText_refusedWithAMessageNothingStored) {
         EXPECT_NE(result.outcome.messages[0].text.find("slope"), std::string::npos);
         EXPECT_EQ(g->roundcount[1], 1);
         EXPECT_EQ(slot(*g, 2), Slot{});
-        EXPECT_EQ(result.outcome.messages, checkround(*g, ninetytwo()).messages);
+        EXPECT_EQ(result.outcome.messages, checkround(*g, sessionentry(*g, ninetytwo())).messages);
     }
 }
 
@@ -170,21 +172,22 @@ TEST(RecordRound, outOfRangeInputs_refused) {
     g->coursedata[2] = g->coursedata[1];
     for (int course : {0, 2, 500, -3}) {
         g->coursenum = int16_t(course);
-        EXPECT_FALSE(recordround(*g, ninetytwo()).outcome.ok) << course;
+        EXPECT_FALSE(recordround(*g, sessionentry(*g, ninetytwo())).outcome.ok) << course;
     }
     g->coursenum = 1;
-    for (int tee : {0, 4, -1}) EXPECT_FALSE(recordround(*g, ninetytwo(tee)).outcome.ok) << tee;
+    for (int tee : {0, 4, -1})
+        EXPECT_FALSE(recordround(*g, sessionentry(*g, ninetytwo(tee))).outcome.ok) << tee;
     g->editslot = 1; // no round 1 yet
-    EXPECT_FALSE(recordround(*g, ninetytwo()).outcome.ok);
+    EXPECT_FALSE(recordround(*g, sessionentry(*g, ninetytwo())).outcome.ok);
     g->editslot = 0;
     auto huge = ninetytwo();
     huge.out = "99999";
-    EXPECT_FALSE(recordround(*g, huge).outcome.ok);
+    EXPECT_FALSE(recordround(*g, sessionentry(*g, huge)).outcome.ok);
     huge.out = "  45";
     huge.holes[3] = "123456789012345678901234567890";
-    EXPECT_FALSE(recordround(*g, huge).outcome.ok);
+    EXPECT_FALSE(recordround(*g, sessionentry(*g, huge)).outcome.ok);
     g->playerno = 0;
-    EXPECT_FALSE(recordround(*g, ninetytwo()).outcome.ok);
+    EXPECT_FALSE(recordround(*g, sessionentry(*g, ninetytwo())).outcome.ok);
     EXPECT_EQ(g->roundcount[1], 0);
 }
 
@@ -196,10 +199,10 @@ TEST(DeleteRound, onlyRound_askedFirstThenLeavesNoneAndRecalculatesNothing) {
     auto g = league();
     recordday(*g, 7, 5);
     g->editslot = 1;
-    EXPECT_FALSE(deleteround(*g, false, tee_mens).deleted); // answered No
+    EXPECT_FALSE(deleteround(*g, g->playerno, g->editslot, false, tee_mens).deleted); // answered No
     EXPECT_EQ(g->roundcount[1], 1);
     EXPECT_EQ(g->rday[1][1], 7);
-    auto result = deleteround(*g, true, tee_mens);
+    auto result = deleteround(*g, g->playerno, g->editslot, true, tee_mens);
     EXPECT_TRUE(result.deleted);
     EXPECT_FALSE(result.recalculated);
     EXPECT_TRUE(result.outcome.messages.empty());
@@ -212,12 +215,9 @@ TEST(DeleteRound, middleRound_laterMoveDownLastRecalculatedOnDefaultTee) {
     g->playertee[1] = tee_pro;
     for (int day = 1; day <= 4; ++day) recordday(*g, day, 20 - day, tee_mens);
     const Slot first = slot(*g, 1), moved = slot(*g, 3);
-    g->editslot = 2;
-    g->coursenum = 0;
-    auto result = deleteround(*g, true, tee_mens);
+    auto result = deleteround(*g, 1, 2, true, tee_mens);
     EXPECT_TRUE(result.recalculated);
     EXPECT_EQ(g->roundcount[1], 3);
-    EXPECT_EQ(g->coursenum, 1);
     EXPECT_EQ(slot(*g, 1), first);
     EXPECT_EQ(slot(*g, 2), moved); // 89 on the Mens tee, untouched
     // The last round (88) again on the Pro tee 73.2/135: 14.8 x 113 / 135 = 12.39; its
@@ -233,7 +233,7 @@ TEST(DeleteRound, defaultTeeWithoutSlopeOrNoDefaultTee_keepsLastNumbers) {
         g->coursedata[1][courseline_slope0 + tee_mens] = "0";
         g->playertee[1] = int16_t(tee);
         g->editslot = 1;
-        auto result = deleteround(*g, true, tee_mens);
+        auto result = deleteround(*g, g->playerno, g->editslot, true, tee_mens);
         EXPECT_TRUE(result.deleted) << tee;
         EXPECT_FALSE(result.recalculated) << tee;
         EXPECT_EQ(result.outcome.messages.size(), 1u) << tee;

@@ -1,10 +1,12 @@
 #include "scoring/scorecard.h"
+#include "support/roundentry.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 using namespace greenfold;
+using namespace greenfold::testing;
 
 namespace {
 
@@ -84,7 +86,7 @@ TEST(StrokeControl, limitPerHoleByCourseHandicap_totalsFollow) {
     };
     for (const Case& c : cases) {
         auto g = leaguewith(c.ch, c.rounds, c.ninehole);
-        const DisplayedRound d = EQadjust(*g, allholes(c.score, c.nine));
+        const DisplayedRound d = EQadjust(*g, sessionentry(*g, allholes(c.score, c.nine)));
         const std::string at = std::to_string(c.ch) + (c.nine ? " nine, option " : " option ") +
                                std::to_string(c.ninehole) + ", rounds " + std::to_string(c.rounds);
         EXPECT_EQ(d.holes[1], c.par4) << at;
@@ -105,7 +107,7 @@ TEST(StrokeControl, scoresAtTheLimitStay_onlyAChangedNineIsRecomputed) {
     round.holes[10] = "6";
     round.out = "  99";
     round.in = "  77"; // typed by hand: no back-nine hole changes, so it stays
-    auto d = EQadjust(*g, round);
+    auto d = EQadjust(*g, sessionentry(*g, round));
     EXPECT_EQ(d.holes[1], "6");
     EXPECT_EQ(d.holes[2], "6");
     EXPECT_EQ(d.holes[4], " 3");
@@ -120,6 +122,6 @@ TEST(StrokeControl, notWhileEditingSwitchedOffOrWithoutAPlayer) {
         if (k == 0) g->editslot = 2;
         if (k == 1) g->escflag = 0;
         if (k == 2) g->playerno = 0;
-        EXPECT_EQ(EQadjust(*g, allholes(12)).holes[1], "12") << k;
+        EXPECT_EQ(EQadjust(*g, sessionentry(*g, allholes(12))).holes[1], "12") << k;
     }
 }

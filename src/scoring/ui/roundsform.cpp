@@ -183,6 +183,11 @@ void roundsform::selecttee(int tee) {
     if (QAbstractButton* b = tees_->button(tee)) b->setChecked(true);
 }
 
+RoundEntry roundsform::entry(const DisplayedRound& shown) const {
+    // The player, slot, course and date the set-up or the round picker chose.
+    return {g_.playerno, g_.editslot, g_.coursenum, g_.curmonth, g_.curday, g_.curyear, shown};
+}
+
 int roundsform::tee() const {
     const int id = tees_->checkedId();
     return id < 0 ? 0 : id;
@@ -193,12 +198,12 @@ void roundsform::record() {
     const DisplayedRound shown = grid_->round(tee());
     if (!bothzero(shown)) {
         // A round the engine would refuse is refused before stroke control lowers a hole.
-        Outcome check = checkround(g_, shown);
+        Outcome check = checkround(g_, entry(shown));
         if (!check) {
             services_.dialogs.show(check);
             return;
         }
-        const DisplayedRound adjusted = EQadjust(g_, shown);
+        const DisplayedRound adjusted = EQadjust(g_, entry(shown));
         for (int h = 1; h <= 18; ++h)
             if (adjusted.holes[h] != shown.holes[h]) grid_->sethole(h, adjusted.holes[h]);
     }
@@ -206,7 +211,7 @@ void roundsform::record() {
 }
 
 void roundsform::recordnow() {
-    RecordResult result = recordround(g_, grid_->round(tee()));
+    RecordResult result = recordround(g_, entry(grid_->round(tee())));
     services_.dialogs.show(result.outcome);
     if (!result.stored) {
         grid_->focushole(1);
@@ -244,7 +249,7 @@ void roundsform::deleteround() {
     const Answer answer =
         services_.dialogs.message(deleteroundquestion(), Buttons::yesno, Answer::no);
     if (answer != Answer::yes) return;
-    DeleteResult result = greenfold::deleteround(g_, true, tee());
+    DeleteResult result = greenfold::deleteround(g_, g_.playerno, g_.editslot, true, tee());
     services_.dialogs.show(result.outcome);
     list1_->clear();
     endrun(result.deleted);

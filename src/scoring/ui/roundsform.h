@@ -1,5 +1,7 @@
 #pragma once
 
+#include "scoring/scorecard.h"
+
 #include <QWidget>
 
 #include <array>
@@ -53,6 +55,7 @@ class roundsform : public QWidget {
     void showplayer();
     void selecttee(int tee);
     int tee() const;
+    RoundEntry entry(const DisplayedRound& shown) const;
     void recordnow();
     void advance();
     void endrun(bool save);

@@ -4,6 +4,7 @@
 #include "scoring/roundslots.h"
 #include "scoring/ui/nightfixture.h"
 #include "scoring/ui/roundsform.h"
+#include "support/roundentry.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -87,7 +88,7 @@ class Night : public LeagueNight {
         for (int h = 1; h <= 18; ++h) d.holes[h] = " " + scores.mid(h - 1, 1).toStdString();
         d.out = outtotal(d.holes);
         d.in = intotal(d.holes);
-        ASSERT_TRUE(recordround(model, d).stored);
+        ASSERT_TRUE(recordround(model, sessionentry(model, d)).stored);
     }
     // The league file holds round r of player p as the engine computed it.
     void expectsaved(const GOLF1& expected, int p, int r) {
@@ -426,7 +427,7 @@ TEST_F(Night, editThroughGPlayer_noJumpsNoStrokeControl_recalculatesThatRoundOnl
     expected->curmonth = 3;
     expected->curday = 7;
     expected->curyear = 5;
-    ASSERT_TRUE(recordround(*expected, d).stored);
+    ASSERT_TRUE(recordround(*expected, sessionentry(*expected, d)).stored);
     expectsaved(*expected, dana, 3);
     EXPECT_EQ(savedleague()->hcpindex[dana][8], expected->hcpindex[dana][8]);
 }
@@ -459,9 +460,7 @@ TEST_F(Night, deleteThroughGPlayer_asksThenRecalculatesAndSaves) {
     click(rounds, "deletebutton");
     EXPECT_EQ(shownwindow("roundsform"), nullptr);
     EXPECT_TRUE(form2->isEnabled());
-    expected->playerno = ed;
-    expected->editslot = 11;
-    ASSERT_TRUE(deleteround(*expected, true, expected->playertee[ed]).recalculated);
+    ASSERT_TRUE(deleteround(*expected, ed, 11, true, expected->playertee[ed]).recalculated);
     expectsaved(*expected, ed, 10);
     EXPECT_EQ(savedleague()->rmonth[ed][11], 0);
 }
