@@ -5,6 +5,7 @@
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
+#include "platform/widgets.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -18,20 +19,12 @@ namespace greenfold {
 
 namespace {
 
-QLabel* panel(QWidget* parent, const QString& name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+// A centred number panel.
+QLabel* numberpanel(QWidget* parent, const QString& name) {
+    QLabel* l = panel(parent, name);
     l->setAlignment(Qt::AlignCenter);
     l->setMinimumWidth(48);
     return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    return b;
 }
 
 QString qs(const std::string& s) {
@@ -69,9 +62,9 @@ QWidget* course::buildpars() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(3);
-    outlabel_ = panel(box, "Outlabel");
-    inlabel_ = panel(box, "Inlabel");
-    totallabel_ = panel(box, "TotalLabel");
+    outlabel_ = numberpanel(box, "Outlabel");
+    inlabel_ = numberpanel(box, "Inlabel");
+    totallabel_ = numberpanel(box, "TotalLabel");
     for (int nine = 0; nine < 2; ++nine) {
         const int row = nine * 2;
         grid->addWidget(new QLabel("Hole", box), row, 0);
@@ -110,8 +103,8 @@ QWidget* course::buildratings() {
     const char* slopespins[] = {"", "redslopespin", "whiteslopespin", "blueslopespin"};
     for (int t = 1; t <= 3; ++t) {
         grid->addWidget(new QLabel(tees[t], box), t, 0);
-        ratepanel_[t] = panel(box, ratenames[t]);
-        slopepanel_[t] = panel(box, slopenames[t]);
+        ratepanel_[t] = numberpanel(box, ratenames[t]);
+        slopepanel_[t] = numberpanel(box, slopenames[t]);
         auto* ratespin = new SpinButton(ratespins[t], box);
         auto* slopespin = new SpinButton(slopespins[t], box);
         grid->addWidget(ratepanel_[t], t, 1);

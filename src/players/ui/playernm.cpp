@@ -5,6 +5,7 @@
 #include "model/leaguefile.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "players/pickers.h"
 #include "players/roster.h"
 
@@ -16,23 +17,6 @@
 #include <QPushButton>
 
 namespace greenfold {
-
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const char* caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-} // namespace
 
 Playernm::Playernm(GOLF1& model, Services& services, std::filesystem::path datadir,
                    QWidget* mainwindow)

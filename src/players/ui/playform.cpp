@@ -4,6 +4,7 @@
 #include "model/golf1.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "players/roster.h"
 #include "teams/teamfile.h"
 
@@ -21,14 +22,6 @@
 namespace greenfold {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-}
 
 // Typed double quotes become apostrophes as they are typed or pasted.
 void noquotes(QLineEdit* box) {
@@ -79,6 +72,8 @@ playform::playform(GOLF1& model, Services& services, std::filesystem::path datad
         button(this, "addbutton", "Add Player", "Click or press Enter to Add Player name");
     auto* exitbutton = button(this, "exitbutton", "&Close", "Close player window");
     auto* infobutton = button(this, "infobutton", "&Help", "Information on adding players");
+    // Enter in the name box adds the player; it must not also press a button.
+    for (QPushButton* b : {addbutton, exitbutton, infobutton}) b->setAutoDefault(false);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(panel1, 0, 0, 1, 2);

@@ -4,6 +4,7 @@
 #include "model/golf1.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "players/pickers.h"
 #include "players/roster.h"
 #include "teams/teamfile.h"
@@ -18,17 +19,6 @@
 #include <algorithm>
 
 namespace greenfold {
-
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    return b;
-}
-
-} // namespace
 
 RMplayer::RMplayer(GOLF1& model, Services& services, std::filesystem::path datadir,
                    QWidget* mainwindow)

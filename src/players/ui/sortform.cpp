@@ -5,6 +5,7 @@
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
+#include "platform/widgets.h"
 #include "players/ordering.h"
 #include "players/roster.h"
 #include "teams/teamfile.h"
@@ -22,16 +23,6 @@
 #include <algorithm>
 
 namespace greenfold {
-
-namespace {
-
-QLabel* label(QWidget* parent, const char* name, const char* caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    return l;
-}
-
-} // namespace
 
 sortform::sortform(GOLF1& model, Services& services, std::filesystem::path datadir,
                    QWidget* mainwindow)

@@ -4,6 +4,7 @@
 
 #include "help/helpindex.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "reports/chcpcalc.h"
 
 #include <QCloseEvent>
@@ -17,12 +18,6 @@
 namespace greenfold {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
 
 QLineEdit* numberbox(QWidget* parent, const char* name) {
     auto* box = new QLineEdit(parent);

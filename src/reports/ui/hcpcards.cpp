@@ -8,6 +8,7 @@
 #include "platform/qtprintsurface.h"
 #include "platform/resources.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "reports/cardlayout.h"
 #include "reports/ui/printcommands.h"
 
@@ -26,14 +27,6 @@
 namespace greenfold {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption,
-                    const char* tip = nullptr) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    if (tip != nullptr) b->setToolTip(tip);
-    return b;
-}
 
 QLineEdit* box(QWidget* parent, const char* name) {
     auto* b = new QLineEdit(parent);

@@ -6,6 +6,7 @@
 #include "model/textline.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "scoring/roundslots.h"
 #include "scoring/scoreentry.h"
 #include "scoring/ui/scoregrid.h"
@@ -29,20 +30,12 @@ namespace {
 constexpr int narrowtwips = 5700;
 constexpr int widetwips = 8595;
 
-QLabel* panel(QWidget* parent, const char* name, const QString& text = {}) {
-    auto* l = new QLabel(text, parent);
-    l->setObjectName(name);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+// A centred text panel that wraps.
+QLabel* textpanel(QWidget* parent, const char* name, const QString& text = {}) {
+    QLabel* l = panel(parent, name, text);
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);
     return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    return b;
 }
 
 bool bothzero(const DisplayedRound& d) {
@@ -59,16 +52,16 @@ roundsform::roundsform(GOLF1& model, Services& services, std::filesystem::path d
     setWindowTitle("Enter Scores");
     setAttribute(Qt::WA_DeleteOnClose);
     card_ = new QWidget(this);
-    pnamelabel_ = panel(card_, "Pnamelabel");
+    pnamelabel_ = textpanel(card_, "Pnamelabel");
     QFont big = pnamelabel_->font();
     big.setBold(true);
     big.setPointSize(big.pointSize() + 2);
     pnamelabel_->setFont(big);
-    namelabel_ = panel(card_, "Namelabel");
+    namelabel_ = textpanel(card_, "Namelabel");
     grid_ = new ScoreGrid(card_);
-    eqlabel_ = panel(card_, "eqlabel",
-                     "Equitable Stroke Control is active, hole scores will be limited if "
-                     "necessary");
+    eqlabel_ = textpanel(card_, "eqlabel",
+                         "Equitable Stroke Control is active, hole scores will be limited if "
+                         "necessary");
     eqlabel_->setStyleSheet("color: #8b0000;");
     eqlabel_->hide();
     auto* cardlayout = new QVBoxLayout(card_);

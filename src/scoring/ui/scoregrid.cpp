@@ -1,6 +1,7 @@
 #include "scoring/ui/scoregrid.h"
 
 #include "courses/courseedit.h"
+#include "platform/widgets.h"
 #include "scoring/scoreentry.h"
 
 #include <QGridLayout>
@@ -21,10 +22,9 @@ std::string text(const QLineEdit* box) {
     return box->text().toStdString();
 }
 
-QLabel* panel(QWidget* parent, const char* name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+// A centred number panel.
+QLabel* numberpanel(QWidget* parent, const QString& name) {
+    QLabel* l = panel(parent, name);
     l->setAlignment(Qt::AlignCenter);
     l->setMinimumWidth(40);
     return l;
@@ -41,10 +41,10 @@ void settext(QLineEdit* box, const std::string& value) {
 } // namespace
 
 ScoreGrid::ScoreGrid(QWidget* parent) : QWidget(parent) {
-    outlabel_ = panel(this, "Outlabel");
-    inlabel_ = panel(this, "Inlabel");
-    totallabel_ = panel(this, "TotalLabel");
-    totalscorelabel_ = panel(this, "Totalscorelabel");
+    outlabel_ = numberpanel(this, "Outlabel");
+    inlabel_ = numberpanel(this, "Inlabel");
+    totallabel_ = numberpanel(this, "TotalLabel");
+    totalscorelabel_ = numberpanel(this, "Totalscorelabel");
     outscoretext_ = box("outscoretext", 40);
     inscoretext_ = box("inscoretext", 40);
     for (QLineEdit* total : {outscoretext_, inscoretext_})

@@ -7,6 +7,7 @@
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
+#include "platform/widgets.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -21,20 +22,12 @@ namespace greenfold {
 
 namespace {
 
-QLabel* panel(QWidget* parent, const char* name) {
-    auto* l = new QLabel(parent);
-    l->setObjectName(name);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+// A centred number panel.
+QLabel* numberpanel(QWidget* parent, const QString& name) {
+    QLabel* l = panel(parent, name);
     l->setAlignment(Qt::AlignCenter);
     l->setMinimumWidth(36);
     return l;
-}
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    return b;
 }
 
 } // namespace
@@ -91,9 +84,9 @@ QWidget* selectplayers::builddate() {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    monthlabel_ = panel(box, "Monthlabel");
-    daylabel_ = panel(box, "daylabel");
-    yearlabel_ = panel(box, "yearlabel");
+    monthlabel_ = numberpanel(box, "Monthlabel");
+    daylabel_ = numberpanel(box, "daylabel");
+    yearlabel_ = numberpanel(box, "yearlabel");
     row->addWidget(monthlabel_);
     row->addWidget(datespin(box, "monthspin", "Change month", &selectplayers::stepmonth));
     row->addSpacing(6);

@@ -5,6 +5,7 @@
 #include "model/leaguelist.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -14,16 +15,6 @@
 #include <QPushButton>
 
 namespace greenfold {
-
-namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-} // namespace
 
 Createleagueform::Createleagueform(GOLF1& model, Services& services, std::filesystem::path datadir,
                                    QWidget* mainwindow)

@@ -4,6 +4,7 @@
 #include "model/golf1.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "teams/teamfile.h"
 #include "teams/teamrules.h"
 
@@ -18,18 +19,6 @@
 namespace greenfold {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const char* caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    return l;
-}
 
 QListWidget* namelist(QWidget* parent, const char* name) {
     auto* list = new QListWidget(parent);

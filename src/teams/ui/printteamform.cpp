@@ -5,6 +5,7 @@
 #include "platform/qtprintsurface.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "reports/ui/printcommands.h"
 #include "teams/teamfile.h"
 #include "teams/teamreport.h"
@@ -20,13 +21,6 @@
 namespace greenfold {
 
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const char* caption, const char* tip) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setToolTip(tip);
-    return b;
-}
 
 QRadioButton* option(QWidget* parent, const char* name, const char* caption) {
     auto* o = new QRadioButton(caption, parent);

@@ -5,6 +5,7 @@
 #include "model/textline.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "teams/teamfile.h"
 #include "teams/teampoints.h"
 #include "teams/teamrules.h"
@@ -25,28 +26,10 @@ namespace greenfold {
 
 namespace {
 
-QPushButton* button(QWidget* parent, const char* name, const char* caption) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    return b;
-}
-
-QLabel* label(QWidget* parent, const char* name, const QString& caption) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(name);
-    return l;
-}
-
 QLineEdit* box(QWidget* parent, const char* name) {
     auto* b = new QLineEdit(parent);
     b->setObjectName(name);
     return b;
-}
-
-QLabel* panel(QWidget* parent, const char* name) {
-    QLabel* l = label(parent, name, "");
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    return l;
 }
 
 } // namespace
