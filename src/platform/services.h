@@ -31,6 +31,24 @@ class BusyPointer {
     virtual void end() = 0;
 };
 
+// The busy pointer for as long as the guard lives, however the scope is left.
+class BusyGuard {
+  public:
+    explicit BusyGuard(BusyPointer& busy) : busy_(busy) { busy_.begin(); }
+    ~BusyGuard() { busy_.end(); }
+    BusyGuard(const BusyGuard&) = delete;
+    BusyGuard& operator=(const BusyGuard&) = delete;
+
+  private:
+    BusyPointer& busy_;
+};
+
+// Runs work under the busy pointer and returns what it returns.
+template <typename Work> auto whilebusy(BusyPointer& busy, Work&& work) {
+    BusyGuard guard(busy);
+    return work();
+}
+
 // What every window receives from the program: the user-facing services, so tests can
 // put scripted ones in their place.
 struct Services {

@@ -123,9 +123,7 @@ void Playernm::closeEvent(QCloseEvent* event) {
     if (!saved_) {
         saved_ = true;
         list1_->clearSelection();
-        services_.busy.begin();
-        Outcome out = saveleague(g_, datadir_);
-        services_.busy.end();
+        Outcome out = whilebusy(services_.busy, [&] { return saveleague(g_, datadir_); });
         services_.dialogs.show(out);
         emit closed();
     }

@@ -151,10 +151,9 @@ void playform::closeEvent(QCloseEvent* event) {
     // The title bar's close is the close button: the roster is saved either way.
     if (!saved_) {
         saved_ = true;
-        services_.busy.begin();
-        Outcome out =
-            saveroster(g_, addkeepsteams(g_, datadir_) ? teams_.get() : nullptr, datadir_);
-        services_.busy.end();
+        Outcome out = whilebusy(services_.busy, [&] {
+            return saveroster(g_, addkeepsteams(g_, datadir_) ? teams_.get() : nullptr, datadir_);
+        });
         services_.dialogs.show(out);
         emit closed();
     }

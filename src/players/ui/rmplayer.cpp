@@ -113,9 +113,8 @@ void RMplayer::closeEvent(QCloseEvent* event) {
     if (!saved_) {
         saved_ = true;
         list1_->clearSelection();
-        services_.busy.begin();
-        Outcome out = saveroster(g_, teams_.get(), datadir_);
-        services_.busy.end();
+        Outcome out =
+            whilebusy(services_.busy, [&] { return saveroster(g_, teams_.get(), datadir_); });
         services_.dialogs.show(out);
         emit closed();
     }

@@ -160,9 +160,9 @@ void sortform::exit() {
 void sortform::closeEvent(QCloseEvent* event) {
     if (!saved_) {
         saved_ = true;
-        services_.busy.begin();
-        Outcome out = saveroster(g_, g_.teamsdefined == 1 ? teams_.get() : nullptr, datadir_);
-        services_.busy.end();
+        Outcome out = whilebusy(services_.busy, [&] {
+            return saveroster(g_, g_.teamsdefined == 1 ? teams_.get() : nullptr, datadir_);
+        });
         services_.dialogs.show(out);
         emit closed();
     }

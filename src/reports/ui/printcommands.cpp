@@ -22,9 +22,7 @@ std::string todaysdate() {
 void runprint(Services& services, const std::function<void(PrintSurface&)>& layout) {
     auto surface = openprintsurface(services);
     if (!surface) return;
-    services.busy.begin();
-    layout(*surface);
-    services.busy.end();
+    whilebusy(services.busy, [&] { layout(*surface); });
     tellprinted(services, *surface);
 }
 
@@ -56,9 +54,8 @@ void exportlisting(const GOLF1& g, Services& services, const ListLines& lines) {
         services.dialogs.message(exportreplacequestion(*file), Buttons::yesno, Answer::no) !=
             Answer::yes)
         return;
-    services.busy.begin();
-    const Outcome written = shortprintfile(g, lines, todaysdate(), *file);
-    services.busy.end();
+    const Outcome written =
+        whilebusy(services.busy, [&] { return shortprintfile(g, lines, todaysdate(), *file); });
     services.dialogs.show(written);
 }
 

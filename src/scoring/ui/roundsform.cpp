@@ -264,9 +264,7 @@ void roundsform::finishrun(bool save) {
     g_.coursemode = CourseMode::none;
     if (!save) return;
     emit saving(true);
-    services_.busy.begin();
-    Outcome saved = saveleague(g_, datadir_);
-    services_.busy.end();
+    Outcome saved = whilebusy(services_.busy, [&] { return saveleague(g_, datadir_); });
     emit saving(false);
     services_.dialogs.show(saved);
 }

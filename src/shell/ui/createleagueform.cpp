@@ -81,9 +81,8 @@ void Createleagueform::finish(const LeagueStep& step, bool closeafter) {
 
 void Createleagueform::createleague() {
     const std::string name = text1_->text().toStdString();
-    services_.busy.begin();
-    LeagueStep step = greenfold::createleague(g_, name, datadir_);
-    services_.busy.end();
+    LeagueStep step =
+        whilebusy(services_.busy, [&] { return greenfold::createleague(g_, name, datadir_); });
     const bool done = step.outcome.ok && !step.beep;
     if (done) emit listchanged();
     finish(step, done);

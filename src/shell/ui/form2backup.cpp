@@ -35,9 +35,7 @@ bool restorefiles(Services& services) {
     auto from = backuplocation(services);
     if (!from) return false;
     std::vector<std::string> restored;
-    services.busy.begin();
-    Outcome out = restore(*from, &restored);
-    services.busy.end();
+    Outcome out = whilebusy(services.busy, [&] { return restore(*from, &restored); });
     services.dialogs.show(out);
     return !restored.empty();
 }

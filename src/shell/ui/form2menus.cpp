@@ -211,11 +211,11 @@ void Form2::noleaguestate() {
 
 void Form2::openleague(int entry) {
     const QString shown = messagepanel_->text();
-    services_.busy.begin();
-    messagepanel_->setText(processingtext);
-    QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    LeagueStep step = greenfold::openleague(g_, entry, datadir_);
-    services_.busy.end();
+    const LeagueStep step = whilebusy(services_.busy, [&] {
+        messagepanel_->setText(processingtext);
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        return greenfold::openleague(g_, entry, datadir_);
+    });
     if (step.beep) services_.dialogs.beep();
     services_.dialogs.show(step.outcome);
     if (!step.status.empty()) messagepanel_->setText(QString::fromStdString(step.status));

@@ -102,9 +102,8 @@ void deletechosen(Form2& main, int c) {
     const Answer answer =
         services.dialogs.message(deletecoursequestion(), Buttons::yesno, Answer::no);
     if (answer == Answer::yes) {
-        services.busy.begin();
-        Outcome deleted = deletecourse(main.model(), c, main.datadir());
-        services.busy.end();
+        Outcome deleted =
+            whilebusy(services.busy, [&] { return deletecourse(main.model(), c, main.datadir()); });
         services.dialogs.show(deleted);
     }
     main.model().coursemode = CourseMode::none;

@@ -184,9 +184,8 @@ void createteamsform::exit() {
 void createteamsform::closeEvent(QCloseEvent* event) {
     if (!saved_) {
         saved_ = true;
-        services_.busy.begin();
-        Outcome out = writeteamfile(g_, *teams_, datadir_);
-        services_.busy.end();
+        Outcome out =
+            whilebusy(services_.busy, [&] { return writeteamfile(g_, *teams_, datadir_); });
         g_.teamsdefined = teamsin(g_);
         services_.dialogs.show(out);
         emit closed();

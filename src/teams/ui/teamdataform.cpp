@@ -204,9 +204,8 @@ void teamdataform::closeEvent(QCloseEvent* event) {
     if (!saved_) {
         saved_ = true;
         checkfornewinfo();
-        services_.busy.begin();
-        Outcome out = writeteamfile(g_, *teams_, datadir_);
-        services_.busy.end();
+        Outcome out =
+            whilebusy(services_.busy, [&] { return writeteamfile(g_, *teams_, datadir_); });
         services_.dialogs.show(out);
         emit closed();
     }
