@@ -18,7 +18,7 @@
 namespace greenfold {
 
 ANchooseplayer::ANchooseplayer(GOLF1& model, Services& services, QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services) {
+    : FormWindow(mainwindow), g_(model), services_(services) {
     setObjectName("ANchooseplayer");
     setWindowTitle("Select Player");
     setAttribute(Qt::WA_DeleteOnClose);

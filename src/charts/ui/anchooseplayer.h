@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <vector>
@@ -14,20 +16,18 @@ struct Services;
 
 // Picks the player whose chart the Analysis menu opens. A double-click on a name is the
 // same as Accept. Which chart follows is the main window's business (its tag).
-class ANchooseplayer : public QWidget {
+class ANchooseplayer : public FormWindow {
     Q_OBJECT
 
   public:
     ANchooseplayer(GOLF1& model, Services& services, QWidget* mainwindow);
-    void load();
+    void load() override;
     void accept();
     void exit();
 
   signals:
     // playerno holds the chosen player; the chart takes over from the picker.
     void chosen();
-    // Closed without a choice.
-    void closed();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -51,7 +51,7 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, const QF
 } // namespace
 
 compareform::compareform(GOLF1& model, Services& services, QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services) {
+    : FormWindow(mainwindow), g_(model), services_(services) {
     setObjectName("compareform");
     setWindowTitle("Greenfold");
     setAttribute(Qt::WA_DeleteOnClose);

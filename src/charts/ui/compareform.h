@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 class QListWidget;
@@ -11,16 +13,13 @@ struct Services;
 
 // The league's current handicap indexes side by side: one chart line per player with
 // rounds, lowest index first, under a scale line; prints the same lines as a listing.
-class compareform : public QWidget {
+class compareform : public FormWindow {
     Q_OBJECT
 
   public:
     compareform(GOLF1& model, Services& services, QWidget* mainwindow);
-    void load();
+    void load() override;
     void print();
-
-  signals:
-    void closed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -37,7 +37,7 @@ QFrame* legendline(QWidget* parent, const char* name, const QColor& colour) {
 } // namespace
 
 GRform::GRform(GOLF1& model, Services& services, QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
+    : FormWindow(mainwindow), g_(model), services_(services),
       canvas_(std::make_unique<QtCanvas>(graphwidth, graphheight, QtCanvas::screenscale())) {
     setObjectName("GRform");
     setWindowTitle("Greenfold");

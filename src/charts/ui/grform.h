@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -15,13 +17,13 @@ class QtCanvas;
 // The handicap history graph of player playerno: differentials and indexes of the kept
 // rounds, the round count and the current index. Prints itself and can hand over to
 // the score distribution chart of the same player.
-class GRform : public QWidget {
+class GRform : public FormWindow {
     Q_OBJECT
 
   public:
     GRform(GOLF1& model, Services& services, QWidget* mainwindow);
     ~GRform() override;
-    void load();
+    void load() override;
     void print();
     void showscoring();
     void done();
@@ -31,8 +33,6 @@ class GRform : public QWidget {
   signals:
     // The score distribution chart of the same player is to take over.
     void switchrequested();
-    // Closed for good: the main window comes back.
-    void closed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -20,7 +20,7 @@
 namespace greenfold {
 
 Piechart::Piechart(GOLF1& model, Services& services, QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
+    : FormWindow(mainwindow), g_(model), services_(services),
       canvas_(std::make_unique<QtCanvas>(piewidth, pieheight, QtCanvas::screenscale())) {
     setObjectName("Piechart");
     setWindowTitle("Greenfold");

@@ -2,6 +2,8 @@
 
 #include "charts/pie.h"
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -18,13 +20,13 @@ class QtCanvas;
 // The score distribution chart of player playerno: hole scores against par as a pie
 // with a legend, the average par and score per hole and the number of scores. Prints
 // itself and can hand over to the handicap history graph of the same player.
-class Piechart : public QWidget {
+class Piechart : public FormWindow {
     Q_OBJECT
 
   public:
     Piechart(GOLF1& model, Services& services, QWidget* mainwindow);
     ~Piechart() override;
-    void load();
+    void load() override;
     void print();
     void showgraph();
     void done();
@@ -34,8 +36,6 @@ class Piechart : public QWidget {
   signals:
     // The handicap history graph of the same player is to take over.
     void switchrequested();
-    // Closed for good: the main window comes back.
-    void closed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

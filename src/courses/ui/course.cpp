@@ -34,8 +34,7 @@ QString qs(const std::string& s) {
 } // namespace
 
 course::course(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
-      datadir_(std::move(datadir)) {
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
     setObjectName("course");
     setWindowTitle("Course Information");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -144,19 +143,18 @@ void course::stepper(SpinButton* spin, QLabel* panel, bool rating) {
     connect(spin, &SpinButton::down, panel, [step] { step(false); });
 }
 
-bool course::load() {
+void course::load() {
     Outcome opened = opencourse(g_);
     if (!opened) {
         services_.dialogs.show(opened);
         close();
-        return false;
+        return;
     }
     showform(courseform(g_));
     adjustSize();
     centrewindow(this, 100);
     show();
     nametext_->setFocus();
-    return true;
 }
 
 void course::showform(const CourseForm& f) {
@@ -237,7 +235,7 @@ void course::cancel() {
 void course::closeEvent(QCloseEvent* event) {
     // However the window goes, the mode goes with it and the main window comes back.
     g_.coursemode = CourseMode::none;
-    emit closing();
+    emit closed();
     QWidget::closeEvent(event);
 }
 

@@ -2,6 +2,8 @@
 
 #include "courses/courseedit.h"
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <array>
@@ -18,24 +20,20 @@ class SpinButton;
 
 // The course window: adds a course or edits one (coursemode add or edit, coursenum),
 // then writes the whole course file.
-class course : public QWidget {
+class course : public FormWindow {
     Q_OBJECT
 
   public:
     course(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
 
     // Prepares the course for coursemode and shows the window. When the course list has
-    // no room for a new course the user is told so, the window closes and false comes
-    // back.
-    bool load();
+    // no room for a new course the user is told so and the window closes.
+    void load() override;
     void save();
     void cancel();
 
     // The window as it stands, for the rules.
     CourseForm form() const;
-
-  signals:
-    void closing();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

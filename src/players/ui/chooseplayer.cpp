@@ -15,7 +15,7 @@
 namespace greenfold {
 
 chooseplayer::chooseplayer(GOLF1& model, Services& services, QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services) {
+    : FormWindow(mainwindow), g_(model), services_(services) {
     setObjectName("chooseplayer");
     setWindowTitle("Select Player");
     setAttribute(Qt::WA_DeleteOnClose);

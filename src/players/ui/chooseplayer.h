@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -13,18 +15,17 @@ struct Services;
 
 // Picks the player whose rounds the main window shows. A double-click on a name is the
 // same as Accept.
-class chooseplayer : public QWidget {
+class chooseplayer : public FormWindow {
     Q_OBJECT
 
   public:
     chooseplayer(GOLF1& model, Services& services, QWidget* mainwindow);
-    void load();
+    void load() override;
     void accept();
     void exit();
 
   signals:
     void accepted();
-    void closed();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -20,8 +20,7 @@ namespace greenfold {
 
 Playernm::Playernm(GOLF1& model, Services& services, std::filesystem::path datadir,
                    QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
-      datadir_(std::move(datadir)) {
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
     setObjectName("Playernm");
     setWindowTitle("Change Player Name");
     setAttribute(Qt::WA_DeleteOnClose);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <filesystem>
@@ -15,17 +17,14 @@ struct Services;
 
 // Renames players of the open league. A click on a name puts it in the box for
 // editing; the league file is written when the window closes.
-class Playernm : public QWidget {
+class Playernm : public FormWindow {
     Q_OBJECT
 
   public:
     Playernm(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
-    void load();
+    void load() override;
     void rename();
     void exit();
-
-  signals:
-    void closed();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

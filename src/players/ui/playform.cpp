@@ -37,7 +37,7 @@ void noquotes(QLineEdit* box) {
 
 playform::playform(GOLF1& model, Services& services, std::filesystem::path datadir,
                    QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
       teams_(std::make_unique<Teamdata>()) {
     setObjectName("playform");
     setWindowTitle("Add Players to League");

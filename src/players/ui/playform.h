@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <array>
@@ -18,18 +20,15 @@ struct Teamdata;
 
 // Adds players to the open league. Additions live in memory until the window closes,
 // which writes the team file (when the league keeps one) and the league file.
-class playform : public QWidget {
+class playform : public FormWindow {
     Q_OBJECT
 
   public:
     playform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
     ~playform() override;
-    void load();
+    void load() override;
     void add();
     void exit();
-
-  signals:
-    void closed();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <filesystem>
@@ -17,18 +19,15 @@ struct Teamdata;
 // Removes players from the open league, one confirmed name at a time. The team file is
 // read once when the window opens and written with the league file when it closes, so
 // several removals in one visit keep every player's own team.
-class RMplayer : public QWidget {
+class RMplayer : public FormWindow {
     Q_OBJECT
 
   public:
     RMplayer(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
     ~RMplayer() override;
-    void load();
+    void load() override;
     void remove();
     void exit();
-
-  signals:
-    void closed();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -26,7 +26,7 @@ namespace greenfold {
 
 sortform::sortform(GOLF1& model, Services& services, std::filesystem::path datadir,
                    QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
       teams_(std::make_unique<Teamdata>()) {
     setObjectName("sortform");
     setWindowTitle("Greenfold");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <filesystem>
@@ -21,18 +23,15 @@ class SpinButton;
 // Moves one player at a time to another position of the roster. Positions are roster
 // slots: each list line remembers the slot it shows, as players without a name have no
 // line. Closing writes the team file (when players have teams) and the league file.
-class sortform : public QWidget {
+class sortform : public FormWindow {
     Q_OBJECT
 
   public:
     sortform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
     ~sortform() override;
-    void load();
+    void load() override;
     void change();
     void exit();
-
-  signals:
-    void closed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -36,7 +36,7 @@ bool enterkey(QEvent* event) {
 } // namespace
 
 CHcpform::CHcpform(Services& services, QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), services_(services) {
+    : FormWindow(mainwindow), services_(services) {
     setObjectName("CHcpform");
     setWindowTitle("Course Handicaps");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -110,7 +110,7 @@ bool CHcpform::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void CHcpform::closeEvent(QCloseEvent* event) {
-    emit closing();
+    emit closed();
     QWidget::closeEvent(event);
 }
 

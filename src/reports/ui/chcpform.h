@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -10,16 +12,13 @@ namespace greenfold {
 struct Services;
 
 // The course handicap calculator: an index and a slope give the course handicap.
-class CHcpform : public QWidget {
+class CHcpform : public FormWindow {
     Q_OBJECT
 
   public:
     CHcpform(Services& services, QWidget* mainwindow);
-    void load();
+    void load() override;
     void calculate();
-
-  signals:
-    void closing();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

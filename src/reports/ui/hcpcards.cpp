@@ -51,7 +51,7 @@ std::string settingsfolder(const GOLF1& g) {
 } // namespace
 
 HcpCards::HcpCards(GOLF1& model, Services& services, QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services) {
+    : FormWindow(mainwindow), g_(model), services_(services) {
     initresources();
     setObjectName("HcpCards");
     setWindowTitle("Handicap Card Printing");
@@ -174,7 +174,7 @@ void HcpCards::closeEvent(QCloseEvent* event) {
     if (!savesettings(g_, settingsfolder(g_)))
         services_.dialogs.message({"The card adjustments could not be saved in\r\n" + g_.inipath,
                                    "Greenfold", Icon::exclamation});
-    emit closing();
+    emit closed();
     QWidget::closeEvent(event);
 }
 

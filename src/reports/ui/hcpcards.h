@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -14,16 +16,13 @@ struct Services;
 
 // Prints handicap cards for the players marked in the list, ten to a sheet, and keeps
 // the three adjustments for the user's card stock in the settings file.
-class HcpCards : public QWidget {
+class HcpCards : public FormWindow {
     Q_OBJECT
 
   public:
     HcpCards(GOLF1& model, Services& services, QWidget* mainwindow);
-    void load();
+    void load() override;
     void print();
-
-  signals:
-    void closing();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

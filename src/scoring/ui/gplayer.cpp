@@ -16,7 +16,7 @@
 namespace greenfold {
 
 GPlayer::GPlayer(GOLF1& model, Services& services, QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services) {
+    : FormWindow(mainwindow), g_(model), services_(services) {
     setObjectName("GPlayer");
     setWindowTitle("Select Player");
     setAttribute(Qt::WA_DeleteOnClose);

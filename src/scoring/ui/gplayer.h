@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -16,12 +18,12 @@ struct Services;
 // and the list shows his rounds.
 enum class GPlayerTag { none, edit, date };
 
-class GPlayer : public QWidget {
+class GPlayer : public FormWindow {
     Q_OBJECT
 
   public:
     GPlayer(GOLF1& model, Services& services, QWidget* mainwindow);
-    void load();
+    void load() override;
     void accept();
     void exit();
 
@@ -30,8 +32,6 @@ class GPlayer : public QWidget {
   signals:
     // A round was chosen; the score window takes over.
     void roundchosen();
-    // Closed without choosing a round.
-    void closed();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

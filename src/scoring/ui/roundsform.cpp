@@ -46,8 +46,7 @@ bool bothzero(const DisplayedRound& d) {
 
 roundsform::roundsform(GOLF1& model, Services& services, std::filesystem::path datadir,
                        QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
-      datadir_(std::move(datadir)) {
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
     setObjectName("roundsform");
     setWindowTitle("Enter Scores");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -276,7 +275,7 @@ void roundsform::closeEvent(QCloseEvent* event) {
     g_.editslot = 0;
     if (!gone_) {
         gone_ = true;
-        emit unloaded();
+        emit closed();
     }
     QWidget::closeEvent(event);
 }

@@ -2,6 +2,8 @@
 
 #include "scoring/scorecard.h"
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <array>
@@ -23,13 +25,13 @@ class ScoreGrid;
 // selected, one after another, with Skip. Editing (editslot > 0): the stored round of
 // playerno, with Delete. The league file is written when the run ends by recording or
 // skipping the last player or by deleting; Cancel writes nothing.
-class roundsform : public QWidget {
+class roundsform : public FormWindow {
     Q_OBJECT
 
   public:
     roundsform(GOLF1& model, Services& services, std::filesystem::path datadir,
                QWidget* mainwindow);
-    void load();
+    void load() override;
 
     void record();
     void skip();
@@ -42,8 +44,6 @@ class roundsform : public QWidget {
   signals:
     // The league file is being written (true) or done (false).
     void saving(bool on);
-    // The window is gone; the main window takes over again.
-    void unloaded();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -34,8 +34,7 @@ QLabel* numberpanel(QWidget* parent, const QString& name) {
 
 selectplayers::selectplayers(GOLF1& model, Services& services, std::filesystem::path datadir,
                              QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
-      datadir_(std::move(datadir)) {
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
     setObjectName("selectplayers");
     setWindowTitle("Player & Course Selection for Score Entry");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -202,7 +201,7 @@ void selectplayers::closeEvent(QCloseEvent* event) {
     if (!done_) {
         done_ = true;
         cancelsetup(g_);
-        emit cancelled();
+        emit closed();
     }
     QWidget::closeEvent(event);
 }

@@ -2,7 +2,9 @@
 
 #include "scoring/roundsetup.h"
 
+#include "platform/formwindow.h"
 #include <QDate>
+
 #include <QWidget>
 
 #include <filesystem>
@@ -19,14 +21,15 @@ class SpinButton;
 
 // Round set-up: who played, on which course and on which date. Accepting marks the
 // players in selected, sets the course and the date, and hands over to the score window.
-class selectplayers : public QWidget {
+class selectplayers : public FormWindow {
     Q_OBJECT
 
   public:
     selectplayers(GOLF1& model, Services& services, std::filesystem::path datadir,
                   QWidget* mainwindow);
     // The date starts at today's.
-    void load(const QDate& today = QDate::currentDate());
+    void load() override { load(QDate::currentDate()); }
+    void load(const QDate& today);
 
     void accept();
     void cancel();
@@ -35,8 +38,6 @@ class selectplayers : public QWidget {
   signals:
     // The set-up is complete; the score window takes over.
     void accepted();
-    // Closed without a set-up.
-    void cancelled();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

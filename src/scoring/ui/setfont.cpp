@@ -54,7 +54,7 @@ QStringList printfonts() {
 
 Setfont::Setfont(GOLF1& model, Services& services, std::filesystem::path datadir,
                  std::string systemdir, QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
       systemdir_(std::move(systemdir)) {
     setObjectName("Setfont");
     setWindowTitle("Greenfold Settings");
@@ -203,7 +203,7 @@ void Setfont::accept() {
     choice.factor = hcptext_->text().toStdString();
     applysettings(g_, choice);
     done_ = true;
-    emit closing();
+    emit closed();
     close();
     services_.dialogs.show(savebothsettings(g_, datadir_, systemdir_));
     if (choice.average) services_.dialogs.message(averagingnotice());
@@ -221,7 +221,7 @@ void Setfont::closeEvent(QCloseEvent* event) {
     // Closing without OK changes nothing.
     if (!done_) {
         done_ = true;
-        emit closing();
+        emit closed();
     }
     QWidget::closeEvent(event);
 }

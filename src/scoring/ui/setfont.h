@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <filesystem>
@@ -19,17 +21,14 @@ struct Services;
 // The settings window: handicap factor, stroke control, averaging, index limits, the
 // nine-hole rule, the date reminder and the report font. OK stores them all and writes
 // the latest-league record (in the data folder) and the settings file (in systemdir).
-class Setfont : public QWidget {
+class Setfont : public FormWindow {
     Q_OBJECT
 
   public:
     Setfont(GOLF1& model, Services& services, std::filesystem::path datadir, std::string systemdir,
             QWidget* mainwindow);
-    void load();
+    void load() override;
     void accept();
-
-  signals:
-    void closing();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

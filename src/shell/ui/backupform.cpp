@@ -42,8 +42,7 @@ std::vector<std::pair<QString, std::filesystem::path>> destinations() {
 
 Backupform::Backupform(GOLF1& model, Services& services, std::filesystem::path datadir,
                        QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
-      datadir_(std::move(datadir)) {
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
     setObjectName("Backupform");
     setWindowTitle("Greenfold Backup Utility");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -121,7 +120,7 @@ void Backupform::closeEvent(QCloseEvent* event) {
         timer1_->stop();
         services_.busy.end();
     }
-    emit closing();
+    emit closed();
     QWidget::closeEvent(event);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <filesystem>
@@ -15,17 +17,14 @@ struct GOLF1;
 struct Services;
 
 // Copies the data files to a removable disk or any folder the user picks.
-class Backupform : public QWidget {
+class Backupform : public FormWindow {
     Q_OBJECT
 
   public:
     Backupform(GOLF1& model, Services& services, std::filesystem::path datadir,
                QWidget* mainwindow);
-    void load();
+    void load() override;
     void copyfiles();
-
-  signals:
-    void closing();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

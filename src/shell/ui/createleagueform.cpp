@@ -18,8 +18,7 @@ namespace greenfold {
 
 Createleagueform::Createleagueform(GOLF1& model, Services& services, std::filesystem::path datadir,
                                    QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services),
-      datadir_(std::move(datadir)) {
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
     setObjectName("Createleagueform");
     setWindowTitle("Create League File");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -107,7 +106,7 @@ void Createleagueform::deleteleague() {
 }
 
 void Createleagueform::closeEvent(QCloseEvent* event) {
-    emit closing();
+    emit closed();
     QWidget::closeEvent(event);
 }
 

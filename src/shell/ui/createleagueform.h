@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <filesystem>
@@ -12,19 +14,18 @@ struct GOLF1;
 struct Services;
 
 // Creates and deletes league files.
-class Createleagueform : public QWidget {
+class Createleagueform : public FormWindow {
     Q_OBJECT
 
   public:
     Createleagueform(GOLF1& model, Services& services, std::filesystem::path datadir,
                      QWidget* mainwindow);
-    void load();
+    void load() override;
     void createleague();
     void deleteleague();
 
   signals:
     void listchanged();
-    void closing();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

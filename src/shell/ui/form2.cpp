@@ -257,6 +257,17 @@ ListLines Form2::shownlines() const {
     return lines;
 }
 
+void Form2::openwindow(FormWindow* window, const std::function<void()>& then) {
+    // Turning the main window off turns its open child windows off too.
+    setEnabled(false);
+    window->setEnabled(true);
+    connect(window, &FormWindow::closed, this, [this, then] {
+        setEnabled(true);
+        if (then) then();
+    });
+    window->load();
+}
+
 void Form2::startviewtimer() {
     viewtimer_->start();
 }

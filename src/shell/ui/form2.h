@@ -2,11 +2,13 @@
 
 #include "charts/ui/chartwindows.h"
 #include "lists/views.h"
+#include "platform/formwindow.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <map>
 
 class QAction;
@@ -63,6 +65,10 @@ class Form2 : public QMainWindow {
     void hidescrollers();
     void showplayerrounds();
     void startviewtimer();
+    // Opens a window of the program the one way every command does: the main window is
+    // off until the window has closed without handing over to another window, then on
+    // again, and then runs. The caller connects any hand-over signal of its own.
+    void openwindow(FormWindow* window, const std::function<void()>& then = {});
     ChartTag tag = ChartTag::none;
 
     // The data folder the open league lives in.

@@ -43,12 +43,8 @@ bool restorefiles(Services& services) {
 } // namespace
 
 void Form2::wirebackup() {
-    connect(action("Backupmenu"), &QAction::triggered, this, [this] {
-        setEnabled(false);
-        auto* window = new Backupform(g_, services_, datadir_, this);
-        connect(window, &Backupform::closing, this, [this] { setEnabled(true); });
-        window->load();
-    });
+    connect(action("Backupmenu"), &QAction::triggered, this,
+            [this] { openwindow(new Backupform(g_, services_, datadir_, this)); });
     connect(action("Restoremenu"), &QAction::triggered, this, [this] {
         if (restorefiles(services_)) rereadafterrestore();
     });

@@ -257,28 +257,18 @@ void Form2::showplayerrounds() {
 
 void Form2::openplayerpicker() {
     hidescrollers();
-    setEnabled(false);
     auto* picker = new chooseplayer(g_, services_, this);
     connect(picker, &chooseplayer::accepted, this, [this] {
         setEnabled(true);
         timer1_->start();
     });
-    connect(picker, &chooseplayer::closed, this, [this] {
-        setEnabled(true);
-        checkview(view_recent);
-    });
-    picker->load();
+    openwindow(picker, [this] { checkview(view_recent); });
 }
 
 void Form2::opencreateleague() {
-    setEnabled(false);
     auto* window = new Createleagueform(g_, services_, datadir_, this);
     connect(window, &Createleagueform::listchanged, this, &Form2::refreshleaguemenu);
-    connect(window, &Createleagueform::closing, this, [this] {
-        setEnabled(true);
-        noleaguestate();
-    });
-    window->load();
+    openwindow(window, [this] { noleaguestate(); });
 }
 
 void Form2::spin(bool up) {

@@ -53,13 +53,8 @@ void setcoursesmenu(Form2& main, bool on) {
 }
 
 void opencourse(Form2& main) {
-    main.setEnabled(false);
-    auto* window = new course(main.model(), main.services(), main.datadir(), &main);
-    QObject::connect(window, &course::closing, &main, [&main] {
-        main.setEnabled(true);
-        setcoursesmenu(main, true);
-    });
-    window->load();
+    main.openwindow(new course(main.model(), main.services(), main.datadir(), &main),
+                    [&main] { setcoursesmenu(main, true); });
 }
 
 // A new course: the table is read afresh first, so adding with no league open cannot
@@ -142,29 +137,22 @@ void openrounds(Form2& main) {
             main.messagepanel()->setText(*remembered);
         }
     });
-    QObject::connect(window, &roundsform::unloaded, &main, [&main] {
-        main.setEnabled(true);
+    main.openwindow(window, [&main] {
         setcoursesmenu(main, true);
         main.startviewtimer();
     });
-    window->load();
 }
 
 void enterrounds(Form2& main) {
-    main.setEnabled(false);
     main.model().editslot = 0;
     auto* window = new selectplayers(main.model(), main.services(), main.datadir(), &main);
     QObject::connect(window, &selectplayers::accepted, &main, [&main] { openrounds(main); });
-    QObject::connect(window, &selectplayers::cancelled, &main, [&main] { main.setEnabled(true); });
-    window->load();
+    main.openwindow(window);
 }
 
 void opensettings(Form2& main) {
-    main.setEnabled(false);
-    auto* window = new Setfont(main.model(), main.services(), main.datadir(),
-                               settingsdir(main.model()), &main);
-    QObject::connect(window, &Setfont::closing, &main, [&main] { main.setEnabled(true); });
-    window->load();
+    main.openwindow(new Setfont(main.model(), main.services(), main.datadir(),
+                                settingsdir(main.model()), &main));
 }
 
 } // namespace
@@ -204,15 +192,10 @@ void Form2::wireleaguenight() {
 
     connect(action("entermenu"), &QAction::triggered, this, [this] { enterrounds(*this); });
     connect(action("editroundmenu"), &QAction::triggered, this, [this] {
-        setEnabled(false);
         auto* picker = new GPlayer(g_, services_, this);
         picker->tag = GPlayerTag::edit;
         connect(picker, &GPlayer::roundchosen, this, [this] { openrounds(*this); });
-        connect(picker, &GPlayer::closed, this, [this] {
-            setEnabled(true);
-            checkview(view_recent);
-        });
-        picker->load();
+        openwindow(picker, [this] { checkview(view_recent); });
     });
     connect(action("settingsmenu"), &QAction::triggered, this, [this] { opensettings(*this); });
 }

@@ -21,18 +21,10 @@ void Form2::wirereports() {
             [this] { exportlisting(g_, services_, shownlines()); });
     connect(action("Printsetupmenu"), &QAction::triggered, this,
             [this] { printersetup(services_, this); });
-    connect(action("printcardsmenu"), &QAction::triggered, this, [this] {
-        setEnabled(false);
-        auto* window = new HcpCards(g_, services_, this);
-        connect(window, &HcpCards::closing, this, [this] { setEnabled(true); });
-        window->load();
-    });
-    connect(action("coursehcpmenu"), &QAction::triggered, this, [this] {
-        setEnabled(false);
-        auto* window = new CHcpform(services_, this);
-        connect(window, &CHcpform::closing, this, [this] { setEnabled(true); });
-        window->load();
-    });
+    connect(action("printcardsmenu"), &QAction::triggered, this,
+            [this] { openwindow(new HcpCards(g_, services_, this)); });
+    connect(action("coursehcpmenu"), &QAction::triggered, this,
+            [this] { openwindow(new CHcpform(services_, this)); });
 }
 
 } // namespace greenfold

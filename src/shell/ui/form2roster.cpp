@@ -28,15 +28,12 @@ void redraw(Form2* main) {
     main->viewcommand(view == view_player ? view_recent : view);
 }
 
-// Opens a window the way every command does: the main window waits until it closes.
+// Opens a roster or team window; after a roster change the list is drawn again.
 template <typename Window> void open(Form2* main, bool rosterchanges) {
-    main->setEnabled(false);
-    auto* window = new Window(main->model(), main->services(), main->datadir(), main);
-    QObject::connect(window, &Window::closed, main, [main, rosterchanges] {
-        main->setEnabled(true);
-        if (rosterchanges) redraw(main);
-    });
-    window->load();
+    main->openwindow(new Window(main->model(), main->services(), main->datadir(), main),
+                     [main, rosterchanges] {
+                         if (rosterchanges) redraw(main);
+                     });
 }
 
 // Point records and the team report belong to teams with players; without any there is

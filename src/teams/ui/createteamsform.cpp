@@ -44,7 +44,7 @@ void fill(QListWidget* list, const std::vector<std::string>& names) {
 
 createteamsform::createteamsform(GOLF1& model, Services& services, std::filesystem::path datadir,
                                  QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
       teams_(std::make_unique<Teamdata>()) {
     setObjectName("createteamsform");
     setWindowTitle("Greenfold Team Set-up");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <filesystem>
@@ -20,18 +22,15 @@ struct Teamdata;
 
 // Team set-up: creates, names and removes teams and moves players between the list of
 // players without a team and the current team. Closing writes the team file.
-class createteamsform : public QWidget {
+class createteamsform : public FormWindow {
     Q_OBJECT
 
   public:
     createteamsform(GOLF1& model, Services& services, std::filesystem::path datadir,
                     QWidget* mainwindow);
     ~createteamsform() override;
-    void load();
+    void load() override;
     void exit();
-
-  signals:
-    void closed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

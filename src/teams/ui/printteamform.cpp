@@ -32,7 +32,7 @@ QRadioButton* option(QWidget* parent, const char* name, const char* caption) {
 
 PrintTeamform::PrintTeamform(GOLF1& model, Services& services, std::filesystem::path datadir,
                              QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
       teams_(std::make_unique<Teamdata>()) {
     setObjectName("PrintTeamform");
     setWindowTitle("Team Report Printing Options");

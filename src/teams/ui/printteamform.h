@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <filesystem>
@@ -17,7 +19,7 @@ struct Teamdata;
 // Team report printing options: whether to list each team's players, and all of each
 // team's records or only the newest one. Prints the team summary report and offers
 // Printer Setup; the teams are only read, never written.
-class PrintTeamform : public QWidget {
+class PrintTeamform : public FormWindow {
     Q_OBJECT
 
   public:
@@ -25,11 +27,8 @@ class PrintTeamform : public QWidget {
                   QWidget* mainwindow);
     ~PrintTeamform() override;
     // Reads the teams and shows the window.
-    void load();
+    void load() override;
     void print();
-
-  signals:
-    void closed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

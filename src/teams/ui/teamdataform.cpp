@@ -36,7 +36,7 @@ QLineEdit* box(QWidget* parent, const char* name) {
 
 teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::path datadir,
                            QWidget* mainwindow)
-    : QWidget(mainwindow, Qt::Window), g_(model), services_(services), datadir_(std::move(datadir)),
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
       teams_(std::make_unique<Teamdata>()) {
     setObjectName("teamdataform");
     setWindowTitle("Greenfold");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/formwindow.h"
+
 #include <QWidget>
 
 #include <filesystem>
@@ -19,18 +21,15 @@ struct Teamdata;
 
 // Point records of each team: a text, a number the user keeps and points the program
 // adds into the team's running total. Closing writes the team file.
-class teamdataform : public QWidget {
+class teamdataform : public FormWindow {
     Q_OBJECT
 
   public:
     teamdataform(GOLF1& model, Services& services, std::filesystem::path datadir,
                  QWidget* mainwindow);
     ~teamdataform() override;
-    void load();
+    void load() override;
     void exit();
-
-  signals:
-    void closed();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
