@@ -8,9 +8,7 @@
 #include "model/golf1.h"
 #include "platform/qtcanvas.h"
 #include "platform/services.h"
-#include "reports/ui/printcommands.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -37,7 +35,7 @@ QFrame* legendline(QWidget* parent, const char* name, const QColor& colour) {
 } // namespace
 
 GRform::GRform(GOLF1& model, Services& services, QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services),
+    : ChartWindow(model, services, mainwindow),
       canvas_(std::make_unique<QtCanvas>(graphwidth, graphheight, QtCanvas::screenscale())) {
     setObjectName("GRform");
     setWindowTitle("Greenfold");
@@ -70,7 +68,7 @@ GRform::GRform(GOLF1& model, Services& services, QWidget* mainwindow)
     layout->addLayout(panels);
     layout->addLayout(buttons);
 
-    connect(scoring, &QPushButton::clicked, this, &GRform::showscoring);
+    connect(scoring, &QPushButton::clicked, this, &GRform::switchover);
     connect(printbutton, &QPushButton::clicked, this, &GRform::print);
     connect(donebutton, &QPushButton::clicked, this, &GRform::done);
 }
@@ -103,40 +101,13 @@ void GRform::load() {
     show();
 }
 
-void GRform::print() {
-    if (services_.dialogs.message(chartquestion(), Buttons::okcancel, Answer::ok) != Answer::ok)
-        return;
+void GRform::printchart(PrintSurface& s, const std::string& date) {
     const int p = g_.playerno;
     const PrintPicture picture =
         printpicture(graphwidth, graphheight, "Picture1", [&](Canvas& c) { drawgraph(c, g_, p); });
-    GraphTexts texts{lab3_->text().toStdString(), hcpindex_->text().toStdString(),
-                     roundsplayed_->text().toStdString()};
-    const std::string date = todaysdate();
-    runprint(services_, [&](PrintSurface& s) { printgraph(s, g_, texts, picture, date); });
-}
-
-void GRform::showscoring() {
-    services_.busy.begin();
-    finished_ = true;
-    emit switchrequested();
-    close();
-    services_.busy.end();
-}
-
-void GRform::done() {
-    services_.busy.begin();
-    close();
-    services_.busy.end();
-}
-
-void GRform::closeEvent(QCloseEvent* event) {
-    // Closing the window any other way than switching is Done.
-    if (!finished_) {
-        finished_ = true;
-        g_.playerno = 0;
-        emit closed();
-    }
-    QWidget::closeEvent(event);
+    const GraphTexts texts{lab3_->text().toStdString(), hcpindex_->text().toStdString(),
+                           roundsplayed_->text().toStdString()};
+    printgraph(s, g_, texts, picture, date);
 }
 
 } // namespace greenfold

@@ -8,9 +8,7 @@
 #include "model/golf1.h"
 #include "platform/qtcanvas.h"
 #include "platform/services.h"
-#include "reports/ui/printcommands.h"
 
-#include <QCloseEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -20,7 +18,7 @@
 namespace greenfold {
 
 Piechart::Piechart(GOLF1& model, Services& services, QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services),
+    : ChartWindow(model, services, mainwindow),
       canvas_(std::make_unique<QtCanvas>(piewidth, pieheight, QtCanvas::screenscale())) {
     setObjectName("Piechart");
     setWindowTitle("Greenfold");
@@ -55,7 +53,7 @@ Piechart::Piechart(GOLF1& model, Services& services, QWidget* mainwindow)
     layout->addWidget(panel);
     layout->addLayout(buttons);
 
-    connect(hcpchart, &QPushButton::clicked, this, &Piechart::showgraph);
+    connect(hcpchart, &QPushButton::clicked, this, &Piechart::switchover);
     connect(printbutton, &QPushButton::clicked, this, &Piechart::print);
     connect(closebutton, &QPushButton::clicked, this, &Piechart::done);
 }
@@ -78,40 +76,13 @@ void Piechart::load() {
     show();
 }
 
-void Piechart::print() {
-    if (services_.dialogs.message(chartquestion(), Buttons::okcancel, Answer::ok) != Answer::ok)
-        return;
+void Piechart::printchart(PrintSurface& s, const std::string& date) {
     const PrintPicture picture =
         printpicture(piewidth, pieheight, "P", [this](Canvas& c) { drawpie(c, slices_); });
     const PieTexts texts{namelabel_->text().toStdString(), aveparlabel_->text().toStdString(),
                          aveholelabel_->text().toStdString(),
                          totalholeslabel_->text().toStdString()};
-    const std::string date = todaysdate();
-    runprint(services_, [&](PrintSurface& s) { printpie(s, g_, texts, picture, date); });
-}
-
-void Piechart::showgraph() {
-    services_.busy.begin();
-    finished_ = true;
-    emit switchrequested();
-    close();
-    services_.busy.end();
-}
-
-void Piechart::done() {
-    services_.busy.begin();
-    close();
-    services_.busy.end();
-}
-
-void Piechart::closeEvent(QCloseEvent* event) {
-    // Closing the window any other way than switching is Done.
-    if (!finished_) {
-        finished_ = true;
-        g_.playerno = 0;
-        emit closed();
-    }
-    QWidget::closeEvent(event);
+    printpie(s, g_, texts, picture, date);
 }
 
 } // namespace greenfold

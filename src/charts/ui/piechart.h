@@ -2,7 +2,7 @@
 
 #include "charts/pie.h"
 
-#include "platform/formwindow.h"
+#include "charts/ui/chartwindow.h"
 
 #include <QWidget>
 
@@ -20,29 +20,20 @@ class QtCanvas;
 // The score distribution chart of player playerno: hole scores against par as a pie
 // with a legend, the average par and score per hole and the number of scores. Prints
 // itself and can hand over to the handicap history graph of the same player.
-class Piechart : public FormWindow {
+class Piechart : public ChartWindow {
     Q_OBJECT
 
   public:
     Piechart(GOLF1& model, Services& services, QWidget* mainwindow);
     ~Piechart() override;
     void load() override;
-    void print();
-    void showgraph();
-    void done();
 
     const QtCanvas& canvas() const { return *canvas_; }
 
-  signals:
-    // The handicap history graph of the same player is to take over.
-    void switchrequested();
-
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void printchart(PrintSurface& s, const std::string& date) override;
 
   private:
-    GOLF1& g_;
-    Services& services_;
     std::unique_ptr<QtCanvas> canvas_;
     std::vector<Slice> slices_; // as drawn, for the printout
     QLabel* p_;
@@ -50,7 +41,6 @@ class Piechart : public FormWindow {
     QLabel* aveparlabel_;
     QLabel* aveholelabel_;
     QLabel* totalholeslabel_;
-    bool finished_ = false; // switched over or closed: nothing more to hand back
 };
 
 } // namespace greenfold
