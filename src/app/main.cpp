@@ -2,6 +2,7 @@
 #include "model/settingsfile.h"
 #include "platform/qtdialogs.h"
 #include "platform/qthelpviewer.h"
+#include "platform/qtprintsurface.h"
 #include "platform/qtservices.h"
 #include "shell/ui/form1.h"
 #include "shell/ui/form2.h"
@@ -24,7 +25,8 @@ int main(int argc, char* argv[]) {
     QtHelpViewer help;
     QtDisplay display;
     QtBusyPointer busy;
-    Services services{dialogs, help, display, busy};
+    QtPrinting printing(dialogs);
+    Services services{dialogs, help, display, busy, printing};
 
     Form1 splash(*model, services);
     Form2 window(*model, services);

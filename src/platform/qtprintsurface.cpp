@@ -23,11 +23,6 @@ namespace greenfold {
 
 namespace {
 
-std::function<std::unique_ptr<PrintSurface>()>& factory() {
-    static std::function<std::unique_ptr<PrintSurface>()> f;
-    return f;
-}
-
 // The 16-colour palette the charts number their colours by.
 QColor palettecolour(int n) {
     static const std::array<QRgb, 16> rgb{
@@ -269,41 +264,41 @@ void printersetup(Services& services, QWidget* parent) {
     dialog.exec(); // a cancelled dialog leaves the printer as it was
 }
 
-std::unique_ptr<PrintSurface> openprintsurface(Services& services) {
-    if (factory()) return factory()();
-    if (printerinstalled()) return std::make_unique<QtPrintSurface>(chosenprinter());
-    return openpdfsurface(services);
+std::unique_ptr<PrintSurface> QtPrinting::open() {
+    if (!printerinstalled()) return openpdf();
+    auto surface = std::make_unique<QtPrintSurface>(chosenprinter());
+    last_ = surface.get();
+    return surface;
 }
 
-std::unique_ptr<PrintSurface> openpdfsurface(Services& services) {
-    auto name = services.dialogs.savefile("No printer installed: save the printout as PDF",
-                                          "PDF Files (*.pdf)");
+std::unique_ptr<PrintSurface> QtPrinting::openpdf() {
+    auto name = dialogs_.savefile("No printer installed: save the printout as PDF",
+                                  "PDF Files (*.pdf)", "pdf");
     if (!name || name->empty()) return nullptr;
     if (!endswithpdf(*name)) *name += ".pdf";
-    return std::make_unique<QtPrintSurface>(*name);
+    auto surface = std::make_unique<QtPrintSurface>(*name);
+    last_ = surface.get();
+    return surface;
 }
 
-void tellprinted(Services& services, const PrintSurface& surface) {
-    const auto* qt = dynamic_cast<const QtPrintSurface*>(&surface);
-    if (qt == nullptr) return;
+void QtPrinting::finished(const PrintSurface& surface) {
+    if (&surface != last_) return;
+    const QtPrintSurface* qt = last_;
+    last_ = nullptr;
     const std::string& pdf = qt->pdffile();
     if (qt->failed() && pdf.empty()) {
-        services.dialogs.message({"The printer reported an error. The printout may be "
-                                  "incomplete or missing.",
-                                  "Greenfold", Icon::exclamation});
+        dialogs_.message({"The printer reported an error. The printout may be "
+                          "incomplete or missing.",
+                          "Greenfold", Icon::exclamation});
     } else if (qt->failed()) {
-        services.dialogs.message(
+        dialogs_.message(
             {"The printout could not be saved as\r\n" + pdf, "Greenfold", Icon::exclamation});
     } else if (!pdf.empty()) {
-        services.dialogs.message({"No printer is installed, so the printout was saved as a "
-                                  "PDF file:\r\n" +
-                                      pdf,
-                                  "Greenfold", Icon::information});
+        dialogs_.message({"No printer is installed, so the printout was saved as a "
+                          "PDF file:\r\n" +
+                              pdf,
+                          "Greenfold", Icon::information});
     }
-}
-
-void setprintsurfacefactory(std::function<std::unique_ptr<PrintSurface>()> factory_) {
-    factory() = std::move(factory_);
 }
 
 } // namespace greenfold

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/services.h"
 #include "reports/printsurface.h"
 
 #include <QFont>
@@ -95,18 +96,19 @@ bool printerinstalled();
 // printer the user is told that printouts become PDF files.
 void printersetup(Services& services, QWidget* parent);
 
-// The surface a print command prints on: the chosen printer, or, with no printer
-// installed, a PDF file the user names in a save dialog. Nothing when the user cancels
-// that dialog.
-std::unique_ptr<PrintSurface> openprintsurface(Services& services);
-std::unique_ptr<PrintSurface> openpdfsurface(Services& services);
+// Printing on the chosen printer, or, with no printer installed, into a PDF file the
+// user names in a save dialog.
+class QtPrinting : public Printing {
+  public:
+    explicit QtPrinting(Dialogs& dialogs) : dialogs_(dialogs) {}
+    std::unique_ptr<PrintSurface> open() override;
+    void finished(const PrintSurface& surface) override;
+    // The PDF file the user names; nothing when the dialog is cancelled.
+    std::unique_ptr<PrintSurface> openpdf();
 
-// After the document ended: tells the user where a PDF file went, or that the printer
-// or the file failed, so no printout vanishes without a word.
-void tellprinted(Services& services, const PrintSurface& surface);
-
-// Tests put a surface of their own in place of the printer; an empty function restores
-// the printer.
-void setprintsurfacefactory(std::function<std::unique_ptr<PrintSurface>()> factory);
+  private:
+    Dialogs& dialogs_;
+    const QtPrintSurface* last_ = nullptr; // the surface of the job under way
+};
 
 } // namespace greenfold

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "platform/dialogs.h"
+#include "reports/printsurface.h"
 
+#include <memory>
 #include <string>
 
 namespace greenfold {
@@ -49,6 +51,17 @@ template <typename Work> auto whilebusy(BusyPointer& busy, Work&& work) {
     return work();
 }
 
+// Where the print commands print: a surface for one job, and afterwards a word to the
+// user on how it went (where a PDF file went, or that the printer failed), so no
+// printout vanishes without a word.
+class Printing {
+  public:
+    virtual ~Printing() = default;
+    // Nothing when the user cancels (the name of a PDF file, say).
+    virtual std::unique_ptr<PrintSurface> open() = 0;
+    virtual void finished(const PrintSurface& surface) = 0;
+};
+
 // What every window receives from the program: the user-facing services, so tests can
 // put scripted ones in their place.
 struct Services {
@@ -56,6 +69,7 @@ struct Services {
     HelpViewer& help;
     Display& display;
     BusyPointer& busy;
+    Printing& printing;
 };
 
 } // namespace greenfold

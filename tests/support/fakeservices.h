@@ -1,8 +1,11 @@
 #pragma once
 
 #include "platform/services.h"
+#include "reports/recordingsurface.h"
 
 #include <deque>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -88,13 +91,30 @@ class FakeBusy : public BusyPointer {
     void end() override { --depth; }
 };
 
+// Printing onto recording surfaces: each job's printout is kept, in order. A test may
+// put a surface of its own in their place (a PDF file, say).
+class FakePrinting : public Printing {
+  public:
+    std::vector<std::unique_ptr<Printout>> printouts;
+    std::function<std::unique_ptr<PrintSurface>()> surface;
+    int finishedjobs = 0;
+
+    std::unique_ptr<PrintSurface> open() override {
+        if (surface) return surface();
+        printouts.push_back(std::make_unique<Printout>());
+        return std::make_unique<RecordingSurface>(*printouts.back());
+    }
+    void finished(const PrintSurface&) override { ++finishedjobs; }
+};
+
 // One set of scripted services for a window test.
 struct FakeServices {
     FakeDialogs dialogs;
     FakeHelp help;
     FakeDisplay display;
     FakeBusy busy;
-    Services services{dialogs, help, display, busy};
+    FakePrinting printing;
+    Services services{dialogs, help, display, busy, printing};
 };
 
 } // namespace greenfold::testing

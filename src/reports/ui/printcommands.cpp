@@ -20,10 +20,10 @@ std::string todaysdate() {
 }
 
 void runprint(Services& services, const std::function<void(PrintSurface&)>& layout) {
-    auto surface = openprintsurface(services);
+    auto surface = services.printing.open();
     if (!surface) return;
     whilebusy(services.busy, [&] { layout(*surface); });
-    tellprinted(services, *surface);
+    services.printing.finished(*surface);
 }
 
 void printlist(const GOLF1& g, Services& services, const ListLines& lines) {

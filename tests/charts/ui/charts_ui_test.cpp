@@ -76,9 +76,9 @@ class ChartWindows : public PrintWindows {
     std::string printpdf(QWidget* window, const char* button, const std::string& name) {
         const fs::path pdf = screens() / (name + ".pdf");
         fs::remove(pdf);
-        setprintsurfacefactory([pdf]() -> std::unique_ptr<PrintSurface> {
+        fake.printing.surface = [pdf]() -> std::unique_ptr<PrintSurface> {
             return std::make_unique<QtPrintSurface>(pdf.string());
-        });
+        };
         fake.dialogs.answers = {Answer::ok};
         click(window, button);
         recordprints();

@@ -49,19 +49,10 @@ inline std::string pdftext(const std::string& name) {
 
 class PrintWindows : public LeagueWindows {
   protected:
-    void SetUp() override {
-        LeagueWindows::SetUp();
-        recordprints();
-    }
-    void TearDown() override { setprintsurfacefactory({}); }
-    void recordprints() {
-        setprintsurfacefactory([this] {
-            printouts.push_back(std::make_unique<Printout>());
-            return std::make_unique<RecordingSurface>(*printouts.back());
-        });
-    }
+    // Printouts land on recording surfaces unless a test prints into a PDF file.
+    void recordprints() { fake.printing.surface = nullptr; }
 
-    std::vector<std::unique_ptr<Printout>> printouts;
+    std::vector<std::unique_ptr<Printout>>& printouts = fake.printing.printouts;
 };
 
 } // namespace greenfold::testing

@@ -168,20 +168,21 @@ TEST(NoPrinter, pdfNamedInASaveDialogAndTheUserToldWhere_cancelPrintsNothing) {
     TempDir dir;
     FakeServices fake;
     fake.dialogs.files.push_back((dir.path() / "chart").string());
-    auto surface = openpdfsurface(fake.services);
+    QtPrinting printing(fake.dialogs);
+    auto surface = printing.openpdf();
     ASSERT_NE(surface, nullptr);
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.shown[0].message.title,
               "No printer installed: save the printout as PDF");
     PrintChcpChart(*surface, *reportleague(1, 1), 1, tee_mens);
-    tellprinted(fake.services, *surface);
+    printing.finished(*surface);
     ASSERT_EQ(fake.dialogs.shown.size(), 2u);
     EXPECT_EQ(fake.dialogs.shown[1].message,
               (Message{"No printer is installed, so the printout was saved as a PDF file:\r\n" +
                            (dir.path() / "chart.pdf").string(),
                        "Greenfold", Icon::information}));
     EXPECT_EQ(readbytes(dir.path() / "chart.pdf").substr(0, 4), "%PDF");
-    EXPECT_EQ(openpdfsurface(fake.services), nullptr);
+    EXPECT_EQ(printing.openpdf(), nullptr);
     EXPECT_EQ(fake.dialogs.shown.size(), 3u); // the file name asked, nothing more said
 }
 
@@ -189,13 +190,14 @@ TEST(NoPrinter, pdfThatCannotBeWritten_saysSoAndLeavesNoFile) {
     TempDir dir;
     FakeServices fake;
     const fs::path target = dir.path() / "missing" / "list.pdf";
-    QtPrintSurface s(target.string());
+    fake.dialogs.files.push_back(target.string());
+    QtPrinting printing(fake.dialogs);
+    auto s = printing.openpdf();
     auto g = reportleague(2, 1);
-    printshortreport(s, *g, recentlines(*g), date);
-    EXPECT_TRUE(s.failed());
-    tellprinted(fake.services, s);
-    ASSERT_EQ(fake.dialogs.shown.size(), 1u);
-    EXPECT_EQ(fake.dialogs.shown[0].message.text,
+    printshortreport(*s, *g, recentlines(*g), date);
+    printing.finished(*s);
+    ASSERT_EQ(fake.dialogs.shown.size(), 2u);
+    EXPECT_EQ(fake.dialogs.shown[1].message.text,
               "The printout could not be saved as\r\n" + target.string());
     EXPECT_FALSE(fs::exists(target));
 }

@@ -329,7 +329,7 @@ TEST_F(Night, nothingTypedStaysOnThePlayer_nineHoleRoundStoredWithInTotalZero) {
 TEST_F(Night, viewMath_widensAndPausesWithThePanelShowing) {
     start();
     WatchedDialogs dialogs;
-    Services services{dialogs, fake.help, fake.display, fake.busy};
+    Services services{dialogs, fake.help, fake.display, fake.busy, fake.printing};
     g->coursenum = 1;
     g->curmonth = 6;
     g->curday = 14;

@@ -41,16 +41,7 @@ void click(QWidget* w, const char* name) {
 // The league's windows, printing onto recording surfaces.
 class TeamReportWindow : public LeagueWindows {
   protected:
-    void SetUp() override {
-        LeagueWindows::SetUp();
-        setprintsurfacefactory([this] {
-            printouts.push_back(std::make_unique<Printout>());
-            return std::make_unique<RecordingSurface>(*printouts.back());
-        });
-    }
-    void TearDown() override { setprintsurfacefactory({}); }
-
-    std::vector<std::unique_ptr<Printout>> printouts;
+    std::vector<std::unique_ptr<Printout>>& printouts = fake.printing.printouts;
 };
 
 std::string run(const std::string& command) {
