@@ -7,7 +7,7 @@
 
 namespace greenfold {
 
-bool readcourses(std::istream& in, GOLF1& g) {
+bool readcourses(std::istream& in, CourseTable& g) {
     LineReader lines(in);
     auto count = lines.nextinteger();
     if (!count || *count < 0 || *count > maxcourses) return false;
@@ -50,14 +50,12 @@ Outcome loadcourses(GOLF1& g, const fs::path& dir, CourseLoad why) {
     const fs::path file = findfile(dir, coursefilename);
     std::ifstream in(file, std::ios::binary);
     if (!in) return Outcome::failure(courseloadfailure(why));
-    // Read into an empty model (not a copy of g): only its course table is taken.
-    auto fresh = std::make_unique<GOLF1>();
+    auto fresh = std::make_unique<CourseTable>();
     if (!readcourses(in, *fresh)) {
         markdamaged(g.damagedfiles, file);
         return Outcome::failure(courseloadfailure(why));
     }
-    g.coursecount = fresh->coursecount;
-    g.coursedata = std::move(fresh->coursedata);
+    static_cast<CourseTable&>(g) = std::move(*fresh);
     return {};
 }
 

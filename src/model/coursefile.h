@@ -13,7 +13,7 @@ namespace greenfold {
 inline constexpr const char* coursefilename = "course.dat";
 inline constexpr const char* coursefilesavename = "Course.DAT";
 
-bool readcourses(std::istream& in, GOLF1& g);
+bool readcourses(std::istream& in, CourseTable& g);
 std::string coursebytes(const GOLF1& g);
 
 // Why the course table is read: its failure message differs when a course is about to

@@ -38,11 +38,10 @@ enum class CourseMode { none, add, edit, chart };
 template <typename T> using PlayerTable = std::array<T, maxplayers + 1>;
 template <typename T> using RoundTable = std::array<std::array<T, maxrounds + 1>, maxplayers + 1>;
 
-// The whole in-memory state of the program: the open league, the course table, the
-// settings and the session. Plain data; the file code, the engine and the windows all
-// work on one instance of it.
-struct GOLF1 {
-    // League
+// The open league: playercount, playername, playertee, roundcount, the round tables
+// (differential, rmonth, rday, ryear, roundcourse, holescore, hcpindex, coursehcp),
+// playerteam, teamsdefined and leaguefile.
+struct LeagueData {
     int16_t playercount = 0;
     PlayerTable<std::string> playername{};
     PlayerTable<int16_t> playertee{};
@@ -58,12 +57,18 @@ struct GOLF1 {
     PlayerTable<int16_t> playerteam{};
     int16_t teamsdefined = 0;
     std::string leaguefile;
+};
 
-    // Course table
+// The course table shared by every league: coursecount and coursedata.
+struct CourseTable {
     int16_t coursecount = 0;
     std::array<std::array<std::string, courselines + 1>, maxcourses + 1> coursedata{};
+};
 
-    // Settings
+// The settings file and the latest-league record: escflag, hcpfactor, ninehole,
+// averageflag, hcplimit, dateremind, printfont, hoffset, wdoffset, pscaling, leaguelist,
+// leaguecount and leagueindex.
+struct SettingsData {
     int16_t escflag = 0;
     float hcpfactor = 0.96f;
     int16_t ninehole = 0;
@@ -77,8 +82,13 @@ struct GOLF1 {
     std::array<std::string, maxleagues + 1> leaguelist{};
     int16_t leaguecount = 0;
     int16_t leagueindex = 0;
+};
 
-    // Session
+// What the windows chose and hand on to each other: playerno, coursenum, curmonth,
+// curday, curyear, editslot, selected, coursemode, helptopic; and what start-up read of
+// the machine (monthname, screenwidth, colordepthok, inipath). The engine reads none of
+// it: it takes an explicit round entry.
+struct SessionData {
     int16_t playerno = 0;
     int16_t coursenum = 0;
     int16_t curmonth = 0;
@@ -92,7 +102,13 @@ struct GOLF1 {
     int16_t screenwidth = 0;
     int16_t colordepthok = 1;
     std::string inipath;
+};
 
+// The whole in-memory state of the program, in its parts; every member keeps its name
+// (g.playercount, g.coursedata, g.hcpfactor, g.playerno). Plain data; the file code, the
+// engine and the windows all work on one instance of it. A reader replaces only the
+// part it reads.
+struct GOLF1 : LeagueData, CourseTable, SettingsData, SessionData {
     // Files that exist but could not be read whole in this run. Before the first save
     // over one of them the damaged original is kept beside it (see safefile.h).
     std::vector<std::string> damagedfiles;

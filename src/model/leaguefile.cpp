@@ -15,7 +15,7 @@ bool inrange(const std::optional<int16_t>& v, int lo, int hi) {
     return v && *v >= lo && *v <= hi;
 }
 
-bool readround(LineReader& in, GOLF1& g, int p, int r) {
+bool readround(LineReader& in, LeagueData& g, int p, int r) {
     auto diff = in.nextsingle();
     auto month = in.nextinteger();
     auto day = in.nextinteger();
@@ -40,7 +40,7 @@ bool readround(LineReader& in, GOLF1& g, int p, int r) {
     return true;
 }
 
-bool readplayer(LineReader& in, GOLF1& g, int p) {
+bool readplayer(LineReader& in, LeagueData& g, int p) {
     auto name = in.next();
     if (!name) return false;
     g.playername[p] = std::string(*name);
@@ -56,7 +56,7 @@ bool readplayer(LineReader& in, GOLF1& g, int p) {
 
 } // namespace
 
-bool readleague(std::istream& in, GOLF1& g) {
+bool readleague(std::istream& in, LeagueData& g) {
     LineReader lines(in);
     auto count = lines.nextinteger();
     if (!inrange(count, 0, maxplayers)) return false;
@@ -100,12 +100,12 @@ Outcome loadleague(GOLF1& g, const fs::path& dir) {
     const fs::path file = findfile(dir, g.leaguefile);
     std::ifstream in(file, std::ios::binary);
     if (!in) return Outcome::failure(leagueloadfailure());
-    auto fresh = std::make_unique<GOLF1>(g);
+    auto fresh = std::make_unique<LeagueData>(static_cast<const LeagueData&>(g));
     if (!readleague(in, *fresh)) {
         markdamaged(g.damagedfiles, file);
         return Outcome::failure(leagueloadfailure());
     }
-    g = std::move(*fresh);
+    static_cast<LeagueData&>(g) = std::move(*fresh);
     return {};
 }
 

@@ -15,7 +15,7 @@ namespace greenfold {
 
 // Reads a whole league from a stream into the league members of g. On failure g may
 // hold part of the file; loadleague below never lets that reach the open league.
-bool readleague(std::istream& in, GOLF1& g);
+bool readleague(std::istream& in, LeagueData& g);
 std::string leaguebytes(const GOLF1& g);
 
 // Reads the file named by g.leaguefile in dir. The open league is replaced only when
