@@ -6,6 +6,7 @@
 #include "shell/startup.h"
 #include "shell/ui/backupform.h"
 #include "shell/ui/form2.h"
+#include "shell/ui/menunames.h"
 
 #include <QAction>
 
@@ -43,9 +44,9 @@ bool restorefiles(Services& services) {
 } // namespace
 
 void Form2::wirebackup() {
-    connect(action("Backupmenu"), &QAction::triggered, this,
+    connect(action(menu::Backupmenu), &QAction::triggered, this,
             [this] { openwindow(new Backupform(g_, services_, datadir_, this)); });
-    connect(action("Restoremenu"), &QAction::triggered, this, [this] {
+    connect(action(menu::Restoremenu), &QAction::triggered, this, [this] {
         if (restorefiles(services_)) rereadafterrestore();
     });
 }

@@ -1,20 +1,21 @@
 // The Analysis menu: handicap trends, scoring averages, league handicaps.
 #include "charts/ui/chartwindows.h"
 #include "shell/ui/form2.h"
+#include "shell/ui/menunames.h"
 
 #include <QAction>
 
 namespace greenfold {
 
 void Form2::wirecharts() {
-    connect(action("leaguehcmenu"), &QAction::triggered, this,
+    connect(action(menu::leaguehcmenu), &QAction::triggered, this,
             [this] { opencompare(this, g_, services_); });
     // The tag tells the player picker which chart to open once a player is chosen.
-    connect(action("graphmenu_0"), &QAction::triggered, this, [this] {
+    connect(action(menu::graphmenu_0), &QAction::triggered, this, [this] {
         tag = ChartTag::line;
         openchartpicker(this, g_, services_, tag);
     });
-    connect(action("graphmenu_1"), &QAction::triggered, this, [this] {
+    connect(action(menu::graphmenu_1), &QAction::triggered, this, [this] {
         tag = ChartTag::pie;
         openchartpicker(this, g_, services_, tag);
     });

@@ -7,6 +7,7 @@
 #include "players/ui/chooseplayer.h"
 #include "shell/ui/createleagueform.h"
 #include "shell/ui/form2.h"
+#include "shell/ui/menunames.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -28,10 +29,10 @@ namespace {
 
 // Commands that need an open league.
 const char* const leaguecommands[] = {
-    "entermenu",     "Viewmenu_1",     "Viewmenu_2",           "Viewmenu_3",
-    "Playermenu_1",  "Playermenu_2",   "Playermenu_3",         "Playernamesmenu",
-    "editroundmenu", "printcardsmenu", "leaguehcmenu",         "graphmenu_0",
-    "graphmenu_1",   "defineteammenu", "enterteamresultsmenu", "teamsummarymenu"};
+    menu::entermenu,     menu::Viewmenu_1,     menu::Viewmenu_2,           menu::Viewmenu_3,
+    menu::Playermenu_1,  menu::Playermenu_2,   menu::Playermenu_3,         menu::Playernamesmenu,
+    menu::editroundmenu, menu::printcardsmenu, menu::leaguehcmenu,         menu::graphmenu_0,
+    menu::graphmenu_1,   menu::defineteammenu, menu::enterteamresultsmenu, menu::teamsummarymenu};
 
 const char* const buttoncaptions[] = {"Load league", "Enter Scores", "Add Player", "Add Course",
                                       "Help"};
@@ -58,22 +59,23 @@ void Form2::buildmenus() {
 void Form2::buildfilemenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("Filemenu");
-    addentry(file, "settingsmenu", "&Settings");
-    connect(addentry(file, "Creatmenu", "&Create or Delete a League File"), &QAction::triggered,
+    addentry(file, menu::settingsmenu, "&Settings");
+    connect(addentry(file, menu::Creatmenu, "&Create or Delete a League File"), &QAction::triggered,
             this, &Form2::opencreateleague);
     openmenu_ = file->addMenu("&Open League File");
     openmenu_->setObjectName("Openmenu");
-    addentry(file, "Printmenu", "&Print");
-    addentry(file, "printcardsmenu", "Print Handicap &Cards");
-    addentry(file, "printfilemenu", "Export Listing as Text");
-    addentry(file, "Printsetupmenu", "Printer Setup");
-    connect(addentry(file, "entermenu", "&Enter Rounds"), &QAction::triggered, this,
+    addentry(file, menu::Printmenu, "&Print");
+    addentry(file, menu::printcardsmenu, "Print Handicap &Cards");
+    addentry(file, menu::printfilemenu, "Export Listing as Text");
+    addentry(file, menu::Printsetupmenu, "Printer Setup");
+    connect(addentry(file, menu::entermenu, "&Enter Rounds"), &QAction::triggered, this,
             &Form2::hidescrollers);
     QMenu* backup = file->addMenu("&Backup your data files");
     backup->setObjectName("backupmainmenu");
-    addentry(backup, "Backupmenu", "Backup Data Files to floppy disk");
-    addentry(backup, "Restoremenu", "Restore Data from Backup Disk");
-    connect(addentry(file, "Exitmenu", "E&xit"), &QAction::triggered, qApp, &QApplication::quit);
+    addentry(backup, menu::Backupmenu, "Backup Data Files to floppy disk");
+    addentry(backup, menu::Restoremenu, "Restore Data from Backup Disk");
+    connect(addentry(file, menu::Exitmenu, "E&xit"), &QAction::triggered, qApp,
+            &QApplication::quit);
 }
 
 void Form2::buildothermenus() {
@@ -81,23 +83,23 @@ void Form2::buildothermenus() {
     edit->setObjectName("Editmenu");
     const char* clip[] = {"&Cut", "C&opy", "&Paste"};
     for (int i = 0; i < 3; ++i) addentry(edit, QString("Editmenu2_%1").arg(i), clip[i]);
-    connect(addentry(edit, "editroundmenu", "Correct / &Edit or Delete a Round"),
+    connect(addentry(edit, menu::editroundmenu, "Correct / &Edit or Delete a Round"),
             &QAction::triggered, this, &Form2::hidescrollers);
 
     QMenu* players = menuBar()->addMenu("&Players");
     players->setObjectName("Playersmenu");
-    addentry(players, "Playermenu_1", "&Add Player");
-    addentry(players, "Playermenu_2", "&Sort / Arrange Player List");
-    addentry(players, "Playermenu_3", "&Remove Player");
-    addentry(players, "Playernamesmenu", "&Edit Player Names");
+    addentry(players, menu::Playermenu_1, "&Add Player");
+    addentry(players, menu::Playermenu_2, "&Sort / Arrange Player List");
+    addentry(players, menu::Playermenu_3, "&Remove Player");
+    addentry(players, menu::Playernamesmenu, "&Edit Player Names");
 
     QMenu* courses = menuBar()->addMenu("&Courses");
     courses->setObjectName("coursesmenu");
-    addentry(courses, "GCmenu_1", "&Add New Course");
-    addentry(courses, "GCmenu_2", "&Edit Course");
-    addentry(courses, "GCmenu_3", "&Delete Course");
-    addentry(courses, "CHCPChartmenu", "&Print Course Handicap Reference Chart");
-    addentry(courses, "coursehcpmenu", "&Calculate Course Handicap");
+    addentry(courses, menu::GCmenu_1, "&Add New Course");
+    addentry(courses, menu::GCmenu_2, "&Edit Course");
+    addentry(courses, menu::GCmenu_3, "&Delete Course");
+    addentry(courses, menu::CHCPChartmenu, "&Print Course Handicap Reference Chart");
+    addentry(courses, menu::coursehcpmenu, "&Calculate Course Handicap");
 
     QMenu* view = menuBar()->addMenu("&VIEW");
     view->setObjectName("Vmenu");
@@ -111,30 +113,30 @@ void Form2::buildothermenus() {
 
     QMenu* teams = menuBar()->addMenu("&Teams");
     teams->setObjectName("teammenu");
-    addentry(teams, "defineteammenu", "&Define Teams");
-    addentry(teams, "enterteamresultsmenu", "&Enter Team Results");
-    addentry(teams, "teamsummarymenu", "&Team Summary Reports");
+    addentry(teams, menu::defineteammenu, "&Define Teams");
+    addentry(teams, menu::enterteamresultsmenu, "&Enter Team Results");
+    addentry(teams, menu::teamsummarymenu, "&Team Summary Reports");
 
     QMenu* analysis = menuBar()->addMenu("&Analysis");
     analysis->setObjectName("Analmenu");
-    addentry(analysis, "leaguehcmenu", "Current League Handicaps");
-    addentry(analysis, "graphmenu_0", "Individual Handicap Trends");
-    addentry(analysis, "graphmenu_1", "Individual Scoring Averages");
+    addentry(analysis, menu::leaguehcmenu, "Current League Handicaps");
+    addentry(analysis, menu::graphmenu_0, "Individual Handicap Trends");
+    addentry(analysis, menu::graphmenu_1, "Individual Scoring Averages");
 
     QMenu* help = menuBar()->addMenu("&Help");
     help->setObjectName("Helpmenu");
     auto helpat = [this](const char* keyword) {
         return [this, keyword] { services_.help.show(keyword); };
     };
-    connect(addentry(help, "Infomenu", "&Contents"), &QAction::triggered, this,
+    connect(addentry(help, menu::Infomenu, "&Contents"), &QAction::triggered, this,
             helpat(helpkey::contents));
-    connect(addentry(help, "helpsearchmenu", "&Search for Help On..."), &QAction::triggered, this,
-            [this] { services_.help.search(); });
-    connect(addentry(help, "quickstartmenu", "Quick Start Instructions"), &QAction::triggered, this,
-            helpat(helpkey::quickstart));
-    connect(addentry(help, "Purposemenu", "Purpose && Intent of ths program"), &QAction::triggered,
-            this, helpat(helpkey::purpose));
-    connect(addentry(help, "aboutmenu", "About Greenfold"), &QAction::triggered, this,
+    connect(addentry(help, menu::helpsearchmenu, "&Search for Help On..."), &QAction::triggered,
+            this, [this] { services_.help.search(); });
+    connect(addentry(help, menu::quickstartmenu, "Quick Start Instructions"), &QAction::triggered,
+            this, helpat(helpkey::quickstart));
+    connect(addentry(help, menu::Purposemenu, "Purpose && Intent of ths program"),
+            &QAction::triggered, this, helpat(helpkey::purpose));
+    connect(addentry(help, menu::aboutmenu, "About Greenfold"), &QAction::triggered, this,
             &Form2::aboutrequested);
 }
 
@@ -286,16 +288,16 @@ void Form2::toolbuttonclicked(int button) {
         openleague(g_.leagueindex);
         break;
     case 1:
-        if (action("entermenu")->isEnabled()) action("entermenu")->trigger();
+        if (action(menu::entermenu)->isEnabled()) action(menu::entermenu)->trigger();
         break;
     case 2:
-        if (action("Playermenu_1")->isEnabled()) action("Playermenu_1")->trigger();
+        if (action(menu::Playermenu_1)->isEnabled()) action(menu::Playermenu_1)->trigger();
         break;
     case 3:
-        action("GCmenu_1")->trigger();
+        action(menu::GCmenu_1)->trigger();
         break;
     default:
-        action("Infomenu")->trigger();
+        action(menu::Infomenu)->trigger();
         break;
     }
 }

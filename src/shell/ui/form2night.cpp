@@ -12,6 +12,7 @@
 #include "scoring/ui/selectplayers.h"
 #include "scoring/ui/setfont.h"
 #include "shell/ui/form2.h"
+#include "shell/ui/menunames.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -163,16 +164,16 @@ void Form2::wireleaguenight() {
     auto pick = std::make_shared<PanelPick>(PanelPick::edit); // what the panel is open for
     // Adding (also from the toolbar while the panel shows) leaves no panel behind that
     // still offers a course to edit or delete.
-    connect(action("GCmenu_1"), &QAction::triggered, this, [this, panel] {
+    connect(action(menu::GCmenu_1), &QAction::triggered, this, [this, panel] {
         panel->hide();
         hidescrollers();
         addcourse(*this);
     });
-    connect(action("GCmenu_2"), &QAction::triggered, this,
+    connect(action(menu::GCmenu_2), &QAction::triggered, this,
             [this, panel, pick] { showcoursepanel(*this, panel, *pick = PanelPick::edit); });
-    connect(action("GCmenu_3"), &QAction::triggered, this,
+    connect(action(menu::GCmenu_3), &QAction::triggered, this,
             [this, panel, pick] { showcoursepanel(*this, panel, *pick = PanelPick::remove); });
-    connect(action("CHCPChartmenu"), &QAction::triggered, this, [this, panel, pick] {
+    connect(action(menu::CHCPChartmenu), &QAction::triggered, this, [this, panel, pick] {
         showcoursepanel(*this, panel, *pick = PanelPick::chart);
         if (g_.coursecount < 1) { // no course to chart: nothing happens
             panel->hide();
@@ -190,14 +191,14 @@ void Form2::wireleaguenight() {
     combo->lineEdit()->installEventFilter(
         new DoubleClick(combo, [this, panel, pick] { coursechosen(*this, panel, *pick); }));
 
-    connect(action("entermenu"), &QAction::triggered, this, [this] { enterrounds(*this); });
-    connect(action("editroundmenu"), &QAction::triggered, this, [this] {
+    connect(action(menu::entermenu), &QAction::triggered, this, [this] { enterrounds(*this); });
+    connect(action(menu::editroundmenu), &QAction::triggered, this, [this] {
         auto* picker = new GPlayer(g_, services_, this);
         picker->tag = GPlayerTag::edit;
         connect(picker, &GPlayer::roundchosen, this, [this] { openrounds(*this); });
         openwindow(picker, [this] { checkview(view_recent); });
     });
-    connect(action("settingsmenu"), &QAction::triggered, this, [this] { opensettings(*this); });
+    connect(action(menu::settingsmenu), &QAction::triggered, this, [this] { opensettings(*this); });
 }
 
 } // namespace greenfold

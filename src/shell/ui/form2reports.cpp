@@ -6,6 +6,7 @@
 #include "reports/ui/hcpcards.h"
 #include "reports/ui/printcommands.h"
 #include "shell/ui/form2.h"
+#include "shell/ui/menunames.h"
 
 #include <QAction>
 #include <QListWidget>
@@ -14,16 +15,16 @@ namespace greenfold {
 
 void Form2::wirereports() {
     // The lists are printed only while the user can see them.
-    connect(action("Printmenu"), &QAction::triggered, this, [this] {
+    connect(action(menu::Printmenu), &QAction::triggered, this, [this] {
         if (list1_->isEnabled()) printlist(g_, services_, shownlines());
     });
-    connect(action("printfilemenu"), &QAction::triggered, this,
+    connect(action(menu::printfilemenu), &QAction::triggered, this,
             [this] { exportlisting(g_, services_, shownlines()); });
-    connect(action("Printsetupmenu"), &QAction::triggered, this,
+    connect(action(menu::Printsetupmenu), &QAction::triggered, this,
             [this] { printersetup(services_, this); });
-    connect(action("printcardsmenu"), &QAction::triggered, this,
+    connect(action(menu::printcardsmenu), &QAction::triggered, this,
             [this] { openwindow(new HcpCards(g_, services_, this)); });
-    connect(action("coursehcpmenu"), &QAction::triggered, this,
+    connect(action(menu::coursehcpmenu), &QAction::triggered, this,
             [this] { openwindow(new CHcpform(services_, this)); });
 }
 
