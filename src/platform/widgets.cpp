@@ -1,6 +1,8 @@
 #include "platform/widgets.h"
 
+#include <QBoxLayout>
 #include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
 
 namespace greenfold {
@@ -23,6 +25,19 @@ QLabel* panel(QWidget* parent, const QString& name, const QString& text) {
     l->setObjectName(name);
     l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return l;
+}
+
+void pickerlayout(QWidget* window, QLabel* title, QListWidget* list, QPushButton* accept,
+                  QPushButton* close) {
+    accept->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(accept);
+    buttons->addWidget(close);
+    auto* layout = new QVBoxLayout(window);
+    layout->addWidget(title);
+    layout->addWidget(list, 1);
+    layout->addLayout(buttons);
+    window->resize(300, 380);
 }
 
 } // namespace greenfold

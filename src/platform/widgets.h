@@ -3,6 +3,7 @@
 #include <QString>
 
 class QLabel;
+class QListWidget;
 class QPushButton;
 class QWidget;
 
@@ -17,5 +18,10 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption,
 QLabel* label(QWidget* parent, const char* name, const QString& caption);
 // A sunken display panel.
 QLabel* panel(QWidget* parent, const QString& name, const QString& text = {});
+
+// A player picker's layout: its title panel over the list, the accept and close buttons
+// side by side under it (accept the default button).
+void pickerlayout(QWidget* window, QLabel* title, QListWidget* list, QPushButton* accept,
+                  QPushButton* close);
 
 } // namespace greenfold

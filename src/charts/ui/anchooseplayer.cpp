@@ -6,6 +6,7 @@
 #include "charts/ui/chartparts.h"
 #include "model/golf1.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "players/pickers.h"
 
 #include <QCloseEvent>
@@ -27,17 +28,8 @@ ANchooseplayer::ANchooseplayer(GOLF1& model, Services& services, QWidget* mainwi
     list1_ = new QListWidget(this);
     list1_->setObjectName("List1");
     auto* acceptbutton = chartbutton(this, "acceptbutton", "&Accept", "accept selection");
-    acceptbutton->setDefault(true);
     auto* exitbutton = chartbutton(this, "exitbutton", "&Close", "Close player list");
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(acceptbutton);
-    buttons->addWidget(exitbutton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(playerlabel_);
-    layout->addWidget(list1_, 1);
-    layout->addLayout(buttons);
-    resize(300, 380);
+    pickerlayout(this, playerlabel_, list1_, acceptbutton, exitbutton);
 
     connect(acceptbutton, &QPushButton::clicked, this, &ANchooseplayer::accept);
     connect(exitbutton, &QPushButton::clicked, this, &ANchooseplayer::exit);

@@ -3,6 +3,7 @@
 #include "model/golf1.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "players/pickers.h"
 
 #include <QCloseEvent>
@@ -25,22 +26,9 @@ chooseplayer::chooseplayer(GOLF1& model, Services& services, QWidget* mainwindow
     playerlabel_->setAlignment(Qt::AlignCenter);
     list1_ = new QListWidget(this);
     list1_->setObjectName("List1");
-    auto* acceptbutton = new QPushButton("&Accept", this);
-    acceptbutton->setObjectName("acceptbutton");
-    acceptbutton->setToolTip("Accept highlighted name");
-    acceptbutton->setDefault(true);
-    auto* exitbutton = new QPushButton("&Close", this);
-    exitbutton->setObjectName("exitbutton");
-    exitbutton->setToolTip("Close player list");
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(acceptbutton);
-    buttons->addWidget(exitbutton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(playerlabel_);
-    layout->addWidget(list1_, 1);
-    layout->addLayout(buttons);
-    resize(300, 380);
+    auto* acceptbutton = button(this, "acceptbutton", "&Accept", "Accept highlighted name");
+    auto* exitbutton = button(this, "exitbutton", "&Close", "Close player list");
+    pickerlayout(this, playerlabel_, list1_, acceptbutton, exitbutton);
 
     connect(acceptbutton, &QPushButton::clicked, this, &chooseplayer::accept);
     connect(exitbutton, &QPushButton::clicked, this, &chooseplayer::exit);
