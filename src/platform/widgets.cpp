@@ -29,7 +29,6 @@ QLabel* panel(QWidget* parent, const QString& name, const QString& text) {
 
 void pickerlayout(QWidget* window, QLabel* title, QListWidget* list, QPushButton* accept,
                   QPushButton* close) {
-    accept->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(accept);
     buttons->addWidget(close);

@@ -20,7 +20,7 @@ QLabel* label(QWidget* parent, const char* name, const QString& caption);
 QLabel* panel(QWidget* parent, const QString& name, const QString& text = {});
 
 // A player picker's layout: its title panel over the list, the accept and close buttons
-// side by side under it (accept the default button).
+// side by side under it.
 void pickerlayout(QWidget* window, QLabel* title, QListWidget* list, QPushButton* accept,
                   QPushButton* close);
 

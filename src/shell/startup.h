@@ -14,4 +14,10 @@ namespace greenfold {
 // font still get their defaults and the program goes on without a league list.
 Outcome startup(GOLF1& g, const fs::path& datadir, const std::string& systemdir);
 
+// After a restore has copied files back: the open league is closed (so nothing held in
+// memory is saved over the restored files) and what start-up reads is read again, with
+// the course table. The outcome also tells the user to open the league again when one
+// was open.
+Outcome afterrestore(GOLF1& g, const fs::path& datadir, const std::string& systemdir);
+
 } // namespace greenfold

@@ -29,6 +29,7 @@ ANchooseplayer::ANchooseplayer(GOLF1& model, Services& services, QWidget* mainwi
     list1_->setObjectName("List1");
     auto* acceptbutton = chartbutton(this, "acceptbutton", "&Accept", "accept selection");
     auto* exitbutton = chartbutton(this, "exitbutton", "&Close", "Close player list");
+    acceptbutton->setDefault(true);
     pickerlayout(this, playerlabel_, list1_, acceptbutton, exitbutton);
 
     connect(acceptbutton, &QPushButton::clicked, this, &ANchooseplayer::accept);

@@ -28,6 +28,7 @@ chooseplayer::chooseplayer(GOLF1& model, Services& services, QWidget* mainwindow
     list1_->setObjectName("List1");
     auto* acceptbutton = button(this, "acceptbutton", "&Accept", "Accept highlighted name");
     auto* exitbutton = button(this, "exitbutton", "&Close", "Close player list");
+    acceptbutton->setDefault(true);
     pickerlayout(this, playerlabel_, list1_, acceptbutton, exitbutton);
 
     connect(acceptbutton, &QPushButton::clicked, this, &chooseplayer::accept);

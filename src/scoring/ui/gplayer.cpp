@@ -3,6 +3,7 @@
 #include "model/golf1.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "players/pickers.h"
 #include "scoring/scoreentry.h"
 
@@ -20,27 +21,13 @@ GPlayer::GPlayer(GOLF1& model, Services& services, QWidget* mainwindow)
     setObjectName("GPlayer");
     setWindowTitle("Select Player");
     setAttribute(Qt::WA_DeleteOnClose);
-    message_ = new QLabel("Select a Player", this);
-    message_->setObjectName("message");
-    message_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    message_ = panel(this, "message", "Select a Player");
     message_->setAlignment(Qt::AlignCenter);
     list1_ = new QListWidget(this);
     list1_->setObjectName("List1");
-    auto* acceptbutton = new QPushButton("&Accept", this);
-    acceptbutton->setObjectName("acceptbutton");
-    acceptbutton->setToolTip("Accept highlighted name");
-    auto* exitbutton = new QPushButton("&Close", this);
-    exitbutton->setObjectName("exitbutton");
-    exitbutton->setToolTip("close player list");
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(acceptbutton);
-    buttons->addWidget(exitbutton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(message_);
-    layout->addWidget(list1_, 1);
-    layout->addLayout(buttons);
-    resize(300, 380);
+    auto* acceptbutton = button(this, "acceptbutton", "&Accept", "Accept highlighted name");
+    auto* exitbutton = button(this, "exitbutton", "&Close", "close player list");
+    pickerlayout(this, message_, list1_, acceptbutton, exitbutton);
 
     connect(acceptbutton, &QPushButton::clicked, this, &GPlayer::accept);
     connect(exitbutton, &QPushButton::clicked, this, &GPlayer::exit);

@@ -1,6 +1,5 @@
 // Backing the data files up and restoring them.
 #include "model/backup.h"
-#include "model/coursefile.h"
 #include "model/golf1.h"
 #include "platform/services.h"
 #include "shell/startup.h"
@@ -52,15 +51,10 @@ void Form2::wirebackup() {
 }
 
 void Form2::rereadafterrestore() {
-    const bool wasopen = !g_.leaguefile.empty();
-    clearleague(g_);
-    g_.leaguefile.clear();
-    Outcome out = startup(g_, datadir_, systemdir_);
-    out.merge(loadcourses(g_, datadir_));
+    const Outcome out = afterrestore(g_, datadir_, systemdir_);
     refreshleaguemenu();
     noleaguestate();
     services_.dialogs.show(out);
-    if (wasopen) services_.dialogs.message(restoredreopen());
 }
 
 } // namespace greenfold
