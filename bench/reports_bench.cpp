@@ -97,9 +97,8 @@ void allcardspdf(benchmark::State& state) {
     for (auto _ : state) {
         std::vector<int> everyone(maxplayers);
         for (int i = 0; i < maxplayers; ++i) everyone[std::size_t(i)] = i;
-        selectcards(*g, everyone);
         QtPrintSurface s(file);
-        printcardjob(s, *g, "05-14-2004", PrintPicture{cardlogo, {}});
+        printcardjob(s, *g, selectcards(*g, everyone), "05-14-2004", PrintPicture{cardlogo, {}});
     }
     QFile::remove(QString::fromStdString(file));
 }

@@ -64,8 +64,7 @@ void dateview(benchmark::State& state) {
 
 void playerview(benchmark::State& state) {
     auto g = fullleague();
-    g->playerno = 50;
-    for (auto _ : state) benchmark::DoNotOptimize(showplayer(*g));
+    for (auto _ : state) benchmark::DoNotOptimize(showplayer(*g, 50));
 }
 
 #ifdef GREENFOLD_BENCH_GUI

@@ -27,16 +27,15 @@ ViewLines dateview(const GOLF1& g, const std::optional<CalendarDate>& date) {
     return {showdate(g, v), ""};
 }
 
-ViewLines playerview(GOLF1& g, const std::string& name) {
+ViewLines playerview(const GOLF1& g, const std::string& name) {
     const int p = findplayer(g, name);
     if (p == 0) return {{}, "no player named '" + name + "' in the league"};
-    g.playerno = static_cast<int16_t>(p);
-    return {showplayer(g), ""};
+    return {showplayer(g, p), ""};
 }
 
 } // namespace
 
-ViewLines viewlines(GOLF1& g, const ListChoice& choice) {
+ViewLines viewlines(const GOLF1& g, const ListChoice& choice) {
     if (choice.view == view_date) return dateview(g, choice.date);
     if (choice.view == view_player) return playerview(g, choice.player);
     RoundView v;

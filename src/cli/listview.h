@@ -25,9 +25,9 @@ struct ViewLines {
 };
 
 // The recent view shows each player's newest round, as after a fresh redraw; the date
-// view starts at the newest date, as choosing it in the VIEW menu does. Picking the
-// player makes that player current (playerno), as the player picker does.
-ViewLines viewlines(GOLF1& g, const ListChoice& choice);
+// view starts at the newest date, as choosing it in the VIEW menu does; the player view
+// is the list the player picker leads to.
+ViewLines viewlines(const GOLF1& g, const ListChoice& choice);
 
 // The long lines of the list without the page furniture: heading, dash rule and one
 // line a round with the hole scores, CR LF line ends. The heading stays whole: nothing

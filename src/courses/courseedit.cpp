@@ -88,17 +88,16 @@ std::string panelfield(std::string_view panel) {
     return (value >= 0 ? " " : "") + generalformat(value);
 }
 
-Outcome opencourse(GOLF1& g) {
-    if (g.coursemode == CourseMode::add && g.coursecount >= maxcourses)
-        return Outcome::failure(coursetablefull());
+Outcome opencourse(const GOLF1& g, int c) {
+    if (c == newcourse && g.coursecount >= maxcourses) return Outcome::failure(coursetablefull());
     return {};
 }
 
-CourseForm courseform(const GOLF1& g) {
+CourseForm courseform(const GOLF1& g, int c) {
     CourseForm form;
     form.pars.fill(" ");
-    if (g.coursemode != CourseMode::edit || !validcourse(g, g.coursenum)) return form;
-    const auto& lines = g.coursedata[g.coursenum];
+    if (c == newcourse || !validcourse(g, c)) return form;
+    const auto& lines = g.coursedata[c];
     form.name = lines[courseline_name];
     form.initials = lines[courseline_initials];
     for (int h = 1; h <= 18; ++h) form.pars[h] = parbox(lines[courseline_par0 + h]);
@@ -113,14 +112,15 @@ CourseForm courseform(const GOLF1& g) {
     return form;
 }
 
-Outcome savecourse(GOLF1& g, const CourseForm& form, const fs::path& dir, const StreamWrap& wrap) {
+Outcome savecourse(GOLF1& g, int c, const CourseForm& form, const fs::path& dir,
+                   const StreamWrap& wrap) {
     if (!complete(form)) return Outcome::failure(courserefusal());
-    const bool adding = g.coursemode == CourseMode::add;
+    const bool adding = c == newcourse;
     if (adding && g.coursecount >= maxcourses) return Outcome::failure(coursetablefull());
-    if (!adding && !validcourse(g, g.coursenum)) return Outcome::failure(courserefusal());
+    if (!adding && !validcourse(g, c)) return Outcome::failure(courserefusal());
 
     const int16_t oldcount = g.coursecount;
-    const int target = adding ? g.coursecount + 1 : g.coursenum;
+    const int target = adding ? g.coursecount + 1 : c;
     auto old = g.coursedata[target];
     if (adding) ++g.coursecount;
     writefields(g.coursedata[target], form);
@@ -130,7 +130,6 @@ Outcome savecourse(GOLF1& g, const CourseForm& form, const fs::path& dir, const 
         g.coursecount = oldcount;
         return out;
     }
-    g.coursemode = CourseMode::none;
     return out;
 }
 

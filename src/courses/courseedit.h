@@ -51,18 +51,21 @@ std::string stepslope(std::string_view panel, bool up);
 // that is not negative (" 70.5", " 65", " 113").
 std::string panelfield(std::string_view panel);
 
-// Prepares the window for coursemode. Rounds in every league file keep their course by
-// number, so a new course always takes a number never used before (a deleted course
-// keeps its empty slot); when all 200 have been used the addition is refused.
-Outcome opencourse(GOLF1& g);
-// The window's contents for the course being edited, or the empty form for a new one.
-CourseForm courseform(const GOLF1& g);
+// The course window works on one course: its number (coursenum), or newcourse to add
+// one.
+inline constexpr int newcourse = 0;
 
-// Stores the form into the table (a new course at the end in "add" mode, coursenum
-// otherwise) and writes the course file. A refused form changes nothing; when the file
-// cannot be written the table is put back as it was, so trying again cannot add the
-// course twice.
-Outcome savecourse(GOLF1& g, const CourseForm& form, const fs::path& dir = {},
+// Prepares the window. Rounds in every league file keep their course by number, so a new
+// course always takes a number never used before (a deleted course keeps its empty
+// slot); when all 200 have been used the addition is refused.
+Outcome opencourse(const GOLF1& g, int c);
+// The window's contents for course c, or the empty form for a new one.
+CourseForm courseform(const GOLF1& g, int c);
+
+// Stores the form into the table (a new course at the end, or course c) and writes the
+// course file. A refused form changes nothing; when the file cannot be written the table
+// is put back as it was, so trying again cannot add the course twice.
+Outcome savecourse(GOLF1& g, int c, const CourseForm& form, const fs::path& dir = {},
                    const StreamWrap& wrap = {});
 
 Message courserefusal();

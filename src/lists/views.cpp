@@ -95,9 +95,8 @@ ListLines showdate(const GOLF1& g, const RoundView& v) {
     return lines;
 }
 
-ListLines showplayer(const GOLF1& g) {
+ListLines showplayer(const GOLF1& g, int p) {
     ListLines lines = listheaders();
-    const int p = g.playerno;
     if (p < 1 || p > maxplayers) return lines;
     const int newest = roundsof(g, p);
     for (int r = newest; r >= 1; --r)
@@ -121,13 +120,13 @@ bool spinvisible(const RoundView& v) {
 SpinStep spindown(const GOLF1& g, RoundView& v) {
     if (v.view == view_recent) return recentstep(g, v, -1, hint_recentdown);
     if (v.view == view_date) return datestep(g, v, -1, hint_datedown);
-    return {"", showplayer(g)};
+    return {"", showplayer(g, v.player)};
 }
 
 SpinStep spinup(const GOLF1& g, RoundView& v) {
     if (v.view == view_recent) return recentstep(g, v, +1, hint_recentup);
     if (v.view == view_date) return datestep(g, v, +1, hint_dateup);
-    return {"", showplayer(g)};
+    return {"", showplayer(g, v.player)};
 }
 
 } // namespace greenfold

@@ -26,6 +26,7 @@ struct RoundView {
     PlayerTable<int16_t> viewslot{}; // view 1: round slot shown per player, 0 none
     std::vector<float> datekeys;     // view 2: every date played, oldest first
     int dateindex = 0;               // view 2: the date shown, 1..datekeys.size()
+    int player = 0;                  // view 3: the player shown (playerno)
 };
 
 // A date as one sortable number. Years 00..79 belong after 80..99. Each month gets 31
@@ -43,8 +44,8 @@ ListLines showrecent(const GOLF1& g, const RoundView& v);
 // Builds the date table and shows the newest date.
 ListLines showdates(const GOLF1& g, RoundView& v);
 ListLines showdate(const GOLF1& g, const RoundView& v);
-// Every kept round of playerno, newest first.
-ListLines showplayer(const GOLF1& g);
+// Every kept round of player p, newest first.
+ListLines showplayer(const GOLF1& g, int p);
 
 // Redraws view 1 or 2 from scratch (view 1 back at everyone's newest round). View 3
 // has nothing to redraw until a player is picked: nothing is returned.

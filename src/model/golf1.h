@@ -31,10 +31,6 @@ inline constexpr int tee_ladies = 1;
 inline constexpr int tee_mens = 2;
 inline constexpr int tee_pro = 3;
 
-// What the course window and the main window's course panel are doing ("", "add",
-// "edit" and "chart" in the program's own terms).
-enum class CourseMode { none, add, edit, chart };
-
 template <typename T> using PlayerTable = std::array<T, maxplayers + 1>;
 template <typename T> using RoundTable = std::array<std::array<T, maxrounds + 1>, maxplayers + 1>;
 
@@ -84,20 +80,14 @@ struct SettingsData {
     int16_t leagueindex = 0;
 };
 
-// What the windows chose and hand on to each other: playerno, coursenum, curmonth,
-// curday, curyear, editslot, selected, coursemode, helptopic; and what start-up read of
-// the machine (monthname, screenwidth, colordepthok, inipath). The engine reads none of
-// it: it takes an explicit round entry.
-struct SessionData {
-    int16_t playerno = 0;
-    int16_t coursenum = 0;
-    int16_t curmonth = 0;
-    int16_t curday = 0;
-    int16_t curyear = 0;
-    int16_t editslot = 0;
-    PlayerTable<int16_t> selected{};
-    CourseMode coursemode = CourseMode::none;
-    std::string helptopic;
+// What start-up read of the machine: monthname, screenwidth, colordepthok, inipath.
+//
+// What the windows choose is not kept here but handed from window to window: the score
+// window's ScoreSession carries playerno, selected (its waiting players), coursenum,
+// curmonth, curday, curyear and editslot; the course window takes its course number
+// (coursemode add is newcourse); the charts and the main window's player view take the
+// chosen player; each window opens its own help topic (helptopic).
+struct MachineData {
     std::array<std::string, 13> monthname{};
     int16_t screenwidth = 0;
     int16_t colordepthok = 1;
@@ -105,10 +95,10 @@ struct SessionData {
 };
 
 // The whole in-memory state of the program, in its parts; every member keeps its name
-// (g.playercount, g.coursedata, g.hcpfactor, g.playerno). Plain data; the file code, the
+// (g.playercount, g.coursedata, g.hcpfactor, g.inipath). Plain data; the file code, the
 // engine and the windows all work on one instance of it. A reader replaces only the
 // part it reads.
-struct GOLF1 : LeagueData, CourseTable, SettingsData, SessionData {
+struct GOLF1 : LeagueData, CourseTable, SettingsData, MachineData {
     // Files that exist but could not be read whole in this run. Before the first save
     // over one of them the damaged original is kept beside it (see safefile.h).
     std::vector<std::string> damagedfiles;

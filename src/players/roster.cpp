@@ -49,7 +49,6 @@ AddResult addplayer(GOLF1& g, std::string_view typed, int tee) {
     g.playername[n] = name;
     g.playertee[n] = static_cast<int16_t>(tee >= tee_ladies && tee <= tee_pro ? tee : tee_mens);
     g.playercount = static_cast<int16_t>(n);
-    g.playerno = static_cast<int16_t>(n);
     return AddResult::added;
 }
 
@@ -59,7 +58,6 @@ bool removeplayer(GOLF1& g, std::string_view name) {
     for (int j = pos; j < g.playercount; ++j) copyplayer(g, j + 1, j);
     clearplayer(g, g.playercount);
     --g.playercount;
-    if (g.playerno > g.playercount) g.playerno = g.playercount;
     return true;
 }
 

@@ -86,27 +86,14 @@ std::string cardcountlabel(int count) {
     return "Cards to Print : " + std::string(count >= 0 ? " " : "") + std::to_string(count);
 }
 
-int selectcards(GOLF1& g, const std::vector<int>& lines) {
-    std::fill(g.selected.begin(), g.selected.end(), int16_t(0));
-    int count = 0;
-    for (int line : lines) {
-        if (line < 0 || line >= maxplayers || g.selected[line + 1] != 0) continue;
-        g.selected[line + 1] = 1;
-        ++count;
-    }
-    return count;
-}
-
-void findnextplayer(GOLF1& g) {
-    g.playerno = 0;
+std::vector<int> selectcards(const GOLF1& g, const std::vector<int>& lines) {
     const int players = std::clamp<int>(g.playercount, 0, maxplayers);
-    for (int p = 1; p <= players; ++p) {
-        if (g.selected[p] != 0) {
-            g.selected[p] = 0;
-            g.playerno = int16_t(p);
-            return;
-        }
-    }
+    std::vector<int> chosen;
+    for (int line : lines)
+        if (line >= 0 && line < players) chosen.push_back(line + 1);
+    std::sort(chosen.begin(), chosen.end());
+    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+    return chosen;
 }
 
 std::array<std::string, 4> scorerows(const GOLF1& g, int p) {
@@ -137,9 +124,8 @@ void AdjustPosition(const GOLF1& g, int slot, double w, double h, double& x, dou
     x += g.wdoffset;
 }
 
-void PrintCards(PrintSurface& s, const GOLF1& g, int slot, const std::string& note,
+void PrintCards(PrintSurface& s, const GOLF1& g, int p, int slot, const std::string& note,
                 const PrintPicture& logo) {
-    const int p = g.playerno;
     const double w = s.pagewidth(), h = s.pageheight();
     double x = logox * w, y = logoy * h * g.pscaling;
     AdjustPosition(g, slot, w, h, x, y);
@@ -153,18 +139,15 @@ void PrintCards(PrintSurface& s, const GOLF1& g, int slot, const std::string& no
     placetext(s, g, slot, noteplace, note);
 }
 
-int printcardjob(PrintSurface& s, GOLF1& g, const std::string& note, const PrintPicture& logo) {
-    const int players = std::clamp<int>(g.playercount, 0, maxplayers);
-    const int toprint = int(std::count_if(g.selected.begin() + 1, g.selected.begin() + 1 + players,
-                                          [](int16_t f) { return f != 0; }));
+int printcardjob(PrintSurface& s, const GOLF1& g, const std::vector<int>& players,
+                 const std::string& note, const PrintPicture& logo) {
     s.setorientation(orientation_portrait);
+    const int toprint = int(players.size());
     int slot = 0, printed = 0;
-    for (int k = 1; k <= players; ++k) {
-        findnextplayer(g);
-        if (g.playerno == 0) continue;
+    for (int p : players) {
         slot = slot % cardsperpage + 1;
         ++printed;
-        PrintCards(s, g, slot, note, logo);
+        PrintCards(s, g, p, slot, note, logo);
         if (slot == cardsperpage && printed < toprint) s.newpage();
     }
     s.enddocument();

@@ -27,13 +27,9 @@ float cardscaling(std::string_view text, float current);
 // "Cards to Print : " and the count with its sign position ("Cards to Print :  5").
 std::string cardcountlabel(int count);
 
-// Marks the players of the chosen list lines (0-based, line i is player i + 1) and
-// clears every other mark. Returns how many were marked.
-int selectcards(GOLF1& g, const std::vector<int>& lines);
-
-// playerno becomes the first marked player in league order, whose mark is cleared; 0
-// when no player is marked.
-void findnextplayer(GOLF1& g);
+// The players of the chosen list lines (0-based, line i is player i + 1), each once,
+// in league order.
+std::vector<int> selectcards(const GOLF1& g, const std::vector<int>& lines);
 
 // The four score rows of a card. Row r lists rounds r, r + 4, r + 8, r + 12 and r + 16
 // of the player as far as they exist: the course's initials (" -  " for a course
@@ -52,11 +48,12 @@ std::string cardcoursehcpline(const GOLF1& g, int p);
 void AdjustPosition(const GOLF1& g, int slot, double w, double h, double& x, double& y);
 
 // One card in its slot: logo, name, index, course handicap, score rows and the note.
-void PrintCards(PrintSurface& s, const GOLF1& g, int slot, const std::string& note,
+void PrintCards(PrintSurface& s, const GOLF1& g, int p, int slot, const std::string& note,
                 const PrintPicture& logo);
 
-// Prints a card for every marked player, clearing the marks, a new sheet after every
+// Prints a card for each of the players (slots of the league), a new sheet after every
 // tenth card while more are to come. Returns the number of cards printed.
-int printcardjob(PrintSurface& s, GOLF1& g, const std::string& note, const PrintPicture& logo);
+int printcardjob(PrintSurface& s, const GOLF1& g, const std::vector<int>& players,
+                 const std::string& note, const PrintPicture& logo);
 
 } // namespace greenfold

@@ -46,23 +46,23 @@ int stepyear(int year, bool up) {
     return ((year + (up ? 1 : -1)) % 100 + 100) % 100;
 }
 
-SetupCheck acceptsetup(GOLF1& g, const std::vector<int>& chosen, std::string_view coursetext,
-                       const SetupDate& date) {
-    g.selected.fill(0);
-    int count = 0;
-    for (int p : chosen) {
-        if (p < 1 || p > maxplayers) continue;
-        g.selected[p] = 1;
-        ++count;
-    }
-    const int course = findcourse(g, coursetext);
-    if (course == 0) return SetupCheck::nocourse;
-    if (count == 0) return SetupCheck::noplayers;
-    g.coursenum = int16_t(course);
-    g.curmonth = int16_t(date.month);
-    g.curday = int16_t(date.day);
-    g.curyear = int16_t(date.year);
-    return SetupCheck::ok;
+SetupResult acceptsetup(const GOLF1& g, const std::vector<int>& chosen, std::string_view coursetext,
+                        const SetupDate& date) {
+    SetupResult result;
+    ScoreSession& s = result.session;
+    for (int p : chosen)
+        if (p >= 1 && p <= g.playercount && p <= maxplayers) s.waiting.push_back(p);
+    std::sort(s.waiting.begin(), s.waiting.end());
+    s.waiting.erase(std::unique(s.waiting.begin(), s.waiting.end()), s.waiting.end());
+    s.course = findcourse(g, coursetext);
+    if (s.course == 0)
+        result.check = SetupCheck::nocourse;
+    else if (s.waiting.empty())
+        result.check = SetupCheck::noplayers;
+    s.month = date.month;
+    s.day = date.day;
+    s.year = date.year;
+    return result;
 }
 
 Message nocoursemessage() {
@@ -81,10 +81,6 @@ Message datequestion(const SetupDate& date, std::string_view coursename) {
             "\r\n"
             "Date / location checking can be disabled, see program settings.";
     return {text, "Double Checking Date & Location", Icon::question};
-}
-
-void cancelsetup(GOLF1& g) {
-    for (int p = 1; p <= g.playercount && p <= maxplayers; ++p) g.selected[p] = 0;
 }
 
 } // namespace greenfold

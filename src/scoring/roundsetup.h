@@ -2,6 +2,7 @@
 
 #include "model/golf1.h"
 #include "model/outcome.h"
+#include "scoring/scoreentry.h"
 
 #include <string>
 #include <string_view>
@@ -42,18 +43,19 @@ struct SetupDate {
 
 enum class SetupCheck { ok, nocourse, noplayers };
 
-// Accepting the set-up: marks the chosen players in selected (every other player
-// cleared), then refuses when the course text names no course or nobody was chosen.
-// When both are there the course and the date become the session's.
-SetupCheck acceptsetup(GOLF1& g, const std::vector<int>& chosen, std::string_view coursetext,
-                       const SetupDate& date);
+// Accepting the set-up: refuses when the course text names no course or nobody was
+// chosen; otherwise the session that enters a round for each chosen player on that
+// course and date.
+struct SetupResult {
+    SetupCheck check = SetupCheck::ok;
+    ScoreSession session;
+};
+SetupResult acceptsetup(const GOLF1& g, const std::vector<int>& chosen, std::string_view coursetext,
+                        const SetupDate& date);
 
 Message nocoursemessage();
 Message noplayersmessage();
 // The question asked, when the reminder is on, before scores are entered.
 Message datequestion(const SetupDate& date, std::string_view coursename);
-
-// Cancel: nobody waits for entry any more.
-void cancelsetup(GOLF1& g);
 
 } // namespace greenfold

@@ -36,11 +36,10 @@ std::string totalscore(std::string_view out, std::string_view in) {
     return generalformat(leadingnumber(out) + leadingnumber(in));
 }
 
-std::string roundheading(const GOLF1& g) {
-    const std::string month =
-        g.curmonth >= 1 && g.curmonth <= 12 ? g.monthname[g.curmonth] : std::string();
-    return coursefield(g, g.coursenum, courseline_name) + "  golf course" + "  on " + month + "  " +
-           generalformat(double(g.curday));
+std::string roundheading(const GOLF1& g, const ScoreSession& s) {
+    const std::string month = s.month >= 1 && s.month <= 12 ? g.monthname[s.month] : std::string();
+    return coursefield(g, s.course, courseline_name) + "  golf course" + "  on " + month + "  " +
+           generalformat(double(s.day));
 }
 
 std::string edithole(int score) {
@@ -51,20 +50,14 @@ std::string edittotal(int score) {
     return "   " + generalformat(double(score));
 }
 
-void firstplayer(GOLF1& g) {
-    g.playerno = 0;
-    for (int p = 1; p <= g.playercount && p <= maxplayers; ++p) {
-        if (g.selected[p] != 0) {
-            g.playerno = int16_t(p);
-            return;
-        }
-    }
+void firstplayer(ScoreSession& s) {
+    s.player = s.waiting.empty() ? 0 : s.waiting.front();
 }
 
-bool nextplayer(GOLF1& g) {
-    if (g.playerno >= 1 && g.playerno <= maxplayers) g.selected[g.playerno] = 0;
-    firstplayer(g);
-    return g.playerno != 0;
+bool nextplayer(ScoreSession& s) {
+    std::erase(s.waiting, s.player);
+    firstplayer(s);
+    return s.player != 0;
 }
 
 Message pausingmessage() {
@@ -80,18 +73,20 @@ std::vector<std::string> roundlist(const GOLF1& g, int p) {
     return rows;
 }
 
-bool chooseround(GOLF1& g, int row) {
-    const int p = g.playerno;
-    if (!validplayer(g, p)) return false;
+std::optional<ScoreSession> chooseround(const GOLF1& g, int p, int row) {
+    if (!validplayer(g, p)) return std::nullopt;
     const int count = std::min<int>(g.roundcount[p], maxrounds);
     const int r = count - row;
-    if (row < 0 || r < 1) return false;
-    g.curmonth = g.rmonth[p][r];
-    g.curday = g.rday[p][r];
-    g.curyear = g.ryear[p][r];
-    g.editslot = int16_t(r);
-    g.coursenum = g.roundcourse[p][r];
-    return true;
+    if (row < 0 || r < 1) return std::nullopt;
+    ScoreSession s;
+    s.course = g.roundcourse[p][r];
+    s.month = g.rmonth[p][r];
+    s.day = g.rday[p][r];
+    s.year = g.ryear[p][r];
+    s.editslot = r;
+    s.waiting = {p};
+    s.player = p;
+    return s;
 }
 
 } // namespace greenfold

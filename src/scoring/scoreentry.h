@@ -4,6 +4,7 @@
 #include "model/outcome.h"
 #include "scoring/scorecard.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,27 +26,45 @@ HoleBox holebox(std::string_view text, int hole, bool entering);
 // The total label under the out and in boxes: their sum, a plain number.
 std::string totalscore(std::string_view out, std::string_view in);
 
+// What the round set-up or the round picker hands the score window: the course and
+// date of the round, the round to correct (editslot) or, when entering, the players
+// still waiting, and the player on screen.
+struct ScoreSession {
+    int course = 0; // coursenum
+    int month = 0;  // curmonth, curday, curyear (two digits)
+    int day = 0;
+    int year = 0;
+    int editslot = 0;         // 0 while new rounds are entered
+    std::vector<int> waiting; // the players marked in selected, lowest slot first
+    int player = 0;           // playerno: 0 when nobody is on screen
+
+    // The engine's entry for the player on screen with the scores shown.
+    RoundEntry entry(const DisplayedRound& shown) const {
+        return {player, editslot, course, month, day, year, shown};
+    }
+};
+
 // The heading over the boxes: course, "golf course", month name and day.
-std::string roundheading(const GOLF1& g);
+std::string roundheading(const GOLF1& g, const ScoreSession& s);
 
 // How a stored round is shown for editing: hole scores as plain digits, totals behind
 // three spaces.
 std::string edithole(int score);
 std::string edittotal(int score);
 
-// Makes the first player still waiting for entry current (playerno 0 when none is).
-void firstplayer(GOLF1& g);
+// Makes the first player still waiting for entry current (0 when none is).
+void firstplayer(ScoreSession& s);
 // The current player is done; the next waiting one becomes current. False when nobody
 // is left.
-bool nextplayer(GOLF1& g);
+bool nextplayer(ScoreSession& s);
 
 // The box that holds the screen while the calculation panel can be read.
 Message pausingmessage();
 
 // The round picker's second list: the player's rounds newest first, "MM/DD/YY".
 std::vector<std::string> roundlist(const GOLF1& g, int p);
-// The round a row of that list stands for: the first row is the newest slot. Makes it
-// the session's round to edit (date, course, editslot). False for a row out of range.
-bool chooseround(GOLF1& g, int row);
+// The round of player p a row of that list stands for (the first row is the newest
+// slot), as the session that corrects it. Nothing for a row out of range.
+std::optional<ScoreSession> chooseround(const GOLF1& g, int p, int row);
 
 } // namespace greenfold

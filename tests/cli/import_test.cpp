@@ -7,7 +7,6 @@
 #include "scoring/roundslots.h"
 #include "scoring/scorecard.h"
 #include "scoring/scoreentry.h"
-#include "support/roundentry.h"
 
 using namespace greenfold;
 using namespace greenfold::testing;
@@ -36,14 +35,14 @@ DisplayedRound typed(const std::string& digits, int tee) {
 
 // What the score window does when Record is pressed for a new round.
 void typeround(GOLF1& g, int player, int month, int day, int year, const DisplayedRound& shown) {
-    g.coursenum = 1;
-    g.curmonth = int16_t(month);
-    g.curday = int16_t(day);
-    g.curyear = int16_t(year);
-    g.editslot = 0;
-    g.playerno = int16_t(player);
-    ASSERT_TRUE(checkround(g, sessionentry(g, shown)));
-    ASSERT_TRUE(recordround(g, sessionentry(g, EQadjust(g, sessionentry(g, shown)))).stored);
+    ScoreSession at;
+    at.course = 1;
+    at.month = month;
+    at.day = day;
+    at.year = year;
+    at.player = player;
+    ASSERT_TRUE(checkround(g, at.entry(shown)));
+    ASSERT_TRUE(recordround(g, at.entry(EQadjust(g, at.entry(shown)))).stored);
 }
 
 class Import : public CliFolder {};

@@ -26,8 +26,7 @@ TEST_F(ListCommand, eachView_isTheBytesOfExportListingAsText) {
     ASSERT_GT(secondlines.rounds.size(), 2u);
     const std::string date = secondlines.rounds[2].substr(0, 8); // "MM/DD/YY"
     const std::string second = shortprintbytes(*g, secondlines, may14);
-    g->playerno = 2;
-    const std::string dana = shortprintbytes(*g, showplayer(*g), may14);
+    const std::string dana = shortprintbytes(*g, showplayer(*g, 2), may14);
 
     EXPECT_EQ(run({"list", cliLeague}).out, recent);
     EXPECT_EQ(run({"list", "TUESDAY NIGHT LEAGUE", "--view", "date"}).out, newest);

@@ -63,13 +63,11 @@ TEST(CourseOpen, fullTableRefusesAnAddition_evenWithADeletedCourse) {
     g->coursecount = maxcourses;
     for (int c = 1; c <= maxcourses; ++c) g->coursedata[c][courseline_name] = "C";
     g->coursedata[150][courseline_name].clear(); // deleted: rounds may still name it
-    g->coursemode = CourseMode::add;
-    Outcome refused = opencourse(*g);
+    Outcome refused = opencourse(*g, newcourse);
     ASSERT_FALSE(refused);
     EXPECT_EQ(refused.messages.at(0), coursetablefull());
-    EXPECT_EQ(g->coursemode, CourseMode::add);
     TempDir dir;
-    EXPECT_FALSE(savecourse(*g, fullform("Extra"), dir.path()));
+    EXPECT_FALSE(savecourse(*g, newcourse, fullform("Extra"), dir.path()));
     EXPECT_FALSE(fs::exists(dir.path() / "Course.DAT"));
     EXPECT_EQ(g->coursecount, maxcourses);
     EXPECT_EQ(g->coursedata[150][courseline_name], "");
@@ -77,14 +75,13 @@ TEST(CourseOpen, fullTableRefusesAnAddition_evenWithADeletedCourse) {
 
 TEST(CourseSave, refusalsWithoutNameOrBackNine_leaveTableAndFileAlone) {
     auto g = twocourses();
-    g->coursemode = CourseMode::add;
     TempDir dir;
     CourseForm nine = fullform("Short Nine");
     for (int h = 10; h <= 18; ++h) nine.pars[h] = " ";
     nine.inpar = parsum(nine.pars, 10);
     nine.totalpar = parsum(nine.outpar, nine.inpar);
     for (const CourseForm& f : {nine, fullform("   "), CourseForm{}}) {
-        Outcome out = savecourse(*g, f, dir.path());
+        Outcome out = savecourse(*g, newcourse, f, dir.path());
         ASSERT_FALSE(out);
         EXPECT_EQ(out.messages.at(0), courserefusal());
     }
@@ -96,13 +93,11 @@ TEST(CourseSave, failedWrite_putsTheTableBack) {
     auto g = twocourses();
     TempDir dir;
     writebytes(dir.path() / "Course.DAT", coursebytes(*g));
-    g->coursemode = CourseMode::add;
-    Outcome out = savecourse(*g, fullform("Pine Valley"), dir.path(), failafter(40));
+    Outcome out = savecourse(*g, newcourse, fullform("Pine Valley"), dir.path(), failafter(40));
     ASSERT_FALSE(out);
     EXPECT_EQ(out.messages.at(0), coursesavefailure());
     EXPECT_EQ(g->coursecount, 2);
     EXPECT_EQ(g->coursedata[3][courseline_name], "");
-    EXPECT_EQ(g->coursemode, CourseMode::add); // the window stays open for another try
     EXPECT_EQ(readbytes(dir.path() / "Course.DAT"), coursebytes(*g));
 }
 
@@ -119,12 +114,11 @@ TEST(CourseDelete, numberIsNeverGivenToALaterCourse) {
     EXPECT_EQ(readbytes(dir.path() / "Course.DAT"), twoempty);
 
     // A round of old course 2 must not show the next course's initials.
-    g->coursemode = CourseMode::add;
-    ASSERT_TRUE(opencourse(*g));
+    ASSERT_TRUE(opencourse(*g, newcourse));
     CourseForm pine = fullform("Pine Valley");
     pine.initials = "PV";
     pine.pars[18] = " 5";
-    ASSERT_TRUE(savecourse(*g, pine, dir.path()));
+    ASSERT_TRUE(savecourse(*g, newcourse, pine, dir.path()));
     EXPECT_EQ(g->coursecount, 3);
     EXPECT_EQ(g->coursedata[3][courseline_initials], "PV");
     EXPECT_EQ(g->coursedata[3][courseline_par0 + 18], " 5");

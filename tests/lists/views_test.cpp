@@ -176,15 +176,13 @@ TEST_F(Views, noRounds_onlyHeadersInEveryView) {
     EXPECT_TRUE(v.datekeys.empty());
     EXPECT_EQ(spindown(*g, v).lines, headers);
     EXPECT_EQ(spinup(*g, v).lines, headers);
-    g->playerno = 1;
-    EXPECT_EQ(showplayer(*g), headers);
+    EXPECT_EQ(showplayer(*g, 1), headers);
 }
 
 TEST_F(Views, showPlayer_newestFirstCountOnNewestOnly) {
     addplayer("Ann", {{5, 1, 99}});
     addplayer("Bob", {{5, 1, 99}, {5, 8, 99}, {5, 15, 99}});
-    g->playerno = 2;
-    const ListLines lines = showplayer(*g);
+    const ListLines lines = showplayer(*g, 2);
     EXPECT_EQ(names(lines), (Strings{"Bob", "Bob", "Bob"}));
     EXPECT_EQ(dates(lines), (Strings{"05/15/99", "05/08/99", "05/01/99"}));
     EXPECT_EQ(lastcolumn(lines.rounds[2]), " 3");

@@ -63,7 +63,6 @@ TEST(Roster, addChecksLengthCaseBlindDuplicatesAndQuotes) {
     EXPECT_EQ(addplayer(*g, "Bo ", tee_pro), AddResult::added); // not trimmed: 3 characters
     EXPECT_EQ(addplayer(*g, "Bill \"Ace\" Ray", tee_ladies), AddResult::added);
     EXPECT_EQ(g->playercount, 3);
-    EXPECT_EQ(g->playerno, 3);
     EXPECT_EQ(g->playertee[2], tee_pro);
     EXPECT_EQ(g->playername[3], "Bill 'Ace' Ray");
 }

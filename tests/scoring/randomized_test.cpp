@@ -1,7 +1,7 @@
 // Thousands of generated rounds, each checked against the handicap rules worked out here
 // step by step in single precision, independently of the engine's own helpers.
 #include "scoring/roundslots.h"
-#include "support/roundentry.h"
+#include "scoring/scoreentry.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,6 @@
 #include <string>
 
 using namespace greenfold;
-using namespace greenfold::testing;
 
 namespace {
 
@@ -81,8 +80,9 @@ TEST(Randomized, generatedRounds_matchTheRulesToTheTenth) {
     int capped = 0;
     for (int i = 0; i < players * roundsper; ++i) {
         const int p = 1 + i % players;
-        g->playerno = int16_t(p);
-        g->coursenum = int16_t(pick(1, courses));
+        ScoreSession at;
+        at.player = p;
+        at.course = pick(1, courses);
         const float factors[] = {0.96f, 1.0f, 0.9f, 0.85f};
         g->hcpfactor = factors[pick(0, 3)];
         g->ninehole = int16_t(pick(1, 3));
@@ -96,9 +96,9 @@ TEST(Randomized, generatedRounds_matchTheRulesToTheTenth) {
         d.tee = pick(1, 3);
         d.out = std::to_string(out);
         d.in = std::to_string(in);
-        ASSERT_TRUE(recordround(*g, sessionentry(*g, d)).stored);
+        ASSERT_TRUE(recordround(*g, at.entry(d)).stored);
 
-        const Tee tee = tees[g->coursenum][d.tee];
+        const Tee tee = tees[at.course][d.tee];
         const float diff = expecteddifferential(out, in, tee, g->ninehole);
         if (kept[p].size() == 20) kept[p].pop_front();
         kept[p].push_back(diff);

@@ -1,7 +1,7 @@
 #include "scoring/roundslots.h"
-#include "support/roundentry.h"
 
 #include "scoring/handicap.h"
+#include "scoring/scoreentry.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,6 @@
 #include <ostream>
 
 using namespace greenfold;
-using namespace greenfold::testing;
 
 namespace {
 
@@ -27,12 +26,18 @@ std::unique_ptr<GOLF1> league() {
     g->playercount = 1;
     g->playername[1] = "Pat Green";
     g->playertee[1] = tee_mens;
-    g->playerno = g->coursenum = 1;
     g->ninehole = 2;
-    g->curmonth = 6;
-    g->curday = 1;
-    g->curyear = 26;
     return g;
+}
+
+// Player 1 on course 1, June 1st 2026.
+ScoreSession night() {
+    ScoreSession at;
+    at.player = at.course = 1;
+    at.month = 6;
+    at.day = 1;
+    at.year = 26;
+    return at;
 }
 
 // Everything a slot of player 1 holds but the single holes.
@@ -67,15 +72,17 @@ void recordday(GOLF1& g, int day, int extra, int tee = tee_mens) {
     d.tee = tee;
     d.out = std::to_string(36 + extra);
     d.in = "36";
-    g.curday = int16_t(day);
-    ASSERT_TRUE(recordround(g, sessionentry(g, d)).stored);
+    ScoreSession at = night();
+    at.day = day;
+    ASSERT_TRUE(recordround(g, at.entry(d)).stored);
 }
 
 } // namespace
 
 TEST(RecordRound, workedExample_storesScoresDateCourseAndAllThreeNumbers) {
     auto g = league();
-    auto result = recordround(*g, sessionentry(*g, ninetytwo()));
+    ScoreSession at = night();
+    auto result = recordround(*g, at.entry(ninetytwo()));
     ASSERT_TRUE(result.stored);
     EXPECT_TRUE(result.outcome.messages.empty());
     EXPECT_EQ(g->roundcount[1], 1);
@@ -90,23 +97,25 @@ TEST(RecordRound, workedExample_storesScoresDateCourseAndAllThreeNumbers) {
 
 TEST(RecordRound, holeTextsRoundHalvesToEven) {
     auto g = league();
+    ScoreSession at = night();
     auto d = ninetytwo();
     d.holes[1] = "4.5";
     d.holes[2] = "5.5";
     d.holes[3] = "";
     d.holes[4] = "7x";
     d.in = " 46.5";
-    ASSERT_TRUE(recordround(*g, sessionentry(*g, d)).stored);
+    ASSERT_TRUE(recordround(*g, at.entry(d)).stored);
     const int expected[][2] = {{1, 4}, {2, 6}, {3, 0}, {4, 7}, {20, 46}};
     for (const auto& [box, score] : expected) EXPECT_EQ(g->holescore[1][1][box], score) << box;
 }
 
 TEST(RecordRound, bothTotalsZero_nothingStoredNoMessage) {
     auto g = league();
+    ScoreSession at = night();
     auto d = ninetytwo();
     d.out = "  0";
     d.in = "";
-    auto result = recordround(*g, sessionentry(*g, d));
+    auto result = recordround(*g, at.entry(d));
     EXPECT_FALSE(result.stored);
     EXPECT_TRUE(result.outcome.ok);
     EXPECT_TRUE(result.outcome.messages.empty());
@@ -132,14 +141,15 @@ TEST(RoundSlots, twentyFirstRound_dropsTheOldestAndMovesEveryValueDown) {
 
 TEST(RoundSlots, editing_recomputesOnlyItsSlotWithoutStrokeControl) {
     auto g = league();
+    ScoreSession at = night();
     for (int day = 1; day <= 3; ++day) recordday(*g, day, 10 + day);
     const Slot later = slot(*g, 3);
-    g->editslot = 2;
+    at.editslot = 2;
     g->escflag = 5;
-    g->curday = 9;
+    at.day = 9;
     auto d = ninetytwo();
     d.holes[1] = "1"; // totals are what count
-    auto result = recordround(*g, sessionentry(*g, d));
+    auto result = recordround(*g, at.entry(d));
     ASSERT_TRUE(result.stored);
     EXPECT_EQ(result.work.slot, 2);
     EXPECT_EQ(g->roundcount[1], 3);
@@ -152,9 +162,10 @@ TEST(RoundSlots, editing_recomputesOnlyItsSlotWithoutStrokeControl) {
 TEST(RecordRound, slopeZeroOrText_refusedWithAMessageNothingStored) {
     for (const char* slope : {"0", "", "flat", "1e99", " -0"}) {
         auto g = league();
+        ScoreSession at = night();
         recordday(*g, 1, 5);
         g->coursedata[1][courseline_slope0 + tee_mens] = slope;
-        auto result = recordround(*g, sessionentry(*g, ninetytwo()));
+        auto result = recordround(*g, at.entry(ninetytwo()));
         EXPECT_FALSE(result.stored) << slope;
         ASSERT_FALSE(result.outcome.ok) << slope;
         ASSERT_EQ(result.outcome.messages.size(), 1u);
@@ -162,32 +173,33 @@ TEST(RecordRound, slopeZeroOrText_refusedWithAMessageNothingStored) {
         EXPECT_NE(result.outcome.messages[0].text.find("slope"), std::string::npos);
         EXPECT_EQ(g->roundcount[1], 1);
         EXPECT_EQ(slot(*g, 2), Slot{});
-        EXPECT_EQ(result.outcome.messages, checkround(*g, sessionentry(*g, ninetytwo())).messages);
+        EXPECT_EQ(result.outcome.messages, checkround(*g, at.entry(ninetytwo())).messages);
     }
 }
 
 TEST(RecordRound, outOfRangeInputs_refused) {
     auto g = league();
+    ScoreSession at = night();
     // Course 2 has ratings but lies beyond the course count: a stale course number.
     g->coursedata[2] = g->coursedata[1];
     for (int course : {0, 2, 500, -3}) {
-        g->coursenum = int16_t(course);
-        EXPECT_FALSE(recordround(*g, sessionentry(*g, ninetytwo())).outcome.ok) << course;
+        at.course = course;
+        EXPECT_FALSE(recordround(*g, at.entry(ninetytwo())).outcome.ok) << course;
     }
-    g->coursenum = 1;
+    at.course = 1;
     for (int tee : {0, 4, -1})
-        EXPECT_FALSE(recordround(*g, sessionentry(*g, ninetytwo(tee))).outcome.ok) << tee;
-    g->editslot = 1; // no round 1 yet
-    EXPECT_FALSE(recordround(*g, sessionentry(*g, ninetytwo())).outcome.ok);
-    g->editslot = 0;
+        EXPECT_FALSE(recordround(*g, at.entry(ninetytwo(tee))).outcome.ok) << tee;
+    at.editslot = 1; // no round 1 yet
+    EXPECT_FALSE(recordround(*g, at.entry(ninetytwo())).outcome.ok);
+    at.editslot = 0;
     auto huge = ninetytwo();
     huge.out = "99999";
-    EXPECT_FALSE(recordround(*g, sessionentry(*g, huge)).outcome.ok);
+    EXPECT_FALSE(recordround(*g, at.entry(huge)).outcome.ok);
     huge.out = "  45";
     huge.holes[3] = "123456789012345678901234567890";
-    EXPECT_FALSE(recordround(*g, sessionentry(*g, huge)).outcome.ok);
-    g->playerno = 0;
-    EXPECT_FALSE(recordround(*g, sessionentry(*g, ninetytwo())).outcome.ok);
+    EXPECT_FALSE(recordround(*g, at.entry(huge)).outcome.ok);
+    at.player = 0;
+    EXPECT_FALSE(recordround(*g, at.entry(ninetytwo())).outcome.ok);
     EXPECT_EQ(g->roundcount[1], 0);
 }
 
@@ -197,12 +209,13 @@ TEST(DeleteRound, onlyRound_askedFirstThenLeavesNoneAndRecalculatesNothing) {
     EXPECT_EQ(q.title, "GFD");
     EXPECT_EQ(q.icon, Icon::question);
     auto g = league();
+    ScoreSession at = night();
     recordday(*g, 7, 5);
-    g->editslot = 1;
-    EXPECT_FALSE(deleteround(*g, g->playerno, g->editslot, false, tee_mens).deleted); // answered No
+    at.editslot = 1;
+    EXPECT_FALSE(deleteround(*g, at.player, at.editslot, false, tee_mens).deleted); // answered No
     EXPECT_EQ(g->roundcount[1], 1);
     EXPECT_EQ(g->rday[1][1], 7);
-    auto result = deleteround(*g, g->playerno, g->editslot, true, tee_mens);
+    auto result = deleteround(*g, at.player, at.editslot, true, tee_mens);
     EXPECT_TRUE(result.deleted);
     EXPECT_FALSE(result.recalculated);
     EXPECT_TRUE(result.outcome.messages.empty());
@@ -228,12 +241,13 @@ TEST(DeleteRound, middleRound_laterMoveDownLastRecalculatedOnDefaultTee) {
 TEST(DeleteRound, defaultTeeWithoutSlopeOrNoDefaultTee_keepsLastNumbers) {
     for (int tee : {tee_mens, 0}) {
         auto g = league();
+        ScoreSession at = night();
         for (int day = 1; day <= 2; ++day) recordday(*g, day, day);
         const Slot last = slot(*g, 2);
         g->coursedata[1][courseline_slope0 + tee_mens] = "0";
         g->playertee[1] = int16_t(tee);
-        g->editslot = 1;
-        auto result = deleteround(*g, g->playerno, g->editslot, true, tee_mens);
+        at.editslot = 1;
+        auto result = deleteround(*g, at.player, at.editslot, true, tee_mens);
         EXPECT_TRUE(result.deleted) << tee;
         EXPECT_FALSE(result.recalculated) << tee;
         EXPECT_EQ(result.outcome.messages.size(), 1u) << tee;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace greenfold;
 
@@ -47,28 +48,19 @@ TEST(SetupAccept, rowsStandForTheListedPlayers_laterOfTwoSameNamedCourses) {
     const SetupPlayers list = setupplayers(*g);
     EXPECT_EQ(list.names, (std::vector<std::string>{"Ann", "Bob", "Dee"}));
     // The third row is Dee in slot 4: the nameless slot 3 is not offered.
-    ASSERT_EQ(
-        acceptsetup(*g, {list.playerslots[0], list.playerslots[2]}, "CEDAR ridge", {6, 14, 26}),
-        SetupCheck::ok);
-    EXPECT_EQ(g->selected[1], 1);
-    EXPECT_EQ(g->selected[3], 0);
-    EXPECT_EQ(g->selected[4], 1);
-    EXPECT_EQ(g->coursenum, 3);
-    EXPECT_EQ(g->curmonth, 6);
-    EXPECT_EQ(g->curday, 14);
-    EXPECT_EQ(g->curyear, 26);
+    const SetupResult r =
+        acceptsetup(*g, {list.playerslots[2], list.playerslots[0]}, "CEDAR ridge", {6, 14, 26});
+    ASSERT_EQ(r.check, SetupCheck::ok);
+    EXPECT_EQ(r.session.waiting, (std::vector<int>{1, 4}));
+    EXPECT_EQ(r.session.course, 3);
+    EXPECT_EQ(std::tuple(r.session.month, r.session.day, r.session.year), std::tuple(6, 14, 26));
+    EXPECT_EQ(r.session.editslot, 0);
 }
 
-TEST(SetupAccept, refusesUnknownCourseThenNobodyChosen_cancelClearsTheMarks) {
+TEST(SetupAccept, refusesUnknownCourseThenNobodyChosen) {
     auto g = league();
-    g->selected[2] = 1; // left over from a cancelled run
-    EXPECT_EQ(acceptsetup(*g, {1}, "Pebble", {6, 1, 26}), SetupCheck::nocourse);
-    EXPECT_EQ(acceptsetup(*g, {1}, "", {6, 1, 26}), SetupCheck::nocourse);
-    EXPECT_EQ(g->coursenum, 0);
-    EXPECT_EQ(acceptsetup(*g, {}, "Willow Creek", {6, 1, 26}), SetupCheck::noplayers);
-    for (int p = 1; p <= maxplayers; ++p) EXPECT_EQ(g->selected[p], 0) << p;
-
-    g->selected[4] = 1;
-    cancelsetup(*g);
-    EXPECT_EQ(g->selected[4], 0);
+    EXPECT_EQ(acceptsetup(*g, {1}, "Pebble", {6, 1, 26}).check, SetupCheck::nocourse);
+    EXPECT_EQ(acceptsetup(*g, {1}, "", {6, 1, 26}).check, SetupCheck::nocourse);
+    EXPECT_EQ(acceptsetup(*g, {}, "Willow Creek", {6, 1, 26}).check, SetupCheck::noplayers);
+    EXPECT_EQ(acceptsetup(*g, {0, 101}, "Willow Creek", {6, 1, 26}).check, SetupCheck::noplayers);
 }

@@ -1,12 +1,11 @@
 #include "scoring/scorecard.h"
-#include "support/roundentry.h"
+#include "scoring/scoreentry.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 
 using namespace greenfold;
-using namespace greenfold::testing;
 
 namespace {
 
@@ -15,11 +14,18 @@ constexpr int pars[19] = {0, 4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 
 
 // One player on course 1 with ESC on, whose latest of three rounds has course handicap
 // ch; with no rounds, the player's first round is being entered.
+// Player 1's new round on course 1.
+ScoreSession playerone() {
+    ScoreSession at;
+    at.player = at.course = 1;
+    return at;
+}
+
 std::unique_ptr<GOLF1> leaguewith(float ch, int rounds = 3, int ninehole = 2) {
     auto g = std::make_unique<GOLF1>();
     g->coursecount = 1;
     for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = std::to_string(pars[h]);
-    g->playercount = g->playerno = g->coursenum = 1;
+    g->playercount = 1;
     g->escflag = 5;
     g->ninehole = int16_t(ninehole);
     g->roundcount[1] = int16_t(rounds);
@@ -86,20 +92,22 @@ TEST(StrokeControl, limitPerHoleByCourseHandicap_totalsFollow) {
     };
     for (const Case& c : cases) {
         auto g = leaguewith(c.ch, c.rounds, c.ninehole);
-        const DisplayedRound d = EQadjust(*g, sessionentry(*g, allholes(c.score, c.nine)));
-        const std::string at = std::to_string(c.ch) + (c.nine ? " nine, option " : " option ") +
+        ScoreSession at = playerone();
+        const DisplayedRound d = EQadjust(*g, at.entry(allholes(c.score, c.nine)));
+        const std::string what = std::to_string(c.ch) + (c.nine ? " nine, option " : " option ") +
                                std::to_string(c.ninehole) + ", rounds " + std::to_string(c.rounds);
-        EXPECT_EQ(d.holes[1], c.par4) << at;
-        EXPECT_EQ(d.holes[3], c.par3) << at;
-        EXPECT_EQ(d.holes[4], c.par5) << at;
-        EXPECT_EQ(d.holes[18], c.nine ? "" : c.par4) << at;
-        EXPECT_EQ(d.out, outtotal(d.holes)) << at;
-        EXPECT_EQ(d.in, intotal(d.holes)) << at;
+        EXPECT_EQ(d.holes[1], c.par4) << what;
+        EXPECT_EQ(d.holes[3], c.par3) << what;
+        EXPECT_EQ(d.holes[4], c.par5) << what;
+        EXPECT_EQ(d.holes[18], c.nine ? "" : c.par4) << what;
+        EXPECT_EQ(d.out, outtotal(d.holes)) << what;
+        EXPECT_EQ(d.in, intotal(d.holes)) << what;
     }
 }
 
 TEST(StrokeControl, scoresAtTheLimitStay_onlyAChangedNineIsRecomputed) {
     auto g = leaguewith(8); // double bogey
+    ScoreSession at = playerone();
     auto round = allholes(4);
     round.holes[1] = "6";
     round.holes[2] = "12";
@@ -107,7 +115,7 @@ TEST(StrokeControl, scoresAtTheLimitStay_onlyAChangedNineIsRecomputed) {
     round.holes[10] = "6";
     round.out = "  99";
     round.in = "  77"; // typed by hand: no back-nine hole changes, so it stays
-    auto d = EQadjust(*g, sessionentry(*g, round));
+    auto d = EQadjust(*g, at.entry(round));
     EXPECT_EQ(d.holes[1], "6");
     EXPECT_EQ(d.holes[2], "6");
     EXPECT_EQ(d.holes[4], " 3");
@@ -119,9 +127,10 @@ TEST(StrokeControl, scoresAtTheLimitStay_onlyAChangedNineIsRecomputed) {
 TEST(StrokeControl, notWhileEditingSwitchedOffOrWithoutAPlayer) {
     for (int k = 0; k < 3; ++k) {
         auto g = leaguewith(9);
-        if (k == 0) g->editslot = 2;
+        ScoreSession at = playerone();
+        if (k == 0) at.editslot = 2;
         if (k == 1) g->escflag = 0;
-        if (k == 2) g->playerno = 0;
-        EXPECT_EQ(EQadjust(*g, sessionentry(*g, allholes(12))).holes[1], "12") << k;
+        if (k == 2) at.player = 0;
+        EXPECT_EQ(EQadjust(*g, at.entry(allholes(12))).holes[1], "12") << k;
     }
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace greenfold;
 
@@ -29,9 +30,9 @@ TEST(HoleBox, shortScoresGetASpace_focusMovesOnceTheScoreIsWhole) {
     }
 }
 
-TEST(RoundPicker, newestFirst_rowsMapToSlotsAndSetTheSessionRound) {
+TEST(RoundPicker, newestFirst_rowsMapToSlotsAndMakeTheSessionRound) {
     auto g = std::make_unique<GOLF1>();
-    g->playercount = g->playerno = 1;
+    g->playercount = 1;
     g->roundcount[1] = 3;
     const int dates[4][3] = {{0, 0, 0}, {3, 7, 5}, {10, 12, 99}, {6, 21, 26}};
     for (int r = 1; r <= 3; ++r) {
@@ -41,13 +42,24 @@ TEST(RoundPicker, newestFirst_rowsMapToSlotsAndSetTheSessionRound) {
         g->roundcourse[1][r] = int16_t(r + 10);
     }
     EXPECT_EQ(roundlist(*g, 1), (std::vector<std::string>{"06/21/26", "10/12/99", "03/07/05"}));
-    ASSERT_TRUE(chooseround(*g, 2));
-    EXPECT_EQ(g->editslot, 1);
-    EXPECT_EQ(g->curmonth, 3);
-    EXPECT_EQ(g->curday, 7);
-    EXPECT_EQ(g->curyear, 5);
-    EXPECT_EQ(g->coursenum, 11);
-    EXPECT_FALSE(chooseround(*g, 3));
-    EXPECT_FALSE(chooseround(*g, -1));
-    EXPECT_EQ(g->editslot, 1);
+    const auto s = chooseround(*g, 1, 2);
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->editslot, 1);
+    EXPECT_EQ(std::tuple(s->month, s->day, s->year, s->course), std::tuple(3, 7, 5, 11));
+    EXPECT_EQ(s->player, 1);
+    EXPECT_FALSE(chooseround(*g, 1, 3));
+    EXPECT_FALSE(chooseround(*g, 1, -1));
+    EXPECT_FALSE(chooseround(*g, 2, 0));
+}
+
+TEST(ScoreQueue, waitingPlayersComeInSlotOrderOnce) {
+    ScoreSession s;
+    s.waiting = {2, 5, 9};
+    firstplayer(s);
+    EXPECT_EQ(s.player, 2);
+    EXPECT_TRUE(nextplayer(s));
+    EXPECT_EQ(s.player, 5);
+    EXPECT_TRUE(nextplayer(s));
+    EXPECT_FALSE(nextplayer(s));
+    EXPECT_EQ(s.player, 0);
 }

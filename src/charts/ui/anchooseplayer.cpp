@@ -38,7 +38,6 @@ ANchooseplayer::ANchooseplayer(GOLF1& model, Services& services, QWidget* mainwi
 }
 
 void ANchooseplayer::load() {
-    g_.playerno = 0;
     playerlabel_->setText(QString::fromStdString(playerlisttitle(g_)));
     list1_->clear();
     slots_ = listedslots(g_);
@@ -58,10 +57,10 @@ void ANchooseplayer::accept() {
         return;
     }
     services_.busy.begin();
-    g_.playerno = int16_t(slots_[std::size_t(row)]);
+    const int p = slots_[std::size_t(row)];
     list1_->clearSelection();
     done_ = true;
-    emit chosen();
+    emit chosen(p);
     close();
     services_.busy.end();
 }

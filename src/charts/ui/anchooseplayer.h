@@ -26,8 +26,8 @@ class ANchooseplayer : public FormWindow {
     void exit();
 
   signals:
-    // playerno holds the chosen player; the chart takes over from the picker.
-    void chosen();
+    // The chart of player p (playerno) takes over from the picker.
+    void chosen(int p);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -9,8 +9,8 @@
 
 namespace greenfold {
 
-ChartWindow::ChartWindow(GOLF1& model, Services& services, QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services) {}
+ChartWindow::ChartWindow(GOLF1& model, Services& services, int player, QWidget* mainwindow)
+    : FormWindow(mainwindow), g_(model), services_(services), player_(player) {}
 
 void ChartWindow::print() {
     if (services_.dialogs.message(chartquestion(), Buttons::okcancel, Answer::ok) != Answer::ok)
@@ -36,7 +36,6 @@ void ChartWindow::closeEvent(QCloseEvent* event) {
     // Closing the window any other way than switching is Done.
     if (!finished_) {
         finished_ = true;
-        g_.playerno = 0;
         emit closed();
     }
     QWidget::closeEvent(event);

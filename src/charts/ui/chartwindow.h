@@ -12,12 +12,13 @@ struct Services;
 
 // The base of the two player charts (the handicap history graph and the score
 // distribution chart): each prints itself after asking, hands over to the other chart
-// of the same player, or is done.
+// of the same player, or is done. The player (playerno) is given when the window is
+// made.
 class ChartWindow : public FormWindow {
     Q_OBJECT
 
   public:
-    ChartWindow(GOLF1& model, Services& services, QWidget* mainwindow);
+    ChartWindow(GOLF1& model, Services& services, int player, QWidget* mainwindow);
 
     // "Ready to send chart to Printer", then the chart's printout.
     void print();
@@ -35,6 +36,7 @@ class ChartWindow : public FormWindow {
 
     GOLF1& g_;
     Services& services_;
+    const int player_;
 
   private:
     bool finished_ = false; // switched over or closed: nothing more to hand back

@@ -12,9 +12,10 @@ namespace greenfold {
 namespace {
 
 // Opens a window that gives the main window back when it closes for good.
-template <typename Window> Window* openwindow(QWidget* mainwindow, GOLF1& g, Services& services) {
+template <typename Window, typename... Choices>
+Window* openwindow(QWidget* mainwindow, GOLF1& g, Services& services, Choices... choices) {
     mainwindow->setEnabled(false);
-    auto* window = new Window(g, services, mainwindow);
+    auto* window = new Window(g, services, choices..., mainwindow);
     QObject::connect(window, &Window::closed, mainwindow,
                      [mainwindow] { mainwindow->setEnabled(true); });
     return window;
@@ -24,28 +25,29 @@ template <typename Window> Window* openwindow(QWidget* mainwindow, GOLF1& g, Ser
 
 void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, ChartTag tag) {
     auto* picker = openwindow<ANchooseplayer>(mainwindow, g, services);
-    QObject::connect(picker, &ANchooseplayer::chosen, mainwindow, [mainwindow, &g, &services, tag] {
-        if (tag == ChartTag::line)
-            opengraph(mainwindow, g, services);
-        else if (tag == ChartTag::pie)
-            openpie(mainwindow, g, services);
-        else // no chart to hand over to: the main window must not stay off
-            mainwindow->setEnabled(true);
-    });
+    QObject::connect(picker, &ANchooseplayer::chosen, mainwindow,
+                     [mainwindow, &g, &services, tag](int p) {
+                         if (tag == ChartTag::line)
+                             opengraph(mainwindow, g, services, p);
+                         else if (tag == ChartTag::pie)
+                             openpie(mainwindow, g, services, p);
+                         else // no chart to hand over to: the main window must not stay off
+                             mainwindow->setEnabled(true);
+                     });
     picker->load();
 }
 
-void opengraph(QWidget* mainwindow, GOLF1& g, Services& services) {
-    auto* graph = openwindow<GRform>(mainwindow, g, services);
+void opengraph(QWidget* mainwindow, GOLF1& g, Services& services, int p) {
+    auto* graph = openwindow<GRform>(mainwindow, g, services, p);
     QObject::connect(graph, &GRform::switchrequested, mainwindow,
-                     [mainwindow, &g, &services] { openpie(mainwindow, g, services); });
+                     [mainwindow, &g, &services, p] { openpie(mainwindow, g, services, p); });
     graph->load();
 }
 
-void openpie(QWidget* mainwindow, GOLF1& g, Services& services) {
-    auto* pie = openwindow<Piechart>(mainwindow, g, services);
+void openpie(QWidget* mainwindow, GOLF1& g, Services& services, int p) {
+    auto* pie = openwindow<Piechart>(mainwindow, g, services, p);
     QObject::connect(pie, &Piechart::switchrequested, mainwindow,
-                     [mainwindow, &g, &services] { opengraph(mainwindow, g, services); });
+                     [mainwindow, &g, &services, p] { opengraph(mainwindow, g, services, p); });
     pie->load();
 }
 

@@ -18,9 +18,9 @@ struct Services;
 // names: line the handicap history graph, pie the score distribution chart.
 void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, ChartTag tag);
 
-// The charts of player playerno.
-void opengraph(QWidget* mainwindow, GOLF1& g, Services& services);
-void openpie(QWidget* mainwindow, GOLF1& g, Services& services);
+// The charts of player p (playerno).
+void opengraph(QWidget* mainwindow, GOLF1& g, Services& services, int p);
+void openpie(QWidget* mainwindow, GOLF1& g, Services& services, int p);
 
 // The league handicap comparison.
 void opencompare(QWidget* mainwindow, GOLF1& g, Services& services);

@@ -34,8 +34,8 @@ QFrame* legendline(QWidget* parent, const char* name, const QColor& colour) {
 
 } // namespace
 
-GRform::GRform(GOLF1& model, Services& services, QWidget* mainwindow)
-    : ChartWindow(model, services, mainwindow),
+GRform::GRform(GOLF1& model, Services& services, int player, QWidget* mainwindow)
+    : ChartWindow(model, services, player, mainwindow),
       canvas_(std::make_unique<QtCanvas>(graphwidth, graphheight, QtCanvas::screenscale())) {
     setObjectName("GRform");
     setWindowTitle("Greenfold");
@@ -89,7 +89,7 @@ QWidget* GRform::buildlegend() {
 }
 
 void GRform::load() {
-    const int p = g_.playerno;
+    const int p = player_;
     drawgraph(*canvas_, g_, p);
     showcanvas(picture1_, *canvas_);
     const GraphTexts texts = graphtexts(g_, p);
@@ -102,7 +102,7 @@ void GRform::load() {
 }
 
 void GRform::printchart(PrintSurface& s, const std::string& date) {
-    const int p = g_.playerno;
+    const int p = player_;
     const PrintPicture picture =
         printpicture(graphwidth, graphheight, "Picture1", [&](Canvas& c) { drawgraph(c, g_, p); });
     const GraphTexts texts{lab3_->text().toStdString(), hcpindex_->text().toStdString(),

@@ -14,14 +14,14 @@ struct GOLF1;
 struct Services;
 class QtCanvas;
 
-// The handicap history graph of player playerno: differentials and indexes of the kept
+// The handicap history graph of one player: differentials and indexes of the kept
 // rounds, the round count and the current index. Prints itself and can hand over to
 // the score distribution chart of the same player.
 class GRform : public ChartWindow {
     Q_OBJECT
 
   public:
-    GRform(GOLF1& model, Services& services, QWidget* mainwindow);
+    GRform(GOLF1& model, Services& services, int player, QWidget* mainwindow);
     ~GRform() override;
     void load() override;
 

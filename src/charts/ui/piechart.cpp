@@ -17,8 +17,8 @@
 
 namespace greenfold {
 
-Piechart::Piechart(GOLF1& model, Services& services, QWidget* mainwindow)
-    : ChartWindow(model, services, mainwindow),
+Piechart::Piechart(GOLF1& model, Services& services, int player, QWidget* mainwindow)
+    : ChartWindow(model, services, player, mainwindow),
       canvas_(std::make_unique<QtCanvas>(piewidth, pieheight, QtCanvas::screenscale())) {
     setObjectName("Piechart");
     setWindowTitle("Greenfold");
@@ -61,7 +61,7 @@ Piechart::Piechart(GOLF1& model, Services& services, QWidget* mainwindow)
 Piechart::~Piechart() = default;
 
 void Piechart::load() {
-    const int p = g_.playerno;
+    const int p = player_;
     const ScoreCount count = countscores(g_, p);
     slices_ = pieslices(count);
     drawpie(*canvas_, slices_);

@@ -17,14 +17,14 @@ struct GOLF1;
 struct Services;
 class QtCanvas;
 
-// The score distribution chart of player playerno: hole scores against par as a pie
+// The score distribution chart of one player: hole scores against par as a pie
 // with a legend, the average par and score per hole and the number of scores. Prints
 // itself and can hand over to the handicap history graph of the same player.
 class Piechart : public ChartWindow {
     Q_OBJECT
 
   public:
-    Piechart(GOLF1& model, Services& services, QWidget* mainwindow);
+    Piechart(GOLF1& model, Services& services, int player, QWidget* mainwindow);
     ~Piechart() override;
     void load() override;
 

@@ -33,8 +33,10 @@ QString qs(const std::string& s) {
 
 } // namespace
 
-course::course(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
+course::course(GOLF1& model, Services& services, std::filesystem::path datadir, int c,
+               QWidget* mainwindow)
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
+      course_(c) {
     setObjectName("course");
     setWindowTitle("Course Information");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -144,13 +146,13 @@ void course::stepper(SpinButton* spin, QLabel* panel, bool rating) {
 }
 
 void course::load() {
-    Outcome opened = opencourse(g_);
+    Outcome opened = opencourse(g_, course_);
     if (!opened) {
         services_.dialogs.show(opened);
         close();
         return;
     }
-    showform(courseform(g_));
+    showform(courseform(g_, course_));
     adjustSize();
     centrewindow(this, 100);
     show();
@@ -223,7 +225,7 @@ bool course::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void course::save() {
-    Outcome saved = savecourse(g_, form(), datadir_);
+    Outcome saved = savecourse(g_, course_, form(), datadir_);
     services_.dialogs.show(saved);
     if (saved) close();
 }
@@ -233,8 +235,7 @@ void course::cancel() {
 }
 
 void course::closeEvent(QCloseEvent* event) {
-    // However the window goes, the mode goes with it and the main window comes back.
-    g_.coursemode = CourseMode::none;
+    // However the window goes, the main window comes back.
     emit closed();
     QWidget::closeEvent(event);
 }

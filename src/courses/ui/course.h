@@ -18,15 +18,16 @@ struct GOLF1;
 struct Services;
 class SpinButton;
 
-// The course window: adds a course or edits one (coursemode add or edit, coursenum),
-// then writes the whole course file.
+// The course window: adds a course (newcourse) or edits course c, then writes the whole
+// course file.
 class course : public FormWindow {
     Q_OBJECT
 
   public:
-    course(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+    course(GOLF1& model, Services& services, std::filesystem::path datadir, int c,
+           QWidget* mainwindow);
 
-    // Prepares the course for coursemode and shows the window. When the course list has
+    // Prepares the course and shows the window. When the course list has
     // no room for a new course the user is told so and the window closes.
     void load() override;
     void save();
@@ -50,6 +51,7 @@ class course : public FormWindow {
     GOLF1& g_;
     Services& services_;
     std::filesystem::path datadir_;
+    int course_; // newcourse when adding
     QLineEdit* nametext_;
     QLineEdit* initialstext_;
     std::array<QLineEdit*, 19> partext_{};

@@ -50,10 +50,10 @@ void chooseplayer::accept() {
         services_.dialogs.beep();
         return;
     }
-    g_.playerno = int16_t(findplayerexact(g_, item->text().toStdString()));
+    const int p = findplayerexact(g_, item->text().toStdString());
     list1_->clearSelection();
     done_ = true;
-    emit accepted();
+    emit accepted(p);
     close();
 }
 

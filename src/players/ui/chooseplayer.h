@@ -25,7 +25,8 @@ class chooseplayer : public FormWindow {
     void exit();
 
   signals:
-    void accepted();
+    // The main window shows the rounds of player p (playerno).
+    void accepted(int p);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

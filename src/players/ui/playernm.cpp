@@ -61,10 +61,8 @@ Playernm::Playernm(GOLF1& model, Services& services, std::filesystem::path datad
     });
     connect(renamebutton, &QPushButton::clicked, this, &Playernm::rename);
     connect(exitbutton, &QPushButton::clicked, this, &Playernm::exit);
-    connect(infobutton, &QPushButton::clicked, this, [this] {
-        g_.helptopic = helpkey::players;
-        services_.help.show(g_.helptopic);
-    });
+    connect(infobutton, &QPushButton::clicked, this,
+            [this] { services_.help.show(helpkey::players); });
 }
 
 void Playernm::load() {

@@ -88,10 +88,8 @@ playform::playform(GOLF1& model, Services& services, std::filesystem::path datad
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
     connect(addbutton, &QPushButton::clicked, this, &playform::add);
     connect(exitbutton, &QPushButton::clicked, this, &playform::exit);
-    connect(infobutton, &QPushButton::clicked, this, [this] {
-        g_.helptopic = helpkey::players;
-        services_.help.show(g_.helptopic);
-    });
+    connect(infobutton, &QPushButton::clicked, this,
+            [this] { services_.help.show(helpkey::players); });
 }
 
 playform::~playform() = default;

@@ -51,10 +51,8 @@ RMplayer::RMplayer(GOLF1& model, Services& services, std::filesystem::path datad
     connect(removebutton, &QPushButton::clicked, this, &RMplayer::remove);
     connect(list1_, &QListWidget::itemDoubleClicked, this, &RMplayer::remove);
     connect(exitbutton, &QPushButton::clicked, this, &RMplayer::exit);
-    connect(infobutton, &QPushButton::clicked, this, [this] {
-        g_.helptopic = helpkey::players;
-        services_.help.show(g_.helptopic);
-    });
+    connect(infobutton, &QPushButton::clicked, this,
+            [this] { services_.help.show(helpkey::players); });
 }
 
 RMplayer::~RMplayer() = default;

@@ -154,18 +154,17 @@ void HcpCards::print() {
     std::vector<int> lines;
     for (int i = 0; i < list1_->count(); ++i)
         if (list1_->item(i)->isSelected()) lines.push_back(i);
-    if (selectcards(g_, lines) == 0) {
+    const std::vector<int> players = selectcards(g_, lines);
+    if (players.empty()) {
         services_.dialogs.message(noplayersselected());
         return;
     }
     readadjustments();
     pscalingtext_->setText(QString::fromStdString(generalformat(g_.pscaling)));
     const std::string note = text1_->text().toStdString();
-    runprint(services_, [this, &note](PrintSurface& s) {
-        printcardjob(s, g_, note, PrintPicture{cardlogo, {}});
+    runprint(services_, [this, &players, &note](PrintSurface& s) {
+        printcardjob(s, g_, players, note, PrintPicture{cardlogo, {}});
     });
-    // Marks left by a cancelled PDF file name would otherwise reach the next window.
-    selectcards(g_, {});
 }
 
 void HcpCards::closeEvent(QCloseEvent* event) {

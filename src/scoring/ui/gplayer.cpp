@@ -35,7 +35,6 @@ GPlayer::GPlayer(GOLF1& model, Services& services, QWidget* mainwindow)
 }
 
 void GPlayer::load() {
-    g_.selected.fill(0);
     message_->setText("Select a Player");
     centrewindow(this, 90);
     for (const auto& name : pickernames(g_)) list1_->addItem(QString::fromStdString(name));
@@ -61,8 +60,7 @@ void GPlayer::chooseplayer() {
         services_.dialogs.beep();
         return;
     }
-    g_.playerno = int16_t(p);
-    g_.selected[p] = 1;
+    player_ = p;
     message_->setText("Select Date");
     tag = GPlayerTag::date;
     list1_->clear();
@@ -70,13 +68,14 @@ void GPlayer::chooseplayer() {
 }
 
 void GPlayer::chooseround() {
-    if (!greenfold::chooseround(g_, list1_->currentRow())) {
+    const auto session = greenfold::chooseround(g_, player_, list1_->currentRow());
+    if (!session) {
         services_.dialogs.beep();
         return;
     }
     tag = GPlayerTag::none;
     done_ = true;
-    emit roundchosen();
+    emit roundchosen(*session);
     close();
 }
 
@@ -90,12 +89,11 @@ void GPlayer::mousePressEvent(QMouseEvent* event) {
 }
 
 void GPlayer::closeEvent(QCloseEvent* event) {
-    // Closing the window any other way than choosing a round is the Close button. A
-    // player already chosen stays marked until the next set-up clears the marks.
+    // Closing the window any other way than choosing a round is the Close button.
     if (!done_) {
         done_ = true;
         list1_->clearSelection();
-        g_.playerno = 0;
+        player_ = 0;
         tag = GPlayerTag::none;
         emit closed();
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/formwindow.h"
+#include "scoring/scoreentry.h"
 
 #include <QWidget>
 
@@ -31,7 +32,7 @@ class GPlayer : public FormWindow {
 
   signals:
     // A round was chosen; the score window takes over.
-    void roundchosen();
+    void roundchosen(const greenfold::ScoreSession& session);
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -45,6 +46,7 @@ class GPlayer : public FormWindow {
     Services& services_;
     QListWidget* list1_;
     QLabel* message_;
+    int player_ = 0; // the player whose rounds are listed
     bool done_ = false;
 };
 

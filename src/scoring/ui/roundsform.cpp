@@ -45,8 +45,9 @@ bool bothzero(const DisplayedRound& d) {
 } // namespace
 
 roundsform::roundsform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                       QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
+                       ScoreSession session, QWidget* mainwindow)
+    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
+      session_(std::move(session)) {
     setObjectName("roundsform");
     setWindowTitle("Enter Scores");
     setAttribute(Qt::WA_DeleteOnClose);
@@ -124,23 +125,24 @@ QWidget* roundsform::buildbuttons() {
     connect(cancelbutton, &QPushButton::clicked, this, &roundsform::cancel);
     connect(mathbutton, &QPushButton::clicked, this, &roundsform::viewmath);
     connect(infobutton, &QPushButton::clicked, this, [this] {
-        services_.help.show(g_.editslot > 0 ? helpkey::editround : helpkey::enteringscores);
+        services_.help.show(session_.editslot > 0 ? helpkey::editround : helpkey::enteringscores);
     });
     return box;
 }
 
 void roundsform::load() {
-    const bool editing = g_.editslot > 0;
+    const bool editing = session_.editslot > 0;
     grid_->setentering(!editing);
-    grid_->showpars(g_, g_.coursenum);
+    grid_->showpars(g_, session_.course);
     skipbutton_->setVisible(!editing);
     skipbutton_->setEnabled(!editing);
     deletebutton_->setVisible(editing);
     deletebutton_->setEnabled(editing);
-    namelabel_->setText(QString::fromStdString(roundheading(g_)));
-    firstplayer(g_);
+    namelabel_->setText(QString::fromStdString(roundheading(g_, session_)));
+    firstplayer(session_);
     showplayer();
-    if (editing && g_.playerno != 0) grid_->showround(g_.holescore[g_.playerno][g_.editslot]);
+    if (editing && session_.player != 0)
+        grid_->showround(g_.holescore[session_.player][session_.editslot]);
     // Stroke control only ever limits new rounds, so the notice says so only then.
     eqlabel_->setVisible(g_.escflag == 5 && !editing);
     place();
@@ -160,10 +162,10 @@ void roundsform::place() {
 }
 
 void roundsform::showplayer() {
-    const int p = g_.playerno;
+    const int p = session_.player;
     pnamelabel_->setText(p != 0 ? QString::fromStdString(g_.playername[p]) : QString());
     selecttee(p != 0 ? g_.playertee[p] : 0);
-    if (g_.editslot == 0) grid_->clearscores();
+    if (session_.editslot == 0) grid_->clearscores();
 }
 
 void roundsform::selecttee(int tee) {
@@ -173,11 +175,6 @@ void roundsform::selecttee(int tee) {
     for (QAbstractButton* b : tees_->buttons()) b->setChecked(false);
     tees_->setExclusive(true);
     if (QAbstractButton* b = tees_->button(tee)) b->setChecked(true);
-}
-
-RoundEntry roundsform::entry(const DisplayedRound& shown) const {
-    // The player, slot, course and date the set-up or the round picker chose.
-    return {g_.playerno, g_.editslot, g_.coursenum, g_.curmonth, g_.curday, g_.curyear, shown};
 }
 
 int roundsform::tee() const {
@@ -190,12 +187,12 @@ void roundsform::record() {
     const DisplayedRound shown = grid_->round(tee());
     if (!bothzero(shown)) {
         // A round the engine would refuse is refused before stroke control lowers a hole.
-        Outcome check = checkround(g_, entry(shown));
+        Outcome check = checkround(g_, session_.entry(shown));
         if (!check) {
             services_.dialogs.show(check);
             return;
         }
-        const DisplayedRound adjusted = EQadjust(g_, entry(shown));
+        const DisplayedRound adjusted = EQadjust(g_, session_.entry(shown));
         for (int h = 1; h <= 18; ++h)
             if (adjusted.holes[h] != shown.holes[h]) grid_->sethole(h, adjusted.holes[h]);
     }
@@ -203,7 +200,7 @@ void roundsform::record() {
 }
 
 void roundsform::recordnow() {
-    RecordResult result = recordround(g_, entry(grid_->round(tee())));
+    RecordResult result = recordround(g_, session_.entry(grid_->round(tee())));
     services_.dialogs.show(result.outcome);
     if (!result.stored) {
         grid_->focushole(1);
@@ -217,7 +214,7 @@ void roundsform::recordnow() {
 }
 
 void roundsform::advance() {
-    if (!nextplayer(g_)) {
+    if (!nextplayer(session_)) {
         endrun(true);
         return;
     }
@@ -241,7 +238,8 @@ void roundsform::deleteround() {
     const Answer answer =
         services_.dialogs.message(deleteroundquestion(), Buttons::yesno, Answer::no);
     if (answer != Answer::yes) return;
-    DeleteResult result = greenfold::deleteround(g_, g_.playerno, g_.editslot, true, tee());
+    DeleteResult result =
+        greenfold::deleteround(g_, session_.player, session_.editslot, true, tee());
     services_.dialogs.show(result.outcome);
     list1_->clear();
     endrun(result.deleted);
@@ -260,7 +258,6 @@ void roundsform::endrun(bool save) {
 void roundsform::finishrun(bool save) {
     timer1_->stop();
     ended_ = true;
-    g_.coursemode = CourseMode::none;
     if (!save) return;
     emit saving(true);
     Outcome saved = whilebusy(services_.busy, [&] { return saveleague(g_, datadir_); });
@@ -269,10 +266,8 @@ void roundsform::finishrun(bool save) {
 }
 
 void roundsform::closeEvent(QCloseEvent* event) {
-    // However the window goes, the next one starts with new rounds and the main window
-    // redraws its list.
+    // However the window goes, the main window redraws its list.
     if (!ended_) finishrun(recorded_ > 0); // the title bar's close: as Cancel
-    g_.editslot = 0;
     if (!gone_) {
         gone_ = true;
         emit closed();

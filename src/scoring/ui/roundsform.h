@@ -1,6 +1,7 @@
 #pragma once
 
 #include "scoring/scorecard.h"
+#include "scoring/scoreentry.h"
 
 #include "platform/formwindow.h"
 
@@ -21,16 +22,17 @@ struct GOLF1;
 struct Services;
 class ScoreGrid;
 
-// The score window. Entering (editslot 0): one round for each player marked in
-// selected, one after another, with Skip. Editing (editslot > 0): the stored round of
-// playerno, with Delete. The league file is written when the run ends by recording or
-// skipping the last player or by deleting; Cancel writes nothing.
+// The score window, for the session the set-up or the round picker chose. Entering
+// (editslot 0): one round for each waiting player, one after another, with Skip.
+// Editing (editslot > 0): the stored round of the session's player, with Delete. The league file is
+// written when the run ends by recording or skipping the last player or by deleting; Cancel writes
+// nothing.
 class roundsform : public FormWindow {
     Q_OBJECT
 
   public:
     roundsform(GOLF1& model, Services& services, std::filesystem::path datadir,
-               QWidget* mainwindow);
+               ScoreSession session, QWidget* mainwindow);
     void load() override;
 
     void record();
@@ -55,7 +57,6 @@ class roundsform : public FormWindow {
     void showplayer();
     void selecttee(int tee);
     int tee() const;
-    RoundEntry entry(const DisplayedRound& shown) const;
     void recordnow();
     void advance();
     void endrun(bool save);
@@ -64,6 +65,7 @@ class roundsform : public FormWindow {
     GOLF1& g_;
     Services& services_;
     std::filesystem::path datadir_;
+    ScoreSession session_;
     ScoreGrid* grid_;
     QWidget* card_;
     QLabel* pnamelabel_;

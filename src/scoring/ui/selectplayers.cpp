@@ -67,7 +67,6 @@ selectplayers::selectplayers(GOLF1& model, Services& services, std::filesystem::
     grid->addWidget(buildbuttons(), 6, 1);
 
     connect(allbutton, &QPushButton::clicked, this, &selectplayers::selectall);
-    connect(coursecombo_, &QComboBox::currentTextChanged, this, &selectplayers::coursechosen);
 }
 
 SpinButton* selectplayers::datespin(QWidget* parent, const char* name, const char* tip,
@@ -116,14 +115,13 @@ QWidget* selectplayers::buildbuttons() {
 }
 
 void selectplayers::load(const QDate& today) {
-    g_.curmonth = int16_t(today.month());
+    month_ = today.month();
     day_ = today.day();
     year_ = today.year() % 100;
     showdate();
     players_ = setupplayers(g_);
     for (const auto& name : players_.names) list1_->addItem(QString::fromStdString(name));
     services_.dialogs.show(loadcourses(g_, datadir_));
-    g_.coursenum = 0;
     {
         const QSignalBlocker quiet(coursecombo_);
         for (const auto& name : coursenames(g_))
@@ -138,14 +136,14 @@ void selectplayers::load(const QDate& today) {
 }
 
 void selectplayers::showdate() {
-    monthlabel_->setText(QString::fromStdString(monthshort(g_, g_.curmonth)));
+    monthlabel_->setText(QString::fromStdString(monthshort(g_, month_)));
     daylabel_->setText(QString::number(day_));
     yearlabel_->setText(QString::fromStdString(yeartext(year_)));
     yearspin_->setToolTip(QString::fromStdString(yearcaption(year_)));
 }
 
 void selectplayers::stepmonth(bool up) {
-    g_.curmonth = int16_t(greenfold::stepmonth(g_.curmonth, up));
+    month_ = greenfold::stepmonth(month_, up);
     showdate();
 }
 
@@ -159,10 +157,6 @@ void selectplayers::stepyear(bool up) {
     showdate();
 }
 
-void selectplayers::coursechosen(const QString& text) {
-    if (const int c = findcourse(g_, text.toStdString())) g_.coursenum = int16_t(c);
-}
-
 void selectplayers::selectall() {
     list1_->selectAll();
 }
@@ -172,8 +166,10 @@ void selectplayers::accept() {
     for (int row = 0; row < list1_->count(); ++row)
         if (list1_->item(row)->isSelected())
             chosen.push_back(players_.playerslots[std::size_t(row)]);
-    const SetupDate date{g_.curmonth, day_, year_};
-    switch (acceptsetup(g_, chosen, coursecombo_->currentText().toStdString(), date)) {
+    const SetupDate date{month_, day_, year_};
+    const SetupResult result =
+        acceptsetup(g_, chosen, coursecombo_->currentText().toStdString(), date);
+    switch (result.check) {
     case SetupCheck::nocourse:
         services_.dialogs.message(nocoursemessage());
         return;
@@ -184,11 +180,13 @@ void selectplayers::accept() {
         break;
     }
     if (g_.dateremind == 1) {
-        const Message question = datequestion(date, coursefield(g_, g_.coursenum, courseline_name));
-        if (services_.dialogs.message(question, Buttons::yesno, Answer::no) != Answer::yes) return;
+        const std::string name = coursefield(g_, result.session.course, courseline_name);
+        if (services_.dialogs.message(datequestion(date, name), Buttons::yesno, Answer::no) !=
+            Answer::yes)
+            return;
     }
     done_ = true;
-    emit accepted();
+    emit accepted(result.session);
     close();
 }
 
@@ -200,7 +198,6 @@ void selectplayers::closeEvent(QCloseEvent* event) {
     // Closing the window any other way than Accept is Cancel: nobody waits for entry.
     if (!done_) {
         done_ = true;
-        cancelsetup(g_);
         emit closed();
     }
     QWidget::closeEvent(event);

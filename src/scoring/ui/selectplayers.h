@@ -19,8 +19,8 @@ struct GOLF1;
 struct Services;
 class SpinButton;
 
-// Round set-up: who played, on which course and on which date. Accepting marks the
-// players in selected, sets the course and the date, and hands over to the score window.
+// Round set-up: who played, on which course and on which date. Accepting hands the
+// score window its session.
 class selectplayers : public FormWindow {
     Q_OBJECT
 
@@ -37,7 +37,7 @@ class selectplayers : public FormWindow {
 
   signals:
     // The set-up is complete; the score window takes over.
-    void accepted();
+    void accepted(const greenfold::ScoreSession& session);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,7 +51,6 @@ class selectplayers : public FormWindow {
     void stepday(bool up);
     void stepyear(bool up);
     void showdate();
-    void coursechosen(const QString& text);
 
     GOLF1& g_;
     Services& services_;
@@ -63,6 +62,7 @@ class selectplayers : public FormWindow {
     QLabel* yearlabel_ = nullptr;
     SpinButton* yearspin_ = nullptr;
     SetupPlayers players_;
+    int month_ = 1;
     int day_ = 1;
     int year_ = 0;
     bool done_ = false;

@@ -254,13 +254,14 @@ void Form2::showplayerrounds() {
     for (QWidget* w : std::initializer_list<QWidget*>{hscroll1_, vscroll1_, picture1_, picture2_})
         w->show();
     spin1_->setVisible(false);
-    showlines(showplayer(g_));
+    showlines(showplayer(g_, view_.player));
 }
 
 void Form2::openplayerpicker() {
     hidescrollers();
     auto* picker = new chooseplayer(g_, services_, this);
-    connect(picker, &chooseplayer::accepted, this, [this] {
+    connect(picker, &chooseplayer::accepted, this, [this](int p) {
+        view_.player = p;
         setEnabled(true);
         timer1_->start();
     });

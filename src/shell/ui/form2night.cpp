@@ -53,18 +53,16 @@ void setcoursesmenu(Form2& main, bool on) {
     if (auto* menu = main.findChild<QMenu*>("coursesmenu")) menu->menuAction()->setEnabled(on);
 }
 
-void opencourse(Form2& main) {
-    main.openwindow(new course(main.model(), main.services(), main.datadir(), &main),
+void opencourse(Form2& main, int c) {
+    main.openwindow(new course(main.model(), main.services(), main.datadir(), c, &main),
                     [&main] { setcoursesmenu(main, true); });
 }
 
 // A new course: the table is read afresh first, so adding with no league open cannot
 // write a course file that holds the new course alone.
 void addcourse(Form2& main) {
-    GOLF1& g = main.model();
-    g.coursemode = CourseMode::add;
-    main.services().dialogs.show(loadcourses(g, main.datadir()));
-    opencourse(main);
+    main.services().dialogs.show(loadcourses(main.model(), main.datadir()));
+    opencourse(main, newcourse);
 }
 
 // What the course panel picks a course for.
@@ -77,7 +75,6 @@ void showcoursepanel(Form2& main, QFrame* panel, PanelPick pick) {
     GOLF1& g = main.model();
     const bool chart = pick == PanelPick::chart;
     main.hidescrollers();
-    g.coursemode = chart ? CourseMode::chart : CourseMode::edit;
     main.services().dialogs.show(
         loadcourses(g, main.datadir(), chart ? CourseLoad::other : CourseLoad::editing));
     auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
@@ -102,7 +99,6 @@ void deletechosen(Form2& main, int c) {
             whilebusy(services.busy, [&] { return deletecourse(main.model(), c, main.datadir()); });
         services.dialogs.show(deleted);
     }
-    main.model().coursemode = CourseMode::none;
     setcoursesmenu(main, true);
 }
 
@@ -112,11 +108,9 @@ void coursechosen(Form2& main, QFrame* panel, PanelPick pick) {
     const std::string text = combo->currentText().toStdString();
     const int c = findcourse(g, text);
     if (text.empty() || c == 0) return;
-    g.coursenum = int16_t(c);
     panel->hide();
     combo->clearEditText();
-    if (g.coursemode == CourseMode::chart) {
-        g.coursemode = CourseMode::none;
+    if (pick == PanelPick::chart) {
         setcoursesmenu(main, true);
         PrintChcpChart(g, main.services(), c);
         return;
@@ -124,11 +118,11 @@ void coursechosen(Form2& main, QFrame* panel, PanelPick pick) {
     if (pick == PanelPick::remove)
         deletechosen(main, c);
     else
-        opencourse(main);
+        opencourse(main, c);
 }
 
-void openrounds(Form2& main) {
-    auto* window = new roundsform(main.model(), main.services(), main.datadir(), &main);
+void openrounds(Form2& main, const ScoreSession& session) {
+    auto* window = new roundsform(main.model(), main.services(), main.datadir(), session, &main);
     auto remembered = std::make_shared<QString>();
     QObject::connect(window, &roundsform::saving, &main, [&main, remembered](bool on) {
         if (on) {
@@ -145,9 +139,9 @@ void openrounds(Form2& main) {
 }
 
 void enterrounds(Form2& main) {
-    main.model().editslot = 0;
     auto* window = new selectplayers(main.model(), main.services(), main.datadir(), &main);
-    QObject::connect(window, &selectplayers::accepted, &main, [&main] { openrounds(main); });
+    QObject::connect(window, &selectplayers::accepted, &main,
+                     [&main](const ScoreSession& session) { openrounds(main, session); });
     main.openwindow(window);
 }
 
@@ -177,17 +171,13 @@ void Form2::wireleaguenight() {
         showcoursepanel(*this, panel, *pick = PanelPick::chart);
         if (g_.coursecount < 1) { // no course to chart: nothing happens
             panel->hide();
-            g_.coursemode = CourseMode::none;
             setcoursesmenu(*this, true);
         }
     });
     connect(panel->findChild<QPushButton*>("okordeletebutton"), &QPushButton::clicked, this,
             [this, panel, pick] { coursechosen(*this, panel, *pick); });
     connect(panel->findChild<QPushButton*>("okordeletecancel"), &QPushButton::clicked, this,
-            [this] {
-                g_.coursemode = CourseMode::none;
-                setcoursesmenu(*this, true);
-            });
+            [this] { setcoursesmenu(*this, true); });
     combo->lineEdit()->installEventFilter(
         new DoubleClick(combo, [this, panel, pick] { coursechosen(*this, panel, *pick); }));
 
@@ -195,7 +185,8 @@ void Form2::wireleaguenight() {
     connect(action(menu::editroundmenu), &QAction::triggered, this, [this] {
         auto* picker = new GPlayer(g_, services_, this);
         picker->tag = GPlayerTag::edit;
-        connect(picker, &GPlayer::roundchosen, this, [this] { openrounds(*this); });
+        connect(picker, &GPlayer::roundchosen, this,
+                [this](const ScoreSession& session) { openrounds(*this, session); });
         openwindow(picker, [this] { checkview(view_recent); });
     });
     connect(action(menu::settingsmenu), &QAction::triggered, this, [this] { opensettings(*this); });

@@ -109,10 +109,8 @@ createteamsform::createteamsform(GOLF1& model, Services& services, std::filesyst
     connect(prevteambutton, &QPushButton::clicked, this, [this] {
         if (prevteam(*teams_)) AddNamestoList();
     });
-    connect(infobutton, &QPushButton::clicked, this, [this] {
-        g_.helptopic = helpkey::teams;
-        services_.help.show(g_.helptopic);
-    });
+    connect(infobutton, &QPushButton::clicked, this,
+            [this] { services_.help.show(helpkey::teams); });
     connect(exitbutton, &QPushButton::clicked, this, &createteamsform::exit);
 }
 

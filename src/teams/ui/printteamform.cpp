@@ -74,10 +74,8 @@ PrintTeamform::PrintTeamform(GOLF1& model, Services& services, std::filesystem::
     connect(printbutton, &QPushButton::clicked, this, &PrintTeamform::print);
     connect(setupbutton, &QPushButton::clicked, this, [this] { printersetup(services_, this); });
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this, [this] {
-        g_.helptopic = helpkey::teams;
-        services_.help.show(g_.helptopic);
-    });
+    connect(infobutton, &QPushButton::clicked, this,
+            [this] { services_.help.show(helpkey::teams); });
 }
 
 PrintTeamform::~PrintTeamform() = default;

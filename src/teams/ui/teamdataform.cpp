@@ -119,10 +119,7 @@ teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::pa
     connect(nextteambutton, &QPushButton::clicked, this, [this] { switchteam(true); });
     connect(prevteambutton, &QPushButton::clicked, this, [this] { switchteam(false); });
     connect(exitbutton, &QPushButton::clicked, this, &teamdataform::exit);
-    connect(image1, &QToolButton::clicked, this, [this] {
-        g_.helptopic = helpkey::teams;
-        services_.help.show(g_.helptopic);
-    });
+    connect(image1, &QToolButton::clicked, this, [this] { services_.help.show(helpkey::teams); });
 }
 
 teamdataform::~teamdataform() = default;

@@ -149,9 +149,9 @@ TEST(ReportPdf, courseHandicapChart_firstAndLastRowsEndInTheSameColumns) {
 TEST(ReportPdf, handicapCards_elevenPlayersTwoSheetsWithLogo) {
     auto g = reportleague(11, 7);
     g->roundcount[3] = 0; // no rounds: blank index
-    selectcards(*g, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+    const std::vector<int> players = selectcards(*g, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
     const auto text = render("hcpcards", [&](PrintSurface& s) {
-        printcardjob(s, *g, date, PrintPicture{cardlogo, {}});
+        printcardjob(s, *g, players, date, PrintPicture{cardlogo, {}});
     });
     if (!havepoppler()) GTEST_SKIP() << "pdftotext is not installed";
     EXPECT_EQ(count(text, "\f"), 2u);

@@ -4,7 +4,6 @@
 #include "scoring/roundslots.h"
 #include "scoring/ui/nightfixture.h"
 #include "scoring/ui/roundsform.h"
-#include "support/roundentry.h"
 
 #include <QComboBox>
 #include <QDate>
@@ -77,18 +76,18 @@ class Night : public LeagueNight {
     // of nine holes leaves the back nine empty.
     void recordonmodel(GOLF1& model, int p, const QString& scores) {
         const QDate today = QDate::currentDate();
-        model.coursenum = 1;
-        model.curmonth = int16_t(today.month());
-        model.curday = int16_t(today.day());
-        model.curyear = int16_t(today.year() % 100);
-        model.editslot = 0;
-        model.playerno = int16_t(p);
+        ScoreSession at;
+        at.course = 1;
+        at.month = today.month();
+        at.day = today.day();
+        at.year = today.year() % 100;
+        at.player = p;
         DisplayedRound d;
         d.tee = tee_mens;
         for (int h = 1; h <= 18; ++h) d.holes[h] = " " + scores.mid(h - 1, 1).toStdString();
         d.out = outtotal(d.holes);
         d.in = intotal(d.holes);
-        ASSERT_TRUE(recordround(model, sessionentry(model, d)).stored);
+        ASSERT_TRUE(recordround(model, at.entry(d)).stored);
     }
     // The league file holds round r of player p as the engine computed it.
     void expectsaved(const GOLF1& expected, int p, int r) {
@@ -131,7 +130,6 @@ TEST_F(Night, wholeNight_twoRecordedThirdSkipped_savedAndShownAfterRefresh) {
     click(rounds, "skipbutton");
     EXPECT_EQ(shownwindow("roundsform"), nullptr);
     EXPECT_TRUE(form2->isEnabled());
-    EXPECT_EQ(g->editslot, 0);
 
     recordonmodel(*expected, bill, billscores);
     recordonmodel(*expected, ed, edscores);
@@ -147,7 +145,7 @@ TEST_F(Night, wholeNight_twoRecordedThirdSkipped_savedAndShownAfterRefresh) {
     }));
 }
 
-TEST_F(Night, cancelAfterTwoOfThree_savesTheTwoRecorded_setupCancelClearsMark) {
+TEST_F(Night, cancelAfterTwoOfThree_savesTheTwoRecorded) {
     start();
     const std::string before = leaguebytesondisk();
     const QString status = form2->messagepanel()->text();
@@ -168,7 +166,6 @@ TEST_F(Night, cancelAfterTwoOfThree_savesTheTwoRecorded_setupCancelClearsMark) {
     EXPECT_EQ(g->roundcount[bill], counts[bill] + 1);
     EXPECT_EQ(g->roundcount[ed], counts[ed] + 1);
     EXPECT_EQ(g->roundcount[hank], counts[hank]);
-    EXPECT_EQ(g->selected[hank], 1); // still waiting until the next set-up
 
     form2->action("entermenu")->trigger();
     QWidget* window = shownwindow("selectplayers");
@@ -178,7 +175,6 @@ TEST_F(Night, cancelAfterTwoOfThree_savesTheTwoRecorded_setupCancelClearsMark) {
     click(window, "infobutton");
     EXPECT_EQ(fake.help.shown.back(), "Entering Scores");
     click(window, "cancelbutton");
-    EXPECT_EQ(g->selected[hank], 0);
     EXPECT_TRUE(form2->isEnabled());
     EXPECT_EQ(shownwindow("selectplayers"), nullptr);
 }
@@ -226,8 +222,6 @@ TEST_F(Night, setup_refusalsAndTheDateQuestion) {
     click(window, "acceptbutton");
     EXPECT_NE(fake.dialogs.shown.back().message.text.find("/1985 at Cedar Ridge"),
               std::string::npos);
-    EXPECT_EQ(g->curyear, 85);
-    EXPECT_EQ(g->selected[4], 1);
     QWidget* rounds = shownwindow("roundsform");
     ASSERT_NE(rounds, nullptr);
     EXPECT_EQ(label(rounds, "Pnamelabel"), "Frank Doyle");
@@ -330,11 +324,12 @@ TEST_F(Night, viewMath_widensAndPausesWithThePanelShowing) {
     start();
     WatchedDialogs dialogs;
     Services services{dialogs, fake.help, fake.display, fake.busy, fake.printing};
-    g->coursenum = 1;
-    g->curmonth = 6;
-    g->curday = 14;
-    g->selected[bill] = g->selected[ed] = 1;
-    QPointer<roundsform> rounds = new roundsform(*g, services, data.path(), nullptr);
+    ScoreSession night;
+    night.course = 1;
+    night.month = 6;
+    night.day = 14;
+    night.waiting = {bill, ed};
+    QPointer<roundsform> rounds = new roundsform(*g, services, data.path(), night, nullptr);
     rounds->load();
     const int narrow = rounds->width();
     click(rounds, "Command3D1");
@@ -381,7 +376,6 @@ TEST_F(Night, editThroughGPlayer_noJumpsNoStrokeControl_recalculatesThatRoundOnl
     list->setCurrentRow(1);
     click(picker, "acceptbutton");
     EXPECT_EQ(label(picker, "message"), "Select Date");
-    EXPECT_EQ(g->selected[dana], 1);
     EXPECT_EQ(list->item(5)->text(), "03/07/05"); // slot 3 of 8, newest first
     list->setCurrentRow(5);
     snapshot(picker, "GPlayer-date");
@@ -391,7 +385,6 @@ TEST_F(Night, editThroughGPlayer_noJumpsNoStrokeControl_recalculatesThatRoundOnl
     ASSERT_NE(rounds, nullptr);
     EXPECT_EQ(shownwindow("GPlayer"), nullptr);
     EXPECT_FALSE(form2->isEnabled());
-    EXPECT_EQ(g->editslot, 3);
     EXPECT_FALSE(control<QLabel>(rounds, "eqlabel")->isVisible());
     EXPECT_FALSE(control<QPushButton>(rounds, "skipbutton")->isVisible());
     EXPECT_TRUE(control<QPushButton>(rounds, "deletebutton")->isVisible());
@@ -411,7 +404,6 @@ TEST_F(Night, editThroughGPlayer_noJumpsNoStrokeControl_recalculatesThatRoundOnl
     click(rounds, "recordbutton");
     ASSERT_TRUE(waitfor([] { return shownwindow("roundsform") == nullptr; }));
     EXPECT_TRUE(form2->isEnabled());
-    EXPECT_EQ(g->editslot, 0);
 
     // The engine's numbers for the edited round on Dana's default tee; later rounds keep
     // theirs.
@@ -421,13 +413,14 @@ TEST_F(Night, editThroughGPlayer_noJumpsNoStrokeControl_recalculatesThatRoundOnl
     d.holes[1] = "12";
     d.out = outtotal(d.holes);
     d.in = std::to_string(expected->holescore[dana][3][20]);
-    expected->playerno = dana;
-    expected->editslot = 3;
-    expected->coursenum = expected->roundcourse[dana][3];
-    expected->curmonth = 3;
-    expected->curday = 7;
-    expected->curyear = 5;
-    ASSERT_TRUE(recordround(*expected, sessionentry(*expected, d)).stored);
+    ScoreSession at;
+    at.player = dana;
+    at.editslot = 3;
+    at.course = expected->roundcourse[dana][3];
+    at.month = 3;
+    at.day = 7;
+    at.year = 5;
+    ASSERT_TRUE(recordround(*expected, at.entry(d)).stored);
     expectsaved(*expected, dana, 3);
     EXPECT_EQ(savedleague()->hcpindex[dana][8], expected->hcpindex[dana][8]);
 }
@@ -447,7 +440,8 @@ TEST_F(Night, deleteThroughGPlayer_asksThenRecalculatesAndSaves) {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, newest);
     QWidget* rounds = shownwindow("roundsform");
     ASSERT_NE(rounds, nullptr);
-    EXPECT_EQ(g->editslot, 11);
+    EXPECT_TRUE(
+        label(rounds, "Namelabel").endsWith(QString::number(g->rday[ed][11]))); // the newest round
 
     click(rounds, "deletebutton"); // the default answer is No
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
@@ -465,7 +459,7 @@ TEST_F(Night, deleteThroughGPlayer_asksThenRecalculatesAndSaves) {
     EXPECT_EQ(savedleague()->rmonth[ed][11], 0);
 }
 
-TEST_F(Night, gplayerBeepsWithoutAChoice_closingLeavesTheMarkAndNoCurrentPlayer) {
+TEST_F(Night, gplayerBeepsWithoutAChoice_closeGivesTheMainWindowBack) {
     start();
     form2->action("editroundmenu")->trigger();
     QWidget* picker = shownwindow("GPlayer");
@@ -478,8 +472,6 @@ TEST_F(Night, gplayerBeepsWithoutAChoice_closingLeavesTheMarkAndNoCurrentPlayer)
     EXPECT_EQ(fake.dialogs.beeps, 2);
     click(picker, "exitbutton");
     EXPECT_EQ(shownwindow("GPlayer"), nullptr);
-    EXPECT_EQ(g->selected[5], 1);
-    EXPECT_EQ(g->playerno, 0);
     EXPECT_TRUE(form2->isEnabled());
     EXPECT_TRUE(form2->action("Viewmenu_1")->isChecked());
     EXPECT_FALSE(form2->action("Viewmenu_3")->isChecked());
