@@ -19,10 +19,6 @@ inline fs::path screens() {
     return GREENFOLD_SCREENS;
 }
 
-inline void screenshot(QWidget* w, const std::string& name) {
-    EXPECT_TRUE(w->grab().save(QString::fromStdString((screens() / (name + ".png")).string())));
-}
-
 inline std::string run(const std::string& command) {
     std::string out;
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);

@@ -1,6 +1,5 @@
 // The report commands through the main window on the demo league, printing onto
-// recording surfaces; the report windows are also shot to PNG under the build folder
-// (screens/) for a person to look at.
+// recording surfaces.
 #include "model/settingsfile.h"
 #include "platform/qtprintsurface.h"
 #include "reports/handicaplists.h"
@@ -133,7 +132,6 @@ TEST_F(PrintWindows, calculator_enterMovesOnThenCalculates) {
     EXPECT_EQ(text2->text(), "113");
     EXPECT_TRUE(text1->hasFocus());
     EXPECT_EQ(text1->selectedText(), "2.5");
-    screenshot(calc, "CHcpform");
 
     click(calc, "infobutton");
     EXPECT_EQ(fake.help.shown, std::vector<std::string>{"Course Handicaps"});
@@ -172,7 +170,6 @@ TEST_F(PrintWindows, cards_printTheSelectionInLeagueOrderAndSaveTheAdjustmentsOn
     list->item(4)->setSelected(true);
     list->item(1)->setSelected(true);
     control<QLineEdit>(cards, "Text1")->setText("Week 12");
-    screenshot(cards, "HcpCards");
     click(cards, "PrintButton");
     ASSERT_EQ(printouts.size(), 1u);
     const auto first = printouts[0]->find(g->playername[2]);

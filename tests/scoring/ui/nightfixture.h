@@ -55,14 +55,6 @@ inline void typekeys(QWidget* window, const QString& keys) {
     }
 }
 
-// Renders the window to screens/<name>.png under the build folder, for a person to look at.
-inline void snapshot(QWidget* window, const char* name) {
-    ASSERT_NE(window, nullptr) << name;
-    fs::create_directories(GREENFOLD_SCREENS);
-    QTest::qWait(20);
-    ASSERT_TRUE(window->grab().save(QString(GREENFOLD_SCREENS) + "/" + name + ".png")) << name;
-}
-
 inline std::vector<std::string> texts(const QListWidget* list) {
     std::vector<std::string> out;
     for (int i = 0; i < list->count(); ++i) out.push_back(list->item(i)->text().toStdString());

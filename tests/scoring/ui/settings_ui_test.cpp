@@ -55,7 +55,6 @@ TEST_F(Settings, optionsStoredBothFilesWrittenAveragingNoticeEachTime) {
     EXPECT_TRUE(control<QRadioButton>(window, "Nineholeoption_2")->isChecked()); // demo: 2
     EXPECT_TRUE(control<QCheckBox>(window, "hcplimitcheck")->isChecked());
     EXPECT_EQ(control<QLabel>(window, "fontlabel")->text(), "Courier New");
-    snapshot(window, "Setfont");
     control<QRadioButton>(window, "Nineholeoption_3")->click();
     control<QCheckBox>(window, "Averagecheck")->setChecked(true);
     control<QCheckBox>(window, "Equitablecheck")->setChecked(true);

@@ -1,0 +1,176 @@
+// Renders every window of the program, opened from the main window on a copy of the demo
+// folder, to PNG files for a person to look at:  greenfold-screens FOLDER
+// It checks nothing; the window tests do that.
+#include "model/golf1.h"
+#include "platform/qthelpviewer.h"
+#include "shell/ui/form1.h"
+#include "shell/ui/form2.h"
+#include "shell/ui/menunames.h"
+#include "support/fakeservices.h"
+#include "support/testfiles.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+#include <memory>
+
+using namespace greenfold;
+using namespace greenfold::testing;
+
+namespace {
+
+QString folder;
+int failures = 0;
+
+QWidget* shown(const char* name) {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == name && w->isVisible()) return w;
+    return nullptr;
+}
+
+void save(QWidget* w, const char* name) {
+    QTest::qWait(20);
+    if (w == nullptr || !w->grab().save(folder + "/" + name + ".png")) {
+        std::fprintf(stderr, "greenfold-screens: no picture of %s\n", name);
+        ++failures;
+    }
+}
+
+void click(QWidget* w, const char* button) {
+    if (w == nullptr) return;
+    if (auto* b = w->findChild<QPushButton*>(button)) b->click();
+}
+
+void row(QWidget* w, int r) {
+    if (w == nullptr) return;
+    if (auto* list = w->findChild<QListWidget*>("List1")) list->setCurrentRow(r);
+}
+
+// Opens a window from the menu, takes its picture and closes it with the button.
+QWidget* shoot(Form2& main, const char* menu, const char* window, const char* picture,
+               const char* closer = nullptr) {
+    main.action(menu)->trigger();
+    QWidget* w = shown(window);
+    save(w, picture);
+    if (closer != nullptr) click(w, closer);
+    return w;
+}
+
+void shell(Form2& main, const fs::path& data, const fs::path& sys, GOLF1& g, FakeServices& fake) {
+    Form1 splash(g, fake.services);
+    splash.load();
+    splash.show();
+    save(&splash, "Form1");
+    splash.close();
+
+    main.load(data, sys.string() + "/");
+    main.resize(1100, 560);
+    main.show();
+    save(&main, "Form2-noleague");
+    shoot(main, menu::Creatmenu, "Createleagueform", "Createleagueform", "Command3d1");
+    main.action("leaguesmenu_0")->trigger();
+    save(&main, "Form2-view1");
+    main.action(menu::Viewmenu_2)->trigger();
+    save(&main, "Form2-view2");
+    main.action(menu::Viewmenu_3)->trigger();
+    QWidget* picker = shown("chooseplayer");
+    row(picker, 4);
+    save(picker, "chooseplayer");
+    click(picker, "acceptbutton");
+    QTest::qWait(700);
+    save(&main, "Form2-view3");
+
+    QtHelpViewer help;
+    help.show("Entering Scores");
+    save(&help, "help");
+}
+
+void leaguenight(Form2& main) {
+    QWidget* w = shoot(main, menu::entermenu, "selectplayers", "selectplayers");
+    if (auto* list = w ? w->findChild<QListWidget*>("List1") : nullptr) list->selectAll();
+    if (auto* combo = w ? w->findChild<QComboBox*>() : nullptr) combo->setCurrentIndex(0);
+    click(w, "acceptbutton");
+    w = shown("roundsform");
+    save(w, "roundsform");
+    click(w, "Command3D1");
+    save(w, "roundsform-viewmath");
+    click(w, "cancelbutton");
+
+    w = shoot(main, menu::editroundmenu, "GPlayer", "GPlayer-player");
+    row(w, 1);
+    click(w, "acceptbutton");
+    row(w, 0);
+    save(w, "GPlayer-date");
+    click(w, "acceptbutton");
+    w = shown("roundsform");
+    save(w, "roundsform-edit");
+    click(w, "cancelbutton");
+
+    shoot(main, menu::GCmenu_1, "course", "course-add", "cancelbutton");
+    shoot(main, menu::settingsmenu, "Setfont", "Setfont", "okbutton");
+}
+
+void reports(Form2& main) {
+    shoot(main, menu::coursehcpmenu, "CHcpform", "CHcpform", "closebutton");
+    shoot(main, menu::printcardsmenu, "HcpCards", "HcpCards", "donebutton");
+    QWidget* w = shoot(main, menu::graphmenu_0, "ANchooseplayer", "ANchooseplayer");
+    row(w, 2);
+    click(w, "acceptbutton");
+    w = shown("GRform");
+    save(w, "GRform");
+    click(w, "Command3d1");
+    w = shown("Piechart");
+    save(w, "Piechart");
+    click(w, "closebutton");
+    shoot(main, menu::leaguehcmenu, "compareform", "compareform", "donebutton");
+}
+
+void roster(Form2& main, const fs::path& data) {
+    QWidget* w = shoot(main, menu::Playermenu_1, "playform", "playform");
+    if (auto* name = w ? w->findChild<QLineEdit*>("Text1") : nullptr) name->setText("Kim Lowe");
+    save(w, "playform");
+    click(w, "exitbutton");
+    row(shoot(main, menu::Playermenu_3, "RMplayer", "RMplayer"), 2);
+    click(shown("RMplayer"), "exitbutton");
+    shoot(main, menu::Playernamesmenu, "Playernm", "Playernm", "exitbutton");
+    shoot(main, menu::Playermenu_2, "sortform", "sortform", "exitbutton");
+    writebytes(data / "Tuesday Night League.tea",
+               " 2 \r\nEagles\r\nHawks\r\n 1 \r\n 2 \r\n 1 \r\n 0 \r\n 0 \r\n 2 \r\n 0 \r\n 0 \r\n"
+               " 2 \r\nWeek 1 at Elm Ridge\r\n 12 \r\n 3.5 \r\nWeek 2\r\n 20 \r\n 4 \r\n 0 \r\n");
+    shoot(main, menu::defineteammenu, "createteamsform", "createteamsform", "Exitbutton");
+    shoot(main, menu::enterteamresultsmenu, "teamdataform", "teamdataform", "exitbutton");
+    w = shoot(main, menu::teamsummarymenu, "PrintTeamform", "PrintTeamform");
+    if (auto* names = w ? w->findChild<QCheckBox*>("Namescheck") : nullptr) names->setChecked(true);
+    save(w, "PrintTeamform");
+    click(w, "Donebutton");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: greenfold-screens FOLDER\n");
+        return 2;
+    }
+    folder = QString::fromLocal8Bit(argv[1]);
+    fs::create_directories(argv[1]);
+    TempDir data, sys;
+    for (const auto& f : fs::directory_iterator(GREENFOLD_DEMO))
+        fs::copy_file(f.path(), data.path() / f.path().filename());
+    FakeServices fake;
+    auto g = std::make_unique<GOLF1>();
+    Form2 main(*g, fake.services);
+    shell(main, data.path(), sys.path(), *g, fake);
+    leaguenight(main);
+    reports(main);
+    roster(main, data.path());
+    return failures == 0 ? 0 : 1;
+}
