@@ -1,152 +1,107 @@
 #include "cli/cliargs.h"
 
+#include <CLI/CLI.hpp>
+
 #include <algorithm>
 #include <array>
-#include <set>
+#include <map>
 
 namespace greenfold {
 
 namespace {
 
-struct Option {
-    std::string name;
-    std::string value;
-    bool hasvalue = false;
-};
-
 struct CommandWord {
     CliCommand command;
     const char* word;
     std::size_t arguments;
+    const char* options; // the options it takes, each between spaces
 };
 
-constexpr std::array<CommandWord, 4> commands{{{CliCommand::leagues, "leagues", 0},
-                                               {CliCommand::list, "list", 1},
-                                               {CliCommand::import, "import", 2},
-                                               {CliCommand::exportrounds, "export", 1}}};
+constexpr std::array<CommandWord, 4> commands{
+    {{CliCommand::leagues, "leagues", 0, " --dir --help "},
+     {CliCommand::list, "list", 1, " --dir --help --view --date --player --long --today --output "},
+     {CliCommand::import, "import", 2, " --dir --help --dry-run "},
+     {CliCommand::exportrounds, "export", 1, " --dir --help --output "}}};
 
-// Options that take a value, and the commands each one belongs to ("" for every command).
-struct OptionRule {
-    const char* name;
-    bool takesvalue;
-    const char* command;
+// The values that are checked once the command is known.
+struct Values {
+    std::string view, date, today;
 };
-constexpr std::array<OptionRule, 11> rules{{{"--dir", true, ""},
-                                            {"--help", false, ""},
-                                            {"-h", false, ""},
-                                            {"--view", true, "list"},
-                                            {"--date", true, "list"},
-                                            {"--player", true, "list"},
-                                            {"--long", false, "list"},
-                                            {"--today", true, "list"},
-                                            {"-o", true, "list export"},
-                                            {"--dry-run", false, "import"},
-                                            {"--output", true, "list export"}}};
 
-const OptionRule* rulefor(const std::string& name) {
-    const auto* at = std::find_if(rules.begin(), rules.end(),
-                                  [&](const OptionRule& r) { return name == r.name; });
-    return at == rules.end() ? nullptr : at;
+// CLI11 reads the options anywhere on the line, "--name=value" and "--name value" alike,
+// and hands back every other word in order. The flags are read by count, so that one
+// given a value can be refused by name.
+void addoptions(CLI::App& app, CliRequest& r, Values& v) {
+    app.set_help_flag(); // the help texts are clihelp's
+    app.allow_extras();
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    for (const char* flag : {"-h,--help", "--long", "--dry-run"}) app.add_flag(flag);
+    app.add_option("--dir", r.dir);
+    app.add_option("--view", v.view);
+    app.add_option("--date", v.date);
+    app.add_option("--player", r.list.player);
+    app.add_option("--today", v.today);
+    app.add_option("-o,--output", r.outfile);
 }
 
-bool belongs(const OptionRule& rule, const std::string& command) {
-    const std::string list = std::string(" ") + rule.command + " ";
-    return std::string(rule.command).empty() || list.find(" " + command + " ") != std::string::npos;
-}
-
-// Splits the words into options and the rest. "--name=value" and "--name value" are one
-// option; after "--" every word is an argument, so a league may start with a dash.
-struct Words {
-    std::vector<Option> options;
-    std::vector<std::string> positionals;
-    std::string error;
-};
-
-Words splitwords(const std::vector<std::string>& args) {
-    Words w;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--") {
-            w.positionals.insert(w.positionals.end(), args.begin() + long(i) + 1, args.end());
-            break;
-        }
-        if (a.size() < 2 || a[0] != '-') {
-            w.positionals.push_back(a);
-            continue;
-        }
-        Option o;
-        const std::size_t eq = a.find('=');
-        o.name = a.substr(0, eq);
-        const OptionRule* rule = rulefor(o.name);
-        if (rule == nullptr) {
-            if (w.error.empty()) w.error = "unknown option " + o.name;
-            continue;
-        }
-        if (eq != std::string::npos) {
-            o.value = a.substr(eq + 1);
-            o.hasvalue = true;
-        } else if (rule->takesvalue && i + 1 < args.size()) {
-            o.value = args[++i];
-            o.hasvalue = true;
-        }
-        if (rule->takesvalue != o.hasvalue && w.error.empty())
-            w.error = o.name + (rule->takesvalue ? " needs a value" : " takes no value");
-        w.options.push_back(o);
+// The words in the reverse order CLI11 takes them, each "NAME=VALUE" of an option that takes
+// a value split in two: CLI11 would keep the "=" of "-o=FILE", and take an empty "--dir="
+// as "--dir" still waiting for the next word.
+std::vector<std::string> cliwords(const CLI::App& app, const std::vector<std::string>& args) {
+    std::vector<std::string> words;
+    const auto mark = std::find(args.begin(), args.end(), "--");
+    for (auto w = args.begin(); w != args.end(); ++w) {
+        const std::size_t eq = w->find('=');
+        const CLI::Option* o = w < mark && eq != std::string::npos
+                                   ? app.get_option_no_throw(w->substr(0, eq))
+                                   : nullptr;
+        if (o && o->get_expected_max() > 0)
+            words.insert(words.end(), {w->substr(0, eq), w->substr(eq + 1)});
+        else
+            words.push_back(*w);
     }
-    return w;
+    return {words.rbegin(), words.rend()};
+}
+
+// The words CLI11 did not take as options: before "--" a word starting with a dash is an
+// unknown option; the others are the command and its arguments.
+std::vector<std::string> sortrest(const CLI::App& app, std::string& unknown) {
+    std::vector<std::string> words;
+    bool options = true;
+    for (const std::string& w : app.remaining()) {
+        if (options && w == "--")
+            options = false;
+        else if (!options || w.size() < 2 || w[0] != '-')
+            words.push_back(w);
+        else if (unknown.empty())
+            unknown = w.substr(0, w.find('='));
+    }
+    return words;
 }
 
 std::string takeview(const std::string& value, ListChoice& list) {
-    if (value == "recent")
-        list.view = view_recent;
-    else if (value == "date")
-        list.view = view_date;
-    else if (value == "player")
-        list.view = view_player;
-    else
-        return "--view is recent, date or player, not '" + value + "'";
+    static const std::map<std::string, int> views{
+        {"recent", view_recent}, {"date", view_date}, {"player", view_player}};
+    if (value.empty()) return "";
+    if (!views.contains(value)) return "--view is recent, date or player, not '" + value + "'";
+    list.view = views.at(value);
     return "";
 }
 
-std::string takedate(const std::string& value, std::optional<CalendarDate>& date, bool today) {
-    const DateRead read = today ? readtoday(value) : readrounddate(value);
-    if (!read.ok()) return (today ? "--today: " : "--date: ") + read.problem;
-    date = read.date;
-    return "";
-}
-
-std::string takeoption(const Option& o, CliRequest& r) {
-    if (o.name == "--help" || o.name == "-h")
-        r.help = true;
-    else if (o.name == "--dir")
-        r.dir = o.value;
-    else if (o.name == "--view")
-        return takeview(o.value, r.list);
-    else if (o.name == "--date")
-        return takedate(o.value, r.list.date, false);
-    else if (o.name == "--player")
-        r.list.player = o.value;
-    else if (o.name == "--long")
-        r.longlines = true;
-    else if (o.name == "--today")
-        return takedate(o.value, r.today, true);
-    else if (o.name == "-o" || o.name == "--output")
-        r.outfile = o.value;
-    else if (o.name == "--dry-run")
-        r.dryrun = true;
-    if (o.hasvalue && o.value.empty()) return o.name + " needs a value";
+std::string takedate(const std::string& name, const std::string& value,
+                     DateRead (*read)(std::string_view), std::optional<CalendarDate>& date) {
+    if (value.empty()) return "";
+    const DateRead d = read(value);
+    if (!d.ok()) return name + ": " + d.problem;
+    date = d.date;
     return "";
 }
 
 // --date and --player choose their view when --view is not given.
-std::string settleview(const std::vector<Option>& options, CliRequest& r) {
-    auto given = [&](const char* name) {
-        return std::any_of(options.begin(), options.end(),
-                           [&](const Option& o) { return o.name == name; });
-    };
-    const bool date = given("--date"), player = given("--player");
+std::string settleview(const CLI::App& app, CliRequest& r) {
+    const bool date = app.count("--date"), player = app.count("--player");
     if (date && player) return "--date and --player belong to different views";
-    if (!given("--view")) {
+    if (!app.count("--view")) {
         if (date) r.list.view = view_date;
         if (player) r.list.view = view_player;
     }
@@ -156,60 +111,73 @@ std::string settleview(const std::vector<Option>& options, CliRequest& r) {
     return "";
 }
 
-std::string checkoptions(const std::vector<Option>& options, const std::string& word) {
-    std::set<std::string> seen;
-    for (const Option& o : options) {
-        const OptionRule* rule = rulefor(o.name);
-        if (!belongs(*rule, word)) return word + " does not take " + o.name;
-        const std::string same = o.name == "--output" ? "-o" : o.name;
-        if (!seen.insert(same).second) return o.name + " is given twice";
+// Each option given once, to a command that takes it, and not empty.
+std::string checkoptions(const CLI::App& app, const CommandWord& c) {
+    for (const CLI::Option* o : app.get_options()) {
+        if (!o->count()) continue;
+        const std::string name = o->get_name();
+        if (std::string(c.options).find(" " + name + " ") == std::string::npos)
+            return c.word + (" does not take " + name);
+        if (o->count() > 1) return name + " is given twice";
+        if (o->results().front().empty()) return name + " needs a value";
     }
     return "";
 }
 
-std::string fillrequest(const Words& w, CliRequest& r) {
-    const std::string& word = w.positionals.front();
-    const auto* at = std::find_if(commands.begin(), commands.end(),
-                                  [&](const CommandWord& c) { return word == c.word; });
-    if (at == commands.end()) return "unknown command '" + word + "'";
-    r.command = at->command;
-    for (const Option& o : w.options)
-        if (o.name == "--help" || o.name == "-h") r.help = true;
-    if (r.help) return "";
-    if (!w.error.empty()) return w.error;
-    if (auto e = checkoptions(w.options, word); !e.empty()) return e;
-    if (w.positionals.size() - 1 != at->arguments)
-        return word + " takes " + std::to_string(at->arguments) + " argument" +
-               (at->arguments == 1 ? "" : "s") + ", not " +
-               std::to_string(w.positionals.size() - 1);
-    if (at->arguments >= 1) r.league = w.positionals[1];
-    if (at->arguments >= 2) r.csvfile = w.positionals[2];
-    for (const Option& o : w.options)
-        if (auto e = takeoption(o, r); !e.empty()) return e;
-    return r.command == CliCommand::list ? settleview(w.options, r) : "";
+std::string fillrequest(const CLI::App& app, const std::vector<std::string>& words,
+                        const CommandWord& c, const Values& v, CliRequest& r) {
+    const std::size_t given = words.size() - 1;
+    if (given != c.arguments)
+        return c.word + (" takes " + std::to_string(c.arguments)) + " argument" +
+               (c.arguments == 1 ? "" : "s") + ", not " + std::to_string(given);
+    if (c.arguments >= 1) r.league = words[1];
+    if (c.arguments >= 2) r.csvfile = words[2];
+    r.longlines = app.count("--long");
+    r.dryrun = app.count("--dry-run");
+    for (const std::string& e :
+         {takeview(v.view, r.list), takedate("--date", v.date, readrounddate, r.list.date),
+          takedate("--today", v.today, readtoday, r.today)})
+        if (!e.empty()) return e;
+    return r.command == CliCommand::list ? settleview(app, r) : "";
 }
 
 } // namespace
 
 ParsedArgs parseargs(const std::vector<std::string>& args) {
     ParsedArgs parsed;
-    const Words w = splitwords(args);
-    if (w.positionals.empty()) {
-        const bool help = std::any_of(w.options.begin(), w.options.end(), [](const Option& o) {
-            return o.name == "--help" || o.name == "-h";
-        });
-        parsed.request.help = help;
-        if (!help) parsed.error = w.error.empty() ? "no command given" : w.error;
+    CliRequest& r = parsed.request;
+    Values v;
+    CLI::App app;
+    addoptions(app, r, v);
+    std::string wrong, unknown; // wrong: the first word that could not be read
+    try {
+        app.parse(cliwords(app, args));
+    } catch (const CLI::ArgumentMismatch&) {
+        // Raised only when the last word is an option still waiting for its value.
+        wrong = args.back() + " needs a value";
+    }
+    for (const char* flag : {"--dry-run", "--long", "--help"})
+        if (app.count(flag) && app[flag]->results().front() != "true")
+            wrong = flag + std::string(" takes no value");
+    const std::vector<std::string> words = sortrest(app, unknown);
+    if (!unknown.empty()) wrong = "unknown option " + unknown;
+
+    r.help = app.count("--help");
+    if (words.empty()) {
+        if (!r.help) parsed.error = wrong.empty() ? "no command given" : wrong;
         return parsed;
     }
-    parsed.error = fillrequest(w, parsed.request);
+    const auto* at = std::find_if(commands.begin(), commands.end(),
+                                  [&](const CommandWord& c) { return words.front() == c.word; });
+    if (at == commands.end()) {
+        parsed.error = "unknown command '" + words.front() + "'";
+        return parsed;
+    }
+    r.command = at->command;
+    if (r.help) return parsed;
+    parsed.error = wrong.empty() ? checkoptions(app, *at) : wrong;
+    if (parsed.error.empty()) parsed.error = fillrequest(app, words, *at, v, r);
     return parsed;
-}
-
-std::string commandname(CliCommand command) {
-    for (const CommandWord& c : commands)
-        if (c.command == command) return c.word;
-    return "";
 }
 
 } // namespace greenfold

@@ -37,7 +37,4 @@ struct ParsedArgs {
 
 ParsedArgs parseargs(const std::vector<std::string>& args);
 
-// The word of a command as typed: "list" for CliCommand::list.
-std::string commandname(CliCommand command);
-
 } // namespace greenfold

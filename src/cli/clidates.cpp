@@ -2,6 +2,7 @@
 
 #include "model/textline.h"
 
+#include <chrono>
 #include <optional>
 #include <vector>
 
@@ -34,13 +35,9 @@ int number(std::string_view digits) {
     return value;
 }
 
-bool leapyear(int year) {
-    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
-
-int daysinmonth(int year, int month) {
-    constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return month == 2 && leapyear(year) ? 29 : days[month - 1];
+bool calendarday(int y, int m, int d) {
+    using namespace std::chrono;
+    return year_month_day{year{y}, month(unsigned(m)), day(unsigned(d))}.ok();
 }
 
 std::string quoted(std::string_view text) {
@@ -53,8 +50,7 @@ DateRead checkdate(std::string_view text, int year, int month, int day) {
         return {{}, quoted(text) + " has no month " + std::to_string(month)};
     if (year < firstyear || year > lastyear)
         return {{}, quoted(text) + " is outside the years a league keeps (1985 to 2084)"};
-    if (day < 1 || day > daysinmonth(year, month))
-        return {{}, quoted(text) + " is not a day of the calendar"};
+    if (!calendarday(year, month, day)) return {{}, quoted(text) + " is not a day of the calendar"};
     return {{year, month, day}, ""};
 }
 
@@ -89,7 +85,7 @@ DateRead readtoday(std::string_view text) {
     const auto& p = *parts;
     const int year = number(p[2]), month = number(p[0]), day = number(p[1]);
     // A report can be dated any day, not only in the years a round can be kept.
-    if (month < 1 || month > 12 || day < 1 || day > daysinmonth(year, month)) return {{}, wanted};
+    if (!calendarday(year, month, day)) return {{}, wanted};
     return {{year, month, day}, ""};
 }
 
