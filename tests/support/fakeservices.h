@@ -22,51 +22,46 @@ class FakeDialogs : public Dialogs {
 
     std::vector<Shown> shown;
     std::deque<Answer> answers;
-    std::deque<std::optional<std::string>> inputs;
-    std::deque<std::optional<std::string>> files;
-    std::deque<std::optional<std::string>> folders;
+    std::deque<std::optional<std::string>> inputs, files, folders;
     int beeps = 0;
+    std::function<void(const Message&)> onmessage; // a look at the windows behind a box
 
     Answer message(const Message& m, Buttons buttons, Answer defaultbutton) override {
+        if (onmessage) onmessage(m);
         shown.push_back({m, buttons, defaultbutton});
-        if (answers.empty()) return buttons == Buttons::ok ? Answer::ok : defaultbutton;
-        Answer a = answers.front();
-        answers.pop_front();
-        return a;
+        return next(answers, buttons == Buttons::ok ? Answer::ok : defaultbutton);
     }
     std::optional<std::string> input(const std::string& prompt, const std::string& title,
                                      const std::string&) override {
         shown.push_back({{prompt, title, Icon::none}, Buttons::okcancel, Answer::ok});
-        if (inputs.empty()) return std::nullopt;
-        auto v = inputs.front();
-        inputs.pop_front();
-        return v;
+        return next(inputs, {});
     }
     std::string lastsuffix; // the default suffix the last save dialog was given
     std::optional<std::string> savefile(const std::string& title, const std::string&,
                                         const std::string& defaultsuffix) override {
         shown.push_back({{"", title, Icon::none}, Buttons::okcancel, Answer::ok});
         lastsuffix = defaultsuffix;
-        if (files.empty()) return std::nullopt;
-        auto v = files.front();
-        files.pop_front();
-        return v;
+        return next(files, {});
     }
     std::optional<std::string> choosefolder(const std::string& title) override {
         shown.push_back({{"", title, Icon::none}, Buttons::okcancel, Answer::ok});
-        if (folders.empty()) return std::nullopt;
-        auto v = folders.front();
-        folders.pop_front();
-        return v;
+        return next(folders, {});
     }
     void beep() override { ++beeps; }
+
+  private:
+    template <typename T> static T next(std::deque<T>& queue, T none) {
+        if (queue.empty()) return none;
+        T v = queue.front();
+        queue.pop_front();
+        return v;
+    }
 };
 
 class FakeHelp : public HelpViewer {
   public:
     std::vector<std::string> shown;
-    int searches = 0;
-    int quits = 0;
+    int searches = 0, quits = 0;
     void show(const std::string& keyword) override { shown.push_back(keyword); }
     void search() override { ++searches; }
     void quit() override { ++quits; }
@@ -74,40 +69,28 @@ class FakeHelp : public HelpViewer {
 
 class FakeDisplay : public Display {
   public:
-    int width = 1024;
-    int depth = 24;
-    int screenwidth() const override { return width; }
-    int colordepth() const override { return depth; }
+    int screenwidth() const override { return 1024; }
+    int colordepth() const override { return 24; }
 };
 
 class FakeBusy : public BusyPointer {
   public:
     int depth = 0;
-    int times = 0;
-    void begin() override {
-        ++depth;
-        ++times;
-    }
+    void begin() override { ++depth; }
     void end() override { --depth; }
 };
 
-// Printing onto recording surfaces: each job's printout is kept, in order. A test may
-// put a surface of its own in their place (a PDF file, say).
+// Printing onto recording surfaces: each job's printout is kept, in order.
 class FakePrinting : public Printing {
   public:
     std::vector<std::unique_ptr<Printout>> printouts;
-    std::function<std::unique_ptr<PrintSurface>()> surface;
-    int finishedjobs = 0;
-
     std::unique_ptr<PrintSurface> open() override {
-        if (surface) return surface();
         printouts.push_back(std::make_unique<Printout>());
         return std::make_unique<RecordingSurface>(*printouts.back());
     }
-    void finished(const PrintSurface&) override { ++finishedjobs; }
+    void finished(const PrintSurface&) override {}
 };
 
-// One set of scripted services for a window test.
 struct FakeServices {
     FakeDialogs dialogs;
     FakeHelp help;

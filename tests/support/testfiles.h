@@ -58,11 +58,6 @@ class FailingBuf : public std::streambuf {
         --left_;
         return to_->sputc(traits_type::to_char_type(c));
     }
-    std::streamsize xsputn(const char* s, std::streamsize n) override {
-        std::streamsize k = std::min<std::streamsize>(n, std::streamsize(left_));
-        left_ -= std::size_t(k);
-        return to_->sputn(s, k);
-    }
     int sync() override { return to_->pubsync(); }
 
   private:
