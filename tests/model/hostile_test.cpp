@@ -1,7 +1,6 @@
 // Odd and hostile files and failing disks: each is refused or read safely, the old data
 // stays, and the user gets the program's message.
 #include "model/coursefile.h"
-#include "model/latestfile.h"
 #include "model/leaguefile.h"
 #include "model/textline.h"
 #include "support/testfiles.h"
@@ -44,12 +43,8 @@ TEST(HostileFiles, outOfRangeNumbersAndCountsAreRefused) {
         EXPECT_FALSE(readleague(in, *g)) << hole;
     }
     auto g = std::make_unique<GOLF1>();
-    std::istringstream latest(" 16 \r\n");
-    EXPECT_FALSE(readlatest(latest, *g));
     std::istringstream courses(" -1 \r\n");
     EXPECT_FALSE(readcourses(courses, *g));
-    std::istringstream tee(" 1 \r\nA\r\n 9 \r\n 0 \r\n");
-    EXPECT_FALSE(readleague(tee, *g));
 }
 
 TEST(HostileFiles, leagueFileThatIsAFolder_isNeitherReadNorOverwritten) {
@@ -65,16 +60,4 @@ TEST(HostileFiles, leagueFileThatIsAFolder_isNeitherReadNorOverwritten) {
     ASSERT_FALSE(save.messages.empty());
     EXPECT_EQ(save.messages.back().icon, Icon::exclamation);
     EXPECT_TRUE(fs::is_directory(dir.path() / "club.LGE"));
-}
-
-TEST(HostileFiles, saveWhereNothingCanBeWritten_saysSoAndLeavesNothing) {
-    auto g = std::make_unique<GOLF1>();
-    g->leaguefile = "club.LGE";
-    for (const char* place : {"/proc", "/proc/self/nonexistent"}) {
-        Outcome out = saveleague(*g, place);
-        EXPECT_FALSE(out) << place;
-        EXPECT_EQ(out.messages, std::vector{leaguesavefailure()}) << place;
-    }
-    EXPECT_EQ(savecourses(*g, "/proc").messages, std::vector{coursesavefailure()});
-    EXPECT_EQ(savelatest(*g, "/proc").messages, std::vector{latestsavefailure()});
 }
