@@ -30,6 +30,7 @@ class Backup : public ::testing::Test {
         while (auto l = r.next()) out.emplace_back(*l);
         return out;
     }
+    long diskfiles() { return std::distance(fs::directory_iterator(disk), {}); }
 
     TempDir root;
     fs::path data = root.path() / "data", disk = root.path() / "disk";
@@ -38,21 +39,16 @@ class Backup : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Backup, noLeagues_copiesRecordAndCoursesWithFourListLines) {
-    ASSERT_TRUE(backup(*g, data, disk));
-    auto lines = listlines();
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], (disk / "GrnFld.DAT").string());
-    EXPECT_EQ(lines[1], (data / "GrnFld.DAT").string());
-    EXPECT_EQ(lines[3], (data / "course.dat").string());
-    EXPECT_EQ(readbytes(disk / "course.dat"), "courses");
-}
-
-TEST_F(Backup, leagueWithoutTeams_getsNoPairAndRestoresWhole) {
+TEST_F(Backup, leagueWithoutTeams_getsNoPairAndEverythingRestoresWhole) {
     know("Spring", true);
     know("Fall", false);
     ASSERT_TRUE(backup(*g, data, disk));
-    EXPECT_EQ(listlines().size(), 2u * 5u); // two leagues, record, courses, one team file
+    // Pairs of copy and source: two leagues, record, courses, one team file.
+    const auto lines = listlines();
+    ASSERT_EQ(lines.size(), 2u * 5u);
+    EXPECT_EQ(lines[4], (disk / "GrnFld.DAT").string());
+    EXPECT_EQ(lines[7], (data / "course.dat").string());
+    EXPECT_EQ(lines[9], (data / "Spring.tea").string());
     writebytes(data / "Spring.LGE", "changed since");
     fs::remove(data / "Fall.LGE");
 
@@ -72,14 +68,17 @@ TEST_F(Backup, missingLeagueFileOrDisk_stopsWithTheMessage) {
     ASSERT_FALSE(out);
     EXPECT_EQ(out.messages[0].text, "Could not write back-up files\n\r\n\rPlease check Disk Drive");
     EXPECT_EQ(out.messages[0].icon, Icon::none);
-    EXPECT_FALSE(fs::exists(disk / "restore.dat"));
+    EXPECT_EQ(diskfiles(), 0);
     writebytes(data / "Spring.LGE", "back");
     EXPECT_FALSE(backup(*g, data, root.path() / "no such disk"));
 }
 
-TEST_F(Backup, copyFailingPartWay_leavesThePreviousSetWithItsList) {
+TEST_F(Backup, copiesReachTheDisk_aFailingCopyKeepsThePreviousSet_aMovedProgramStopsTheRestore) {
     know("Spring", true);
+    int files = 0;
+    watchsyncs([&](const fs::path&, bool folder) { files += folder ? 0 : 1; });
     ASSERT_TRUE(backup(*g, data, disk));
+    EXPECT_EQ(files, 5); // four copies and the list
     const std::string list = readbytes(disk / "restore.dat");
     // The league file would copy, then the team file (copied last) cannot be read.
     writebytes(data / "Spring.LGE", "newer league");
@@ -88,34 +87,19 @@ TEST_F(Backup, copyFailingPartWay_leavesThePreviousSetWithItsList) {
     ASSERT_FALSE(backup(*g, data, disk));
     EXPECT_EQ(readbytes(disk / "restore.dat"), list);
     EXPECT_EQ(readbytes(disk / "Spring.LGE"), "Spring league");
-    EXPECT_EQ(std::distance(fs::directory_iterator(disk), fs::directory_iterator()), 5);
+    EXPECT_EQ(diskfiles(), 5);
 
     fs::remove(data / "Spring.tea");
-    ASSERT_TRUE(restore(disk));
-    EXPECT_EQ(readbytes(data / "Spring.LGE"), "Spring league");
-    EXPECT_EQ(readbytes(data / "Spring.tea"), "Spring teams");
-}
-
-TEST_F(Backup, everyCopyAndTheListReachTheDisk) {
-    know("Spring", true);
-    int files = 0;
-    watchsyncs([&](const fs::path&, bool folder) { files += folder ? 0 : 1; });
-    ASSERT_TRUE(backup(*g, data, disk));
-    EXPECT_EQ(files, 5); // four copies and the list
     files = 0;
     ASSERT_TRUE(restore(disk));
     watchsyncs({});
     EXPECT_EQ(files, 4);
-}
+    EXPECT_EQ(readbytes(data / "Spring.LGE"), "Spring league");
+    EXPECT_EQ(readbytes(data / "Spring.tea"), "Spring teams");
 
-TEST_F(Backup, movedProgram_restoreStopsAndNamesWhatCameBack) {
-    know("Spring", true);
-    ASSERT_TRUE(backup(*g, data, disk));
-    // The list's last pair points into a folder that is gone.
-    std::string list = readbytes(disk / "restore.dat");
-    list += (disk / "Spring.tea").string() + "\r\n" +
-            (root.path() / "gone" / "Spring.tea").string() + "\r\n";
-    writebytes(disk / "restore.dat", list);
+    // The program has moved: the list's last pair points into a folder that is gone.
+    writebytes(disk / "restore.dat", list + (disk / "Spring.tea").string() + "\r\n" +
+                                         (root.path() / "gone" / "Spring.tea").string() + "\r\n");
     std::vector<std::string> restored;
     Outcome out = restore(disk, &restored);
     ASSERT_FALSE(out);
@@ -126,12 +110,10 @@ TEST_F(Backup, movedProgram_restoreStopsAndNamesWhatCameBack) {
 }
 
 TEST_F(Backup, craftedList_cannotWriteOutsideTheDataFiles) {
-    writebytes(disk / "passwd", "evil");
-    writebytes(disk / "a.lge", "evil league");
     const fs::path victim = root.path() / "victim";
     writebytes(victim, "precious");
-    writebytes(disk / "notes.txt", "evil");
-    writebytes(disk / ".profile", "evil");
+    for (const char* name : {"passwd", "a.lge", "notes.txt", ".profile"})
+        writebytes(disk / name, "evil");
     for (const std::string& list :
          {"A:\\passwd\r\n" + victim.string() + "\r\n", "A:\\a.lge\r\n" + victim.string() + "\r\n",
           std::string("notes.txt\r\nnotes.txt\r\n"), std::string(".profile\r\n.profile\r\n"),
