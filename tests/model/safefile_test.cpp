@@ -60,13 +60,17 @@ TEST(SafeFile, newBytesReachTheDiskBeforeTheRenameAndTheFolderAfter) {
               (std::vector<std::string>{"new bytes|old", dir.path().string() + "|new bytes"}));
 }
 
-TEST(SafeFile, damagedFile_keptBeforeOverwriteAndToldOnce) {
+TEST(SafeFile, damagedFiles_keptBeforeOverwriteAndToldOnce) {
     TempDir dir;
     auto g = std::make_unique<GOLF1>();
     g->leaguefile = "club.LGE";
     const std::string damaged = " 3 \r\nOnly one name\r\n";
     writebytes(dir.path() / "club.LGE", damaged);
+    writebytes(dir.path() / "COURSE.DAT", " 1 \r\nShort\r\n");
+    writebytes(dir.path() / "GrnFld.DAT", "garbage");
     ASSERT_FALSE(loadleague(*g, dir.path()));
+    ASSERT_FALSE(loadcourses(*g, dir.path()));
+    ASSERT_FALSE(loadlatest(*g, dir.path()));
 
     Outcome first = saveleague(*g, dir.path());
     ASSERT_TRUE(first);
@@ -76,24 +80,12 @@ TEST(SafeFile, damagedFile_keptBeforeOverwriteAndToldOnce) {
     EXPECT_EQ(readbytes(copies[0]), damaged);
     EXPECT_NE(first.messages[0].text.find(copies[0].string()), std::string::npos);
     EXPECT_EQ(readbytes(dir.path() / "club.LGE"), " 0 \r\n");
-
-    Outcome second = saveleague(*g, dir.path());
-    EXPECT_TRUE(second);
-    EXPECT_TRUE(second.messages.empty());
-    EXPECT_EQ(keptcopies(dir.path(), "club.LGE").size(), 1u);
-}
-
-TEST(SafeFile, damagedCourseAndLatestFiles_areKeptToo) {
-    TempDir dir;
-    auto g = std::make_unique<GOLF1>();
-    writebytes(dir.path() / "COURSE.DAT", " 1 \r\nShort\r\n");
-    writebytes(dir.path() / "GrnFld.DAT", "garbage");
-    EXPECT_FALSE(loadcourses(*g, dir.path()));
-    EXPECT_FALSE(loadlatest(*g, dir.path()));
     EXPECT_EQ(savecourses(*g, dir.path()).messages.size(), 1u);
     EXPECT_EQ(savelatest(*g, dir.path()).messages.size(), 1u);
-    EXPECT_EQ(keptcopies(dir.path(), "COURSE.DAT").size(), 1u);
-    EXPECT_EQ(keptcopies(dir.path(), "GrnFld.DAT").size(), 1u);
+
+    EXPECT_TRUE(saveleague(*g, dir.path()).messages.empty());
+    for (const char* name : {"club.LGE", "COURSE.DAT", "GrnFld.DAT"})
+        EXPECT_EQ(keptcopies(dir.path(), name).size(), 1u) << name;
     // A missing file is not damaged: nothing to keep.
     g->leaguefile = "new.LGE";
     EXPECT_FALSE(loadleague(*g, dir.path()));
