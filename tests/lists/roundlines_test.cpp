@@ -42,20 +42,17 @@ std::string line(const Round& d, std::optional<int> last = 1) {
 } // namespace
 
 TEST(RoundLine, columnsForEachKindOfRound) {
-    // Two-digit index and a two-digit hole.
-    EXPECT_EQ(
-        line({5, 7, 99, 1, {4, 5, 3, 4, 5, 4, 3, 4, 5, 5, 4, 4, 3, 10, 4, 5, 4, 4}, 12.3f, 14}, 3),
-        "05/07/99   PV 37   43    80  12.3         4  5  3  4  5  4  3  4  5  5  4  4  3 10"
-        "  4  5  4  4   14      3");
     // Nine holes show dashes; an index just below ten keeps its sign space.
     EXPECT_EQ(line({10, 12, 3, 2, {5, 6, 4, 5, 5, 4, 6, 5, 5}, 9.96f, 9}),
               "10/12/03   ABC45    0    45   10.0         5  6  4  5  5  4  6  5  5  -  -  -  -"
               "  -  -  -  -  -    9      1");
-    // A negative index has no sign space; no course pads the course column.
-    EXPECT_EQ(line({1, 2, 85, 0, {4, 5, 4, 4, 4, 5, 4, 4, 4, 4, 5, 4, 5, 4, 4, 5, 4, 5}, -2.5f, -3},
-                   std::nullopt),
-              "01/02/85      38   40    78  -2.5         4  5  4  4  4  5  4  4  4  4  5  4  5  4"
-              "  4  5  4  5   -3     ");
+    // A negative index has no sign space; no course pads the course column; a two-digit
+    // hole fills its column.
+    EXPECT_EQ(
+        line({1, 2, 85, 0, {4, 5, 4, 4, 4, 5, 4, 4, 4, 4, 5, 4, 5, 10, 4, 5, 4, 5}, -2.5f, -3},
+             std::nullopt),
+        "01/02/85      38   46    84  -2.5         4  5  4  4  4  5  4  4  4  4  5  4  5 10"
+        "  4  5  4  5   -3     ");
     // A course beyond the table reads as no course.
     EXPECT_EQ(line({1, 2, 85, maxcourses + 1, {}, 0, 0}), line({1, 2, 85, 0, {}, 0, 0}));
     // A one-digit total pads the index column to 37.

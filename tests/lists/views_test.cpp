@@ -46,7 +46,7 @@ class Views : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Views, recent_newestRoundsSpinDownDropsPlayersAtZeroUpStopsAtTheNewest) {
+TEST_F(Views, recentAndPlayer_newestRoundsSpinDownDropsPlayersAtZeroUpStopsAtTheNewest) {
     addplayer("Ann", {{5, 1, 99}, {5, 8, 99}, {5, 15, 99}});
     addplayer("Bob", {{5, 15, 99}});
     addplayer("Cy", {});
@@ -72,6 +72,11 @@ TEST_F(Views, recent_newestRoundsSpinDownDropsPlayersAtZeroUpStopsAtTheNewest) {
     EXPECT_EQ(v.viewslot[3], 0);
     spindown(*g, v);
     EXPECT_EQ(*refreshview(*g, v), newest);
+
+    // One player's rounds: newest first, the count on the newest only.
+    const ListLines ann = showplayer(*g, 1);
+    EXPECT_EQ(rows(ann), (Strings{"Ann|05/15/99| 3", "Ann|05/08/99|  ", "Ann|05/01/99|  "}));
+    EXPECT_EQ(ann.rounds[3].size() + 2, ann.rounds[2].size());
 }
 
 // Two-digit years from 80 are the 1900s. Under 365-day years 31 December and 7 January of
@@ -109,14 +114,6 @@ TEST_F(Views, noRounds_onlyHeadersInEveryView) {
     EXPECT_EQ(*refreshview(*g, v), headers);
     EXPECT_EQ(spindown(*g, v).lines, headers);
     EXPECT_EQ(showplayer(*g, 1), headers);
-}
-
-TEST_F(Views, showPlayer_newestFirstCountOnNewestOnly) {
-    addplayer("Ann", {{5, 1, 99}});
-    addplayer("Bob", {{5, 1, 99}, {5, 8, 99}, {5, 15, 99}});
-    const ListLines lines = showplayer(*g, 2);
-    EXPECT_EQ(rows(lines), (Strings{"Bob|05/15/99| 3", "Bob|05/08/99|  ", "Bob|05/01/99|  "}));
-    EXPECT_EQ(lines.rounds[3].size() + 2, lines.rounds[2].size());
 }
 
 TEST_F(Views, fullLeague_theLastRoundOfTheLastPlayerCounts) {

@@ -1,5 +1,4 @@
 #include "model/backup.h"
-#include "model/textline.h"
 #include "support/testfiles.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +23,6 @@ class Backup : public ::testing::Test {
         writebytes(data / (name + ".LGE"), name + " league");
         if (teams) writebytes(data / (name + ".tea"), name + " teams");
     }
-    std::vector<std::string> listlines() {
-        std::vector<std::string> out;
-        LineReader r(readbytes(disk / "restore.dat"));
-        while (auto l = r.next()) out.emplace_back(*l);
-        return out;
-    }
     long diskfiles() { return std::distance(fs::directory_iterator(disk), {}); }
 
     TempDir root;
@@ -39,38 +32,38 @@ class Backup : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Backup, leagueWithoutTeams_getsNoPairAndEverythingRestoresWhole) {
+TEST_F(Backup, leagueWithoutTeams_getsNoPairEverythingRestoresWhole_aMissingFileStopsIt) {
     know("Spring", true);
     know("Fall", false);
+    // A league file that is not there, or no disk: the message, and nothing on the disk.
+    fs::rename(data / "Fall.LGE", root.path() / "Fall.LGE");
+    Outcome out = backup(*g, data, disk);
+    ASSERT_FALSE(out);
+    EXPECT_EQ(out.messages, (std::vector<Message>{{"Could not write back-up files\n\r\n\rPlease "
+                                                   "check Disk Drive",
+                                                   "Greenfold", Icon::none}}));
+    EXPECT_EQ(diskfiles(), 0);
+    fs::rename(root.path() / "Fall.LGE", data / "Fall.LGE");
+    EXPECT_FALSE(backup(*g, data, root.path() / "no such disk"));
+
     ASSERT_TRUE(backup(*g, data, disk));
     // Pairs of copy and source: two leagues, record, courses, one team file.
-    const auto lines = listlines();
-    ASSERT_EQ(lines.size(), 2u * 5u);
-    EXPECT_EQ(lines[4], (disk / "GrnFld.DAT").string());
-    EXPECT_EQ(lines[7], (data / "course.dat").string());
-    EXPECT_EQ(lines[9], (data / "Spring.tea").string());
+    std::istringstream list(readbytes(disk / "restore.dat"));
+    const auto pairs = readrestorelist(list);
+    ASSERT_EQ(pairs.size(), 5u);
+    EXPECT_EQ(pairs[2].copy, (disk / "GrnFld.DAT").string());
+    EXPECT_EQ(pairs[3].source, (data / "course.dat").string());
+    EXPECT_EQ(pairs[4].source, (data / "Spring.tea").string());
     writebytes(data / "Spring.LGE", "changed since");
     fs::remove(data / "Fall.LGE");
 
     std::vector<std::string> restored;
-    Outcome out = restore(disk, &restored);
+    out = restore(disk, &restored);
     ASSERT_TRUE(out);
     EXPECT_EQ(out.messages, std::vector{restoredone()});
     EXPECT_EQ(restored.size(), 5u);
     EXPECT_EQ(readbytes(data / "Spring.LGE"), "Spring league");
     EXPECT_EQ(readbytes(data / "Fall.LGE"), "Fall league");
-}
-
-TEST_F(Backup, missingLeagueFileOrDisk_stopsWithTheMessage) {
-    know("Spring", false);
-    fs::remove(data / "Spring.LGE");
-    Outcome out = backup(*g, data, disk);
-    ASSERT_FALSE(out);
-    EXPECT_EQ(out.messages[0].text, "Could not write back-up files\n\r\n\rPlease check Disk Drive");
-    EXPECT_EQ(out.messages[0].icon, Icon::none);
-    EXPECT_EQ(diskfiles(), 0);
-    writebytes(data / "Spring.LGE", "back");
-    EXPECT_FALSE(backup(*g, data, root.path() / "no such disk"));
 }
 
 TEST_F(Backup, copiesReachTheDisk_aFailingCopyKeepsThePreviousSet_aMovedProgramStopsTheRestore) {

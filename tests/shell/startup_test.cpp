@@ -38,6 +38,4 @@ TEST(Startup, withoutARecord_saysSoOnceAndStartsWithDefaults) {
     EXPECT_EQ(out.messages, std::vector{latestloadfailure()});
     EXPECT_EQ(g->hcpfactor, 0.96f);
     EXPECT_EQ(g->printfont, "Courier New");
-    EXPECT_EQ(g->leaguecount, 0);
-    EXPECT_EQ(g->escflag, 0);
 }
