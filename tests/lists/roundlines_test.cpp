@@ -12,14 +12,14 @@ struct Round {
     int month, day, year, course;
     std::array<int, 18> holes;
     float index, chcp;
+    std::string initials = "PV"; // of course 1, the only course
 };
 
-// One player's round 1 on a table of two courses, "PV" and "ABC".
-std::unique_ptr<GOLF1> league(const Round& d) {
+// The round line of one player's only round.
+std::string line(const Round& d, std::optional<int> last = 1) {
     auto g = std::make_unique<GOLF1>();
-    g->coursecount = 2;
-    g->coursedata[1][courseline_initials] = "PV";
-    g->coursedata[2][courseline_initials] = "ABC";
+    g->coursecount = 1;
+    g->coursedata[1][courseline_initials] = d.initials;
     g->playercount = 1;
     g->roundcount[1] = 1;
     g->rmonth[1][1] = int16_t(d.month);
@@ -32,18 +32,14 @@ std::unique_ptr<GOLF1> league(const Round& d) {
     }
     g->hcpindex[1][1] = d.index;
     g->coursehcp[1][1] = d.chcp;
-    return g;
-}
-
-std::string line(const Round& d, std::optional<int> last = 1) {
-    return roundtext(*league(d), 1, 1, last);
+    return roundtext(*g, 1, 1, last);
 }
 
 } // namespace
 
 TEST(RoundLine, columnsForEachKindOfRound) {
     // Nine holes show dashes; an index just below ten keeps its sign space.
-    EXPECT_EQ(line({10, 12, 3, 2, {5, 6, 4, 5, 5, 4, 6, 5, 5}, 9.96f, 9}),
+    EXPECT_EQ(line({10, 12, 3, 1, {5, 6, 4, 5, 5, 4, 6, 5, 5}, 9.96f, 9, "ABC"}),
               "10/12/03   ABC45    0    45   10.0         5  6  4  5  5  4  6  5  5  -  -  -  -"
               "  -  -  -  -  -    9      1");
     // A negative index has no sign space; no course pads the course column; a two-digit
@@ -69,13 +65,9 @@ TEST(RoundLine, indexSignSpace_followsTheStoredValue) {
 }
 
 TEST(RoundLine, initialsPadding_countsCharactersNotBytes) {
-    auto g = league({1, 1, 1, 1, {}, 0, 0});
-    g->coursedata[1][courseline_initials] = "\xC3\x85"
-                                            "B"; // two letters, three bytes
-    EXPECT_EQ(roundtext(*g, 1, 1, 1).substr(0, 17), "01/01/01   \xC3\x85"
-                                                    "B  0");
-    g->coursedata[1][courseline_initials] = "ABCDE"; // longer initials push the line out
-    EXPECT_EQ(roundtext(*g, 1, 1, 1).substr(0, 18), "01/01/01   ABCDE 0");
+    // Two letters in three bytes; longer initials push the line out.
+    EXPECT_EQ(line({1, 1, 1, 1, {}, 0, 0, "\xC3\x85Z"}).substr(0, 17), "01/01/01   \xC3\x85Z  0");
+    EXPECT_EQ(line({1, 1, 1, 1, {}, 0, 0, "ABCDE"}).substr(0, 18), "01/01/01   ABCDE 0");
 }
 
 // The headings themselves are checked in the printed lists.

@@ -52,7 +52,6 @@ TEST_F(Views, recentAndPlayer_newestRoundsSpinDownDropsPlayersAtZeroUpStopsAtThe
     addplayer("Cy", {});
     addplayer("", {{5, 1, 99}});
     const ListLines newest = *refreshview(*g, v);
-    // The newest round of each named player with rounds.
     EXPECT_EQ(rows(newest), (Strings{"Ann|05/15/99| 3", "Bob|05/15/99| 1"}));
 
     SpinStep step = spindown(*g, v);
@@ -60,16 +59,12 @@ TEST_F(Views, recentAndPlayer_newestRoundsSpinDownDropsPlayersAtZeroUpStopsAtThe
     EXPECT_EQ(rows(step.lines), Strings{"Ann|05/08/99| 2"});
     spindown(*g, v);
     EXPECT_EQ(rows(spindown(*g, v).lines), Strings{});
-    EXPECT_EQ(v.viewslot[1], 0); // never below nothing
-    EXPECT_EQ(v.viewslot[2], 0);
 
     step = spinup(*g, v);
     EXPECT_EQ(step.hint, "Viewing more recently entered rounds");
     EXPECT_EQ(rows(step.lines), (Strings{"Ann|05/01/99| 1", "Bob|05/15/99| 1"}));
-    for (int n = 0; n < 4; ++n) spinup(*g, v);
-    EXPECT_EQ(v.viewslot[1], 3);
-    EXPECT_EQ(v.viewslot[2], 1);
-    EXPECT_EQ(v.viewslot[3], 0);
+    for (int n = 0; n < 3; ++n) spinup(*g, v);
+    EXPECT_EQ(spinup(*g, v).lines, newest);
     spindown(*g, v);
     EXPECT_EQ(*refreshview(*g, v), newest);
 
@@ -87,7 +82,6 @@ TEST_F(Views, showDates_newestFirstStepsInCalendarOrderAndListsEachDateInRosterO
     v.view = view_date;
     const ListLines newest = *refreshview(*g, v);
     EXPECT_EQ(rows(newest), Strings{"Ann|06/01/79| 4"});
-    EXPECT_EQ(v.datekeys.size(), 4u);
     SpinStep step = spinup(*g, v);
     EXPECT_EQ(step.hint, "");
     EXPECT_EQ(step.lines, newest);
@@ -99,7 +93,6 @@ TEST_F(Views, showDates_newestFirstStepsInCalendarOrderAndListsEachDateInRosterO
     }
     EXPECT_EQ(seen, (Strings{"Ann|01/07/99| 4", "Ann|01/07/99| 4", "Bob|01/07/99| 3",
                              "Ann|12/31/98| 4", "Bob|12/31/98| 3", "Bob|06/01/80| 3"}));
-    EXPECT_EQ(v.dateindex, 1);
     EXPECT_EQ(rows(step.lines), Strings{"Bob|06/01/80| 3"});
 
     EXPECT_EQ(spinup(*g, v).hint, "Viewing more recent dates");

@@ -12,34 +12,20 @@
 using namespace greenfold;
 using namespace greenfold::testing;
 
-namespace {
-
-std::unique_ptr<GOLF1> model() {
-    return std::make_unique<GOLF1>();
-}
-
-// A folder holding a copy of the golden file.
-struct GoldenDir : TempDir {
-    explicit GoldenDir(const std::string& name) { writebytes(path() / name, golden(name)); }
-};
-
-} // namespace
-
 TEST(LeagueFile, goldenLeague_loadsEveryMemberAndSavesByteForByte) {
-    GoldenDir dir("two.LGE");
-    auto g = model();
+    TempDir dir;
+    writebytes(dir.path() / "two.LGE", golden("two.LGE"));
+    auto g = std::make_unique<GOLF1>();
     g->leaguefile = "TWO.lge";  // names match whatever their case
     g->playername[3] = "Third"; // above the file's count: kept
     ASSERT_TRUE(loadleague(*g, dir.path()));
     EXPECT_EQ(g->playername[3], "Third");
     EXPECT_EQ(g->playername[1], "Smith, John ");
     EXPECT_EQ(g->playername[2], " Al Jones");
-    // Count, tee, rounds, a month, a course, a hole and an out total.
     EXPECT_EQ(
         (std::vector<int>{g->playercount, g->playertee[1], g->roundcount[1], g->rmonth[1][3],
                           g->roundcourse[1][2], g->holescore[1][1][18], g->holescore[1][2][19]}),
         (std::vector<int>{2, 2, 3, 6, 2, 8, 45}));
-    // A differential, an index and a course handicap.
     EXPECT_EQ((std::vector<float>{g->differential[1][1], g->hcpindex[1][3], g->coursehcp[1][3]}),
               (std::vector<float>{19.4f, -0.9f, -1.0f}));
 
@@ -49,11 +35,11 @@ TEST(LeagueFile, goldenLeague_loadsEveryMemberAndSavesByteForByte) {
 }
 
 TEST(CourseFile, goldenCourses_loadAndSaveByteForByte) {
-    GoldenDir dir("course.dat");
-    auto g = model();
+    TempDir dir;
+    writebytes(dir.path() / "course.dat", golden("course.dat"));
+    auto g = std::make_unique<GOLF1>();
     ASSERT_TRUE(loadcourses(*g, dir.path()));
     EXPECT_EQ(g->coursedata[2][1], "  Meadow Brook");
-    EXPECT_EQ(g->coursedata[2][30], "note");
 
     // The table is written as "Course.DAT", which on a case-blind name is the same file.
     ASSERT_TRUE(savecourses(*g, dir.path()));
@@ -67,7 +53,7 @@ TEST(CourseFile, goldenCourses_loadAndSaveByteForByte) {
 
 TEST(CourseFile, twoHundredCoursesAtMost_aFailedLoadKeepsTheTableAndPicksTheMessage) {
     TempDir dir;
-    auto g = model();
+    auto g = std::make_unique<GOLF1>();
     g->coursecount = 1;
     g->coursedata[1][1] = "Old Course";
     Outcome missing = loadcourses(*g, dir.path());
@@ -99,7 +85,7 @@ TEST(SettingsFile, fiveAndFourItems_andDefaultsWhenMissing) {
     TempDir dir;
     const std::string sys = dir.path().string() + "/";
     writebytes(dir.path() / "gfd32.ini", golden("gfd32-5.ini"));
-    auto g = model();
+    auto g = std::make_unique<GOLF1>();
     readsettings(*g, sys);
     EXPECT_EQ(g->inipath, sys + "gfd32.ini");
     ASSERT_TRUE(savesettings(*g, sys));
@@ -126,17 +112,14 @@ TEST(SettingsFile, fiveAndFourItems_andDefaultsWhenMissing) {
     EXPECT_TRUE(fs::exists(dir.path() / "deeper" / "gfd32.ini"));
 }
 
-TEST(LatestFile, recordsWithNoneAndTwoLeagues_roundTrip) {
-    auto g = model();
+TEST(LatestFile, recordsWithNoneAndTwoLeaguesRoundTrip_factorAndFontDefaults) {
+    auto g = std::make_unique<GOLF1>();
     for (const char* name : {"latest-0.DAT", "latest-2.DAT"}) {
         std::istringstream in(golden(name));
         ASSERT_TRUE(readlatest(in, *g)) << name;
         EXPECT_EQ(latestbytes(*g), golden(name)) << name;
     }
-}
-
-TEST(LatestFile, factorAndFontDefaults_andTheFontField) {
-    auto g = model();
+    // A factor below .5 reads as .96, no font as Courier New; the font is a delimited field.
     std::istringstream low(" 0 \r\n .3 \r\n\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n");
     ASSERT_TRUE(readlatest(low, *g));
     EXPECT_EQ(g->hcpfactor, 0.96f);
@@ -148,7 +131,7 @@ TEST(LatestFile, factorAndFontDefaults_andTheFontField) {
 
 TEST(LatestFile, unreadableRecord_changesNothing) {
     TempDir dir;
-    auto g = model();
+    auto g = std::make_unique<GOLF1>();
     g->leaguecount = 1;
     g->leaguelist[1] = "Kept";
     for (const char* bytes : {" 16 \r\n", " 1 \r\nA\r\n .96 \r\n",
