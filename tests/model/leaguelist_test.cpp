@@ -161,8 +161,6 @@ TEST_F(Leagues, deleteKeepsLeagueIndexOnTheSameLeague) {
     EXPECT_EQ(record()->leagueindex, 1);
     ASSERT_TRUE(deleteleague(*g, "c", true, false, dir.path()).outcome);
     EXPECT_EQ(g->leagueindex, 0); // its league is gone: back to the first entry
-    ASSERT_TRUE(deleteleague(*g, "b", true, false, dir.path()).outcome);
-    EXPECT_EQ(g->leagueindex, 0);
 }
 
 TEST_F(Leagues, open_loadsLeagueAndCoursesAndRemembersEntry_orBeepsAtNoEntry) {

