@@ -51,6 +51,9 @@ TEST(RoundLine, columnsForEachKindOfRound) {
         "  4  5  4  5   -3     ");
     // A course beyond the table reads as no course.
     EXPECT_EQ(line({1, 2, 85, maxcourses + 1, {}, 0, 0}), line({1, 2, 85, 0, {}, 0, 0}));
+    // A three-digit total takes the blank before it.
+    EXPECT_EQ(line({1, 1, 1, 1, {10, 10, 10, 10, 10, 10, 10, 10, 10, 10}, 0, 0}).substr(0, 29),
+              "01/01/01   PV 90   10   100  ");
     // A one-digit total pads the index column to 37.
     EXPECT_EQ(line({1, 1, 1, 1, {}, 0, 0}),
               "01/01/01   PV  0    0    0   0.0          -  -  -  -  -  -  -  -  -  -  -  -  -  -"

@@ -39,7 +39,6 @@ std::string withline(const std::string& bytes, int n, const std::string& line) {
 
 TEST(HostileFiles, fullLeague_atEveryLimitRoundTrips_hugeOrBrokenNamesCannotBreakIt) {
     const std::string bytes = leaguewith(maxplayers, tee_pro, maxrounds, maxcourses);
-    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), 54301);
     auto g = std::make_unique<GOLF1>();
     std::istringstream in(bytes);
     ASSERT_TRUE(readleague(in, *g));

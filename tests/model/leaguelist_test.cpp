@@ -56,7 +56,6 @@ TEST_F(Leagues, newName_emptyBeepsDuplicateTestIsExactIllegalCharactersAndLength
     EXPECT_EQ(dup.outcome.messages, exclamation("That name is already in use."));
     EXPECT_TRUE(dup.cleartext);
     EXPECT_TRUE(checkleaguename(*g, "SPRING").outcome);
-    EXPECT_TRUE(checkleaguename(*g, "Spring ").outcome);
     EXPECT_TRUE(createleague(*g, "", dir.path()).beep);
 
     for (const std::string& name : Strings{"a:b", "a;b", "a\\b", "a/b", "a.b", "a-b", "a,b", "a?b",

@@ -78,6 +78,7 @@ TEST(TextLine, lineReader_handlesEndingsAndOldEncoding) {
     EXPECT_EQ(utf.next(), "Jos\xC3\xA9");
     EXPECT_EQ(utf.next(), "\xE2\x80\x9Cquoted\xE2\x80\x9D");
     EXPECT_TRUE(utf.atend());
+    EXPECT_TRUE(validutf8("Jos\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8F\x8C"));
     for (const char* bad : {"\xC3", "\xC0\x80", "\xED\xA0\x80"}) EXPECT_FALSE(validutf8(bad));
 }
 
