@@ -74,11 +74,11 @@ TEST_F(Views, recentAndPlayer_newestRoundsSpinDownDropsPlayersAtZeroUpStopsAtThe
     EXPECT_EQ(ann.rounds[3].size() + 2, ann.rounds[2].size());
 }
 
-// Two-digit years from 80 are the 1900s. Under 365-day years 31 December and 7 January of
-// the next year once met in one date.
+// Two-digit years from 80 are the 1900s, and 31 December comes just before 1 January of the
+// next year, across the century too.
 TEST_F(Views, showDates_newestFirstStepsInCalendarOrderAndListsEachDateInRosterOrder) {
-    addplayer("Ann", {{12, 31, 98}, {1, 7, 99}, {1, 7, 99}, {6, 1, 79}});
-    addplayer("Bob", {{1, 7, 99}, {6, 1, 80}, {12, 31, 98}});
+    addplayer("Ann", {{12, 31, 99}, {1, 1, 0}, {1, 1, 0}, {6, 1, 79}});
+    addplayer("Bob", {{1, 1, 0}, {6, 1, 80}, {12, 31, 99}});
     v.view = view_date;
     const ListLines newest = *refreshview(*g, v);
     EXPECT_EQ(rows(newest), Strings{"Ann|06/01/79| 4"});
@@ -91,8 +91,8 @@ TEST_F(Views, showDates_newestFirstStepsInCalendarOrderAndListsEachDateInRosterO
         EXPECT_EQ(step.hint, "Viewing earlier dates");
         for (const auto& row : rows(step.lines)) seen.push_back(row);
     }
-    EXPECT_EQ(seen, (Strings{"Ann|01/07/99| 4", "Ann|01/07/99| 4", "Bob|01/07/99| 3",
-                             "Ann|12/31/98| 4", "Bob|12/31/98| 3", "Bob|06/01/80| 3"}));
+    EXPECT_EQ(seen, (Strings{"Ann|01/01/00| 4", "Ann|01/01/00| 4", "Bob|01/01/00| 3",
+                             "Ann|12/31/99| 4", "Bob|12/31/99| 3", "Bob|06/01/80| 3"}));
     EXPECT_EQ(rows(step.lines), Strings{"Bob|06/01/80| 3"});
 
     EXPECT_EQ(spinup(*g, v).hint, "Viewing more recent dates");
