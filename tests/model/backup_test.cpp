@@ -1,5 +1,4 @@
 #include "model/backup.h"
-#include "model/textline.h"
 #include "support/testfiles.h"
 
 #include <gtest/gtest.h>
@@ -24,12 +23,7 @@ class Backup : public ::testing::Test {
         writebytes(data / (name + ".LGE"), name + " league");
         if (teams) writebytes(data / (name + ".tea"), name + " teams");
     }
-    std::vector<std::string> listlines() {
-        std::vector<std::string> out;
-        LineReader r(readbytes(disk / "restore.dat"));
-        while (auto l = r.next()) out.emplace_back(*l);
-        return out;
-    }
+    long diskfiles() { return std::distance(fs::directory_iterator(disk), {}); }
 
     TempDir root;
     fs::path data = root.path() / "data", disk = root.path() / "disk";
@@ -38,48 +32,45 @@ class Backup : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Backup, noLeagues_copiesRecordAndCoursesWithFourListLines) {
-    ASSERT_TRUE(backup(*g, data, disk));
-    auto lines = listlines();
-    ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0], (disk / "GrnFld.DAT").string());
-    EXPECT_EQ(lines[1], (data / "GrnFld.DAT").string());
-    EXPECT_EQ(lines[3], (data / "course.dat").string());
-    EXPECT_EQ(readbytes(disk / "course.dat"), "courses");
-}
-
-TEST_F(Backup, leagueWithoutTeams_getsNoPairAndRestoresWhole) {
+TEST_F(Backup, leagueWithoutTeams_getsNoPairEverythingRestoresWhole_aMissingFileStopsIt) {
+    know("Fall", false); // first, so its missing team file is the first one looked for
     know("Spring", true);
-    know("Fall", false);
+    // A league file that is not there, or no disk: the message, and nothing on the disk.
+    fs::rename(data / "Fall.LGE", root.path() / "Fall.LGE");
+    Outcome out = backup(*g, data, disk);
+    ASSERT_FALSE(out);
+    EXPECT_EQ(out.messages, (std::vector<Message>{{"Could not write back-up files\n\r\n\rPlease "
+                                                   "check Disk Drive",
+                                                   "Greenfold", Icon::none}}));
+    EXPECT_EQ(diskfiles(), 0);
+    fs::rename(root.path() / "Fall.LGE", data / "Fall.LGE");
+    EXPECT_FALSE(backup(*g, data, root.path() / "no such disk"));
+
     ASSERT_TRUE(backup(*g, data, disk));
-    EXPECT_EQ(listlines().size(), 2u * 5u); // two leagues, record, courses, one team file
+    // Pairs of copy and source: two leagues, record, courses, one team file.
+    std::istringstream list(readbytes(disk / "restore.dat"));
+    const auto pairs = readrestorelist(list);
+    ASSERT_EQ(pairs.size(), 5u);
+    EXPECT_EQ(pairs[2].copy, (disk / "GrnFld.DAT").string());
+    EXPECT_EQ(pairs[3].source, (data / "course.dat").string());
+    EXPECT_EQ(pairs[4].source, (data / "Spring.tea").string());
     writebytes(data / "Spring.LGE", "changed since");
     fs::remove(data / "Fall.LGE");
 
     std::vector<std::string> restored;
-    Outcome out = restore(disk, &restored);
+    out = restore(disk, &restored);
     ASSERT_TRUE(out);
     EXPECT_EQ(out.messages, std::vector{restoredone()});
-    EXPECT_EQ(restored.size(), 5u);
     EXPECT_EQ(readbytes(data / "Spring.LGE"), "Spring league");
     EXPECT_EQ(readbytes(data / "Fall.LGE"), "Fall league");
 }
 
-TEST_F(Backup, missingLeagueFileOrDisk_stopsWithTheMessage) {
-    know("Spring", false);
-    fs::remove(data / "Spring.LGE");
-    Outcome out = backup(*g, data, disk);
-    ASSERT_FALSE(out);
-    EXPECT_EQ(out.messages[0].text, "Could not write back-up files\n\r\n\rPlease check Disk Drive");
-    EXPECT_EQ(out.messages[0].icon, Icon::none);
-    EXPECT_FALSE(fs::exists(disk / "restore.dat"));
-    writebytes(data / "Spring.LGE", "back");
-    EXPECT_FALSE(backup(*g, data, root.path() / "no such disk"));
-}
-
-TEST_F(Backup, copyFailingPartWay_leavesThePreviousSetWithItsList) {
+TEST_F(Backup, copiesReachTheDisk_aFailingCopyKeepsThePreviousSet_aMovedProgramStopsTheRestore) {
     know("Spring", true);
+    int files = 0;
+    watchsyncs([&](const fs::path&, bool folder) { files += folder ? 0 : 1; });
     ASSERT_TRUE(backup(*g, data, disk));
+    EXPECT_EQ(files, 5); // four copies and the list
     const std::string list = readbytes(disk / "restore.dat");
     // The league file would copy, then the team file (copied last) cannot be read.
     writebytes(data / "Spring.LGE", "newer league");
@@ -88,34 +79,19 @@ TEST_F(Backup, copyFailingPartWay_leavesThePreviousSetWithItsList) {
     ASSERT_FALSE(backup(*g, data, disk));
     EXPECT_EQ(readbytes(disk / "restore.dat"), list);
     EXPECT_EQ(readbytes(disk / "Spring.LGE"), "Spring league");
-    EXPECT_EQ(std::distance(fs::directory_iterator(disk), fs::directory_iterator()), 5);
+    EXPECT_EQ(diskfiles(), 5);
 
     fs::remove(data / "Spring.tea");
-    ASSERT_TRUE(restore(disk));
-    EXPECT_EQ(readbytes(data / "Spring.LGE"), "Spring league");
-    EXPECT_EQ(readbytes(data / "Spring.tea"), "Spring teams");
-}
-
-TEST_F(Backup, everyCopyAndTheListReachTheDisk) {
-    know("Spring", true);
-    int files = 0;
-    watchsyncs([&](const fs::path&, bool folder) { files += folder ? 0 : 1; });
-    ASSERT_TRUE(backup(*g, data, disk));
-    EXPECT_EQ(files, 5); // four copies and the list
     files = 0;
     ASSERT_TRUE(restore(disk));
     watchsyncs({});
     EXPECT_EQ(files, 4);
-}
+    EXPECT_EQ(readbytes(data / "Spring.LGE"), "Spring league");
+    EXPECT_EQ(readbytes(data / "Spring.tea"), "Spring teams");
 
-TEST_F(Backup, movedProgram_restoreStopsAndNamesWhatCameBack) {
-    know("Spring", true);
-    ASSERT_TRUE(backup(*g, data, disk));
-    // The list's last pair points into a folder that is gone.
-    std::string list = readbytes(disk / "restore.dat");
-    list += (disk / "Spring.tea").string() + "\r\n" +
-            (root.path() / "gone" / "Spring.tea").string() + "\r\n";
-    writebytes(disk / "restore.dat", list);
+    // The program has moved: the list's last pair points into a folder that is gone.
+    writebytes(disk / "restore.dat", list + (disk / "Spring.tea").string() + "\r\n" +
+                                         (root.path() / "gone" / "Spring.tea").string() + "\r\n");
     std::vector<std::string> restored;
     Outcome out = restore(disk, &restored);
     ASSERT_FALSE(out);
@@ -125,13 +101,11 @@ TEST_F(Backup, movedProgram_restoreStopsAndNamesWhatCameBack) {
     EXPECT_NE(out.messages[0].text.find((data / "Spring.LGE").string()), std::string::npos);
 }
 
-TEST_F(Backup, craftedList_cannotWriteOutsideTheDataFiles) {
-    writebytes(disk / "passwd", "evil");
-    writebytes(disk / "a.lge", "evil league");
+TEST_F(Backup, restoreList_cannotWriteOutsideTheDataFiles_andIsReadInWholeLines) {
     const fs::path victim = root.path() / "victim";
     writebytes(victim, "precious");
-    writebytes(disk / "notes.txt", "evil");
-    writebytes(disk / ".profile", "evil");
+    for (const char* name : {"passwd", "a.lge", "notes.txt", ".profile"})
+        writebytes(disk / name, "evil");
     for (const std::string& list :
          {"A:\\passwd\r\n" + victim.string() + "\r\n", "A:\\a.lge\r\n" + victim.string() + "\r\n",
           std::string("notes.txt\r\nnotes.txt\r\n"), std::string(".profile\r\n.profile\r\n"),
@@ -144,9 +118,8 @@ TEST_F(Backup, craftedList_cannotWriteOutsideTheDataFiles) {
         EXPECT_FALSE(fs::exists(root.path() / "b.lge"));
     }
     EXPECT_FALSE(restore(root.path() / "no such disk"));
-}
 
-TEST(RestoreList, wholeLinesAtMostAHundredItemsAndNoOddOneOut) {
+    // The list is read in whole lines, at most a hundred, without an odd one out.
     std::istringstream commas("A:\\Smith, Jones.lge\r\nC:\\GFD\\Smith, Jones.lge\r\nodd\r\n");
     auto pairs = readrestorelist(commas);
     ASSERT_EQ(pairs.size(), 1u);

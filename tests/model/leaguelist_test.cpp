@@ -2,7 +2,6 @@
 #include "model/latestfile.h"
 #include "model/leaguefile.h"
 #include "model/leaguelist.h"
-#include "model/textline.h"
 #include "support/testfiles.h"
 
 #include <gtest/gtest.h>
@@ -32,13 +31,14 @@ class Leagues : public ::testing::Test {
         return r;
     }
     bool exists(const std::string& name) { return fs::exists(dir.path() / name); }
+    Strings menu() { return leaguemenucaptions(*g); }
 
     TempDir dir;
     std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
 };
 
-Message exclamation(const std::string& text) {
-    return {text, "Greenfold", Icon::exclamation};
+std::vector<Message> exclamation(const std::string& text) {
+    return {{text, "Greenfold", Icon::exclamation}};
 }
 
 } // namespace
@@ -50,150 +50,104 @@ TEST(LeagueKeys, onlyBackspaceSpaceAndFromDigitsUpPass) {
         EXPECT_FALSE(acceptkey(code)) << code;
 }
 
-TEST_F(Leagues, newName_duplicateTestIsExact) {
+TEST_F(Leagues, newName_emptyBeepsDuplicateTestIsExactIllegalCharactersAndLengthRefused) {
     know({"Spring"});
     const LeagueStep dup = checkleaguename(*g, "Spring");
-    EXPECT_FALSE(dup.outcome);
-    EXPECT_EQ(dup.outcome.messages, std::vector{exclamation("That name is already in use.")});
+    EXPECT_EQ(dup.outcome.messages, exclamation("That name is already in use."));
     EXPECT_TRUE(dup.cleartext);
     EXPECT_TRUE(checkleaguename(*g, "SPRING").outcome);
     EXPECT_TRUE(createleague(*g, "", dir.path()).beep);
-    EXPECT_EQ(leaguemenucaptions(*g), Strings{"Spring"});
-    EXPECT_TRUE(checkleaguename(*g, "Spring ").outcome);
-}
 
-TEST_F(Leagues, newName_illegalCharactersAndLengthRefused) {
-    const Strings bad = {"a:b", "a;b", "a\\b", "a/b",      "a.b", "a-b",
-                         "a,b", "a?b", "a|b",  "tab\tbed", "   ", std::string(31, 'x')};
-    for (const auto& name : bad) {
+    for (const std::string& name : Strings{"a:b", "a;b", "a\\b", "a/b", "a.b", "a-b", "a,b", "a?b",
+                                           "a|b", "tab\tbed", "   ", std::string(31, 'x')}) {
         const LeagueStep s = createleague(*g, name, dir.path());
-        EXPECT_EQ(s.outcome.messages, std::vector{exclamation("Illegal Name for file")}) << name;
+        EXPECT_EQ(s.outcome.messages, exclamation("Illegal Name for file")) << name;
         EXPECT_TRUE(s.cleartext) << name;
     }
-    EXPECT_EQ(g->leaguecount, 0);
-    EXPECT_TRUE(fs::is_empty(dir.path()));
+    EXPECT_EQ(menu(), Strings{"Spring"});
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
     EXPECT_TRUE(legalleaguename(std::string(30, 'x')));
     EXPECT_TRUE(legalleaguename("Gr\xC3\xBCn " + std::string(25, 'x'))); // 30 letters, 31 bytes
-    EXPECT_TRUE(legalleaguename("Tuesday Men 2"));
 }
 
-TEST_F(Leagues, create_writesEmptyLeagueAppendsAndSavesRecord) {
+TEST_F(Leagues, create_writesEmptyLeagueAndRecord_nothingChangesWhenAWriteFailsOrItIsRefused) {
     know({"Spring"});
-    g->leaguefile = "Spring.LGE";
-    ASSERT_TRUE(loadleague(*g, dir.path()));
-    const LeagueStep s = createleague(*g, "Fall", dir.path());
+    ASSERT_TRUE(openleague(*g, 0, dir.path()).outcome);
+    LeagueStep s = createleague(*g, "Fall", dir.path(), failafter(0));
+    EXPECT_EQ(s.outcome.messages, std::vector{leaguesavefailure()});
+    EXPECT_FALSE(exists("Fall.LGE"));
+    // The league file (5 bytes) gets through, the record does not.
+    s = createleague(*g, "Fall", dir.path(), failafter(10));
+    EXPECT_EQ(s.outcome.messages, std::vector{latestsavefailure()});
+    EXPECT_FALSE(exists("Fall.LGE"));
+    EXPECT_EQ(g->leaguefile, "Spring.LGE");
+    EXPECT_EQ(menu(), Strings{"Spring"});
+
+    s = createleague(*g, "Fall", dir.path());
     ASSERT_TRUE(s.outcome);
     EXPECT_EQ(s.status, "Open a League file to begin");
     EXPECT_EQ(readbytes(dir.path() / "Fall.LGE"), golden("empty.LGE"));
     EXPECT_EQ(g->leaguefile, "Fall.LGE");
     EXPECT_EQ(g->playercount, 0);
     EXPECT_TRUE(g->playername[1].empty());
-    EXPECT_EQ(leaguemenucaptions(*g), (Strings{"Spring", "Fall"}));
+    EXPECT_EQ(menu(), (Strings{"Spring", "Fall"}));
     EXPECT_EQ(leaguemenucaptions(*record()), (Strings{"Spring", "Fall"}));
-}
 
-TEST_F(Leagues, create_sixteenthLeagueRefused) {
-    for (int n = 1; n <= maxleagues; ++n) know({"L" + std::to_string(n)});
-    const LeagueStep s = createleague(*g, "One more", dir.path());
-    EXPECT_EQ(s.outcome.messages,
-              std::vector{exclamation("Greenfold keeps at most 15 league files. Delete one before "
-                                      "creating another.")});
+    // A file of the name in any letter case is some league's data: never emptied.
+    EXPECT_EQ(createleague(*g, "SPRING", dir.path()).outcome.messages,
+              exclamation("A league file named SPRING.LGE is already in the folder. Choose "
+                          "another name."));
+    EXPECT_EQ(readbytes(dir.path() / "Spring.LGE"), golden("two.LGE"));
+    for (int n = 3; n <= maxleagues; ++n) know({"L" + std::to_string(n)});
+    EXPECT_EQ(createleague(*g, "One more", dir.path()).outcome.messages,
+              exclamation("Greenfold keeps at most 15 league files. Delete one before creating "
+                          "another."));
     EXPECT_EQ(g->leaguecount, 15);
     EXPECT_FALSE(exists("One more.LGE"));
 }
 
-TEST_F(Leagues, create_existingFileOfAnyCaseIsNeverEmptied) {
-    know({"Spring"});
-    const LeagueStep s = createleague(*g, "SPRING", dir.path());
-    EXPECT_EQ(s.outcome.messages, std::vector{leagueexists("SPRING")});
-    EXPECT_EQ(readbytes(dir.path() / "Spring.LGE"), golden("two.LGE"));
-    EXPECT_EQ(g->leaguecount, 1);
-}
-
-TEST_F(Leagues, create_failedWritesChangeNothing) {
-    know({"Spring"});
-    g->leaguefile = "Spring.LGE";
-    ASSERT_TRUE(loadleague(*g, dir.path()));
-
-    LeagueStep s = createleague(*g, "Fall", dir.path(), failafter(0));
-    EXPECT_EQ(s.outcome.messages, std::vector{leaguesavefailure()});
-    EXPECT_FALSE(exists("Fall.LGE"));
-
-    // The league file (5 bytes) gets through, the record does not.
-    s = createleague(*g, "Fall", dir.path(), failafter(10));
-    EXPECT_EQ(s.outcome.messages, std::vector{latestsavefailure()});
-    EXPECT_FALSE(exists("Fall.LGE"));
-
-    EXPECT_EQ(g->leaguefile, "Spring.LGE");
-    EXPECT_EQ(g->playercount, 2);
-    EXPECT_EQ(leaguemenucaptions(*g), Strings{"Spring"});
-}
-
-TEST_F(Leagues, deleteFind_ignoresCaseAndRefusesUnknownNames) {
-    know({"Spring", "Fall"});
-    EXPECT_EQ(findleague(*g, "fALL"), 2);
-    EXPECT_EQ(findleagueexact(*g, "fALL"), 0);
-    const LeagueStep s = checkdelete(*g, "Winter");
-    EXPECT_EQ(s.outcome.messages, std::vector{exclamation("That name is not on the active list.")});
+TEST_F(Leagues, delete_refusedOrUnsavedKeepsAll_doneMovesTheListUpAndTakesTeamsWhenDefined) {
+    know({"Spring", "Fall", "Winter"});
+    LeagueStep s = checkdelete(*g, "Summer");
+    EXPECT_EQ(s.outcome.messages, exclamation("That name is not on the active list."));
     EXPECT_TRUE(s.cleartext);
     EXPECT_TRUE(checkdelete(*g, "").beep);
-}
 
-TEST_F(Leagues, deleteQuestion_stopIconNoAsDefault) {
     const Question q = deletequestion();
-    EXPECT_EQ(q.message.text, "Are you sure you want to Delete the selected\r\n\r\nLeague File and "
-                              "it's Team point data file?\r\n\r\n    CONTINUE?    Select 'NO' to "
-                              "Exit");
-    EXPECT_EQ(q.message.title, "Greenfold");
-    EXPECT_EQ(q.message.icon, Icon::stop);
+    EXPECT_EQ(q.message, (Message{"Are you sure you want to Delete the selected\r\n\r\nLeague "
+                                  "File and it's Team point data file?\r\n\r\n    CONTINUE?    "
+                                  "Select 'NO' to Exit",
+                                  "Greenfold", Icon::stop}));
     EXPECT_TRUE(q.defaultno);
-}
 
-TEST_F(Leagues, deleteAnsweredNo_keepsEverything) {
-    know({"Spring"});
-    const LeagueStep s = deleteleague(*g, "spring", false, true, dir.path());
-    EXPECT_FALSE(s.outcome);
-    EXPECT_TRUE(s.outcome.messages.empty());
-    EXPECT_EQ(g->leaguecount, 1);
-    EXPECT_TRUE(exists("Spring.LGE"));
-}
-
-TEST_F(Leagues, deleteFirstLeague_listAndMenuMoveUp) {
-    know({"Spring", "Fall", "Winter"});
-    g->leaguefile = "Fall.LGE";
-    const LeagueStep s = deleteleague(*g, "SPRING", true, false, dir.path());
-    ASSERT_TRUE(s.outcome);
-    EXPECT_EQ(s.status, "Open a League file to begin");
-    EXPECT_EQ(leaguemenucaptions(*g), (Strings{"Fall", "Winter"}));
-    EXPECT_TRUE(g->leaguelist[3].empty());
-    EXPECT_EQ(leaguemenucaptions(*record()), (Strings{"Fall", "Winter"}));
-    EXPECT_FALSE(exists("Spring.LGE"));
-    EXPECT_TRUE(g->leaguefile.empty());
-}
-
-TEST_F(Leagues, deleteTeamFile_onlyWhenTeamsAreDefined) {
-    know({"Spring", "Fall"});
-    writebytes(dir.path() / "spring.tea", "teams");
-    writebytes(dir.path() / "Fall.tea", "teams");
-    ASSERT_TRUE(deleteleague(*g, "Spring", true, false, dir.path()).outcome);
-    EXPECT_TRUE(exists("spring.tea"));
-    ASSERT_TRUE(deleteleague(*g, "Fall", true, true, dir.path()).outcome);
-    EXPECT_FALSE(exists("Fall.tea"));
-    EXPECT_FALSE(exists("Fall.LGE"));
-    EXPECT_EQ(leaguemenucaptions(*g), Strings{"No Entries"});
-    know({"Gone"});
-    fs::remove(dir.path() / "Gone.LGE");
-    EXPECT_TRUE(deleteleague(*g, "Gone", true, true, dir.path()).outcome); // nothing to delete
-}
-
-TEST_F(Leagues, deleteFailedRecord_keepsListAndFiles) {
-    know({"Spring", "Fall"});
+    // Answered No, or the record cannot be written: the list and the files stay.
+    const LeagueStep no = deleteleague(*g, "spring", false, true, dir.path());
+    EXPECT_FALSE(no.outcome);
+    EXPECT_TRUE(no.outcome.messages.empty());
     g->leagueindex = 1;
-    const LeagueStep s = deleteleague(*g, "Spring", true, false, dir.path(), failafter(3));
-    EXPECT_EQ(s.outcome.messages, std::vector{latestsavefailure()});
-    EXPECT_EQ(leaguemenucaptions(*g), (Strings{"Spring", "Fall"}));
+    EXPECT_EQ(deleteleague(*g, "Spring", true, false, dir.path(), failafter(3)).outcome.messages,
+              std::vector{latestsavefailure()});
+    EXPECT_EQ(menu(), (Strings{"Spring", "Fall", "Winter"}));
     EXPECT_EQ(g->leagueindex, 1);
     EXPECT_TRUE(exists("Spring.LGE"));
+
+    writebytes(dir.path() / "spring.tea", "teams");
+    writebytes(dir.path() / "Winter.tea", "teams");
+    g->leaguefile = "Fall.LGE";
+    s = deleteleague(*g, "SPRING", true, false, dir.path());
+    ASSERT_TRUE(s.outcome);
+    EXPECT_EQ(s.status, "Open a League file to begin");
+    EXPECT_EQ(menu(), (Strings{"Fall", "Winter"}));
+    EXPECT_EQ(leaguemenucaptions(*record()), (Strings{"Fall", "Winter"}));
+    EXPECT_FALSE(exists("Spring.LGE"));
+    EXPECT_TRUE(exists("spring.tea"));
+    EXPECT_TRUE(g->leaguefile.empty());
+
+    ASSERT_TRUE(deleteleague(*g, "Winter", true, true, dir.path()).outcome);
+    EXPECT_FALSE(exists("Winter.tea"));
+    fs::remove(dir.path() / "Fall.LGE");
+    EXPECT_TRUE(deleteleague(*g, "Fall", true, true, dir.path()).outcome); // nothing to delete
+    EXPECT_EQ(menu(), Strings{"No Entries"});
 }
 
 TEST_F(Leagues, deleteKeepsLeagueIndexOnTheSameLeague) {
@@ -206,61 +160,43 @@ TEST_F(Leagues, deleteKeepsLeagueIndexOnTheSameLeague) {
     EXPECT_EQ(record()->leagueindex, 1);
     ASSERT_TRUE(deleteleague(*g, "c", true, false, dir.path()).outcome);
     EXPECT_EQ(g->leagueindex, 0); // its league is gone: back to the first entry
-    EXPECT_EQ(record()->leagueindex, 0);
-    ASSERT_TRUE(deleteleague(*g, "b", true, false, dir.path()).outcome);
-    EXPECT_EQ(g->leagueindex, 0);
-    EXPECT_TRUE(openleague(*g, g->leagueindex, dir.path()).beep);
 }
 
-TEST_F(Leagues, open_loadsLeagueAndCoursesAndRemembersEntry) {
-    know({"Spring", "Fall"});
-    writebytes(dir.path() / "course.dat", golden("course.dat"));
-    const LeagueStep s = openleague(*g, 1, dir.path());
-    ASSERT_TRUE(s.outcome);
-    EXPECT_TRUE(s.outcome.messages.empty());
-    EXPECT_EQ(s.status, "Current League - Fall");
-    EXPECT_EQ(g->leaguefile, "Fall.LGE");
-    EXPECT_EQ(g->playercount, 2);
-    EXPECT_GT(g->coursecount, 0);
-    EXPECT_EQ(g->leagueindex, 1);
-    EXPECT_EQ(record()->leagueindex, 1);
-}
-
-TEST_F(Leagues, open_missingCourseFileIsReportedButLeagueOpens) {
-    know({"Spring"});
-    const LeagueStep s = openleague(*g, 0, dir.path());
+TEST_F(Leagues, open_loadsLeagueAndCoursesAndRemembersEntry_orBeepsAtNoEntry) {
+    know({"Spring", "Fall", "Broken"});
+    const std::string broken = " 5 \r\nhalf a league\r\n";
+    writebytes(dir.path() / "Broken.LGE", broken);
+    EXPECT_TRUE(openleague(*g, 3, dir.path()).beep);
+    EXPECT_TRUE(openleague(*g, -1, dir.path()).beep);
+    // A missing course table is reported, but the league opens.
+    LeagueStep s = openleague(*g, 0, dir.path());
     EXPECT_TRUE(s.outcome);
     EXPECT_EQ(s.outcome.messages, std::vector{courseloadfailure(CourseLoad::other)});
     EXPECT_EQ(s.status, "Current League - Spring");
     EXPECT_EQ(g->playercount, 2);
-}
 
-TEST_F(Leagues, open_noOrEmptyOrMissingEntryBeeps) {
-    EXPECT_TRUE(openleague(*g, 0, dir.path()).beep);
-    know({"Spring"});
-    EXPECT_TRUE(openleague(*g, 1, dir.path()).beep);
-    EXPECT_TRUE(openleague(*g, -1, dir.path()).beep);
+    writebytes(dir.path() / "course.dat", golden("course.dat"));
+    s = openleague(*g, 1, dir.path());
+    ASSERT_TRUE(s.outcome);
+    EXPECT_TRUE(s.outcome.messages.empty());
+    EXPECT_EQ(s.status, "Current League - Fall");
+    EXPECT_GT(g->coursecount, 0);
+    EXPECT_EQ(g->leagueindex, 1);
+    EXPECT_EQ(record()->leagueindex, 1);
     g->leaguelist[1].clear();
     EXPECT_TRUE(openleague(*g, 0, dir.path()).beep);
-    EXPECT_TRUE(g->leaguefile.empty());
-}
 
-TEST_F(Leagues, openFailed_previousLeagueAndFileNameStay) {
-    know({"Spring", "Broken"});
-    writebytes(dir.path() / "Broken.LGE", " 5 \r\nhalf a league\r\n");
-    ASSERT_TRUE(openleague(*g, 0, dir.path()).outcome);
+    // A league that cannot be read: the open league and its file name stay, and a save
+    // writes it to its own file, not over the broken one.
     g->playername[1] = "Renamed";
-
-    const LeagueStep s = openleague(*g, 1, dir.path());
+    s = openleague(*g, 2, dir.path());
     EXPECT_FALSE(s.outcome);
     EXPECT_EQ(s.outcome.messages, std::vector{leagueloadfailure()});
     EXPECT_TRUE(s.status.empty());
-    EXPECT_EQ(g->leaguefile, "Spring.LGE");
+    EXPECT_EQ(g->leaguefile, "Fall.LGE");
     EXPECT_EQ(g->playername[1], "Renamed");
-    EXPECT_EQ(g->leagueindex, 0);
-
-    // A save now writes the open league to its own file, not over the broken one.
+    EXPECT_EQ(g->leagueindex, 1);
     ASSERT_TRUE(saveleague(*g, dir.path()));
-    EXPECT_EQ(readbytes(dir.path() / "Broken.LGE"), " 5 \r\nhalf a league\r\n");
-    EXPECT_NE(readbytes(dir.path() / "Spring.LGE").find("Renamed"), std::string::npos);
+    EXPECT_EQ(readbytes(dir.path() / "Broken.LGE"), broken);
+    EXPECT_NE(readbytes(dir.path() / "Fall.LGE").find("Renamed"), std::string::npos);
 }

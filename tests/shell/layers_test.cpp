@@ -1,6 +1,4 @@
-// The direction of use between the program's folders, written down once and checked
-// against every #include in src/. A core file that includes a window or Qt header, or a
-// window that includes the main window's header, fails here.
+// The direction of use between the program's folders, checked against every #include in src/.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -15,8 +13,8 @@ namespace {
 
 const fs::path src = fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "src";
 
-// The core folders and the core folders each may use (besides itself). The core never
-// includes Qt, a window or platform/.
+// The core folders and the core folders each may use besides itself; never Qt, a window or
+// platform/.
 const std::map<std::string, std::set<std::string>> core = {
     {"model", {}},
     {"help", {}},
@@ -28,8 +26,7 @@ const std::map<std::string, std::set<std::string>> core = {
     {"players", {"model", "teams"}},
     {"charts", {"model", "reports"}},
     {"shell", {"model"}},
-    {"cli", {"model", "lists", "courses", "scoring", "reports", "shell"}},
-};
+    {"cli", {"model", "lists", "courses", "scoring", "reports", "shell"}}};
 
 // Above the core: platform/ implements the core's ports with Qt; a window folder uses
 // the core, platform/ and only the other window folders named here; the main window
@@ -43,8 +40,7 @@ const std::map<std::string, std::set<std::string>> upper = {
     {"charts/ui", {"reports/ui"}},
     {"teams/ui", {"reports/ui"}},
     {"shell/ui", {"courses/ui", "players/ui", "reports/ui", "scoring/ui", "charts/ui", "teams/ui"}},
-    {"app", {"shell/ui"}},
-};
+    {"app", {"shell/ui"}}};
 
 bool allowed(const std::string& from, const std::string& to) {
     if (from == to) return true;
