@@ -5,7 +5,6 @@
 #include "model/coursefile.h"
 #include "model/golf1.h"
 #include "model/leaguefile.h"
-#include "model/settingsfile.h"
 #include "shell/startup.h"
 #include "support/testfiles.h"
 
@@ -26,9 +25,8 @@ inline const char* cliLeague = "Tuesday Night League";
 inline const char* cliLeagueFile = "Tuesday Night League.LGE";
 
 struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
+    int status;
+    std::string out, err;
 };
 
 // Every file of a folder with its bytes, to show that a run wrote nothing at all.
@@ -51,17 +49,13 @@ class CliFolder : public ::testing::Test {
         args.insert(args.begin(), {"--dir", data.path().string()});
         std::ostringstream out, err;
         CliContext ctx{out, err, sys.path().string() + "/", today};
-        CliRun r;
-        r.status = runcli(args, ctx);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
+        const int status = runcli(args, ctx);
+        return {status, out.str(), err.str()};
     }
 
-    fs::path writecsv(const std::string& text, const std::string& name = "night.csv") {
-        const fs::path p = csvdir.path() / name;
-        writebytes(p, text);
-        return p;
+    fs::path writecsv(const std::string& text) {
+        writebytes(csvdir.path() / "night.csv", text);
+        return csvdir.path() / "night.csv";
     }
 
     // The league as the desktop program opens it from the folder now: settings, list
@@ -73,14 +67,6 @@ class CliFolder : public ::testing::Test {
         EXPECT_TRUE(loadleague(*g, data.path()));
         EXPECT_TRUE(loadcourses(*g, data.path()));
         return g;
-    }
-
-    std::string leaguebytesondisk() const { return readbytes(data.path() / cliLeagueFile); }
-
-    void strokecontrolon() {
-        GOLF1 settings;
-        settings.escflag = 5;
-        ASSERT_TRUE(savesettings(settings, sys.path().string() + "/"));
     }
 
     TempDir data, sys, csvdir;

@@ -5,8 +5,6 @@
 
 using namespace greenfold;
 
-namespace {
-
 using Cells = std::vector<std::string>;
 
 TEST(CsvFile, quotedCells_holdCommasQuotesAndLineBreaks_rowsCountRecordsNotLines) {
@@ -54,5 +52,3 @@ TEST(CsvFile, text_dropsTheByteOrderMark_andReadsWindows1252) {
     EXPECT_EQ(csvtext("Jos\xE9"), "Jos\xC3\xA9"); // é from an older spreadsheet
     EXPECT_EQ(csvtext("Jos\xC3\xA9"), "Jos\xC3\xA9");
 }
-
-} // namespace
