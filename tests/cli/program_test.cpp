@@ -13,46 +13,38 @@ using namespace greenfold::testing;
 
 namespace {
 
-const fs::path demo = fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "resources" / "demo";
-
 std::string quoted(const fs::path& p) {
     return "'" + p.string() + "'";
 }
 
-class Program : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        for (const auto& f : fs::directory_iterator(demo))
-            fs::copy_file(f.path(), data.path() / f.path().filename());
-    }
-    // The program's exit status; its settings come from a folder of its own.
-    int cli(const std::string& args) {
-        const std::string line = "XDG_CONFIG_HOME=" + quoted(config.path()) + " " +
-                                 quoted(GREENFOLD_CLI) + " --dir " + quoted(data.path()) + " " +
-                                 args + " >" + quoted(work.path() / "out") + " 2>" +
-                                 quoted(work.path() / "err");
-        const int status = std::system(line.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
-    std::string out() const { return readbytes(work.path() / "out"); }
-    std::string err() const { return readbytes(work.path() / "err"); }
+} // namespace
 
+TEST(Program, importThenExport_andTheExitStatuses) {
     TempDir data, config, work;
-};
+    const fs::path demo = fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "resources" / "demo";
+    for (const auto& f : fs::directory_iterator(demo))
+        fs::copy_file(f.path(), data.path() / f.path().filename());
+    // The program's exit status; its settings come from a folder of its own.
+    auto cli = [&](const std::string& args) {
+        const int status =
+            std::system(("XDG_CONFIG_HOME=" + quoted(config.path()) + " " + quoted(GREENFOLD_CLI) +
+                         " --dir " + quoted(data.path()) + " " + args + " >" +
+                         quoted(work.path() / "out") + " 2>" + quoted(work.path() / "err"))
+                            .c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    auto out = [&] { return readbytes(work.path() / "out"); };
+    auto err = [&] { return readbytes(work.path() / "err"); };
 
-TEST_F(Program, importThenExport_andTheExitStatuses) {
     const fs::path csv = work.path() / "night.csv";
     writebytes(csv, "date,player,course,tee,out,in\r\n"
                     "2026-07-01,Grace Ellis,Willow Creek (9),Ladies,45,0\r\n");
     EXPECT_EQ(cli("import 'Tuesday Night League' " + quoted(csv)), 0) << err();
     EXPECT_EQ(cli("export 'Tuesday Night League'"), 0) << err();
     EXPECT_NE(out().find("\r\nGrace Ellis,2026-07-01,Willow Creek (9),WC,"), std::string::npos);
-
     EXPECT_EQ(cli("list"), 2);
     EXPECT_NE(err().find("Try 'greenfold-cli --help'."), std::string::npos);
     EXPECT_EQ(cli("list 'No Such League'"), 1);
     EXPECT_EQ(cli("--help"), 0);
     EXPECT_NE(out().find("Usage: greenfold-cli"), std::string::npos);
 }
-
-} // namespace

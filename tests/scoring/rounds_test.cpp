@@ -12,7 +12,7 @@ using namespace greenfold;
 
 namespace {
 
-// Course 1: Ladies 72.0/120, Mens 70.5/125, Pro 73.2/135, par 4 everywhere.
+// Course 1: Ladies 72.0/120, Mens 70.5/125, Pro 73.2/135.
 std::unique_ptr<GOLF1> league() {
     auto g = std::make_unique<GOLF1>();
     g->coursecount = 1;
@@ -58,11 +58,7 @@ DisplayedRound ninetytwo(int tee = tee_mens) {
 
 // A round whose total is 72 + extra, recorded on day `day`.
 void recordday(GOLF1& g, int day, int extra, int tee = tee_mens) {
-    DisplayedRound d;
-    d.tee = tee;
-    d.out = std::to_string(36 + extra);
-    d.in = "36";
-    ASSERT_TRUE(recordround(g, entry(d, day)).stored);
+    ASSERT_TRUE(recordround(g, entry({tee, {}, std::to_string(36 + extra), "36"}, day)).stored);
 }
 
 } // namespace
@@ -75,8 +71,7 @@ TEST(RecordRound, workedExample_storesScoresDateCourseAndAllThreeNumbers) {
     d.holes[3] = "";
     d.holes[4] = "7x";
     auto result = recordround(*g, entry(d));
-    ASSERT_TRUE(result.stored);
-    EXPECT_TRUE(result.outcome.messages.empty());
+    ASSERT_TRUE(result.stored && result.outcome.messages.empty());
     EXPECT_EQ(g->roundcount[1], 1);
     // 19.4 x .96 = 18.624; 18.6 x 125 / 113 = 20.58.
     EXPECT_EQ(slot(*g, 1), (Slot{19.4f, 18.6f, 21.0f, 6, 1, 26, 1, 45, 47}));
@@ -138,24 +133,15 @@ TEST(RecordRound, refusals_storeNothing) {
     EXPECT_EQ(g->roundcount[1], 0);
 }
 
-TEST(DeleteRound, onlyRound_askedFirstThenLeavesNoneAndRecalculatesNothing) {
+TEST(DeleteRound, askedFirst_laterMoveDown_lastRecalculatedOnDefaultTee) {
     const Message q = deleteroundquestion();
     EXPECT_EQ(q.text.substr(0, 44), "Are You sure you want to Delete this round?\r");
     EXPECT_EQ(std::tuple(q.title, q.icon), std::tuple("GFD", Icon::question));
     auto g = league();
-    recordday(*g, 7, 5);
-    EXPECT_FALSE(deleteround(*g, 1, 1, false, tee_mens).deleted); // answered No
-    auto result = deleteround(*g, 1, 1, true, tee_mens);
-    EXPECT_TRUE(result.deleted && !result.recalculated && result.outcome.messages.empty());
-    EXPECT_EQ(g->roundcount[1], 0);
-    EXPECT_EQ(slot(*g, 1), Slot{});
-}
-
-TEST(DeleteRound, middleRound_laterMoveDownLastRecalculatedOnDefaultTee) {
-    auto g = league();
     g->playertee[1] = tee_pro;
     for (int day = 1; day <= 4; ++day) recordday(*g, day, 20 - day, tee_mens);
     const Slot first = slot(*g, 1), moved = slot(*g, 3);
+    EXPECT_FALSE(deleteround(*g, 1, 2, false, tee_mens).deleted); // answered No
     EXPECT_TRUE(deleteround(*g, 1, 2, true, tee_mens).recalculated);
     EXPECT_EQ(g->roundcount[1], 3);
     EXPECT_EQ(slot(*g, 1), first);
@@ -163,6 +149,13 @@ TEST(DeleteRound, middleRound_laterMoveDownLastRecalculatedOnDefaultTee) {
     // The last round (88) again on the Pro tee 73.2/135: 14.8 x 113 / 135 = 12.39; its
     // index 12.4 x .96 = 11.904; 11.9 x 135 / 113 = 14.2.
     EXPECT_EQ(slot(*g, 3), (Slot{12.4f, 11.9f, 14.0f, 6, 4, 26, 1, 52, 36}));
+
+    // The only round left goes without a recalculation or a message.
+    for (int left = 2; left >= 1; --left) deleteround(*g, 1, 1, true, tee_mens);
+    auto result = deleteround(*g, 1, 1, true, tee_mens);
+    EXPECT_TRUE(result.deleted && !result.recalculated && result.outcome.messages.empty());
+    EXPECT_EQ(g->roundcount[1], 0);
+    EXPECT_EQ(slot(*g, 1), Slot{});
 }
 
 TEST(DeleteRound, defaultTeeWithoutSlopeOrNoDefaultTee_keepsLastNumbers) {

@@ -15,11 +15,10 @@ std::unique_ptr<GOLF1> league() {
     setmonthnames(*g);
     g->playercount = 4;
     const char* names[] = {"", "Ann", "Bob", "", "Dee"};
+    const char* courses[] = {"", "Cedar Ridge", "Willow Creek", "cedar ridge"};
     for (int p = 1; p <= 4; ++p) g->playername[p] = names[p];
     g->coursecount = 3;
-    g->coursedata[1][courseline_name] = "Cedar Ridge";
-    g->coursedata[2][courseline_name] = "Willow Creek";
-    g->coursedata[3][courseline_name] = "cedar ridge";
+    for (int c = 1; c <= 3; ++c) g->coursedata[c][courseline_name] = courses[c];
     return g;
 }
 
@@ -46,9 +45,9 @@ TEST(SetupAccept, rowsStandForTheListedPlayers_laterOfTwoSameNamedCourses) {
         acceptsetup(*g, {list.playerslots[2], list.playerslots[0]}, "CEDAR ridge", {6, 14, 26});
     ASSERT_EQ(r.check, SetupCheck::ok);
     EXPECT_EQ(r.session.waiting, (std::vector<int>{1, 4}));
-    EXPECT_EQ(r.session.course, 3);
-    EXPECT_EQ(std::tuple(r.session.month, r.session.day, r.session.year), std::tuple(6, 14, 26));
-    EXPECT_EQ(r.session.editslot, 0);
+    const ScoreSession& s = r.session;
+    EXPECT_EQ(std::tuple(s.course, s.month, s.day, s.year, s.editslot),
+              std::tuple(3, 6, 14, 26, 0));
 }
 
 TEST(SetupAccept, refusesUnknownCourseThenNobodyChosen) {

@@ -73,9 +73,8 @@ TEST(TeamFile, loadteams_readsAnyLetterCaseAndNeverShowsAnotherLeaguesTeams) {
     fs::remove(dir.path() / "spring.TEA");
     l.g->playerteam[2] = 7;
     loadteams(*l.g, *l.t, dir.path());
-    EXPECT_EQ(l.g->teamsdefined, 0);
-    EXPECT_EQ(l.t->teamcount, 0);
-    EXPECT_EQ(l.g->playerteam[2], 0);
+    EXPECT_EQ(std::tuple(l.g->teamsdefined, l.t->teamcount, l.g->playerteam[2]),
+              std::tuple(0, 0, 0));
     EXPECT_TRUE(l.g->damagedfiles.empty()); // a missing file is no damage
 }
 
