@@ -11,31 +11,24 @@ using namespace greenfold::testing;
 
 namespace {
 
-const std::string may14 = "05-14-2004";
-
 class ListCommand : public CliFolder {};
 
 TEST_F(ListCommand, eachView_isTheBytesOfExportListingAsText) {
     auto g = league();
+    auto bytes = [&](const ListLines& lines) { return shortprintbytes(*g, lines, "05-14-2004"); };
     RoundView v;
-    const std::string recent = shortprintbytes(*g, *refreshview(*g, v), may14);
-    v.view = view_date;
-    const std::string newest = shortprintbytes(*g, showdates(*g, v), may14);
-    v.dateindex = 2; // the second date ever played
-    const ListLines secondlines = showdate(*g, v);
-    ASSERT_GT(secondlines.rounds.size(), 2u);
-    const std::string date = secondlines.rounds[2].substr(0, 8); // "MM/DD/YY"
-    const std::string second = shortprintbytes(*g, secondlines, may14);
-    const std::string dana = shortprintbytes(*g, showplayer(*g, 2), may14);
-
-    EXPECT_EQ(run({"list", cliLeague}).out, recent);
-    EXPECT_EQ(run({"list", "TUESDAY NIGHT LEAGUE", "--view", "date"}).out, newest);
-    EXPECT_EQ(run({"list", cliLeague, "--date", date}).out, second) << date;
-    EXPECT_EQ(run({"list", cliLeague, "--player", "Dana Brooks"}).out, dana);
-
+    const CliRun recent = run({"list", "TUESDAY NIGHT LEAGUE"});
+    EXPECT_EQ(recent.out, bytes(*refreshview(*g, v)));
     // The header names the league as the list of leagues spells it, whatever was typed.
-    EXPECT_TRUE(recent.starts_with("      Tuesday Night League" + std::string(21, ' ') +
-                                   "Greenfold   05-14-2004\r\n \r\n"));
+    EXPECT_TRUE(recent.out.starts_with("      Tuesday Night League" + std::string(21, ' ') +
+                                       "Greenfold   05-14-2004\r\n \r\n"));
+    v.view = view_date;
+    EXPECT_EQ(run({"list", cliLeague, "--view", "date"}).out, bytes(showdates(*g, v)));
+    v.dateindex = 2; // the second date ever played, "MM/DD/YY" on its rounds' lines
+    const ListLines second = showdate(*g, v);
+    ASSERT_GT(second.rounds.size(), 2u);
+    EXPECT_EQ(run({"list", cliLeague, "--date", second.rounds[2].substr(0, 8)}).out, bytes(second));
+    EXPECT_EQ(run({"list", cliLeague, "--player", "Dana Brooks"}).out, bytes(showplayer(*g, 2)));
 }
 
 TEST_F(ListCommand, long_isTheLongLinesWithoutHeaderOrPages) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace greenfold;
 
@@ -33,27 +34,23 @@ TEST_F(TeamPoints, addReadsLeadingNumbersAndTheTotalSumsPointsOnly) {
     ASSERT_TRUE(addevent(*t, "Week 1", "12", "3.5").done);
     ASSERT_TRUE(addevent(*t, "", "", "2.25 pts").done);
     ASSERT_TRUE(addevent(*t, "05-02-2024 ", "many", "").done); // the date prefix alone
-    EXPECT_EQ(t->eventcount[1], 3);
-    EXPECT_EQ(t->eventtext[1][3], "05-02-2024 ");
-    EXPECT_EQ(t->eventmanual[1][3], 0);
+    EXPECT_EQ(std::tuple(t->eventcount[1], t->eventtext[1][3], t->eventmanual[1][3]),
+              std::tuple(3, "05-02-2024 ", 0.0f));
     EXPECT_EQ(totaltext(*t), "5.75");
     EXPECT_EQ(listinfo(*t).size(), 3u);
 }
 
-TEST_F(TeamPoints, removeSelectedRows_closesTheGaps) {
-    for (const char* text : {"a", "b", "c", "d"}) addevent(*t, text, "", "1");
-    removeevents(*t, {3, 1, 1});
-    EXPECT_EQ(t->eventcount[1], 2);
-    EXPECT_EQ(t->eventtext[1][2], "c");
-    removeevents(*t, {0, 1});
-    EXPECT_TRUE(listinfo(*t).empty());
-    EXPECT_EQ(totaltext(*t), "0");
-}
-
-TEST_F(TeamPoints, aHundredAndFiftyFirstRecordIsRefused) {
+TEST_F(TeamPoints, aHundredAndFiftyFirstRecordIsRefused_removedRowsCloseTheGaps) {
     for (int e = 1; e <= maxevents; ++e) ASSERT_TRUE(addevent(*t, "r", "", "1").done);
     EXPECT_EQ(addevent(*t, "one more", "", "1").message, eventsfull());
     EXPECT_EQ(t->eventcount[1], maxevents);
+    t->eventcount[1] = 0;
+    for (const char* text : {"a", "b", "c", "d"}) addevent(*t, text, "", "1");
+    removeevents(*t, {3, 1, 1});
+    EXPECT_EQ(std::pair(int(t->eventcount[1]), t->eventtext[1][2]), std::pair(2, std::string("c")));
+    removeevents(*t, {0, 1});
+    EXPECT_TRUE(listinfo(*t).empty());
+    EXPECT_EQ(totaltext(*t), "0");
 }
 
 TEST_F(TeamPoints, membersText_isEmptyForATeamWithoutPlayers) {
