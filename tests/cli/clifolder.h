@@ -18,9 +18,6 @@
 
 namespace greenfold::testing {
 
-// The demo data folder (the Tuesday Night League of eight players, Cedar Ridge and the
-// nine-hole Willow Creek), as a secretary's folder would be.
-inline const fs::path clidemo = fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "resources" / "demo";
 inline const char* cliLeague = "Tuesday Night League";
 inline const char* cliLeagueFile = "Tuesday Night League.LGE";
 
@@ -37,18 +34,21 @@ inline std::map<std::string, std::string> folderbytes(const fs::path& dir) {
     return files;
 }
 
+// A copy of the demo data folder (the Tuesday Night League of eight players, Cedar Ridge
+// and the nine-hole Willow Creek), as a secretary's folder would be.
 class CliFolder : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const auto& f : fs::directory_iterator(clidemo))
+        for (const auto& f : fs::directory_iterator(fs::path(GREENFOLD_TEST_DATA) / ".." / ".." /
+                                                    "resources" / "demo"))
             fs::copy_file(f.path(), data.path() / f.path().filename());
     }
 
-    // greenfold-cli --dir <the folder> args..., with the settings of sys and a fixed today.
+    // greenfold-cli --dir <the folder> args..., with the settings of sys on 05-14-2004.
     CliRun run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--dir", data.path().string()});
         std::ostringstream out, err;
-        CliContext ctx{out, err, sys.path().string() + "/", today};
+        CliContext ctx{out, err, sys.path().string() + "/", {2004, 5, 14}};
         const int status = runcli(args, ctx);
         return {status, out.str(), err.str()};
     }
@@ -70,7 +70,6 @@ class CliFolder : public ::testing::Test {
     }
 
     TempDir data, sys, csvdir;
-    CalendarDate today{2004, 5, 14};
 };
 
 } // namespace greenfold::testing
