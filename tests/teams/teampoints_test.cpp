@@ -8,17 +8,7 @@
 
 using namespace greenfold;
 
-namespace {
-
-class TeamPoints : public ::testing::Test {
-  protected:
-    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
-    std::unique_ptr<Teamdata> t = std::make_unique<Teamdata>();
-};
-
-} // namespace
-
-TEST_F(TeamPoints, listLineKeepsItsColumns) {
+TEST(TeamPoints, listLineKeepsItsColumns) {
     EXPECT_EQ(listinfoline("Week 1", 12, 3.5f),
               "Week 1" + std::string(55, ' ') + "  12.0" + std::string(6, ' ') + "3.5");
     // The filler follows the value before rounding; negative values get all three.
@@ -29,7 +19,8 @@ TEST_F(TeamPoints, listLineKeepsItsColumns) {
     EXPECT_EQ(listinfoline("\xc3\xa9", 1, 1).size(), 2 + 60 + 15u);
 }
 
-TEST_F(TeamPoints, addReadsLeadingNumbersAndTheTotalSumsPointsOnly) {
+TEST(TeamPoints, addReadsLeadingNumbersAndTheTotalSumsPointsOnly) {
+    auto t = std::make_unique<Teamdata>();
     EXPECT_TRUE(addevent(*t, "", "5", "").beep); // no text and no points
     ASSERT_TRUE(addevent(*t, "Week 1", "12", "3.5").done);
     ASSERT_TRUE(addevent(*t, "", "", "2.25 pts").done);
@@ -40,7 +31,8 @@ TEST_F(TeamPoints, addReadsLeadingNumbersAndTheTotalSumsPointsOnly) {
     EXPECT_EQ(listinfo(*t).size(), 3u);
 }
 
-TEST_F(TeamPoints, aHundredAndFiftyFirstRecordIsRefused_removedRowsCloseTheGaps) {
+TEST(TeamPoints, aHundredAndFiftyFirstRecordIsRefused_removedRowsCloseTheGaps) {
+    auto t = std::make_unique<Teamdata>();
     for (int e = 1; e <= maxevents; ++e) ASSERT_TRUE(addevent(*t, "r", "", "1").done);
     EXPECT_EQ(addevent(*t, "one more", "", "1").message, eventsfull());
     EXPECT_EQ(t->eventcount[1], maxevents);
@@ -53,7 +45,9 @@ TEST_F(TeamPoints, aHundredAndFiftyFirstRecordIsRefused_removedRowsCloseTheGaps)
     EXPECT_EQ(totaltext(*t), "0");
 }
 
-TEST_F(TeamPoints, membersText_isEmptyForATeamWithoutPlayers) {
+TEST(TeamPoints, membersText_isEmptyForATeamWithoutPlayers) {
+    auto g = std::make_unique<GOLF1>();
+    auto t = std::make_unique<Teamdata>();
     g->playercount = 3;
     g->playername = {"", "Ann", "Bob", "Cy"};
     g->playerteam[1] = g->playerteam[3] = 1;
