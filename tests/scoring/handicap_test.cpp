@@ -103,7 +103,7 @@ TEST(HandicapIndex, lowestRoundsFactorTruncationAndTeeLimits) {
 
 TEST(HandicapIndex, onlySlotsUpToTheOneRecalculated_outOfRangeStoresNothing) {
     auto g = playerwith({12.0f, 14.0f, 16.0f, 1.0f}, 1.0f);
-    auto panel = calchcpindex(*g, 1, 3, tee_mens); // the low round in slot 4 plays no part
+    auto panel = calchcpindex(*g, 1, 3, tee_mens); // the low round in slot 4 is not counted
     EXPECT_EQ(g->hcpindex[1][3], 12.0f);
     EXPECT_EQ(g->hcpindex[1][4], 0.0f);
     EXPECT_EQ(panel[panel.size() - 4], "total rounds = 3");

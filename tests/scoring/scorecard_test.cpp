@@ -22,7 +22,7 @@ std::unique_ptr<GOLF1> leaguewith(float ch, int rounds = 3, int ninehole = 2) {
     g->escflag = 5;
     g->ninehole = int16_t(ninehole);
     g->roundcount[1] = int16_t(rounds);
-    g->coursehcp[1][1] = 99; // an older round's handicap plays no part
+    g->coursehcp[1][1] = 99; // an older round's handicap is not used
     if (rounds > 0) g->coursehcp[1][rounds] = ch;
     return g;
 }
