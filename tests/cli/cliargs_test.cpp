@@ -7,26 +7,23 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 using namespace greenfold;
-
-namespace {
 
 TEST(CliArgs, optionsAnywhere_bothSpellings_andDoubleDashForOddNames) {
     auto p = parseargs({"list", "--view=date", "[Spring]", "-o=list.txt", "--today", "05-14-2004"});
     ASSERT_EQ(p.error, "");
-    EXPECT_EQ(p.request.command, CliCommand::list);
-    EXPECT_EQ(p.request.league, "[Spring]");
-    EXPECT_EQ(p.request.outfile, "list.txt");
-    EXPECT_EQ(p.request.list.view, view_date);
+    EXPECT_EQ(
+        std::tuple(p.request.command, p.request.league, p.request.outfile, p.request.list.view),
+        std::tuple(CliCommand::list, "[Spring]", "list.txt", view_date));
     ASSERT_TRUE(p.request.today);
     EXPECT_EQ(p.request.today->day, 14);
 
     p = parseargs({"import", "--dry-run", "--", "-odd league", "night.csv"});
     ASSERT_EQ(p.error, "");
-    EXPECT_EQ(p.request.league, "-odd league");
-    EXPECT_EQ(p.request.csvfile, "night.csv");
-    EXPECT_TRUE(p.request.dryrun);
+    EXPECT_EQ(std::tuple(p.request.league, p.request.csvfile, p.request.dryrun),
+              std::tuple("-odd league", "night.csv", true));
 }
 
 TEST(CliArgs, dateAndPlayerChooseTheirView_conflictsAreRefused) {
@@ -77,5 +74,3 @@ TEST(CliDates, roundDates_bothFormsAndTheCenturyRule) {
     for (const char* bad : {"", "05/07", "05/07/024", "24-05-07", "05.07.24", "May 7", "5/7/24x"})
         EXPECT_FALSE(readrounddate(bad).ok()) << bad;
 }
-
-} // namespace

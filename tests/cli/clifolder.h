@@ -5,7 +5,6 @@
 #include "model/coursefile.h"
 #include "model/golf1.h"
 #include "model/leaguefile.h"
-#include "model/settingsfile.h"
 #include "shell/startup.h"
 #include "support/testfiles.h"
 
@@ -19,16 +18,12 @@
 
 namespace greenfold::testing {
 
-// The demo data folder (the Tuesday Night League of eight players, Cedar Ridge and the
-// nine-hole Willow Creek), as a secretary's folder would be.
-inline const fs::path clidemo = fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "resources" / "demo";
 inline const char* cliLeague = "Tuesday Night League";
 inline const char* cliLeagueFile = "Tuesday Night League.LGE";
 
 struct CliRun {
-    int status = -1;
-    std::string out;
-    std::string err;
+    int status;
+    std::string out, err;
 };
 
 // Every file of a folder with its bytes, to show that a run wrote nothing at all.
@@ -39,29 +34,28 @@ inline std::map<std::string, std::string> folderbytes(const fs::path& dir) {
     return files;
 }
 
+// A copy of the demo data folder (the Tuesday Night League of eight players, Cedar Ridge
+// and the nine-hole Willow Creek), as a secretary's folder would be.
 class CliFolder : public ::testing::Test {
   protected:
     void SetUp() override {
-        for (const auto& f : fs::directory_iterator(clidemo))
+        for (const auto& f : fs::directory_iterator(fs::path(GREENFOLD_TEST_DATA) / ".." / ".." /
+                                                    "resources" / "demo"))
             fs::copy_file(f.path(), data.path() / f.path().filename());
     }
 
-    // greenfold-cli --dir <the folder> args..., with the settings of sys and a fixed today.
+    // greenfold-cli --dir <the folder> args..., with the settings of sys on 05-14-2004.
     CliRun run(std::vector<std::string> args) {
         args.insert(args.begin(), {"--dir", data.path().string()});
         std::ostringstream out, err;
-        CliContext ctx{out, err, sys.path().string() + "/", today};
-        CliRun r;
-        r.status = runcli(args, ctx);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
+        CliContext ctx{out, err, sys.path().string() + "/", {2004, 5, 14}};
+        const int status = runcli(args, ctx);
+        return {status, out.str(), err.str()};
     }
 
-    fs::path writecsv(const std::string& text, const std::string& name = "night.csv") {
-        const fs::path p = csvdir.path() / name;
-        writebytes(p, text);
-        return p;
+    fs::path writecsv(const std::string& text) {
+        writebytes(csvdir.path() / "night.csv", text);
+        return csvdir.path() / "night.csv";
     }
 
     // The league as the desktop program opens it from the folder now: settings, list
@@ -75,16 +69,7 @@ class CliFolder : public ::testing::Test {
         return g;
     }
 
-    std::string leaguebytesondisk() const { return readbytes(data.path() / cliLeagueFile); }
-
-    void strokecontrolon() {
-        GOLF1 settings;
-        settings.escflag = 5;
-        ASSERT_TRUE(savesettings(settings, sys.path().string() + "/"));
-    }
-
     TempDir data, sys, csvdir;
-    CalendarDate today{2004, 5, 14};
 };
 
 } // namespace greenfold::testing

@@ -1,22 +1,21 @@
 #include "scoring/roundslots.h"
 
 #include "scoring/handicap.h"
-#include "scoring/scoreentry.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <ostream>
+#include <tuple>
+#include <vector>
 
 using namespace greenfold;
 
 namespace {
 
-// Course 1: Ladies 72.0/120, Mens 70.5/125, Pro 73.2/135, par 4 everywhere.
+// Course 1: Ladies 72.0/120, Mens 70.5/125, Pro 73.2/135.
 std::unique_ptr<GOLF1> league() {
     auto g = std::make_unique<GOLF1>();
     g->coursecount = 1;
-    for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = "4";
     const char* ratings[] = {"", "72.0", "70.5", "73.2"};
     const char* slopes[] = {"", "120", "125", "135"};
     for (int t = 1; t <= 3; ++t) {
@@ -30,14 +29,9 @@ std::unique_ptr<GOLF1> league() {
     return g;
 }
 
-// Player 1 on course 1, June 1st 2026.
-ScoreSession night() {
-    ScoreSession at;
-    at.player = at.course = 1;
-    at.month = 6;
-    at.day = 1;
-    at.year = 26;
-    return at;
+// Player 1's round on course 1, June `day` 2026, into `slot` (0: a new round).
+RoundEntry entry(const DisplayedRound& d, int day = 1, int slot = 0) {
+    return {1, slot, 1, 6, day, 26, d};
 }
 
 // Everything a slot of player 1 holds but the single holes.
@@ -46,10 +40,6 @@ struct Slot {
     int month, day, year, course, out, in;
     bool operator==(const Slot&) const = default;
 };
-std::ostream& operator<<(std::ostream& o, const Slot& s) {
-    return o << s.differential << " " << s.index << " " << s.coursehcp << " on " << s.month << "/"
-             << s.day << "/" << s.year << " at " << s.course << ": " << s.out << "+" << s.in;
-}
 Slot slot(const GOLF1& g, int r) {
     return {g.differential[1][r], g.hcpindex[1][r],      g.coursehcp[1][r],
             g.rmonth[1][r],       g.rday[1][r],          g.ryear[1][r],
@@ -68,88 +58,44 @@ DisplayedRound ninetytwo(int tee = tee_mens) {
 
 // A round whose total is 72 + extra, recorded on day `day`.
 void recordday(GOLF1& g, int day, int extra, int tee = tee_mens) {
-    DisplayedRound d;
-    d.tee = tee;
-    d.out = std::to_string(36 + extra);
-    d.in = "36";
-    ScoreSession at = night();
-    at.day = day;
-    ASSERT_TRUE(recordround(g, at.entry(d)).stored);
+    ASSERT_TRUE(recordround(g, entry({tee, {}, std::to_string(36 + extra), "36"}, day)).stored);
 }
 
 } // namespace
 
 TEST(RecordRound, workedExample_storesScoresDateCourseAndAllThreeNumbers) {
     auto g = league();
-    ScoreSession at = night();
-    auto result = recordround(*g, at.entry(ninetytwo()));
-    ASSERT_TRUE(result.stored);
-    EXPECT_TRUE(result.outcome.messages.empty());
-    EXPECT_EQ(g->roundcount[1], 1);
-    // 19.4 x .96 = 18.624; 18.6 x 125 / 113 = 20.58.
-    EXPECT_EQ(slot(*g, 1), (Slot{19.4f, 18.6f, 21.0f, 6, 1, 26, 1, 45, 47}));
-    EXPECT_EQ(g->holescore[1][1][17], 6);
-    EXPECT_EQ(result.work.slot, 1);
-    EXPECT_EQ(result.work.rating, 70.5f);
-    EXPECT_EQ(result.work.slope, 125.0f);
-    EXPECT_EQ(result.panel.back(), "Hcp index = 18.6");
-}
-
-TEST(RecordRound, holeTextsRoundHalvesToEven) {
-    auto g = league();
-    ScoreSession at = night();
     auto d = ninetytwo();
-    d.holes[1] = "4.5";
+    d.holes[1] = "4.5"; // hole texts round halves to even; only the totals count
     d.holes[2] = "5.5";
     d.holes[3] = "";
     d.holes[4] = "7x";
-    d.in = " 46.5";
-    ASSERT_TRUE(recordround(*g, at.entry(d)).stored);
-    const int expected[][2] = {{1, 4}, {2, 6}, {3, 0}, {4, 7}, {20, 46}};
-    for (const auto& [box, score] : expected) EXPECT_EQ(g->holescore[1][1][box], score) << box;
-}
+    auto result = recordround(*g, entry(d));
+    ASSERT_TRUE(result.stored && result.outcome.messages.empty());
+    EXPECT_EQ(g->roundcount[1], 1);
+    // 19.4 x .96 = 18.624; 18.6 x 125 / 113 = 20.58.
+    EXPECT_EQ(slot(*g, 1), (Slot{19.4f, 18.6f, 21.0f, 6, 1, 26, 1, 45, 47}));
+    const int holes[][2] = {{1, 4}, {2, 6}, {3, 0}, {4, 7}, {17, 6}};
+    for (const auto& [box, score] : holes) EXPECT_EQ(g->holescore[1][1][box], score) << box;
+    EXPECT_EQ(std::tuple(result.work.slot, result.work.rating, result.work.slope),
+              std::tuple(1, 70.5f, 125.0f));
+    EXPECT_EQ(result.panel.back(), "Hcp index = 18.6");
 
-TEST(RecordRound, bothTotalsZero_nothingStoredNoMessage) {
-    auto g = league();
-    ScoreSession at = night();
-    auto d = ninetytwo();
-    d.out = "  0";
+    d.out = "  0"; // both totals zero: nothing stored and no message
     d.in = "";
-    auto result = recordround(*g, at.entry(d));
+    result = recordround(*g, entry(d));
     EXPECT_FALSE(result.stored);
-    EXPECT_TRUE(result.outcome.ok);
-    EXPECT_TRUE(result.outcome.messages.empty());
-    EXPECT_EQ(g->roundcount[1], 0);
+    EXPECT_TRUE(result.outcome.ok && result.outcome.messages.empty());
+    EXPECT_EQ(g->roundcount[1], 1);
 }
 
-TEST(RoundSlots, twentyFirstRound_dropsTheOldestAndMovesEveryValueDown) {
+TEST(RoundSlots, editing_recomputesOnlyItsSlot) {
     auto g = league();
-    for (int day = 1; day <= 20; ++day) recordday(*g, day, 25 - day); // each index lower
-    const Slot second = slot(*g, 2), last = slot(*g, 20);
-    ASSERT_NE(second, slot(*g, 1));
-    recordday(*g, 21, 30);
-    EXPECT_EQ(g->roundcount[1], 20);
-    EXPECT_EQ(slot(*g, 1), second);
-    EXPECT_EQ(slot(*g, 19), last);
-    EXPECT_EQ(slot(*g, 20).day, 21);
-    EXPECT_EQ(slot(*g, 20).out, 36 + 30);
-    // The new round's index counts the 20 kept rounds only: below the new 102 comes 95
-    // (22.1), not the dropped 96 (23.1).
-    auto panel = calchcpindex(*g, 1, 20, tee_mens);
-    EXPECT_EQ(panel[panel.size() - 6], "22.1");
-}
-
-TEST(RoundSlots, editing_recomputesOnlyItsSlotWithoutStrokeControl) {
-    auto g = league();
-    ScoreSession at = night();
     for (int day = 1; day <= 3; ++day) recordday(*g, day, 10 + day);
     const Slot later = slot(*g, 3);
-    at.editslot = 2;
-    g->escflag = 5;
-    at.day = 9;
     auto d = ninetytwo();
     d.holes[1] = "1"; // totals are what count
-    auto result = recordround(*g, at.entry(d));
+    auto result = recordround(*g, entry(d, 9, 2));
     ASSERT_TRUE(result.stored);
     EXPECT_EQ(result.work.slot, 2);
     EXPECT_EQ(g->roundcount[1], 3);
@@ -159,97 +105,68 @@ TEST(RoundSlots, editing_recomputesOnlyItsSlotWithoutStrokeControl) {
     EXPECT_EQ(slot(*g, 3), later);
 }
 
-TEST(RecordRound, slopeZeroOrText_refusedWithAMessageNothingStored) {
+TEST(RecordRound, refusals_storeNothing) {
+    auto g = league();
+    g->coursedata[2] = g->coursedata[1]; // rated, but a stale number past the course count
+    auto huge = ninetytwo(), longhole = ninetytwo();
+    huge.out = "99999";
+    longhole.holes[3] = "123456789012345678901234567890";
+    std::vector<RoundEntry> refused{entry(ninetytwo(), 1, 1), // no round 1 to edit yet
+                                    entry(huge),
+                                    entry(longhole),
+                                    {0, 0, 1, 6, 1, 26, ninetytwo()}};
+    for (int course : {0, 2, 500, -3}) refused.push_back({1, 0, course, 6, 1, 26, ninetytwo()});
+    for (int tee : {0, 4, -1}) refused.push_back(entry(ninetytwo(tee)));
+    for (const RoundEntry& e : refused)
+        EXPECT_FALSE(recordround(*g, e).outcome.ok)
+            << e.player << " " << e.course << " " << e.round.tee;
+    // A tee without a usable slope: one message, which checkround gives before recording.
     for (const char* slope : {"0", "", "flat", "1e99", " -0"}) {
-        auto g = league();
-        ScoreSession at = night();
-        recordday(*g, 1, 5);
         g->coursedata[1][courseline_slope0 + tee_mens] = slope;
-        auto result = recordround(*g, at.entry(ninetytwo()));
-        EXPECT_FALSE(result.stored) << slope;
-        ASSERT_FALSE(result.outcome.ok) << slope;
-        ASSERT_EQ(result.outcome.messages.size(), 1u);
+        auto result = recordround(*g, entry(ninetytwo()));
+        EXPECT_FALSE(result.stored || result.outcome.ok) << slope;
+        ASSERT_EQ(result.outcome.messages.size(), 1u) << slope;
         EXPECT_EQ(result.outcome.messages[0].icon, Icon::exclamation);
         EXPECT_NE(result.outcome.messages[0].text.find("slope"), std::string::npos);
-        EXPECT_EQ(g->roundcount[1], 1);
-        EXPECT_EQ(slot(*g, 2), Slot{});
-        EXPECT_EQ(result.outcome.messages, checkround(*g, at.entry(ninetytwo())).messages);
+        EXPECT_EQ(result.outcome.messages, checkround(*g, entry(ninetytwo())).messages);
     }
-}
-
-TEST(RecordRound, outOfRangeInputs_refused) {
-    auto g = league();
-    ScoreSession at = night();
-    // Course 2 has ratings but lies beyond the course count: a stale course number.
-    g->coursedata[2] = g->coursedata[1];
-    for (int course : {0, 2, 500, -3}) {
-        at.course = course;
-        EXPECT_FALSE(recordround(*g, at.entry(ninetytwo())).outcome.ok) << course;
-    }
-    at.course = 1;
-    for (int tee : {0, 4, -1})
-        EXPECT_FALSE(recordround(*g, at.entry(ninetytwo(tee))).outcome.ok) << tee;
-    at.editslot = 1; // no round 1 yet
-    EXPECT_FALSE(recordround(*g, at.entry(ninetytwo())).outcome.ok);
-    at.editslot = 0;
-    auto huge = ninetytwo();
-    huge.out = "99999";
-    EXPECT_FALSE(recordround(*g, at.entry(huge)).outcome.ok);
-    huge.out = "  45";
-    huge.holes[3] = "123456789012345678901234567890";
-    EXPECT_FALSE(recordround(*g, at.entry(huge)).outcome.ok);
-    at.player = 0;
-    EXPECT_FALSE(recordround(*g, at.entry(ninetytwo())).outcome.ok);
     EXPECT_EQ(g->roundcount[1], 0);
 }
 
-TEST(DeleteRound, onlyRound_askedFirstThenLeavesNoneAndRecalculatesNothing) {
+TEST(DeleteRound, askedFirst_laterMoveDown_lastRecalculatedOnDefaultTee) {
     const Message q = deleteroundquestion();
     EXPECT_EQ(q.text.substr(0, 44), "Are You sure you want to Delete this round?\r");
-    EXPECT_EQ(q.title, "GFD");
-    EXPECT_EQ(q.icon, Icon::question);
-    auto g = league();
-    ScoreSession at = night();
-    recordday(*g, 7, 5);
-    at.editslot = 1;
-    EXPECT_FALSE(deleteround(*g, at.player, at.editslot, false, tee_mens).deleted); // answered No
-    EXPECT_EQ(g->roundcount[1], 1);
-    EXPECT_EQ(g->rday[1][1], 7);
-    auto result = deleteround(*g, at.player, at.editslot, true, tee_mens);
-    EXPECT_TRUE(result.deleted);
-    EXPECT_FALSE(result.recalculated);
-    EXPECT_TRUE(result.outcome.messages.empty());
-    EXPECT_EQ(g->roundcount[1], 0);
-    EXPECT_EQ(slot(*g, 1), Slot{});
-}
-
-TEST(DeleteRound, middleRound_laterMoveDownLastRecalculatedOnDefaultTee) {
+    EXPECT_EQ(std::tuple(q.title, q.icon), std::tuple("GFD", Icon::question));
     auto g = league();
     g->playertee[1] = tee_pro;
     for (int day = 1; day <= 4; ++day) recordday(*g, day, 20 - day, tee_mens);
     const Slot first = slot(*g, 1), moved = slot(*g, 3);
-    auto result = deleteround(*g, 1, 2, true, tee_mens);
-    EXPECT_TRUE(result.recalculated);
+    EXPECT_FALSE(deleteround(*g, 1, 2, false, tee_mens).deleted); // answered No
+    EXPECT_TRUE(deleteround(*g, 1, 2, true, tee_mens).recalculated);
     EXPECT_EQ(g->roundcount[1], 3);
     EXPECT_EQ(slot(*g, 1), first);
     EXPECT_EQ(slot(*g, 2), moved); // 89 on the Mens tee, untouched
     // The last round (88) again on the Pro tee 73.2/135: 14.8 x 113 / 135 = 12.39; its
     // index 12.4 x .96 = 11.904; 11.9 x 135 / 113 = 14.2.
     EXPECT_EQ(slot(*g, 3), (Slot{12.4f, 11.9f, 14.0f, 6, 4, 26, 1, 52, 36}));
+
+    // The only round left goes without a recalculation or a message.
+    for (int left = 2; left >= 1; --left) deleteround(*g, 1, 1, true, tee_mens);
+    auto result = deleteround(*g, 1, 1, true, tee_mens);
+    EXPECT_TRUE(result.deleted && !result.recalculated && result.outcome.messages.empty());
+    EXPECT_EQ(g->roundcount[1], 0);
+    EXPECT_EQ(slot(*g, 1), Slot{});
 }
 
 TEST(DeleteRound, defaultTeeWithoutSlopeOrNoDefaultTee_keepsLastNumbers) {
     for (int tee : {tee_mens, 0}) {
         auto g = league();
-        ScoreSession at = night();
         for (int day = 1; day <= 2; ++day) recordday(*g, day, day);
         const Slot last = slot(*g, 2);
         g->coursedata[1][courseline_slope0 + tee_mens] = "0";
         g->playertee[1] = int16_t(tee);
-        at.editslot = 1;
-        auto result = deleteround(*g, at.player, at.editslot, true, tee_mens);
-        EXPECT_TRUE(result.deleted) << tee;
-        EXPECT_FALSE(result.recalculated) << tee;
+        auto result = deleteround(*g, 1, 1, true, tee_mens);
+        EXPECT_TRUE(result.deleted && !result.recalculated) << tee;
         EXPECT_EQ(result.outcome.messages.size(), 1u) << tee;
         EXPECT_EQ(g->roundcount[1], 1);
         EXPECT_EQ(slot(*g, 1), last);

@@ -15,30 +15,23 @@ std::unique_ptr<GOLF1> league() {
     setmonthnames(*g);
     g->playercount = 4;
     const char* names[] = {"", "Ann", "Bob", "", "Dee"};
+    const char* courses[] = {"", "Cedar Ridge", "Willow Creek", "cedar ridge"};
     for (int p = 1; p <= 4; ++p) g->playername[p] = names[p];
     g->coursecount = 3;
-    g->coursedata[1][courseline_name] = "Cedar Ridge";
-    g->coursedata[2][courseline_name] = "Willow Creek";
-    g->coursedata[3][courseline_name] = "cedar ridge";
+    for (int c = 1; c <= 3; ++c) g->coursedata[c][courseline_name] = courses[c];
     return g;
 }
 
 } // namespace
 
 TEST(SetupDate, monthAndDayStopAtTheirEnds_yearWraps_centuryAt85) {
-    const struct {
-        int (*step)(int, bool);
-        int from;
-        bool up;
-        int to;
-    } steps[] = {{stepmonth, 1, false, 1}, {stepmonth, 12, true, 12}, {stepmonth, 6, true, 7},
-                 {stepday, 1, false, 1},   {stepday, 31, true, 31},   {stepday, 28, true, 29},
-                 {stepyear, 0, false, 99}, {stepyear, 99, true, 0},   {stepyear, 25, true, 26}};
-    for (const auto& s : steps) EXPECT_EQ(s.step(s.from, s.up), s.to) << s.from << " " << s.up;
-    EXPECT_EQ(yearcaption(14), "Year 2014");
-    EXPECT_EQ(yearcaption(84), "Year 2084");
-    EXPECT_EQ(yearcaption(85), "Year 1985");
-    EXPECT_EQ(yearcaption(0), "Year 2000");
+    const std::tuple<int (*)(int, bool), int, bool, int> steps[] = {
+        {stepmonth, 1, false, 1}, {stepmonth, 12, true, 12}, {stepmonth, 6, true, 7},
+        {stepday, 1, false, 1},   {stepday, 31, true, 31},   {stepday, 28, true, 29},
+        {stepyear, 0, false, 99}, {stepyear, 99, true, 0},   {stepyear, 25, true, 26}};
+    for (const auto& [step, from, up, to] : steps) EXPECT_EQ(step(from, up), to) << from << up;
+    EXPECT_EQ(yearcaption(14) + yearcaption(84) + yearcaption(85) + yearcaption(0),
+              "Year 2014Year 2084Year 1985Year 2000");
     EXPECT_EQ(yeartext(5), "05");
     EXPECT_EQ(monthshort(*league(), 9), "Sep");
 }
@@ -52,15 +45,15 @@ TEST(SetupAccept, rowsStandForTheListedPlayers_laterOfTwoSameNamedCourses) {
         acceptsetup(*g, {list.playerslots[2], list.playerslots[0]}, "CEDAR ridge", {6, 14, 26});
     ASSERT_EQ(r.check, SetupCheck::ok);
     EXPECT_EQ(r.session.waiting, (std::vector<int>{1, 4}));
-    EXPECT_EQ(r.session.course, 3);
-    EXPECT_EQ(std::tuple(r.session.month, r.session.day, r.session.year), std::tuple(6, 14, 26));
-    EXPECT_EQ(r.session.editslot, 0);
+    const ScoreSession& s = r.session;
+    EXPECT_EQ(std::tuple(s.course, s.month, s.day, s.year, s.editslot),
+              std::tuple(3, 6, 14, 26, 0));
 }
 
 TEST(SetupAccept, refusesUnknownCourseThenNobodyChosen) {
     auto g = league();
-    EXPECT_EQ(acceptsetup(*g, {1}, "Pebble", {6, 1, 26}).check, SetupCheck::nocourse);
-    EXPECT_EQ(acceptsetup(*g, {1}, "", {6, 1, 26}).check, SetupCheck::nocourse);
-    EXPECT_EQ(acceptsetup(*g, {}, "Willow Creek", {6, 1, 26}).check, SetupCheck::noplayers);
-    EXPECT_EQ(acceptsetup(*g, {0, 101}, "Willow Creek", {6, 1, 26}).check, SetupCheck::noplayers);
+    for (const char* course : {"Pebble", ""})
+        EXPECT_EQ(acceptsetup(*g, {1}, course, {6, 1, 26}).check, SetupCheck::nocourse);
+    for (const std::vector<int>& none : {std::vector<int>{}, {0, 101}})
+        EXPECT_EQ(acceptsetup(*g, none, "Willow Creek", {6, 1, 26}).check, SetupCheck::noplayers);
 }

@@ -1,9 +1,9 @@
 #include "scoring/scorecard.h"
-#include "scoring/scoreentry.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace greenfold;
 
@@ -14,13 +14,6 @@ constexpr int pars[19] = {0, 4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 
 
 // One player on course 1 with ESC on, whose latest of three rounds has course handicap
 // ch; with no rounds, the player's first round is being entered.
-// Player 1's new round on course 1.
-ScoreSession playerone() {
-    ScoreSession at;
-    at.player = at.course = 1;
-    return at;
-}
-
 std::unique_ptr<GOLF1> leaguewith(float ch, int rounds = 3, int ninehole = 2) {
     auto g = std::make_unique<GOLF1>();
     g->coursecount = 1;
@@ -29,19 +22,20 @@ std::unique_ptr<GOLF1> leaguewith(float ch, int rounds = 3, int ninehole = 2) {
     g->escflag = 5;
     g->ninehole = int16_t(ninehole);
     g->roundcount[1] = int16_t(rounds);
-    g->coursehcp[1][1] = 99; // an older round's handicap plays no part
+    g->coursehcp[1][1] = 99; // an older round's handicap is not used
     if (rounds > 0) g->coursehcp[1][rounds] = ch;
     return g;
 }
 
-// Every hole scored the same; front nine only for a nine-hole round.
-DisplayedRound allholes(int score, bool ninehole = false) {
+// Player 1's new round on course 1, every hole scored the same; front nine only for a
+// nine-hole round.
+RoundEntry allholes(int score, bool ninehole = false) {
     DisplayedRound d;
     d.tee = tee_mens;
     for (int h = 1; h <= 18; ++h) d.holes[h] = (ninehole && h > 9) ? "" : std::to_string(score);
     d.out = outtotal(d.holes);
     d.in = intotal(d.holes);
-    return d;
+    return {1, 0, 1, 6, 1, 26, d};
 }
 
 } // namespace
@@ -52,85 +46,52 @@ TEST(Totals, sumOfEachNineAfterTwoSpaces) {
     holes[2] = "10";
     holes[9] = "x"; // not a number: 0
     holes[10] = "5";
-    EXPECT_EQ(outtotal(holes), "  14");
-    EXPECT_EQ(intotal(holes), "  5");
-    EXPECT_EQ(intotal(HoleTexts{}), "  0");
+    EXPECT_EQ(outtotal(holes) + "|" + intotal(holes) + "|" + intotal(HoleTexts{}), "  14|  5|  0");
 }
 
 TEST(StrokeControl, limitPerHoleByCourseHandicap_totalsFollow) {
-    struct Case {
-        float ch;
-        int rounds, ninehole;
-        bool nine;
-        int score;
-        const char* par4;
-        const char* par3;
-        const char* par5;
-    } cases[] = {
-        // Eighteen holes: double bogey below 10, then 7, 8, 9 and 10 from 40.
-        {9, 3, 2, false, 8, "6", "5", "7"},
-        {10, 3, 2, false, 12, "7", "7", "7"},
-        {19, 3, 2, false, 12, "7", "7", "7"},
-        {19.5f, 3, 2, false, 12, "8", "8", "8"},
-        {20, 3, 2, false, 12, "8", "8", "8"},
-        {29, 3, 2, false, 12, "8", "8", "8"},
-        {30, 3, 2, false, 12, "9", "9", "9"},
-        {39, 3, 2, false, 12, "9", "9", "9"},
-        {40, 3, 2, false, 12, "10", "10", "10"},
-        {54, 3, 2, false, 12, "10", "10", "10"},
-        // Nine holes doubled (option 1): the stored handicap is halved, 19 -> 9.5.
-        {19, 3, 1, true, 12, "8", "8", "8"},
-        {9, 3, 1, true, 12, "6", "5", "7"},
-        // Other nine-hole options: the nine-hole bands on the handicap as it is.
-        {4, 3, 2, true, 12, "6", "5", "7"},
-        {12, 3, 2, true, 12, "8", "8", "8"},
-        {19, 3, 2, true, 12, "9", "9", "9"},
-        {20, 3, 2, true, 12, "10", "10", "10"},
-        // A first round has no handicap yet: 10 on every hole.
-        {0, 0, 2, false, 12, "10", "10", "10"},
-        {0, 0, 2, false, 10, "10", "10", "10"},
-    };
-    for (const Case& c : cases) {
-        auto g = leaguewith(c.ch, c.rounds, c.ninehole);
-        ScoreSession at = playerone();
-        const DisplayedRound d = EQadjust(*g, at.entry(allholes(c.score, c.nine)));
-        const std::string what = std::to_string(c.ch) + (c.nine ? " nine, option " : " option ") +
-                               std::to_string(c.ninehole) + ", rounds " + std::to_string(c.rounds);
-        EXPECT_EQ(d.holes[1], c.par4) << what;
-        EXPECT_EQ(d.holes[3], c.par3) << what;
-        EXPECT_EQ(d.holes[4], c.par5) << what;
-        EXPECT_EQ(d.holes[18], c.nine ? "" : c.par4) << what;
-        EXPECT_EQ(d.out, outtotal(d.holes)) << what;
-        EXPECT_EQ(d.in, intotal(d.holes)) << what;
+    // Eighteen holes: double bogey below 10, then 7, 8, 9 and 10 from 40. Nine holes
+    // doubled (option 1) halve the stored handicap, 19 -> 9.5; other nine-hole options use
+    // the nine-hole bands on the handicap as it is. A first round: 10 on every hole.
+    const std::tuple<float, int, int, bool, const char*> cases[] = {
+        {9, 3, 2, false, "6 5 7"},     {10, 3, 2, false, "7 7 7"}, {19, 3, 2, false, "7 7 7"},
+        {19.5f, 3, 2, false, "8 8 8"}, {20, 3, 2, false, "8 8 8"}, {29, 3, 2, false, "8 8 8"},
+        {30, 3, 2, false, "9 9 9"},    {39, 3, 2, false, "9 9 9"}, {40, 3, 2, false, "10 10 10"},
+        {19, 3, 1, true, "8 8 8"},     {9, 3, 1, true, "6 5 7"},   {4, 3, 2, true, "6 5 7"},
+        {12, 3, 2, true, "8 8 8"},     {19, 3, 2, true, "9 9 9"},  {20, 3, 2, true, "10 10 10"},
+        {0, 0, 2, false, "10 10 10"}};
+    for (const auto& [ch, rounds, ninehole, nine, par435] : cases) {
+        auto g = leaguewith(ch, rounds, ninehole);
+        const DisplayedRound d = EQadjust(*g, allholes(12, nine));
+        // Holes 1, 3 and 4: a par 4, 3 and 5.
+        EXPECT_EQ(d.holes[1] + " " + d.holes[3] + " " + d.holes[4], par435)
+            << ch << (nine ? " nine, option " : " option ") << ninehole;
+        EXPECT_EQ(d.holes[18], nine ? "" : d.holes[1]);
+        EXPECT_EQ(d.out + "|" + d.in, outtotal(d.holes) + "|" + intotal(d.holes));
     }
 }
 
 TEST(StrokeControl, scoresAtTheLimitStay_onlyAChangedNineIsRecomputed) {
     auto g = leaguewith(8); // double bogey
-    ScoreSession at = playerone();
     auto round = allholes(4);
-    round.holes[1] = "6";
-    round.holes[2] = "12";
-    round.holes[4] = " 3";
-    round.holes[10] = "6";
-    round.out = "  99";
-    round.in = "  77"; // typed by hand: no back-nine hole changes, so it stays
-    auto d = EQadjust(*g, at.entry(round));
-    EXPECT_EQ(d.holes[1], "6");
-    EXPECT_EQ(d.holes[2], "6");
-    EXPECT_EQ(d.holes[4], " 3");
-    EXPECT_EQ(d.holes[10], "6");
-    EXPECT_EQ(d.out, "  39");
-    EXPECT_EQ(d.in, "  77");
+    round.round.holes[1] = "6";
+    round.round.holes[2] = "12";
+    round.round.holes[4] = " 3";
+    round.round.holes[10] = "6";
+    round.round.out = "  99";
+    round.round.in = "  77"; // typed by hand: no back-nine hole changes, so it stays
+    auto d = EQadjust(*g, round);
+    EXPECT_EQ(d.holes[1] + d.holes[2] + d.holes[4] + d.holes[10], "66 36");
+    EXPECT_EQ(d.out + "|" + d.in, "  39|  77");
 }
 
 TEST(StrokeControl, notWhileEditingSwitchedOffOrWithoutAPlayer) {
     for (int k = 0; k < 3; ++k) {
         auto g = leaguewith(9);
-        ScoreSession at = playerone();
-        if (k == 0) at.editslot = 2;
+        auto at = allholes(12);
+        if (k == 0) at.slot = 2;
         if (k == 1) g->escflag = 0;
         if (k == 2) at.player = 0;
-        EXPECT_EQ(EQadjust(*g, at.entry(allholes(12))).holes[1], "12") << k;
+        EXPECT_EQ(EQadjust(*g, at).holes[1], "12") << k;
     }
 }

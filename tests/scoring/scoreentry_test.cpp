@@ -8,14 +8,7 @@
 using namespace greenfold;
 
 TEST(HoleBox, shortScoresGetASpace_focusMovesOnceTheScoreIsWhole) {
-    struct Case {
-        const char* typed;
-        int hole;
-        bool entering;
-        const char* shown;
-        bool advance;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, int, bool, const char*, bool> cases[] = {
         {"4", 3, true, " 4", true},   {"1", 3, true, " 1", false}, // 1 may become 10..19
         {" 10", 3, true, "10", true}, {"0", 3, true, " 0", false},
         {"9", 3, true, "9", true},    {" 12", 5, true, "12", true},
@@ -23,10 +16,10 @@ TEST(HoleBox, shortScoresGetASpace_focusMovesOnceTheScoreIsWhole) {
         {" 4", 3, true, " 4", true},  {" ", 3, true, " ", false},
         {"", 3, true, "", false},
     };
-    for (const Case& c : cases) {
-        const HoleBox box = holebox(c.typed, c.hole, c.entering);
-        EXPECT_EQ(box.text, c.shown) << '"' << c.typed << '"';
-        EXPECT_EQ(box.advance, c.advance) << '"' << c.typed << '"';
+    for (const auto& [typed, hole, entering, shown, advance] : cases) {
+        const HoleBox box = holebox(typed, hole, entering);
+        EXPECT_EQ(std::pair(box.text, box.advance), std::pair(std::string(shown), advance))
+            << '"' << typed << '"';
     }
 }
 
@@ -34,19 +27,15 @@ TEST(RoundPicker, newestFirst_rowsMapToSlotsAndMakeTheSessionRound) {
     auto g = std::make_unique<GOLF1>();
     g->playercount = 1;
     g->roundcount[1] = 3;
-    const int dates[4][3] = {{0, 0, 0}, {3, 7, 5}, {10, 12, 99}, {6, 21, 26}};
-    for (int r = 1; r <= 3; ++r) {
-        g->rmonth[1][r] = int16_t(dates[r][0]);
-        g->rday[1][r] = int16_t(dates[r][1]);
-        g->ryear[1][r] = int16_t(dates[r][2]);
-        g->roundcourse[1][r] = int16_t(r + 10);
-    }
+    g->rmonth[1] = {0, 3, 10, 6};
+    g->rday[1] = {0, 7, 12, 21};
+    g->ryear[1] = {0, 5, 99, 26};
+    g->roundcourse[1] = {0, 11, 12, 13};
     EXPECT_EQ(roundlist(*g, 1), (std::vector<std::string>{"06/21/26", "10/12/99", "03/07/05"}));
     const auto s = chooseround(*g, 1, 2);
     ASSERT_TRUE(s);
-    EXPECT_EQ(s->editslot, 1);
-    EXPECT_EQ(std::tuple(s->month, s->day, s->year, s->course), std::tuple(3, 7, 5, 11));
-    EXPECT_EQ(s->player, 1);
+    EXPECT_EQ(std::tuple(s->editslot, s->player, s->month, s->day, s->year, s->course),
+              std::tuple(1, 1, 3, 7, 5, 11));
     EXPECT_FALSE(chooseround(*g, 1, 3));
     EXPECT_FALSE(chooseround(*g, 1, -1));
     EXPECT_FALSE(chooseround(*g, 2, 0));

@@ -4,20 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace greenfold;
 
-namespace {
-
-class TeamPoints : public ::testing::Test {
-  protected:
-    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
-    std::unique_ptr<Teamdata> t = std::make_unique<Teamdata>();
-};
-
-} // namespace
-
-TEST_F(TeamPoints, listLineKeepsItsColumns) {
+TEST(TeamPoints, listLineKeepsItsColumns) {
     EXPECT_EQ(listinfoline("Week 1", 12, 3.5f),
               "Week 1" + std::string(55, ' ') + "  12.0" + std::string(6, ' ') + "3.5");
     // The filler follows the value before rounding; negative values get all three.
@@ -28,35 +19,35 @@ TEST_F(TeamPoints, listLineKeepsItsColumns) {
     EXPECT_EQ(listinfoline("\xc3\xa9", 1, 1).size(), 2 + 60 + 15u);
 }
 
-TEST_F(TeamPoints, addReadsLeadingNumbersAndTheTotalSumsPointsOnly) {
+TEST(TeamPoints, addReadsLeadingNumbersAndTheTotalSumsPointsOnly) {
+    auto t = std::make_unique<Teamdata>();
     EXPECT_TRUE(addevent(*t, "", "5", "").beep); // no text and no points
     ASSERT_TRUE(addevent(*t, "Week 1", "12", "3.5").done);
     ASSERT_TRUE(addevent(*t, "", "", "2.25 pts").done);
     ASSERT_TRUE(addevent(*t, "05-02-2024 ", "many", "").done); // the date prefix alone
-    EXPECT_EQ(t->eventcount[1], 3);
-    EXPECT_EQ(t->eventtext[1][3], "05-02-2024 ");
-    EXPECT_EQ(t->eventmanual[1][3], 0);
+    EXPECT_EQ(std::tuple(t->eventcount[1], t->eventtext[1][3], t->eventmanual[1][3]),
+              std::tuple(3, "05-02-2024 ", 0.0f));
     EXPECT_EQ(totaltext(*t), "5.75");
     EXPECT_EQ(listinfo(*t).size(), 3u);
 }
 
-TEST_F(TeamPoints, removeSelectedRows_closesTheGaps) {
+TEST(TeamPoints, aHundredAndFiftyFirstRecordIsRefused_removedRowsCloseTheGaps) {
+    auto t = std::make_unique<Teamdata>();
+    for (int e = 1; e <= maxevents; ++e) ASSERT_TRUE(addevent(*t, "r", "", "1").done);
+    EXPECT_EQ(addevent(*t, "one more", "", "1").message, eventsfull());
+    EXPECT_EQ(t->eventcount[1], maxevents);
+    t->eventcount[1] = 0;
     for (const char* text : {"a", "b", "c", "d"}) addevent(*t, text, "", "1");
     removeevents(*t, {3, 1, 1});
-    EXPECT_EQ(t->eventcount[1], 2);
-    EXPECT_EQ(t->eventtext[1][2], "c");
+    EXPECT_EQ(std::pair(int(t->eventcount[1]), t->eventtext[1][2]), std::pair(2, std::string("c")));
     removeevents(*t, {0, 1});
     EXPECT_TRUE(listinfo(*t).empty());
     EXPECT_EQ(totaltext(*t), "0");
 }
 
-TEST_F(TeamPoints, aHundredAndFiftyFirstRecordIsRefused) {
-    for (int e = 1; e <= maxevents; ++e) ASSERT_TRUE(addevent(*t, "r", "", "1").done);
-    EXPECT_EQ(addevent(*t, "one more", "", "1").message, eventsfull());
-    EXPECT_EQ(t->eventcount[1], maxevents);
-}
-
-TEST_F(TeamPoints, membersText_isEmptyForATeamWithoutPlayers) {
+TEST(TeamPoints, membersText_isEmptyForATeamWithoutPlayers) {
+    auto g = std::make_unique<GOLF1>();
+    auto t = std::make_unique<Teamdata>();
     g->playercount = 3;
     g->playername = {"", "Ann", "Bob", "Cy"};
     g->playerteam[1] = g->playerteam[3] = 1;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 using namespace greenfold;
 
@@ -35,15 +36,12 @@ TEST_F(TeamRules, typingANameIntoTheEmptyWindow_createsTeamOne) {
     EXPECT_EQ(teamview(*g, *t).caption, "Team # 1 of 0");
     EXPECT_TRUE(assignplayers(*g, *t, {"Ann"}).beep); // no team to join yet
     EXPECT_EQ(g->playerteam[1], 0);
-
     nameteam(*t, "Eagles");
     EXPECT_EQ(t->teamcount, 1);
     EXPECT_TRUE(assignplayers(*g, *t, {"Bob"}).done);
-    Teamview v = teamview(*g, *t);
-    EXPECT_EQ(v.members, Names{"Bob"});
-    EXPECT_EQ(v.unassigned, Names{"Ann"});
-    EXPECT_EQ(v.name, "Eagles");
-    EXPECT_EQ(v.caption, "Team # 1 of 1");
+    const Teamview v = teamview(*g, *t);
+    EXPECT_EQ(std::tuple(v.members, v.unassigned, v.name, v.caption),
+              std::tuple(Names{"Bob"}, Names{"Ann"}, "Eagles", "Team # 1 of 1"));
 }
 
 TEST_F(TeamRules, createNeedsANameAndStopsAtAHundredTeams) {
@@ -52,8 +50,7 @@ TEST_F(TeamRules, createNeedsANameAndStopsAtAHundredTeams) {
     nameteam(*t, "T1");
     while (t->teamcount < maxteams) ASSERT_TRUE(createteam(*t, "named").done);
     EXPECT_EQ(t->currentteam, maxteams);
-    Teamstep full = createteam(*t, "named");
-    EXPECT_EQ(full.message, teamsfull());
+    EXPECT_EQ(createteam(*t, "named").message, teamsfull());
     EXPECT_EQ(t->teamcount, maxteams);
 }
 
@@ -61,12 +58,11 @@ TEST_F(TeamRules, repeatedNames_moveTheLaterPlayerFirstThenTheOther) {
     players({"Bob", "Ann", "Bob"});
     teams({"Eagles"});
     assignplayers(*g, *t, {"Bob"});
-    EXPECT_EQ(g->playerteam[3], 1);
-    EXPECT_EQ(g->playerteam[1], 0);
+    EXPECT_EQ(std::pair(g->playerteam[1], g->playerteam[3]), (std::pair<int16_t, int16_t>(0, 1)));
     assignplayers(*g, *t, {"Bob"}); // the one still without a team
     EXPECT_EQ(g->playerteam[1], 1);
     releaseplayers(*g, *t, {"Bob"});
-    EXPECT_EQ(g->playerteam[3], 0);
+    EXPECT_EQ(std::pair(g->playerteam[1], g->playerteam[3]), (std::pair<int16_t, int16_t>(1, 0)));
 }
 
 TEST_F(TeamRules, removeTeamTwoOfThree_renumbersTeamThreeWithItsNameAndRecords) {
@@ -77,19 +73,15 @@ TEST_F(TeamRules, removeTeamTwoOfThree_renumbersTeamThreeWithItsNameAndRecords) 
     t->eventcount[2] = 2;
     t->eventcount[3] = 1;
     t->eventtext[3][1] = "Week 1";
-
     EXPECT_EQ(removeteam(*g, *t).message, rosternotempty()); // team 3 has Cy
     EXPECT_EQ(t->teamcount, 3);
 
     t->currentteam = 2;
     ASSERT_TRUE(removeteam(*g, *t).done);
-    EXPECT_EQ(t->teamcount, 2);
-    EXPECT_EQ(t->currentteam, 2);
-    EXPECT_EQ(t->teamname[2], "Three");
-    EXPECT_EQ(t->eventcount[2], 1);
+    EXPECT_EQ(std::tuple(t->teamcount, t->currentteam, t->teamname[2], t->eventcount[2]),
+              std::tuple(2, 2, "Three", 1));
     EXPECT_EQ(t->eventtext[2][1], "Week 1");
-    EXPECT_EQ(g->playerteam[3], 2);
-    EXPECT_EQ(g->playerteam[1], 1);
+    EXPECT_EQ(std::pair(g->playerteam[1], g->playerteam[3]), (std::pair<int16_t, int16_t>(1, 2)));
 }
 
 TEST_F(TeamRules, removingTheLastTeamStepsBack_andTheOnlyTeamIsOnlyCleared) {
@@ -98,10 +90,7 @@ TEST_F(TeamRules, removingTheLastTeamStepsBack_andTheOnlyTeamIsOnlyCleared) {
     ASSERT_TRUE(removeteam(*g, *t).done);
     EXPECT_EQ(t->currentteam, 1);
     EXPECT_FALSE(nextteam(*t));
-
     t->eventcount[1] = 2;
     ASSERT_TRUE(removeteam(*g, *t).done);
-    EXPECT_EQ(t->teamcount, 1);
-    EXPECT_EQ(t->teamname[1], "");
-    EXPECT_EQ(t->eventcount[1], 2); // its records stay
+    EXPECT_EQ(std::tuple(t->teamcount, t->teamname[1], t->eventcount[1]), std::tuple(1, "", 2));
 }
