@@ -23,6 +23,7 @@ const std::map<std::string, std::set<std::string>> core = {
     {"lists", {"model"}},
     {"courses", {"model"}},
     {"scoring", {"model", "courses"}},
+    {"whs", {"model"}},
     {"reports", {"model", "lists"}},
     {"teams", {"model", "reports"}},
     {"players", {"model", "teams"}},
