@@ -1,4 +1,5 @@
 #include "whs/decimal.h"
+#include "whsprint.h"
 
 #include <gtest/gtest.h>
 

@@ -1,22 +1,10 @@
 #pragma once
 
 #include "whs/record.h"
+#include "whsprint.h"
 
 #include <array>
 #include <numeric>
-#include <ostream>
-
-namespace greenfold::whs {
-
-// Figures in failure messages read as figures.
-inline void PrintTo(Tenths t, std::ostream* os) {
-    *os << tenthstext(t);
-}
-inline void PrintTo(const Fraction& f, std::ostream* os) {
-    *os << f.num() << "/" << f.den();
-}
-
-} // namespace greenfold::whs
 
 namespace greenfold::whs::testing {
 
