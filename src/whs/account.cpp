@@ -36,15 +36,15 @@ void adjustment(Lines& out, const Adjustment& a) {
 
 std::string playedformula(const DifferentialStep& d) {
     return "113 / " + std::to_string(d.rating.slope) + " x (" + std::to_string(d.ags) + " - " +
-           fractiontext(d.rating.cr) + ") = " + fractiontext(d.played);
+           fractiontext(d.rating.cr) + ") = ";
 }
 
 void differential(Lines& out, const DifferentialStep& d, int holes) {
     if (!d.nine) {
-        out.push_back("Score differential = " + playedformula(d) + " -> " + tenthstext(*d.rounded));
+        out.push_back("Score differential = " + playedformula(d) + arrow(d.played, *d.rounded));
         return;
     }
-    out.push_back("Nine-hole differential = " + playedformula(d));
+    out.push_back("Nine-hole differential = " + playedformula(d) + fractiontext(d.played));
     if (!d.expectedfrom) {
         out.push_back("Waits for 54 holes to count (" + std::to_string(holes) + " so far)");
         return;

@@ -21,15 +21,11 @@ Round withgross(const Tee& t, int gross, Date date, int nine = -1) {
     return played(t, h, date);
 }
 
-KeptRound kept(Tenths differential, Date date) {
-    return {withgross(tee(720, 113), 90, date), differential};
-}
-
 // A record of kept differentials dated from 1 January 2024 on, with the index in effect.
-PlayerRecord recordof(std::initializer_list<int> diffs, Tenths ineffect) {
+PlayerRecord recordof(const std::vector<int>& diffs, Tenths ineffect) {
     PlayerRecord r;
     int day = 1;
-    for (int d : diffs) r.rounds.push_back(kept({d}, {2024, 1, day++}));
+    for (int d : diffs) r.rounds.push_back({withgross(tee(720, 113), 90, {2024, 1, day++}), {{d}}});
     r.history.push_back({{2024, 1, day - 1}, ineffect});
     return r;
 }
@@ -40,11 +36,12 @@ std::string joined(const std::vector<std::string>& lines) {
     return all;
 }
 
+// Posts and keeps the round, as the league will.
 Posting post(PlayerRecord& record, const Round& round, int allowance = 100) {
     const auto p = recordround(record, round, Options{allowance});
-    EXPECT_TRUE(p);
-    keep(record, round, *p);
-    return *p;
+    if (!p) ADD_FAILURE() << "not posted";
+    if (p) keep(record, round, *p);
+    return p.value_or(Posting{});
 }
 
 const StrokeIndexes card = {7, 15, 1, 11, 3, 17, 5, 13, 9, 8, 16, 2, 12, 4, 18, 6, 14, 10};
@@ -71,20 +68,16 @@ TEST(ExceptionalScore, publishedReductionOnTheLastTwenty) {
                                     182, 183, 184, 185, 186, 187, 188, 189, 190, 191},
                                    {148});
     const Posting p = post(record, withgross(tee(712, 113), 78, {2024, 2, 1}));
-    ASSERT_TRUE(p.account.reduction);
-    EXPECT_EQ(p.account.reduction->better, Fraction(8));
-    EXPECT_EQ(p.account.reduction->reduction, Tenths{-10});
-    EXPECT_EQ(p.account.reduction->differentials, 20);
+    EXPECT_NE(joined(accountlines(p.account))
+                  .find("Score differential = 113 / 113 x (78 - 71.2) = 6.8\nExceptional score: "
+                        "14.8 - differential = 8.0 better, -1.0 on 20 differentials\n"),
+              std::string::npos)
+        << joined(accountlines(p.account));
     EXPECT_EQ(p.index, Tenths{125});
     EXPECT_EQ(p.differentials.front(), Tenths{172});
-    EXPECT_EQ(p.differentials.back(), Tenths{58});
     ASSERT_EQ(record.rounds.size(), 20u);
     EXPECT_EQ(record.rounds.front().differential, Tenths{130});
-    EXPECT_EQ(record.history.back().index, Tenths{125});
-    EXPECT_NE(joined(accountlines(p.account))
-                  .find("Exceptional score: 14.8 - differential = 8.0 better, -1.0 on 20 "
-                        "differentials\n"),
-              std::string::npos);
+    EXPECT_EQ(record.rounds.back().differential, Tenths{58});
 }
 
 TEST(NineHoles, expectedDifferentialAddedBeforeTheOnlyRounding) {
@@ -156,25 +149,20 @@ TEST(NewPlayer, ninesWaitForFiftyFourHolesThenCountWithTheStartingIndex) {
     EXPECT_EQ(e.index, Tenths{180});
 }
 
-TEST(NewPlayer, eighteenHoleRoundCompletesTheNinesOfANewPlayerPastFiftyFour) {
-    // Five nines (45 holes) and an 18: 63 holes; the fifth nine has no partner.
-    const Tee t = tee(720, 113);
+TEST(NewPlayer, anOddNineLeftOverIsCompletedWithThePairs) {
+    // Five nines of 10.0 and an 18 of 20.0, 63 holes: the starting index is 20.0 - 2.0 from
+    // three scores (the fifth nine has no partner), so every nine counts 10.0 + 10.0.
     PlayerRecord record;
-    for (int i = 0; i < 5; ++i) post(record, withgross(t, 46, {2024, 6, 1 + i}, 1));
-    const Posting p = post(record, withgross(t, 92, {2024, 6, 10}));
+    for (int i = 0; i < 5; ++i) post(record, withgross(tee(720, 113), 46, {2024, 6, 1 + i}, 1));
+    const Posting p = post(record, withgross(tee(720, 113), 92, {2024, 6, 10}));
     ASSERT_TRUE(p.account.firstindex);
-    // Starting: 20.0 and two pairs of 20.0, so 20.0 - 2.0 = 18.0, which expects 10.0 a
-    // nine: each nine counts 10.0 + 10.0.
     EXPECT_EQ(p.account.firstindex->starting.count, 3);
-    EXPECT_EQ(p.account.firstindex->nines.size(), 5u);
-    EXPECT_EQ(p.differentials.front(), Tenths{200});
-    EXPECT_EQ(p.index, Tenths{190}); // six differentials of 20.0: 20.0 - 1.0
+    EXPECT_EQ(p.differentials, std::vector<std::optional<Tenths>>(6, Tenths{200}));
+    EXPECT_EQ(p.index, Tenths{190});
 }
 
 TEST(Caps, lowIndexFromTheHistoryOnceTwentyDifferentialsCount) {
-    PlayerRecord record = recordof({200, 200, 200, 200, 200, 200, 200, 200, 200, 200, 200, 200, 200,
-                                    200, 200, 200, 200, 200, 200},
-                                   {160});
+    PlayerRecord record = recordof(std::vector<int>(19, 200), {160});
     // 10.0 was issued before the 365 days to 19 January 2024; 14.0 within them.
     record.history.insert(record.history.begin(), {{{2023, 1, 18}, {100}}, {{2023, 6, 1}, {140}}});
     const Posting p = post(record, withgross(tee(720, 113), 92, {2024, 2, 1}));
