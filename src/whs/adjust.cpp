@@ -22,16 +22,16 @@ bool totalsonly(const Round& r, Played p) {
                        [](int s) { return s == 0; });
 }
 
-int order(const Round& r, const StrokeIndexes& si, int hole) {
-    if (!isnine(r)) return eighteenorder(si)[hole];
-    return nineorder(si, nineplayed(r))[hole % 9];
-}
-
 // Strokes on each played hole, in stroke index order.
 std::vector<int> bystrokeindex(const Round& r, Played p, int ch) {
+    const StrokeIndexes& si = *r.tee.strokeindex;
+    const StrokeIndexes eighteen = eighteenorder(si);
+    const std::array<int, 9> nine = nineorder(si, nineplayed(r));
     std::vector<int> strokes;
-    for (int h = p.first; h < p.first + p.count; ++h)
-        strokes.push_back(strokesreceived(ch, order(r, *r.tee.strokeindex, h), p.count));
+    for (int h = p.first; h < p.first + p.count; ++h) {
+        const int order = p.count == 9 ? nine[h - p.first] : eighteen[h];
+        strokes.push_back(strokesreceived(ch, order, p.count));
+    }
     return strokes;
 }
 

@@ -1,7 +1,5 @@
 #include "whs/posting.h"
 
-#include <algorithm>
-
 namespace greenfold::whs {
 
 namespace {
