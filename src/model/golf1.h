@@ -61,9 +61,14 @@ struct CourseTable {
     std::array<std::array<std::string, courselines + 1>, maxcourses + 1> coursedata{};
 };
 
+// How handicaps are worked out: the program's own method since its first league, or the
+// World Handicap System (see src/whs).
+enum class HandicapMethod { classic, whs };
+
 // The settings file and the latest-league record: escflag, hcpfactor, ninehole,
 // averageflag, hcplimit, dateremind, printfont, hoffset, wdoffset, pscaling, leaguelist,
-// leaguecount and leagueindex.
+// leaguecount and leagueindex; and from greenfold.ini the handicap method and the handicap
+// allowance in whole percent (the World Handicap System method's playing handicaps).
 struct SettingsData {
     int16_t escflag = 0;
     float hcpfactor = 0.96f;
@@ -78,6 +83,8 @@ struct SettingsData {
     std::array<std::string, maxleagues + 1> leaguelist{};
     int16_t leaguecount = 0;
     int16_t leagueindex = 0;
+    HandicapMethod method = HandicapMethod::classic;
+    int16_t allowance = 100;
 };
 
 // What start-up read of the machine: monthname, screenwidth, colordepthok, inipath.

@@ -82,4 +82,10 @@ bool saveini(const IniSettings& s, const std::string& systemdir, const StreamWra
     return atomicwrite(systemdir + inifilename, inibytes(s), wrap);
 }
 
+void loadmethod(GOLF1& g, const std::string& systemdir) {
+    const IniSettings s = loadini(systemdir);
+    g.method = s.method;
+    g.allowance = static_cast<int16_t>(s.allowance);
+}
+
 } // namespace greenfold::whs

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/golf1.h"
 #include "model/safefile.h"
 
 #include <string>
@@ -11,7 +12,7 @@ namespace greenfold::whs {
 // The program's own settings, beside the settings file: "key=value" lines ending CR LF.
 inline constexpr const char* inifilename = "greenfold.ini";
 
-enum class Method { classic, whs };
+using Method = HandicapMethod;
 
 // method=classic|whs (classic when missing or unknown) and allowance=N, the handicap
 // allowance in whole percent 1..100 (100 when missing or out of range). Lines with other
@@ -31,5 +32,9 @@ std::string inibytes(const IniSettings& s);
 // the defaults. Saving replaces it whole or not at all; false when it could not be written.
 IniSettings loadini(const std::string& systemdir);
 bool saveini(const IniSettings& s, const std::string& systemdir, const StreamWrap& wrap = {});
+
+// The method and the allowance of the file in the settings folder into the settings of g,
+// where the program and greenfold-cli read the settings file at start-up.
+void loadmethod(GOLF1& g, const std::string& systemdir);
 
 } // namespace greenfold::whs

@@ -28,7 +28,7 @@ const std::map<std::string, std::set<std::string>> core = {
     {"teams", {"model", "reports"}},
     {"players", {"model", "teams"}},
     {"charts", {"model", "reports"}},
-    {"shell", {"model"}},
+    {"shell", {"model", "whs"}},
     {"cli", {"model", "lists", "courses", "scoring", "reports", "shell"}},
 };
 

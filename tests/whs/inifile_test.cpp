@@ -1,5 +1,7 @@
 #include "whs/inifile.h"
 
+#include "model/settingsfile.h"
+#include "shell/startup.h"
 #include "support/testfiles.h"
 
 #include <gtest/gtest.h>
@@ -39,4 +41,20 @@ TEST(IniFile, saveThenLoad_aFailedSaveLeavesTheOldFile) {
     s.allowance = 50;
     EXPECT_FALSE(saveini(s, sys, failafter(10)));
     EXPECT_EQ(loadini(sys).allowance, 95);
+}
+
+TEST(IniFile, startupFillsTheSettings_theSettingsFileStaysAsItWas) {
+    TempDir data, sys;
+    const std::string dir = sys.path().string() + "/";
+    auto g = std::make_unique<greenfold::GOLF1>();
+    greenfold::startup(*g, data.path(), dir);
+    EXPECT_EQ(g->method, Method::classic);
+    EXPECT_EQ(g->allowance, 100);
+    writebytes(sys.path() / "gfd32.ini", golden("gfd32-5.ini"));
+    writebytes(sys.path() / inifilename, "allowance=90\nmethod=whs\n");
+    greenfold::startup(*g, data.path(), dir);
+    EXPECT_EQ(g->method, Method::whs);
+    EXPECT_EQ(g->allowance, 90);
+    ASSERT_TRUE(greenfold::savesettings(*g, dir));
+    EXPECT_EQ(readbytes(sys.path() / "gfd32.ini"), golden("gfd32-5.ini"));
 }
