@@ -1,5 +1,6 @@
 #include "whs/decimal.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <numeric>
 
@@ -58,6 +59,11 @@ Tenths roundtenths(Fraction f) {
 
 int roundwhole(Fraction f) {
     return static_cast<int>(roundhalfup(f.num(), f.den()));
+}
+
+Tenths tenthsnear(double value) {
+    if (!(std::fabs(value) < 1e8)) return {};
+    return roundtenths(Fraction(std::llround(value * 10000), 10000));
 }
 
 std::string tenthstext(Tenths t) {

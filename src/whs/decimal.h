@@ -52,6 +52,12 @@ class Fraction {
 Tenths roundtenths(Fraction f);
 int roundwhole(Fraction f);
 
+// The tenths a binary number stands for. The league keeps its figures as Singles and the
+// course table's ratings are read as doubles; each stands for a decimal of at most four
+// places, which is rounded to tenths as above. A value beyond any figure of a league (or
+// not a number) is 0.
+Tenths tenthsnear(double value);
+
 // "22.1", "-1.5", "0.0".
 std::string tenthstext(Tenths t);
 
