@@ -35,9 +35,42 @@ inline constexpr int tee_pro = 3;
 template <typename T> using PlayerTable = std::array<T, maxplayers + 1>;
 template <typename T> using RoundTable = std::array<std::array<T, maxrounds + 1>, maxplayers + 1>;
 
+// What the World Handicap System method keeps of a player beside the league file, in the
+// league's index history file (see historyfile.h). It follows the player's slot and each
+// of his rounds its round slot, however they move.
+
+// Flags of a kept round.
+inline constexpr uint8_t roundflag_estimated = 1; // adjusted without stroke indexes
+inline constexpr uint8_t roundflag_totals = 2;    // entered as the two totals only
+inline constexpr uint8_t roundflag_reduced = 4;   // lowered by an exceptional score
+inline constexpr uint8_t roundflag_waiting = 8;   // a nine waiting for the 54th hole
+inline constexpr uint8_t roundflags = 15;         // all of them
+
+struct RoundNote {
+    int16_t tee = 0; // the tee the round was played from; 0 when not known
+    uint8_t flags = 0;
+    bool operator==(const RoundNote&) const = default;
+};
+
+// A Handicap Index as it was issued: the date of the round that produced it (a four-digit
+// year) and the index in tenths, a plus index below 0.
+struct IssuedIndex {
+    int16_t year = 0;
+    int16_t month = 0;
+    int16_t day = 0;
+    int16_t tenths = 0;
+    bool operator==(const IssuedIndex&) const = default;
+};
+
+struct PlayerHistory {
+    std::vector<IssuedIndex> issued; // oldest first
+    std::array<RoundNote, maxrounds + 1> rounds{};
+    bool operator==(const PlayerHistory&) const = default;
+};
+
 // The open league: playercount, playername, playertee, roundcount, the round tables
 // (differential, rmonth, rday, ryear, roundcourse, holescore, hcpindex, coursehcp),
-// playerteam, teamsdefined and leaguefile.
+// playerteam, teamsdefined and leaguefile; and the index history of each player.
 struct LeagueData {
     int16_t playercount = 0;
     PlayerTable<std::string> playername{};
@@ -54,6 +87,7 @@ struct LeagueData {
     PlayerTable<int16_t> playerteam{};
     int16_t teamsdefined = 0;
     std::string leaguefile;
+    PlayerTable<PlayerHistory> history{};
 };
 
 // The course table shared by every league: coursecount and coursedata.
@@ -114,8 +148,8 @@ struct GOLF1 : LeagueData, CourseTable, SettingsData, MachineData {
 
 void setmonthnames(GOLF1& g);
 
-// Empties the league: no players, every name, tee, count, round and hole value zero.
-// Team numbers, the course table and the settings stay.
+// Empties the league: no players, every name, tee, count, round and hole value zero, no
+// index history. Team numbers, the course table and the settings stay.
 void clearleague(GOLF1& g);
 
 // Course line n of course c, or an empty text for a slot outside the table, so a

@@ -110,6 +110,7 @@ void copyslot(GOLF1& g, int p, int from, int to) {
     g.coursehcp[p][to] = g.coursehcp[p][from];
     g.roundcourse[p][to] = g.roundcourse[p][from];
     g.holescore[p][to] = g.holescore[p][from];
+    g.history[p].rounds[to] = g.history[p].rounds[from];
 }
 
 void clearslot(GOLF1& g, int p, int r) {
@@ -119,6 +120,7 @@ void clearslot(GOLF1& g, int p, int r) {
     g.coursehcp[p][r] = 0;
     g.roundcourse[p][r] = 0;
     g.holescore[p][r].fill(0);
+    g.history[p].rounds[r] = {};
 }
 
 // Recomputes the player's newest round on the default tee. A tee without a usable slope
