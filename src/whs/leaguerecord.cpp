@@ -94,9 +94,16 @@ PlayerRecord playerrecord(const GOLF1& g, int p) {
         if (!(g.history[p].rounds[r].flags & roundflag_waiting))
             k.differential = tenthsnear(g.differential[p][r]);
     }
-    for (const IssuedIndex& i : g.history[p].issued)
-        record.history.push_back({{i.year, i.month, i.day}, {i.tenths}});
+    record.history = issuedindexes(g, p);
     return record;
+}
+
+std::vector<Revision> issuedindexes(const GOLF1& g, int p) {
+    std::vector<Revision> revisions;
+    revisions.reserve(g.history[p].issued.size());
+    for (const IssuedIndex& i : g.history[p].issued)
+        revisions.push_back({{i.year, i.month, i.day}, {i.tenths}});
+    return revisions;
 }
 
 void applyposting(GOLF1& g, int p, int r, const Posting& posting) {

@@ -36,6 +36,9 @@ struct KeptTee {
 KeptTee keptroundtee(const GOLF1& g, int p, int r);
 Round keptround(const GOLF1& g, int p, int r);
 
+// The indexes issued to player p, oldest first.
+std::vector<Revision> issuedindexes(const GOLF1& g, int p);
+
 // Player p's record: his kept rounds in slot order with their differentials (none for a
 // nine still waiting for 54 holes), and the indexes issued to him.
 PlayerRecord playerrecord(const GOLF1& g, int p);

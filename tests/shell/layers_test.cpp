@@ -22,7 +22,7 @@ const std::map<std::string, std::set<std::string>> core = {
     {"help", {}},
     {"lists", {"model"}},
     {"courses", {"model"}},
-    {"scoring", {"model", "courses"}},
+    {"scoring", {"model", "courses", "whs"}},
     {"whs", {"model"}},
     {"reports", {"model", "lists"}},
     {"teams", {"model", "reports"}},

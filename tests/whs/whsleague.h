@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/golf1.h"
+#include "scoring/scorecard.h"
 #include "whs/strokeindex.h"
 
 #include <array>
@@ -28,6 +29,34 @@ inline int addcourse(GOLF1& g, const std::string& name, const std::array<const c
     lines[courseline_initials] = name.substr(0, 2);
     lines[courseline_strokeindex] = line30;
     return c;
+}
+
+inline constexpr std::array<int, 18> par72holes = {4, 4, 3, 5, 4, 4, 3, 5, 4,
+                                                   4, 4, 3, 5, 4, 4, 3, 5, 4};
+
+// The score window's boxes for the holes (0: not played), with their nines summed.
+inline DisplayedRound shown(const std::array<int, 18>& holes, int tee = tee_mens) {
+    DisplayedRound d;
+    d.tee = tee;
+    for (int h = 1; h <= 18; ++h)
+        d.holes[std::size_t(h)] =
+            holes[std::size_t(h - 1)] ? std::to_string(holes[std::size_t(h - 1)]) : "";
+    d.out = outtotal(d.holes);
+    d.in = intotal(d.holes);
+    return d;
+}
+
+// Par 72 plus the strokes over par of each hole.
+inline DisplayedRound overpar72(const std::array<int, 18>& over, int tee = tee_mens) {
+    std::array<int, 18> holes{};
+    for (std::size_t h = 0; h < 18; ++h) holes[h] = par72holes[h] + over[h];
+    return shown(holes, tee);
+}
+
+// A new round of player p on course c, dated month/day/2024.
+inline RoundEntry night(int p, int c, int month, int day, const DisplayedRound& round,
+                        int slot = 0) {
+    return {p, slot, c, month, day, 24, round};
 }
 
 } // namespace greenfold::whs::testing
