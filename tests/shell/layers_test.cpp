@@ -20,7 +20,7 @@ const fs::path src = fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "src";
 const std::map<std::string, std::set<std::string>> core = {
     {"model", {}},
     {"help", {}},
-    {"lists", {"model"}},
+    {"lists", {"model", "whs"}},
     {"courses", {"model"}},
     {"scoring", {"model", "courses", "whs"}},
     {"whs", {"model"}},
@@ -29,7 +29,7 @@ const std::map<std::string, std::set<std::string>> core = {
     {"players", {"model", "teams"}},
     {"charts", {"model", "reports"}},
     {"shell", {"model", "whs"}},
-    {"cli", {"model", "lists", "courses", "scoring", "reports", "shell"}},
+    {"cli", {"model", "lists", "courses", "scoring", "reports", "shell", "whs"}},
 };
 
 // Above the core: platform/ implements the core's ports with Qt; a window folder uses
