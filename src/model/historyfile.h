@@ -25,7 +25,7 @@ inline constexpr const char* historyversion = "Greenfold index history 1";
 // The league file's name with ".HIX" in place of its ".LGE", or added to it.
 std::string historyfilename(const std::string& leaguefile);
 
-// A player's part of the file as it was written, each round's note with its date.
+// A player's entry in the file as it was written, each round's note with its date.
 struct DatedNote {
     int16_t month = 0;
     int16_t day = 0;
