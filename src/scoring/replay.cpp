@@ -1,11 +1,10 @@
 #include "scoring/replay.h"
 
-#include "scoring/handicap.h"
+#include "scoring/roundslots.h"
 #include "whs/leaguerecord.h"
 #include "whs/leaguereplay.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace greenfold {
@@ -17,19 +16,6 @@ whs::Tenths newestindex(const GOLF1& g, int p) {
     return count >= 1 && count <= maxrounds ? whs::tenthsnear(g.hcpindex[p][count]) : whs::Tenths{};
 }
 
-// Round r as recordround computes a new one; false when its tee cannot rate it.
-bool replayclassicround(GOLF1& g, int p, int r, int tee) {
-    const TeeRating t = teerating(g, g.roundcourse[p][r], tee);
-    if (!usablerating(t)) return false;
-    const auto& scores = g.holescore[p][r];
-    const float d = calcdifferential(scores[19], scores[20], t.rating, t.slope, g.ninehole);
-    if (!std::isfinite(d)) return false;
-    g.differential[p][r] = d;
-    calchcpindex(g, p, r, tee);
-    g.coursehcp[p][r] = coursehandicap(g.hcpindex[p][r], t.slope);
-    return true;
-}
-
 whs::ReplayCount replayclassic(GOLF1& g, int p) {
     whs::ReplayCount count;
     const int rounds = std::clamp<int>(g.roundcount[p], 0, maxrounds);
@@ -37,7 +23,7 @@ whs::ReplayCount replayclassic(GOLF1& g, int p) {
         const whs::KeptTee tee = whs::keptroundtee(g, p, r);
         ++count.rounds;
         if (!tee.known) ++count.defaulttee;
-        if (!replayclassicround(g, p, r, tee.tee)) ++count.unrated;
+        if (!recalcround(g, p, r, tee.tee, tee.tee)) ++count.unrated;
     }
     return count;
 }

@@ -181,26 +181,23 @@ RecordResult recordwhs(GOLF1& g, const RoundEntry& e, const HoleScores& scores) 
     return result;
 }
 
-// Recomputes the player's newest round on the default tee. A tee without a usable slope
-// cannot give a differential, so the round keeps the numbers it has.
-bool recalclast(GOLF1& g, int p, int selectedtee) {
-    const int r = g.roundcount[p];
-    const TeeRating tee = teerating(g, g.roundcourse[p][r], g.playertee[p]);
-    if (!usablerating(tee)) return false;
-    const auto& scores = g.holescore[p][r];
-    const float d = calcdifferential(scores[19], scores[20], tee.rating, tee.slope, g.ninehole);
-    if (!std::isfinite(d)) return false;
-    g.differential[p][r] = d;
-    calchcpindex(g, p, r, selectedtee);
-    g.coursehcp[p][r] = coursehandicap(g.hcpindex[p][r], tee.slope);
-    return true;
-}
-
 } // namespace
 
 void shiftrounds(GOLF1& g, int p) {
     if (p < 1 || p > maxplayers) return;
     for (int k = 1; k < maxrounds; ++k) copyslot(g, p, k + 1, k);
+}
+
+bool recalcround(GOLF1& g, int p, int r, int tee, int limittee) {
+    const TeeRating t = teerating(g, g.roundcourse[p][r], tee);
+    if (!usablerating(t)) return false;
+    const auto& scores = g.holescore[p][r];
+    const float d = calcdifferential(scores[19], scores[20], t.rating, t.slope, g.ninehole);
+    if (!std::isfinite(d)) return false;
+    g.differential[p][r] = d;
+    calchcpindex(g, p, r, limittee);
+    g.coursehcp[p][r] = coursehandicap(g.hcpindex[p][r], t.slope);
+    return true;
 }
 
 Outcome checkround(const GOLF1& g, const RoundEntry& entry) {
@@ -256,7 +253,7 @@ DeleteResult deleteround(GOLF1& g, int p, int s, bool confirmed, int selectedtee
     }
     if (g.roundcount[p] == 0) return result;
 
-    result.recalculated = recalclast(g, p, selectedtee);
+    result.recalculated = recalcround(g, p, g.roundcount[p], g.playertee[p], selectedtee);
     if (!result.recalculated)
         result.outcome.add(refusal("The round was deleted. The handicap of the player's last "
                                    "round was not recalculated, because its course has no "

@@ -33,6 +33,12 @@ struct RecordResult {
 // the new round overwrites them.
 void shiftrounds(GOLF1& g, int p);
 
+// Works kept round r of player p out again under the classic method, as recordround does
+// a new round: the differential on tee `tee`, the index limited by tee `limittee`, the
+// course handicap. A tee without a usable slope cannot give a differential: the round
+// keeps the numbers it has and the answer is false.
+bool recalcround(GOLF1& g, int p, int r, int tee, int limittee);
+
 // Whether the displayed round can be recorded: a player and tee in range, a slot that
 // exists, scores that fit, and a course rating and slope that give a differential.
 // recordround checks this itself; the window may ask first, before ESC lowers any hole.
