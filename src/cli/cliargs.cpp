@@ -17,15 +17,16 @@ struct CommandWord {
     const char* options; // the options it takes, each between spaces
 };
 
-constexpr std::array<CommandWord, 4> commands{
+constexpr std::array<CommandWord, 5> commands{
     {{CliCommand::leagues, "leagues", 0, " --dir --help "},
      {CliCommand::list, "list", 1, " --dir --help --view --date --player --long --today --output "},
      {CliCommand::import, "import", 2, " --dir --help --dry-run "},
-     {CliCommand::exportrounds, "export", 1, " --dir --help --output "}}};
+     {CliCommand::exportrounds, "export", 1, " --dir --help --output "},
+     {CliCommand::replay, "replay", 1, " --dir --help --method --write "}}};
 
 // The values that are checked once the command is known.
 struct Values {
-    std::string view, date, today;
+    std::string view, date, today, method;
 };
 
 // CLI11 reads the options anywhere on the line, "--name=value" and "--name value" alike,
@@ -35,13 +36,14 @@ void addoptions(CLI::App& app, CliRequest& r, Values& v) {
     app.set_help_flag(); // the help texts are clihelp's
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    for (const char* flag : {"-h,--help", "--long", "--dry-run"}) app.add_flag(flag);
+    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--write"}) app.add_flag(flag);
     app.add_option("--dir", r.dir);
     app.add_option("--view", v.view);
     app.add_option("--date", v.date);
     app.add_option("--player", r.list.player);
     app.add_option("--today", v.today);
     app.add_option("-o,--output", r.outfile);
+    app.add_option("--method", v.method);
 }
 
 // The words in the reverse order CLI11 takes them, each "NAME=VALUE" of an option that takes
@@ -85,6 +87,14 @@ std::string takeview(const std::string& value, ListChoice& list) {
     if (value.empty()) return "";
     if (!views.contains(value)) return "--view is recent, date or player, not '" + value + "'";
     list.view = views.at(value);
+    return "";
+}
+
+std::string takemethod(const std::string& value, std::optional<HandicapMethod>& method) {
+    if (value == "classic" || value == "whs")
+        method = value == "whs" ? HandicapMethod::whs : HandicapMethod::classic;
+    else if (!value.empty())
+        return "--method is classic or whs, not '" + value + "'";
     return "";
 }
 
@@ -134,9 +144,10 @@ std::string fillrequest(const CLI::App& app, const std::vector<std::string>& wor
     if (c.arguments >= 2) r.csvfile = words[2];
     r.longlines = app.count("--long");
     r.dryrun = app.count("--dry-run");
+    r.write = app.count("--write");
     for (const std::string& e :
          {takeview(v.view, r.list), takedate("--date", v.date, readrounddate, r.list.date),
-          takedate("--today", v.today, readtoday, r.today)})
+          takedate("--today", v.today, readtoday, r.today), takemethod(v.method, r.method)})
         if (!e.empty()) return e;
     return r.command == CliCommand::list ? settleview(app, r) : "";
 }
@@ -156,7 +167,7 @@ ParsedArgs parseargs(const std::vector<std::string>& args) {
         // Raised only when the last word is an option still waiting for its value.
         wrong = args.back() + " needs a value";
     }
-    for (const char* flag : {"--dry-run", "--long", "--help"})
+    for (const char* flag : {"--dry-run", "--long", "--help", "--write"})
         if (app.count(flag) && app[flag]->results().front() != "true")
             wrong = flag + std::string(" takes no value");
     const std::vector<std::string> words = sortrest(app, unknown);

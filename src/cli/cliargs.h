@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/listview.h"
+#include "model/golf1.h"
 
 #include <optional>
 #include <string>
@@ -11,7 +12,7 @@ namespace greenfold {
 // The command line of greenfold-cli: global options, a command, its arguments and its
 // options, in any order after the command word.
 
-enum class CliCommand { none, leagues, list, import, exportrounds };
+enum class CliCommand { none, leagues, list, import, exportrounds, replay };
 
 inline constexpr int exit_ok = 0;
 inline constexpr int exit_data = 1;  // bad data, or a file that could not be read or written
@@ -28,6 +29,8 @@ struct CliRequest {
     std::optional<CalendarDate> today;
     std::string outfile; // empty: standard output
     bool dryrun = false;
+    std::optional<HandicapMethod> method; // replay: the method asked for, else the setting's
+    bool write = false;
 };
 
 struct ParsedArgs {

@@ -14,6 +14,13 @@ std::string programhelp() {
            "                          writes it\n"
            "  import LEAGUE FILE.csv  record the rounds of a spreadsheet\n"
            "  export LEAGUE           every kept round as CSV\n"
+           "  replay LEAGUE           every kept round worked out again, a line a player\n"
+           "\n"
+           "import, list and export follow the handicap method set in greenfold.ini in\n"
+           "the settings folder (method=classic, the default, or method=whs): under the\n"
+           "World Handicap System method import posts each round by its rules, list shows\n"
+           "a plus index and course handicap with a \"+\", and export adds each round's\n"
+           "tee and flags.\n"
            "\n"
            "Options:\n"
            "  --dir DIR               the data folder\n"
@@ -56,7 +63,9 @@ std::string importhelp() {
            "\n"
            "Records the rounds of FILE.csv in file order, each as the score window records\n"
            "a typed round: stroke control when it is on, the nine-hole rules, the oldest of\n"
-           "20 rounds dropped, the same differential, index and course handicap.\n"
+           "20 rounds dropped, the same differential, index and course handicap. Under\n"
+           "the World Handicap System method (greenfold.ini) each round is posted by its\n"
+           "rules instead, and the index history file beside the league is written too.\n"
            "\n"
            "Columns: date (MM/DD/YY or YYYY-MM-DD), player (exact name), course (name, any\n"
            "case), tee (1, 2, 3, Ladies, Mens or Pro; empty for the player's own tee), then\n"
@@ -77,9 +86,28 @@ std::string exporthelp() {
            "Prints every kept round as CSV, players in roster order, rounds oldest first:\n"
            "player, date (YYYY-MM-DD), course, initials, holes 1 to 18, out, in, total,\n"
            "differential, index, course handicap. The league file does not keep the tee\n"
-           "a round was played from, so there is no tee column.\n"
+           "a round was played from, so there is no tee column. Under the World Handicap\n"
+           "System method (greenfold.ini) the index history does: tee and flags follow\n"
+           "(estimated: adjusted without stroke indexes; totals: entered as totals;\n"
+           "reduced: lowered by an exceptional score; waiting: a nine waiting for 54 holes).\n"
            "\n"
            "  -o, --output FILE      write to FILE instead of standard output\n";
+}
+
+std::string replayhelp() {
+    return "Usage: greenfold-cli [--dir DIR] replay LEAGUE [--method classic|whs] [--write]\n"
+           "\n"
+           "Works every kept round of every player out again, in the order of the round\n"
+           "slots, under the method of greenfold.ini or the one given, and prints a line a\n"
+           "player: the index of the newest round now, the index under the method, the\n"
+           "difference, and how many rounds were worked out from the player's default tee\n"
+           "because the tee they were played from is not known (the classic method always\n"
+           "uses the default tee). Rounds whose tee has no slope keep their figures.\n"
+           "\n"
+           "  --method classic|whs   the method to work the rounds out under\n"
+           "  --write                save the league (and under whs its index history\n"
+           "                         file), after keeping the league file as it was in\n"
+           "                         LEAGUE.LGE.before-replay\n";
 }
 
 } // namespace
@@ -94,6 +122,8 @@ std::string commandhelp(CliCommand command) {
         return importhelp();
     case CliCommand::exportrounds:
         return exporthelp();
+    case CliCommand::replay:
+        return replayhelp();
     case CliCommand::none:
         break;
     }

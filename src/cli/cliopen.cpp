@@ -1,6 +1,7 @@
 #include "cli/cliopen.h"
 
 #include "model/coursefile.h"
+#include "model/historyfile.h"
 #include "model/latestfile.h"
 #include "model/leaguefile.h"
 #include "model/leaguelist.h"
@@ -20,8 +21,12 @@ LeagueOpened openleaguefile(GOLF1& g, const fs::path& dir, const std::string& na
                     " ('greenfold-cli leagues' lists them)",
                 ""};
     g.leaguefile = g.leaguelist[n] + leaguesuffix;
-    if (!loadleague(g, dir))
-        return {"cannot read the league file " + findfile(dir, g.leaguefile).string(), ""};
+    const Outcome loaded = loadleague(g, dir);
+    if (!loaded) return {"cannot read the league file " + findfile(dir, g.leaguefile).string(), ""};
+    if (!loaded.messages.empty()) // the desktop would go on without the history: not here
+        return {"cannot read the index history file " +
+                    findfile(dir, historyfilename(g.leaguefile)).string(),
+                ""};
     if (!loadcourses(g, dir))
         return {"", "cannot read the course table " + findfile(dir, coursefilename).string()};
     return {};

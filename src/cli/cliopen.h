@@ -19,7 +19,9 @@ struct LeagueOpened {
     std::string warning; // the course table could not be read
 };
 
-// The named league, found whatever its letter case, and the course table.
+// The named league, found whatever its letter case, and the course table. Under the WHS
+// method an index history file that cannot be read is a problem too: a command would
+// otherwise work on without the indexes issued before.
 LeagueOpened openleaguefile(GOLF1& g, const fs::path& dir, const std::string& name);
 
 } // namespace greenfold

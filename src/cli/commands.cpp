@@ -7,10 +7,12 @@
 #include "cli/importrecord.h"
 #include "cli/importrows.h"
 #include "cli/listview.h"
+#include "cli/replaylines.h"
 #include "cli/roundexport.h"
 #include "model/leaguefile.h"
 #include "model/textline.h"
 #include "reports/listexport.h"
+#include "scoring/replay.h"
 
 #include <exception>
 #include <fstream>
@@ -43,6 +45,7 @@ std::unique_ptr<GOLF1> openrequested(CliContext& ctx, const CliRequest& r, bool 
         fail(ctx, problem);
         return nullptr;
     }
+    if (r.method) g->method = *r.method; // the league is read as the method asked for reads it
     const LeagueOpened opened = openleaguefile(*g, r.dir, r.league);
     if (!opened.problem.empty() || (needcourses && !opened.warning.empty())) {
         fail(ctx, opened.problem.empty() ? opened.warning : opened.problem);
@@ -115,7 +118,7 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     if (run.recorded.empty()) return fail(ctx, r.csvfile + " holds no rounds");
 
     if (r.dryrun) {
-        std::string out = csvline(exportheading());
+        std::string out = csvline(exportheading(recorded->method));
         for (const auto& cells : run.recorded) out += csvline(cells);
         ctx.out << out << std::flush;
         return exit_ok;
@@ -129,6 +132,33 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     return exit_ok;
 }
 
+// The league file as it was, beside itself, before a replay writes over it.
+std::string keepbefore(const CliRequest& r, const GOLF1& g) {
+    const fs::path league = findfile(r.dir, g.leaguefile);
+    fs::path before = league;
+    before += ".before-replay";
+    std::string bytes;
+    if (!readwhole(league.string(), bytes) || !atomicwrite(before, bytes)) return "";
+    return before.filename().string();
+}
+
+int runreplay(CliContext& ctx, const CliRequest& r) {
+    auto g = openrequested(ctx, r, true);
+    if (!g) return exit_data;
+    const std::vector<ReplayLine> lines = replayleague(*g, g->method);
+    ctx.out << replaytext(lines, g->method) << std::flush;
+    if (!r.write) return exit_ok;
+    const std::string before = keepbefore(r, *g);
+    if (before.empty())
+        return fail(ctx, "cannot keep a copy of " + g->leaguefile + "; nothing was written");
+    if (!saveleague(*g, r.dir))
+        return fail(ctx, "cannot write the league file " + g->leaguefile +
+                             "; the file as it was is " + before);
+    ctx.err << "greenfold-cli: " << g->leaguefile << " worked out again under "
+            << methodname(g->method) << " and written; the file as it was is " << before << "\n";
+    return exit_ok;
+}
+
 int runcommand(CliContext& ctx, const CliRequest& r) {
     switch (r.command) {
     case CliCommand::leagues:
@@ -139,6 +169,8 @@ int runcommand(CliContext& ctx, const CliRequest& r) {
         return runimport(ctx, r);
     case CliCommand::exportrounds:
         return runexport(ctx, r);
+    case CliCommand::replay:
+        return runreplay(ctx, r);
     case CliCommand::none:
         break;
     }

@@ -5,14 +5,36 @@
 #include "model/textline.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace greenfold {
 
-std::vector<std::string> exportheading() {
+namespace {
+
+std::string teename(int tee) {
+    static constexpr const char* names[] = {"", "Ladies", "Mens", "Pro"};
+    return tee >= tee_ladies && tee <= tee_pro ? names[tee] : "";
+}
+
+std::string flagwords(uint8_t flags) {
+    static constexpr std::pair<uint8_t, const char*> words[] = {{roundflag_estimated, "estimated"},
+                                                                {roundflag_totals, "totals"},
+                                                                {roundflag_reduced, "reduced"},
+                                                                {roundflag_waiting, "waiting"}};
+    std::string text;
+    for (auto [flag, word] : words)
+        if (flags & flag) text += (text.empty() ? "" : " ") + std::string(word);
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string> exportheading(HandicapMethod method) {
     std::vector<std::string> cells{"player", "date", "course", "initials"};
     for (int h = 1; h <= 18; ++h) cells.push_back(std::to_string(h));
     for (const char* c : {"out", "in", "total", "differential", "index", "course handicap"})
         cells.emplace_back(c);
+    if (method == HandicapMethod::whs) cells.insert(cells.end(), {"tee", "flags"});
     return cells;
 }
 
@@ -29,11 +51,15 @@ std::vector<std::string> roundcells(const GOLF1& g, int p, int r) {
     cells.push_back(formatpattern(g.differential[p][r], "0.0"));
     cells.push_back(formatpattern(g.hcpindex[p][r], "0.0"));
     cells.push_back(generalformat(g.coursehcp[p][r]));
+    if (g.method == HandicapMethod::whs) {
+        cells.push_back(teename(g.history[p].rounds[r].tee));
+        cells.push_back(flagwords(g.history[p].rounds[r].flags));
+    }
     return cells;
 }
 
 std::string exportbytes(const GOLF1& g) {
-    std::string out = csvline(exportheading());
+    std::string out = csvline(exportheading(g.method));
     const int players = std::clamp<int>(g.playercount, 0, maxplayers);
     for (int p = 1; p <= players; ++p) {
         if (g.playername[p].empty()) continue;

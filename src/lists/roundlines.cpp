@@ -1,6 +1,7 @@
 #include "lists/roundlines.h"
 
 #include "model/textline.h"
+#include "whs/decimal.h"
 
 namespace greenfold {
 
@@ -28,6 +29,19 @@ std::string twodigits(int value) {
 std::string signspace(float value) {
     const double v = value;
     return v > -0.1 && v < 10 ? " " : "";
+}
+
+// The index and course handicap columns: under the WHS method a plus handicap is written
+// with its "+" in place of the minus sign.
+std::string indexcolumn(const GOLF1& g, float index) {
+    if (g.method == HandicapMethod::whs) return whs::indextext(whs::tenthsnear(index));
+    return formatpattern(index, "#0.0");
+}
+
+std::string handicapcolumn(const GOLF1& g, float chcp) {
+    if (g.method == HandicapMethod::whs)
+        return whs::handicaptext(whs::roundwhole(whs::tenthsnear(chcp)));
+    return generalformat(chcp);
 }
 
 std::string holecolumns(const std::array<int16_t, maxholes + 1>& score) {
@@ -63,13 +77,13 @@ std::string roundtext(const GOLF1& g, int p, int r, std::optional<int> lastcolum
     line += (total.size() < 3 ? " " : "") + total + "  ";
 
     const float index = g.hcpindex[p][r];
-    line += signspace(index) + formatpattern(index, "#0.0") + "    ";
+    line += signspace(index) + indexcolumn(g, index) + "    ";
     padto(line, 37, 3);
     line += "    ";
 
     line += holecolumns(score);
     const float chcp = g.coursehcp[p][r];
-    line += "  " + signspace(chcp) + generalformat(chcp) + "     ";
+    line += "  " + signspace(chcp) + handicapcolumn(g, chcp) + "     ";
     if (lastcolumn) line += rightaligned(std::to_string(*lastcolumn), 2);
     return line;
 }

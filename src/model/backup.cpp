@@ -1,5 +1,6 @@
 #include "model/backup.h"
 
+#include "model/historyfile.h"
 #include "model/textline.h"
 
 #include <algorithm>
@@ -32,7 +33,7 @@ bool endswith(const std::string& s, const std::string& tail) {
 bool datafilename(const std::string& name) {
     const std::string n = lower(name);
     if (n == "grnfld.dat" || n == "course.dat") return true;
-    return n.size() > 4 && (endswith(n, ".lge") || endswith(n, ".tea")) &&
+    return n.size() > 4 && (endswith(n, ".lge") || endswith(n, ".tea") || endswith(n, ".hix")) &&
            n.find_first_of("/\\:") == std::string::npos;
 }
 
@@ -70,6 +71,7 @@ std::vector<std::string> backupnames(const GOLF1& g) {
     names.push_back("Grnfld.dat");
     names.push_back("Course.dat");
     for (int n = 1; n <= count; ++n) names.push_back(g.leaguelist[n] + ".tea");
+    for (int n = 1; n <= count; ++n) names.push_back(historyfilename(g.leaguelist[n] + ".lge"));
     return names;
 }
 
@@ -124,17 +126,16 @@ void removestaged(const std::vector<BackupPair>& pairs) {
     for (const auto& p : pairs) fs::remove(stagedname(p.copy), ec);
 }
 
-// The files to copy, with where each copy goes. A team file that is not there is left
-// out; any other missing file is copied (and fails) in its turn.
+// The files to copy, with where each copy goes. A team or index history file that is not
+// there is left out; any other missing file is copied (and fails) in its turn.
 std::vector<BackupPair> backuppairs(const GOLF1& g, const fs::path& from, const fs::path& dest) {
     const auto names = backupnames(g);
-    const std::size_t teamsfrom =
-        names.size() - std::size_t(std::clamp<int>(g.leaguecount, 0, maxleagues));
+    const std::size_t optionalfrom = std::size_t(std::clamp<int>(g.leaguecount, 0, maxleagues)) + 2;
     std::vector<BackupPair> pairs;
     std::error_code ec;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const fs::path source = findfile(from, names[i]);
-        if (i >= teamsfrom && !fs::exists(source, ec)) continue; // a league without teams
+        if (i >= optionalfrom && !fs::exists(source, ec)) continue; // no teams, or no history
         pairs.push_back({(dest / source.filename()).string(), source.string()});
     }
     return pairs;

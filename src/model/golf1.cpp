@@ -25,6 +25,7 @@ void clearleague(GOLF1& g) {
             g.roundcourse[p][r] = 0;
             g.holescore[p][r].fill(0);
         }
+        g.history[p] = {};
     }
 }
 

@@ -25,6 +25,7 @@ inline constexpr int courseline_par0 = 4;     // par of hole h is line 4 + h
 inline constexpr int courseline_rating0 = 22; // rating of tee t is line 22 + t
 inline constexpr int courseline_slope0 = 25;  // slope of tee t is line 25 + t
 inline constexpr int courseline_initials = 29;
+inline constexpr int courseline_strokeindex = 30; // "SI 7 15 1 ...", read by the WHS method only
 
 // Tees, numbered the same everywhere.
 inline constexpr int tee_ladies = 1;
@@ -34,9 +35,42 @@ inline constexpr int tee_pro = 3;
 template <typename T> using PlayerTable = std::array<T, maxplayers + 1>;
 template <typename T> using RoundTable = std::array<std::array<T, maxrounds + 1>, maxplayers + 1>;
 
+// What the World Handicap System method keeps of a player beside the league file, in the
+// league's index history file (see historyfile.h). It follows the player's slot and each
+// of his rounds its round slot, however they move.
+
+// Flags of a kept round.
+inline constexpr uint8_t roundflag_estimated = 1; // adjusted without stroke indexes
+inline constexpr uint8_t roundflag_totals = 2;    // entered as the two totals only
+inline constexpr uint8_t roundflag_reduced = 4;   // lowered by an exceptional score
+inline constexpr uint8_t roundflag_waiting = 8;   // a nine waiting for the 54th hole
+inline constexpr uint8_t roundflags = 15;         // all of them
+
+struct RoundNote {
+    int16_t tee = 0; // the tee the round was played from; 0 when not known
+    uint8_t flags = 0;
+    bool operator==(const RoundNote&) const = default;
+};
+
+// A Handicap Index as it was issued: the date of the round that produced it (a four-digit
+// year) and the index in tenths, a plus index below 0.
+struct IssuedIndex {
+    int16_t year = 0;
+    int16_t month = 0;
+    int16_t day = 0;
+    int16_t tenths = 0;
+    bool operator==(const IssuedIndex&) const = default;
+};
+
+struct PlayerHistory {
+    std::vector<IssuedIndex> issued; // oldest first
+    std::array<RoundNote, maxrounds + 1> rounds{};
+    bool operator==(const PlayerHistory&) const = default;
+};
+
 // The open league: playercount, playername, playertee, roundcount, the round tables
 // (differential, rmonth, rday, ryear, roundcourse, holescore, hcpindex, coursehcp),
-// playerteam, teamsdefined and leaguefile.
+// playerteam, teamsdefined and leaguefile; and the index history of each player.
 struct LeagueData {
     int16_t playercount = 0;
     PlayerTable<std::string> playername{};
@@ -53,6 +87,7 @@ struct LeagueData {
     PlayerTable<int16_t> playerteam{};
     int16_t teamsdefined = 0;
     std::string leaguefile;
+    PlayerTable<PlayerHistory> history{};
 };
 
 // The course table shared by every league: coursecount and coursedata.
@@ -61,9 +96,14 @@ struct CourseTable {
     std::array<std::array<std::string, courselines + 1>, maxcourses + 1> coursedata{};
 };
 
+// How handicaps are worked out: the program's own method since its first league, or the
+// World Handicap System (see src/whs).
+enum class HandicapMethod { classic, whs };
+
 // The settings file and the latest-league record: escflag, hcpfactor, ninehole,
 // averageflag, hcplimit, dateremind, printfont, hoffset, wdoffset, pscaling, leaguelist,
-// leaguecount and leagueindex.
+// leaguecount and leagueindex; and from greenfold.ini the handicap method and the handicap
+// allowance in whole percent (the World Handicap System method's playing handicaps).
 struct SettingsData {
     int16_t escflag = 0;
     float hcpfactor = 0.96f;
@@ -78,6 +118,8 @@ struct SettingsData {
     std::array<std::string, maxleagues + 1> leaguelist{};
     int16_t leaguecount = 0;
     int16_t leagueindex = 0;
+    HandicapMethod method = HandicapMethod::classic;
+    int16_t allowance = 100;
 };
 
 // What start-up read of the machine: monthname, screenwidth, colordepthok, inipath.
@@ -106,8 +148,8 @@ struct GOLF1 : LeagueData, CourseTable, SettingsData, MachineData {
 
 void setmonthnames(GOLF1& g);
 
-// Empties the league: no players, every name, tee, count, round and hole value zero.
-// Team numbers, the course table and the settings stay.
+// Empties the league: no players, every name, tee, count, round and hole value zero, no
+// index history. Team numbers, the course table and the settings stay.
 void clearleague(GOLF1& g);
 
 // Course line n of course c, or an empty text for a slot outside the table, so a

@@ -1,5 +1,6 @@
 #include "model/leaguefile.h"
 
+#include "model/historyfile.h"
 #include "model/textline.h"
 
 #include <fstream>
@@ -101,17 +102,27 @@ Outcome loadleague(GOLF1& g, const fs::path& dir) {
     std::ifstream in(file, std::ios::binary);
     if (!in) return Outcome::failure(leagueloadfailure());
     auto fresh = std::make_unique<LeagueData>(static_cast<const LeagueData&>(g));
+    fresh->history = {};
     if (!readleague(in, *fresh)) {
         markdamaged(g.damagedfiles, file);
         return Outcome::failure(leagueloadfailure());
     }
     static_cast<LeagueData&>(g) = std::move(*fresh);
+    if (g.method == HandicapMethod::whs) return loadhistory(g, dir);
     return {};
 }
 
 Outcome saveleague(GOLF1& g, const fs::path& dir, const StreamWrap& wrap) {
-    return safesave(g.damagedfiles, findfile(dir, g.leaguefile), leaguebytes(g),
-                    leaguesavefailure(), wrap);
+    Outcome out;
+    // The history first: its notes are dated, so notes of rounds a failed league save did
+    // not write are passed over when the league is read, while a league saved without its
+    // history would leave its newest rounds without their tees and issued indexes.
+    if (g.method == HandicapMethod::whs) {
+        out = savehistory(g, dir, wrap);
+        if (!out) return out;
+    }
+    return out.merge(safesave(g.damagedfiles, findfile(dir, g.leaguefile), leaguebytes(g),
+                              leaguesavefailure(), wrap));
 }
 
 } // namespace greenfold

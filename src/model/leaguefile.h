@@ -19,10 +19,12 @@ bool readleague(std::istream& in, LeagueData& g);
 std::string leaguebytes(const GOLF1& g);
 
 // Reads the file named by g.leaguefile in dir. The open league is replaced only when
-// the whole file was read; players above the file's count keep what they held.
+// the whole file was read; players above the file's count keep what they held. Under the
+// World Handicap System method the index history file is read with it (historyfile.h).
 Outcome loadleague(GOLF1& g, const fs::path& dir = {});
 
-// Writes the league members to g.leaguefile in dir, whole or not at all.
+// Writes the league members to g.leaguefile in dir, whole or not at all; under the World
+// Handicap System method the index history file first.
 Outcome saveleague(GOLF1& g, const fs::path& dir = {}, const StreamWrap& wrap = {});
 
 Message leagueloadfailure();

@@ -1,6 +1,7 @@
 #include "model/leaguelist.h"
 
 #include "model/coursefile.h"
+#include "model/historyfile.h"
 #include "model/latestfile.h"
 #include "model/leaguefile.h"
 #include "model/textline.h"
@@ -153,6 +154,7 @@ LeagueStep createleague(GOLF1& g, const std::string& name, const fs::path& dir,
     g.damagedfiles = fresh->damagedfiles;
     if (!listed) {
         removefile(dir, fresh->leaguefile); // not on any list, so nobody could find it
+        removefile(dir, historyfilename(fresh->leaguefile));
         return failed(listed.merge(saved));
     }
     g = std::move(*fresh);
@@ -196,6 +198,7 @@ LeagueStep deleteleague(GOLF1& g, const std::string& name, bool confirmed, bool 
         return failed(listed);
     }
     removefile(dir, known + leaguesuffix);
+    removefile(dir, historyfilename(known + leaguesuffix));
     g.leaguefile.clear();
     if (teamsdefined) removefile(dir, known + teamsuffix);
     LeagueStep done;
@@ -215,8 +218,12 @@ LeagueStep openleague(GOLF1& g, int entry, const fs::path& dir, const StreamWrap
         return failed(loaded);
     }
     LeagueStep done;
-    // A course table that cannot be read is reported, but the league is open.
-    done.outcome.messages = loadcourses(g, dir).messages;
+    // A course table or index history that cannot be read is reported, but the league is
+    // open.
+    done.outcome.messages = loaded.messages;
+    const Outcome courses = loadcourses(g, dir);
+    done.outcome.messages.insert(done.outcome.messages.end(), courses.messages.begin(),
+                                 courses.messages.end());
     done.status = currentleaguetext(name);
     if (entry != g.leagueindex) {
         g.leagueindex = static_cast<int16_t>(entry);

@@ -68,9 +68,9 @@ LeagueStep checkdelete(const GOLF1& g, const std::string& name);
 Question deletequestion();
 
 // Carries out the user's answer to deletequestion(): takes the league off the list,
-// saves the record, then deletes the league file and, with teams defined, the team
-// file. leagueindex keeps pointing at the same league, or at the first entry when that
-// league is gone.
+// saves the record, then deletes the league file with its index history file and, with
+// teams defined, the team file. leagueindex keeps pointing at the same league, or at the first
+// entry when that league is gone.
 LeagueStep deleteleague(GOLF1& g, const std::string& name, bool confirmed, bool teamsdefined,
                         const fs::path& dir = {}, const StreamWrap& wrap = {});
 

@@ -88,6 +88,7 @@ void copyplayer(GOLF1& g, int from, int to) {
     g.coursehcp[to] = g.coursehcp[from];
     g.roundcourse[to] = g.roundcourse[from];
     g.holescore[to] = g.holescore[from];
+    g.history[to] = g.history[from];
 }
 
 void clearplayer(GOLF1& g, int p) {
@@ -103,6 +104,7 @@ void clearplayer(GOLF1& g, int p) {
     g.coursehcp[p].fill(0);
     g.roundcourse[p].fill(0);
     for (auto& round : g.holescore[p]) round.fill(0);
+    g.history[p] = {};
 }
 
 Outcome saveroster(GOLF1& g, const Teamdata* teams, const fs::path& dir) {

@@ -41,11 +41,11 @@ RenameResult checkrename(const GOLF1& g, std::string_view oldname, std::string_v
 // duplicate test compares letter case, so a player's own unchanged name is a duplicate.
 RenameResult renameplayer(GOLF1& g, std::string_view oldname, std::string_view newname);
 
-// Copies every value of player `from` over player `to`: name, tee, round count, team and
-// all round slots with their hole scores.
+// Copies every value of player `from` over player `to`: name, tee, round count, team,
+// all round slots with their hole scores, and the index history.
 void copyplayer(GOLF1& g, int from, int to);
 
-// Empties a player slot: no name, tee 0, no team, every round value zero.
+// Empties a player slot: no name, tee 0, no team, every round value zero, no history.
 void clearplayer(GOLF1& g, int p);
 
 // What a roster window saves when it closes: the team file first when teams is given

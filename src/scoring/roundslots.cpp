@@ -2,6 +2,8 @@
 
 #include "model/textline.h"
 #include "scoring/handicap.h"
+#include "whs/leaguerecord.h"
+#include "whs/leaguereplay.h"
 
 #include <array>
 #include <cmath>
@@ -49,19 +51,35 @@ bool validslot(const GOLF1& g, int p, int slot) {
     return count >= 0 && count <= maxrounds && slot >= 0 && slot <= count;
 }
 
-// The round's differential, or the reason it cannot be formed.
+Message noslope() {
+    return refusal("This course has no slope rating for the selected tee. Set the slope in the "
+                   "course window before recording the round.");
+}
+
+Message outofrange() {
+    return refusal("The course rating or slope rating of the selected tee is out of range. "
+                   "Correct it in the course window before recording the round.");
+}
+
+Message nostrokes() {
+    return refusal("The scores of this round add up to no strokes. Correct the totals and "
+                   "record again.");
+}
+
+// The round's differential, or the reason it cannot be formed. The WHS method works its
+// differential out when it posts the round; here it needs a tee it can rate.
 Outcome differentialof(const GOLF1& g, const RoundEntry& entry, const HoleScores& scores,
                        float& d) {
     const TeeRating tee = teerating(g, entry.course, entry.round.tee);
-    if (!std::isfinite(tee.slope) || tee.slope == 0)
-        return Outcome::failure(refusal("This course has no slope rating for the selected tee. "
-                                        "Set the slope in the course window before recording "
-                                        "the round."));
+    if (!std::isfinite(tee.slope) || tee.slope == 0) return Outcome::failure(noslope());
+    if (g.method == HandicapMethod::whs) {
+        if (whs::leaguetee(g, entry.course, entry.round.tee).slope <= 0)
+            return Outcome::failure(outofrange());
+        if (scores[19] + scores[20] <= 0) return Outcome::failure(nostrokes());
+        return {};
+    }
     d = calcdifferential(int(scores[19]), int(scores[20]), tee.rating, tee.slope, g.ninehole);
-    if (!std::isfinite(d))
-        return Outcome::failure(refusal("The course rating or slope rating of the selected tee "
-                                        "is out of range. Correct it in the course window "
-                                        "before recording the round."));
+    if (!std::isfinite(d)) return Outcome::failure(outofrange());
     return {};
 }
 
@@ -91,6 +109,12 @@ int takeslot(GOLF1& g, int p, int slot) {
     return g.roundcount[p];
 }
 
+whs::LeagueScores leaguescores(const HoleScores& scores) {
+    whs::LeagueScores s{};
+    for (int k = 1; k <= maxholes; ++k) s[k] = static_cast<int16_t>(scores[k]);
+    return s;
+}
+
 void storeround(GOLF1& g, const RoundEntry& e, int r, const HoleScores& scores) {
     const int p = e.player;
     g.rmonth[p][r] = int16_t(e.month);
@@ -110,6 +134,7 @@ void copyslot(GOLF1& g, int p, int from, int to) {
     g.coursehcp[p][to] = g.coursehcp[p][from];
     g.roundcourse[p][to] = g.roundcourse[p][from];
     g.holescore[p][to] = g.holescore[p][from];
+    g.history[p].rounds[to] = g.history[p].rounds[from];
 }
 
 void clearslot(GOLF1& g, int p, int r) {
@@ -119,21 +144,41 @@ void clearslot(GOLF1& g, int p, int r) {
     g.coursehcp[p][r] = 0;
     g.roundcourse[p][r] = 0;
     g.holescore[p][r].fill(0);
+    g.history[p].rounds[r] = {};
 }
 
-// Recomputes the player's newest round on the default tee. A tee without a usable slope
-// cannot give a differential, so the round keeps the numbers it has.
-bool recalclast(GOLF1& g, int p, int selectedtee) {
-    const int r = g.roundcount[p];
-    const TeeRating tee = teerating(g, g.roundcourse[p][r], g.playertee[p]);
-    if (!usablerating(tee)) return false;
-    const auto& scores = g.holescore[p][r];
-    const float d = calcdifferential(scores[19], scores[20], tee.rating, tee.slope, g.ninehole);
-    if (!std::isfinite(d)) return false;
-    g.differential[p][r] = d;
-    calchcpindex(g, p, r, selectedtee);
-    g.coursehcp[p][r] = coursehandicap(g.hcpindex[p][r], tee.slope);
-    return true;
+// Under the WHS method a new round is posted to the record the player had before it.
+std::optional<whs::Posting> postnew(const GOLF1& g, const RoundEntry& e, const HoleScores& scores) {
+    const whs::Date date = whs::leaguedate(e.month, e.day, e.year);
+    const whs::Round round = whs::leagueround(g, leaguescores(scores), e.course, e.round.tee, date);
+    return whs::recordround(whs::playerrecord(g, e.player), round, {g.allowance});
+}
+
+// A new round is posted and stored; an edited round is stored and all the player's rounds
+// are worked out again.
+RecordResult recordwhs(GOLF1& g, const RoundEntry& e, const HoleScores& scores) {
+    RecordResult result;
+    std::optional<whs::Posting> posting;
+    if (e.slot == 0 && !(posting = postnew(g, e, scores))) {
+        result.outcome = Outcome::failure(nostrokes());
+        return result;
+    }
+    const int p = e.player;
+    const int r = takeslot(g, p, e.slot);
+    storeround(g, e, r, scores);
+    g.history[p].rounds[r] = {static_cast<int16_t>(e.round.tee), 0};
+    whs::Account account;
+    if (posting) {
+        whs::applyposting(g, p, r, *posting);
+        account = posting->account;
+    } else {
+        whs::replayplayer(g, p, r, &account);
+    }
+    const TeeRating tee = teerating(g, e.course, e.round.tee);
+    result.stored = true;
+    result.work = {tee.rating, tee.slope, g.differential[p][r], r};
+    result.panel = whs::accountlines(account);
+    return result;
 }
 
 } // namespace
@@ -141,6 +186,18 @@ bool recalclast(GOLF1& g, int p, int selectedtee) {
 void shiftrounds(GOLF1& g, int p) {
     if (p < 1 || p > maxplayers) return;
     for (int k = 1; k < maxrounds; ++k) copyslot(g, p, k + 1, k);
+}
+
+bool recalcround(GOLF1& g, int p, int r, int tee, int limittee) {
+    const TeeRating t = teerating(g, g.roundcourse[p][r], tee);
+    if (!usablerating(t)) return false;
+    const auto& scores = g.holescore[p][r];
+    const float d = calcdifferential(scores[19], scores[20], t.rating, t.slope, g.ninehole);
+    if (!std::isfinite(d)) return false;
+    g.differential[p][r] = d;
+    calchcpindex(g, p, r, limittee);
+    g.coursehcp[p][r] = coursehandicap(g.hcpindex[p][r], t.slope);
+    return true;
 }
 
 Outcome checkround(const GOLF1& g, const RoundEntry& entry) {
@@ -157,6 +214,7 @@ RecordResult recordround(GOLF1& g, const RoundEntry& entry) {
     float d = 0;
     result.outcome = prepare(g, entry, scores, d);
     if (!result.outcome) return result;
+    if (g.method == HandicapMethod::whs) return recordwhs(g, entry, scores);
 
     const int p = entry.player;
     const TeeRating tee = teerating(g, entry.course, round.tee);
@@ -188,9 +246,14 @@ DeleteResult deleteround(GOLF1& g, int p, int s, bool confirmed, int selectedtee
     clearslot(g, p, s);
     for (int i = s; i <= g.roundcount[p]; ++i) copyslot(g, p, i + 1, i);
     result.deleted = true;
+    if (g.method == HandicapMethod::whs) {
+        whs::replayplayer(g, p);
+        result.recalculated = true;
+        return result;
+    }
     if (g.roundcount[p] == 0) return result;
 
-    result.recalculated = recalclast(g, p, selectedtee);
+    result.recalculated = recalcround(g, p, g.roundcount[p], g.playertee[p], selectedtee);
     if (!result.recalculated)
         result.outcome.add(refusal("The round was deleted. The handicap of the player's last "
                                    "round was not recalculated, because its course has no "

@@ -33,6 +33,12 @@ struct RecordResult {
 // the new round overwrites them.
 void shiftrounds(GOLF1& g, int p);
 
+// Works kept round r of player p out again under the classic method, as recordround does
+// a new round: the differential on tee `tee`, the index limited by tee `limittee`, the
+// course handicap. A tee without a usable slope cannot give a differential: the round
+// keeps the numbers it has and the answer is false.
+bool recalcround(GOLF1& g, int p, int r, int tee, int limittee);
+
 // Whether the displayed round can be recorded: a player and tee in range, a slot that
 // exists, scores that fit, and a course rating and slope that give a differential.
 // recordround checks this itself; the window may ask first, before ESC lowers any hole.
@@ -42,6 +48,10 @@ Outcome checkround(const GOLF1& g, const RoundEntry& entry);
 // over the edited slot, with its date and course, and computes its differential, index
 // and course handicap. Later slots are left as they are when an old round is edited. A
 // refused round changes nothing.
+//
+// Under the WHS method the round is posted with every step of that method (the panel
+// shows them), its tee and flags go into the index history, and an edited round has the
+// player's kept rounds worked out again in slot order (whs/leaguereplay.h).
 RecordResult recordround(GOLF1& g, const RoundEntry& entry);
 
 // The question the window asks before a round is deleted (Yes/No).
@@ -55,7 +65,8 @@ struct DeleteResult {
 
 // Deletes slot s of player p when the user said yes: later rounds move down one and the
 // player's last round is recalculated on the player's default tee, its index limited by
-// the tee selected in the window. Earlier rounds keep their numbers.
+// the tee selected in the window. Earlier rounds keep their numbers. Under the WHS method
+// the player's kept rounds are worked out again in slot order instead.
 DeleteResult deleteround(GOLF1& g, int p, int s, bool confirmed, int selectedtee);
 
 } // namespace greenfold

@@ -56,6 +56,7 @@ double holelimit(float ch, bool ninehole, double par) {
 DisplayedRound EQadjust(const GOLF1& g, const RoundEntry& entry) {
     const DisplayedRound& round = entry.round;
     const int p = entry.player;
+    if (g.method == HandicapMethod::whs) return round; // net double bogey is the method's own
     if (g.escflag != 5 || entry.slot != 0 || p < 1 || p > maxplayers) return round;
     const int count = g.roundcount[p];
     const bool firstround = count < 1 || count > maxrounds;

@@ -48,6 +48,8 @@ double holelimit(float ch, bool ninehole, double par);
 // limit (written without pattern, "7") and recomputes the total of each nine that
 // changed, as the window would. Applies only with ESC on (escflag 5) and when entering
 // new rounds; otherwise, and for a player out of range, the round comes back unchanged.
+// Under the WHS method it never applies: net double bogey adjusts the round when it is
+// posted, and the hole scores are kept as played.
 DisplayedRound EQadjust(const GOLF1& g, const RoundEntry& entry);
 
 } // namespace greenfold

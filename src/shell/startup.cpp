@@ -4,12 +4,14 @@
 #include "model/coursefile.h"
 #include "model/latestfile.h"
 #include "model/settingsfile.h"
+#include "whs/inifile.h"
 
 namespace greenfold {
 
 Outcome startup(GOLF1& g, const fs::path& datadir, const std::string& systemdir) {
     setmonthnames(g);
     readsettings(g, systemdir);
+    whs::loadmethod(g, systemdir);
     Outcome out = loadlatest(g, datadir);
     if (!out) {
         if (g.hcpfactor == 0.0f) g.hcpfactor = 0.96f;

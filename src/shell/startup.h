@@ -9,9 +9,10 @@
 namespace greenfold {
 
 // What the program reads before its main window shows: the month names, the settings
-// file from systemdir and the latest-league record from the data folder. When the
-// record cannot be read the outcome carries its message and is not ok; the factor and
-// font still get their defaults and the program goes on without a league list.
+// file and greenfold.ini (the handicap method) from systemdir and the latest-league record
+// from the data folder. When the record cannot be read the outcome carries its message
+// and is not ok; the factor and font still get their defaults and the program goes on
+// without a league list.
 Outcome startup(GOLF1& g, const fs::path& datadir, const std::string& systemdir);
 
 // After a restore has copied files back: the open league is closed (so nothing held in

@@ -18,15 +18,16 @@ const fs::path src = fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "src";
 const std::map<std::string, std::set<std::string>> core = {
     {"model", {}},
     {"help", {}},
-    {"lists", {"model"}},
+    {"lists", {"model", "whs"}},
     {"courses", {"model"}},
-    {"scoring", {"model", "courses"}},
+    {"scoring", {"model", "courses", "whs"}},
+    {"whs", {"model"}},
     {"reports", {"model", "lists"}},
     {"teams", {"model", "reports"}},
     {"players", {"model", "teams"}},
     {"charts", {"model", "reports"}},
-    {"shell", {"model"}},
-    {"cli", {"model", "lists", "courses", "scoring", "reports", "shell"}}};
+    {"shell", {"model", "whs"}},
+    {"cli", {"model", "lists", "courses", "scoring", "reports", "shell", "whs"}}};
 
 // Above the core: platform/ implements the core's ports with Qt; a window folder uses
 // the core, platform/ and only the other window folders named here; the main window

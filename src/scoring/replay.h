@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/golf1.h"
+#include "whs/decimal.h"
+#include "whs/leaguereplay.h"
+
+#include <string>
+#include <vector>
+
+namespace greenfold {
+
+// Works every kept round of every player out again, in slot order, under a method: what a
+// league's indexes come to under the other method, or brought up to date with the course
+// table. Each round is played from the tee the index history names, else from the
+// player's default tee (always, when the history was not read: the classic method never
+// reads it). A round that cannot be rated on its tee keeps its figures. The classic method
+// computes each round as recordround does a new one, so a league recorded from the
+// default tees whose players never had more than 20 rounds comes back as it was.
+struct ReplayLine {
+    std::string name;
+    whs::Tenths now;   // the index of the player's newest round before
+    whs::Tenths after; // and after
+    whs::ReplayCount count;
+};
+
+std::vector<ReplayLine> replayleague(GOLF1& g, HandicapMethod method);
+
+} // namespace greenfold

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "model/golf1.h"
+#include "model/safefile.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace greenfold::whs {
+
+// The program's own settings, beside the settings file: "key=value" lines ending CR LF.
+inline constexpr const char* inifilename = "greenfold.ini";
+
+using Method = HandicapMethod;
+
+// method=classic|whs (classic when missing or unknown) and allowance=N, the handicap
+// allowance in whole percent 1..100 (100 when missing or out of range). Lines with other
+// keys are kept as they were and written back after these two.
+struct IniSettings {
+    Method method = Method::classic;
+    int allowance = 100;
+    std::vector<std::string> otherlines;
+};
+
+// Reads the file's text; lines may end in LF alone. Keys and the method's value are
+// read without regard to letter case or blanks around them.
+IniSettings readini(std::string_view text);
+std::string inibytes(const IniSettings& s);
+
+// The file in the settings folder (see getsystemdir): a missing or unreadable file gives
+// the defaults. Saving replaces it whole or not at all; false when it could not be written.
+IniSettings loadini(const std::string& systemdir);
+bool saveini(const IniSettings& s, const std::string& systemdir, const StreamWrap& wrap = {});
+
+// The method and the allowance of the file in the settings folder into the settings of g,
+// where the program and greenfold-cli read the settings file at start-up.
+void loadmethod(GOLF1& g, const std::string& systemdir);
+
+} // namespace greenfold::whs

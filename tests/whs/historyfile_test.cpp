@@ -1,0 +1,135 @@
+// The index history file: written and read with the league under the WHS method only, kept
+// beside the players and their rounds whatever moves them, refused whole when damaged.
+#include "model/backup.h"
+#include "model/historyfile.h"
+#include "model/leaguefile.h"
+#include "model/leaguelist.h"
+#include "players/ordering.h"
+#include "players/roster.h"
+#include "scoring/roundslots.h"
+#include "support/testfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace greenfold;
+using namespace greenfold::testing;
+
+namespace {
+
+// Ann, Bob and Cyd with 2, 3 and 4 rounds on 1, 2, ... May 2024; round r of player p noted
+// as played from tee p with flags r, and one index issued to each.
+class History : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        g->method = HandicapMethod::whs;
+        g->leaguefile = "Spring.LGE";
+        for (const char* name : {"Ann", "Bob", "Cyd"}) addplayer(*g, name, tee_mens);
+        for (int p = 1; p <= 3; ++p) {
+            g->roundcount[p] = int16_t(p + 1);
+            for (int r = 1; r <= p + 1; ++r) {
+                g->rmonth[p][r] = 5;
+                g->rday[p][r] = int16_t(r);
+                g->ryear[p][r] = 24;
+                g->history[p].rounds[r] = {int16_t(p), uint8_t(r)};
+            }
+            g->history[p].issued = {{2024, 5, int16_t(p + 1), int16_t(-5 * p)}};
+        }
+    }
+    Outcome reload() {
+        clearleague(*g);
+        return loadleague(*g, dir.path());
+    }
+    TempDir dir;
+    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
+};
+
+} // namespace
+
+TEST_F(History, writtenAndReadWithTheLeagueUnderTheWhsMethodOnly) {
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    const std::string bytes = readbytes(dir.path() / "Spring.HIX");
+    EXPECT_TRUE(
+        bytes.starts_with("Greenfold index history 1\r\n 3 \r\nAnn\r\n 2 \r\n 5 \r\n 1 \r\n 24 "
+                          "\r\n 1 \r\n 1 \r\n 5 \r\n 2 \r\n 24 \r\n 1 \r\n 2 \r\n 1 \r\n "
+                          "2024 \r\n 5 \r\n 2 \r\n-5 \r\nBob\r\n"))
+        << bytes;
+    std::string lf = bytes; // lines may end in LF alone
+    std::erase(lf, '\r');
+    std::istringstream in(lf);
+    EXPECT_EQ(readhistory(in)->size(), 3u);
+    const auto before = g->history;
+    ASSERT_TRUE(reload());
+    EXPECT_TRUE(g->history == before);
+
+    g->method = HandicapMethod::classic;
+    g->rday[1][1] = 9;
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    EXPECT_EQ(readbytes(dir.path() / "Spring.HIX"), bytes);
+    ASSERT_TRUE(reload());
+    EXPECT_TRUE(g->history[2].issued.empty());
+}
+
+TEST_F(History, followsThePlayersAndTheirRounds_inMemoryAndInTheFile) {
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    const auto bob = g->history[2], cyd = g->history[3];
+    ASSERT_TRUE(removeplayer(*g, "Ann"));
+    ASSERT_TRUE(moveplayer(*g, 2, 1));
+    EXPECT_TRUE(g->history[1] == cyd && g->history[2] == bob);
+    EXPECT_TRUE(g->history[0] == PlayerHistory{} && g->history[3] == PlayerHistory{});
+    // Saved so under the classic method, with Bob's second round now one of another day:
+    // each finds his entry by name, and a round the note was not written for has none.
+    g->rday[2][2] = 20;
+    g->method = HandicapMethod::classic;
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    g->method = HandicapMethod::whs;
+    ASSERT_TRUE(reload());
+    EXPECT_TRUE(g->history[1] == cyd);
+    EXPECT_EQ(g->history[2].issued, bob.issued);
+    EXPECT_EQ(g->history[2].rounds[1], bob.rounds[1]);
+    EXPECT_EQ(g->history[2].rounds[2], RoundNote{});
+    shiftrounds(*g, 1); // a full player drops his oldest round
+    EXPECT_EQ(g->history[1].rounds[3], cyd.rounds[4]);
+}
+
+TEST_F(History, damagedFileRefusedWhole_keptBeforeTheFirstSave_aFailedSaveWritesNeither) {
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    const std::string good = readbytes(dir.path() / "Spring.HIX");
+    const std::string league = readbytes(dir.path() / "Spring.LGE");
+    const std::string bads[] = {good.substr(0, good.size() - 9),
+                                "Greenfold index history 2\r\n 0 \r\n",
+                                "Greenfold index history 1\r\n 1 \r\nAnn\r\n 21 \r\n"};
+    for (const std::string& bad : bads) {
+        std::istringstream in(bad);
+        EXPECT_FALSE(readhistory(in)) << bad;
+    }
+    writebytes(dir.path() / "Spring.HIX", bads[0]);
+    const Outcome out = reload();
+    EXPECT_TRUE(out);
+    ASSERT_EQ(out.messages.size(), 1u);
+    EXPECT_NE(out.messages[0].text.find("Spring.HIX could not be read"), std::string::npos);
+    EXPECT_TRUE(g->history[1].issued.empty());
+
+    const Outcome saved = saveleague(*g, dir.path());
+    ASSERT_TRUE(saved);
+    EXPECT_NE(saved.messages.at(0).text.find("The damaged file has been kept"), std::string::npos);
+    g->rday[1][1] = 9;
+    EXPECT_FALSE(saveleague(*g, dir.path(), failafter(30)));
+    EXPECT_EQ(readbytes(dir.path() / "Spring.LGE"), league);
+}
+
+TEST_F(History, deletedWithItsLeague_backedUpAndRestoredWithIt) {
+    g->leaguelist[++g->leaguecount] = "Spring";
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    writebytes(dir.path() / "GrnFld.DAT", "record");
+    writebytes(dir.path() / "course.dat", "courses");
+    TempDir disk;
+    ASSERT_TRUE(backup(*g, dir.path(), disk.path()));
+    const std::string hix = readbytes(dir.path() / "Spring.HIX");
+    EXPECT_EQ(readbytes(disk.path() / "Spring.HIX"), hix);
+    ASSERT_TRUE(deleteleague(*g, "Spring", true, false, dir.path()).outcome);
+    EXPECT_FALSE(fs::exists(dir.path() / "Spring.HIX"));
+    ASSERT_TRUE(restore(disk.path()));
+    EXPECT_EQ(readbytes(dir.path() / "Spring.HIX"), hix);
+}

@@ -1,0 +1,246 @@
+// The WHS method on a league: the course table read for it, and a season of Tuesday nights
+// recorded as the score window records a round, against figures worked out by hand. Oak
+// Hill Mens is 72.0 / 113 on par 72: there a differential is the adjusted gross score less
+// 72, and a course handicap is the index.
+#include "cli/roundexport.h"
+#include "lists/roundlines.h"
+#include "model/historyfile.h"
+#include "model/leaguefile.h"
+#include "players/roster.h"
+#include "scoring/replay.h"
+#include "scoring/roundslots.h"
+#include "support/testfiles.h"
+#include "whs/differential.h"
+#include "whs/leaguerecord.h"
+#include "whsprint.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <map>
+
+using namespace greenfold;
+using namespace greenfold::whs;
+
+namespace {
+
+const StrokeIndexes cardsi = {7, 15, 1, 11, 3, 17, 5, 13, 9, 8, 16, 2, 12, 4, 18, 6, 14, 10};
+constexpr int par9[9] = {4, 4, 3, 5, 4, 4, 3, 5, 4};
+
+// A course of par 72 with the ratings and slopes of tees 1..3 and line 30.
+void addcourse(GOLF1& g, std::array<const char*, 3> ratings, std::array<const char*, 3> slopes,
+               const std::string& line30) {
+    auto& lines = g.coursedata[++g.coursecount];
+    lines[courseline_name] = "Course " + std::to_string(g.coursecount);
+    for (int h = 1; h <= 18; ++h) lines[courseline_par0 + h] = std::to_string(par9[(h - 1) % 9]);
+    for (int t = 1; t <= 3; ++t) {
+        lines[courseline_rating0 + t] = ratings[std::size_t(t - 1)];
+        lines[courseline_slope0 + t] = slopes[std::size_t(t - 1)];
+    }
+    lines[courseline_strokeindex] = line30;
+}
+
+} // namespace
+
+TEST(LeagueTee, ratingsParsAndStrokeIndexes_whatCannotBeRatedHasNoSlope) {
+    auto g = std::make_unique<GOLF1>();
+    addcourse(*g, {" 69.85", " 72.8", " 99999"}, {" 121", "125.5", " 131"},
+              strokeindexline(cardsi));
+    addcourse(*g, {" 35.2", "", ""}, {" 118", "", ""}, "SI 1 2 3");
+    const Tee ladies = leaguetee(*g, 1, tee_ladies);
+    EXPECT_EQ(ladies.rating, Tenths{699}); // 69.85 rounds up
+    EXPECT_EQ(ladies.slope, 121);
+    EXPECT_EQ(ladies.par[3], 5);
+    EXPECT_EQ(ladies.strokeindex, cardsi);
+    EXPECT_EQ(leaguetee(*g, 1, tee_mens).slope, 126);
+    EXPECT_EQ(leaguetee(*g, 2, tee_ladies).strokeindex, std::nullopt);
+    for (auto [course, tee] : {std::pair{1, tee_pro}, {2, tee_mens}, {3, tee_mens}, {1, 4}})
+        EXPECT_EQ(leaguetee(*g, course, tee).slope, 0) << course << " " << tee;
+    // A nine's ratings: the course's own with the nine-hole option 3, else the nine's par
+    // and half of what the 18-hole rating is over par.
+    LeagueScores nine{};
+    nine[19] = 40;
+    g->ninehole = 3;
+    EXPECT_EQ(ratingplayed(leagueround(*g, nine, 2, tee_ladies, {})).cr, Fraction(352, 10));
+    g->ninehole = 2;
+    EXPECT_EQ(ratingplayed(leagueround(*g, nine, 2, tee_ladies, {})).cr, Fraction(176, 10));
+}
+
+TEST(LeagueTee, singlesAreTheTenthsTheyStandFor_plusHandicapsListedWithAPlus) {
+    EXPECT_EQ(tenthsnear(28.1f), Tenths{281});
+    EXPECT_EQ(tenthsnear(22.05f), Tenths{221}); // 22.0499..., a half as written
+    EXPECT_EQ(tenthsnear(-1.55f), Tenths{-15}); // halves go up
+    EXPECT_EQ(tenthsnear(1e30), Tenths{0});
+    auto g = std::make_unique<GOLF1>();
+    g->hcpindex[1][1] = -1.5f;
+    g->coursehcp[1][1] = -2.0f;
+    std::string plus = roundtext(*g, 1, 1, std::nullopt);
+    plus.replace(plus.find("-1.5"), 4, "+1.5").replace(plus.find("-2"), 2, "+2");
+    g->method = HandicapMethod::whs;
+    EXPECT_EQ(roundtext(*g, 1, 1, std::nullopt), plus);
+}
+
+namespace {
+
+enum { ann = 1, bo, cyd, dee };
+enum { oak = 1, briar };
+
+std::unique_ptr<GOLF1> season(HandicapMethod method) {
+    auto g = std::make_unique<GOLF1>();
+    g->method = method;
+    g->escflag = 5; // stroke control on: the WHS method leaves it aside
+    g->ninehole = 2;
+    g->leaguefile = "Season.LGE";
+    addcourse(*g, {" 70.0", " 72.0", " 74.0"}, {" 120", " 113", " 130"}, strokeindexline(cardsi));
+    addcourse(*g, {" 70.0", " 70.0", " 70.0"}, {" 113", " 113", " 113"}, ""); // no stroke indexes
+    for (const char* name : {"Ann Ace", "Bo Birdie", "Cyd Nines"}) addplayer(*g, name, tee_mens);
+    addplayer(*g, "Dee Totals", tee_ladies);
+    return g;
+}
+
+// The boxes of holes first + 1 .. first + count, over strokes over par spread a stroke a hole
+// from the first; the other holes not played.
+DisplayedRound holes(int first, int count, int over) {
+    DisplayedRound d{tee_mens, {}, "", ""};
+    for (int k = 0; k < count; ++k)
+        d.holes[std::size_t(first + k + 1)] =
+            std::to_string(par9[(first + k) % 9] + over / count + (k < over % count));
+    d.out = outtotal(d.holes);
+    d.in = intotal(d.holes);
+    return d;
+}
+
+// Who plays what on night n, a week apart from 2 April 2024 (night 6 is 7 May).
+std::vector<RoundEntry> nightof(int n) {
+    using namespace std::chrono;
+    const year_month_day d{sys_days{2024y / April / 2} + days{7 * (n - 1)}};
+    std::vector<RoundEntry> out;
+    auto add = [&](int p, int course, const DisplayedRound& r) {
+        out.push_back({p, 0, course, int(unsigned(d.month())), int(unsigned(d.day())), 24, r});
+    };
+    add(ann, oak, holes(0, 18, n <= 5 ? 5 : 18));            // five 77s, then 90s
+    if (n <= 8) add(bo, oak, holes(0, 18, n == 7 ? 9 : 20)); // 92s, an 81 on night 7
+    const DisplayedRound cyds[] = {holes(0, 9, 9), holes(0, 18, 20), holes(9, 9, 11),
+                                   holes(0, 18, 18)}; // a front 45, a 92, a back 47, a 90
+    if (n <= 4) add(cyd, oak, cyds[n - 1]);
+    DisplayedRound ten = holes(0, 18, 17); // and a 94 with a 10 on the first
+    ten.holes[1] = "10";
+    ten.out = outtotal(ten.holes);
+    if (n == 5) add(cyd, briar, ten);
+    if (n <= 3) add(dee, oak, {tee_ladies, {}, "45", "47"}); // totals only
+    return out;
+}
+
+// Records the nights as the score window does; each player's last calculation panel.
+void play(GOLF1& g, int from, int to, std::map<int, std::string>& panel) {
+    for (int n = from; n <= to; ++n)
+        for (RoundEntry e : nightof(n)) {
+            ASSERT_TRUE(checkround(g, e));
+            e.round = EQadjust(g, e);
+            const RecordResult r = recordround(g, e);
+            ASSERT_TRUE(r.stored);
+            panel[e.player].clear();
+            for (const std::string& line : r.panel) panel[e.player] += line + "\n";
+        }
+}
+
+// Slot r of player p as export writes it: differential|index|course handicap|tee|flags.
+std::string slot(const GOLF1& g, int p, int r) {
+    const auto cells = roundcells(g, p, r);
+    std::string text = cells.at(25);
+    for (std::size_t k = 26; k < cells.size(); ++k) text += "|" + cells[k];
+    return text;
+}
+
+} // namespace
+
+TEST(Season, keyNightsWorkedOutByHand) {
+    auto g = season(HandicapMethod::whs);
+    std::map<int, std::string> panel;
+    play(*g, 1, 3, panel);
+    EXPECT_EQ(slot(*g, ann, 3), "5.0|3.0|3|Mens|");        // three 77s: 5.0 - 2.0
+    EXPECT_EQ(slot(*g, cyd, 3), "0.0|0.0|0|Mens|waiting"); // nines wait for 54 holes
+    // Dee's totals count as they stand: 113 / 120 x (92 - 70.0) = 20.72 -> 20.7; 20.7 - 2.0
+    // = 18.7; 18.7 x 120 / 113 + (70.0 - 72) = 17.86 -> 18.
+    EXPECT_EQ(slot(*g, dee, 3), "20.7|18.7|18|Ladies|totals");
+
+    play(*g, 4, 5, panel);
+    // Night 4, Cyd's 54th hole: 20.0, 18.0 and the nines 9.0 + 11.0 make a starting 18.0 -
+    // 2.0 = 16.0, which expects 16.0 / 2 + 1.0 = 9.0 a nine: they count 18.0 and 20.0. Four
+    // differentials: 18.0 - 1.0 = 17.0.
+    EXPECT_EQ(slot(*g, cyd, 1), "18.0|0.0|0|Mens|");
+    EXPECT_EQ(slot(*g, cyd, 3), "20.0|0.0|0|Mens|");
+    EXPECT_EQ(slot(*g, cyd, 4), "18.0|17.0|17|Mens|");
+    // Night 5 on a course without stroke indexes: course handicap 17.0 + 70.0 - 72 = 15 puts a
+    // stroke on the 10, which counts par + 3 = 7: 94 - 3 - 70.0 = 21.0; 18.0 stays lowest,
+    // 18.0 + 70.0 - 72 = 16. Stroke control left the 10 as played.
+    EXPECT_EQ(slot(*g, cyd, 5), "21.0|18.0|16|Mens|estimated");
+    EXPECT_EQ(g->holescore[cyd][5][1], 10);
+
+    play(*g, 6, 8, panel);
+    // Bo's 81 on night 7 is 9.0, 10.0 better than the 19.0 of his six 20.0s (20.0 - 1.0): all
+    // seven lose 2.0; 7.0 and 18.0 average 12.5, course handicap 13. Night 8 keeps it.
+    EXPECT_EQ(slot(*g, bo, 1), "18.0|0.0|0|Mens|reduced");
+    EXPECT_EQ(slot(*g, bo, 7), "7.0|12.5|13|Mens|reduced");
+    EXPECT_EQ(slot(*g, bo, 8), "20.0|12.5|13|Mens|");
+
+    play(*g, 9, 20, panel);
+    // Ann's 20th: her lowest eight, five 5.0s and three 18.0s, average 9.875 -> 9.9, and her
+    // Low index is night 3's 3.0: the soft cap gives 3.0 + 3.0 + 3.9 / 2 = 7.95 -> 8.0.
+    EXPECT_NE(panel[ann].find("Soft cap: 3.0 + 3.0 + (9.9 - 3.0 - 3.0) / 2 = 7.95 -> 8.0\n"),
+              std::string::npos)
+        << panel[ann];
+    EXPECT_EQ(slot(*g, ann, 20), "18.0|8.0|8|Mens|");
+
+    play(*g, 21, 25, panel);
+    // The oldest round drops each night; on night 25 all twenty are 18.0s, held at 3.0 + 5.0.
+    EXPECT_EQ(g->rday[ann][1], 7); // night 6
+    EXPECT_NE(panel[ann].find("Hard cap: 3.0 + 5.0 = 8.0\n"), std::string::npos) << panel[ann];
+    EXPECT_EQ(slot(*g, ann, 20), "18.0|8.0|8|Mens|");
+    EXPECT_EQ(g->history[ann].issued.size(), 23u);
+
+    // The league and its history come back whole from their files.
+    greenfold::testing::TempDir dir;
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    auto back = season(HandicapMethod::whs);
+    ASSERT_TRUE(loadleague(*back, dir.path()));
+    EXPECT_EQ(leaguebytes(*back), leaguebytes(*g));
+    EXPECT_EQ(historybytes(*back), historybytes(*g));
+}
+
+TEST(Season, aReplayAgreesWithTheNights_anEditOrADeletionReplaysThePlayer) {
+    auto g = season(HandicapMethod::whs);
+    std::map<int, std::string> panel;
+    play(*g, 1, 8, panel);
+    auto again = std::make_unique<GOLF1>(*g);
+    replayleague(*again, HandicapMethod::whs);
+    EXPECT_EQ(leaguebytes(*again), leaguebytes(*g));
+    EXPECT_EQ(historybytes(*again), historybytes(*g));
+
+    // Bo's night 7 was a 92 after all: no exceptional score, eight 20.0s give 20.0.
+    const RecordResult edit = recordround(*g, {bo, 7, oak, 5, 14, 24, holes(0, 18, 20)});
+    ASSERT_TRUE(edit.stored);
+    EXPECT_EQ(edit.panel.front(), "Index in effect 19.0");
+    EXPECT_EQ(slot(*g, bo, 1), "20.0|0.0|0|Mens|");
+    EXPECT_EQ(slot(*g, bo, 8), "20.0|20.0|20|Mens|");
+    // Without his first round the indexes from night 2 on are issued again: the first on
+    // night 4, 20.0 - 2.0.
+    EXPECT_TRUE(deleteround(*g, bo, 1, true, tee_mens).recalculated);
+    EXPECT_EQ(slot(*g, bo, 7), "20.0|20.0|20|Mens|");
+    EXPECT_EQ(g->history[bo].issued.front(), (IssuedIndex{2024, 4, 23, 180}));
+}
+
+TEST(Season, classicReplayGivesTheClassicLeagueBack_alsoAfterAWhsReplay) {
+    auto g = season(HandicapMethod::classic);
+    std::map<int, std::string> panel;
+    play(*g, 1, 20, panel);
+    const std::string classic = leaguebytes(*g);
+    replayleague(*g, HandicapMethod::classic);
+    EXPECT_EQ(leaguebytes(*g), classic);
+    const auto lines = replayleague(*g, HandicapMethod::whs);
+    EXPECT_EQ(lines[ann - 1].after, Tenths{80}); // as on the 20th night above
+    EXPECT_EQ(lines[dee - 1].count.defaulttee, 3);
+    EXPECT_NE(leaguebytes(*g), classic);
+    replayleague(*g, HandicapMethod::classic);
+    EXPECT_EQ(leaguebytes(*g), classic);
+}

@@ -1,0 +1,60 @@
+// greenfold-cli replay on the demo league, and the other commands under the WHS method.
+#include "cli/clifolder.h"
+
+#include <algorithm>
+
+using namespace greenfold;
+using namespace greenfold::testing;
+
+namespace {
+
+class Replay : public CliFolder {
+  protected:
+    void whsmethod() { writebytes(sys.path() / "greenfold.ini", "method=whs\r\n"); }
+};
+
+} // namespace
+
+TEST_F(Replay, aLineAPlayer_writesOnlyWhenAsked_andTheClassicFileComesBack) {
+    const auto before = folderbytes(data.path());
+    CliRun r = run({"replay", cliLeague});
+    ASSERT_EQ(r.status, exit_ok) << r.err;
+    EXPECT_TRUE(r.out.starts_with("Bill Archer: index 21.4, under classic 21.4, difference 0.0; "
+                                  "5 rounds, 5 from the default tee\nDana Brooks: "))
+        << r.out;
+    EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 8);
+    EXPECT_EQ(folderbytes(data.path()), before);
+
+    r = run({"replay", cliLeague, "--method", "whs", "--write"});
+    ASSERT_EQ(r.status, exit_ok) << r.err;
+    EXPECT_NE(r.out.find("under whs"), std::string::npos);
+    EXPECT_EQ(readbytes(data.path() / (std::string(cliLeagueFile) + ".before-replay")),
+              before.at(cliLeagueFile));
+    EXPECT_NE(leaguebytesondisk(), before.at(cliLeagueFile));
+    EXPECT_TRUE(fs::exists(data.path() / "Tuesday Night League.HIX"));
+    ASSERT_EQ(run({"replay", cliLeague, "--method=classic", "--write"}).status, exit_ok);
+    EXPECT_EQ(leaguebytesondisk(), before.at(cliLeagueFile));
+}
+
+TEST_F(Replay, wrongCommandLinesTwo_badDataOne_exportFollowsTheMethod) {
+    EXPECT_EQ(
+        run({"replay", cliLeague, "--method", "best"}).err,
+        "greenfold-cli: --method is classic or whs, not 'best'\nTry 'greenfold-cli --help'.\n");
+    EXPECT_EQ(run({"replay"}).status, exit_usage);
+    EXPECT_EQ(run({"replay", cliLeague, "--write=yes"}).status, exit_usage);
+    EXPECT_EQ(run({"list", cliLeague, "--write"}).status, exit_usage);
+    EXPECT_EQ(run({"replay", "No Such League"}).status, exit_data);
+    EXPECT_NE(run({"--help"}).out.find("replay LEAGUE"), std::string::npos);
+
+    whsmethod();
+    const CliRun out = run({"export", cliLeague});
+    EXPECT_TRUE(out.out.starts_with("player,date,")) << out.out;
+    EXPECT_NE(out.out.find(",course handicap,tee,flags\r\n"), std::string::npos);
+    // A damaged index history stops a command rather than working on without it.
+    writebytes(data.path() / "Tuesday Night League.HIX", "Greenfold index history 1\r\n");
+    const auto before = folderbytes(data.path());
+    const CliRun r = run({"replay", cliLeague, "--write"});
+    EXPECT_EQ(r.status, exit_data);
+    EXPECT_NE(r.err.find("cannot read the index history file"), std::string::npos);
+    EXPECT_EQ(folderbytes(data.path()), before);
+}
