@@ -9,7 +9,9 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <map>
+#include <utility>
 
 class QAction;
 class QComboBox;
@@ -86,9 +88,16 @@ class Form2 : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A menu entry's control name and caption.
+    using MenuEntry = std::pair<const char*, const char*>;
+
     void buildmenus();
     void buildfilemenu();
     void buildothermenus();
+    void buildviewmenu();
+    void buildhelpmenu();
+    QMenu* addmenu(const char* name, const QString& caption);
+    void addentries(QMenu* menu, std::initializer_list<MenuEntry> entries);
     // Commands of league night: courses, entering and editing rounds, settings
     // (form2night.cpp).
     void wireleaguenight();
