@@ -11,6 +11,7 @@
 #include "platform/widgets.h"
 #include "reports/cardlayout.h"
 #include "reports/ui/printcommands.h"
+#include "scoring/settingsrules.h"
 
 #include <QCloseEvent>
 #include <QFormLayout>
@@ -22,7 +23,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cstring>
 
 namespace greenfold {
 
@@ -37,15 +37,6 @@ QLineEdit* box(QWidget* parent, const char* name) {
 
 float boxvalue(const QLineEdit* b) {
     return float(leadingnumber(b->text().toStdString()));
-}
-
-// The folder the settings were read from at start-up.
-std::string settingsfolder(const GOLF1& g) {
-    const std::size_t name = std::strlen(settingsfilename);
-    const std::string& path = g.inipath;
-    if (path.size() >= name && path.compare(path.size() - name, name, settingsfilename) == 0)
-        return path.substr(0, path.size() - name);
-    return getsystemdir();
 }
 
 } // namespace
@@ -170,7 +161,7 @@ void HcpCards::print() {
 void HcpCards::closeEvent(QCloseEvent* event) {
     timer1_->stop();
     readadjustments();
-    if (!savesettings(g_, settingsfolder(g_)))
+    if (!savesettings(g_, settingsdir(g_)))
         services_.dialogs.message({"The card adjustments could not be saved in\r\n" + g_.inipath,
                                    "Greenfold", Icon::exclamation});
     emit closed();
