@@ -9,7 +9,6 @@
 #include <string>
 
 class QLabel;
-class QPushButton;
 class QWidget;
 
 namespace greenfold {
@@ -18,10 +17,8 @@ class QtCanvas;
 
 // Pieces the chart windows share.
 
-// A sunken panel showing a text.
+// A sunken panel showing a text, centred, a little in from its border.
 QLabel* chartpanel(QWidget* parent, const char* name, const QString& text);
-QPushButton* chartbutton(QWidget* parent, const char* name, const QString& caption,
-                         const QString& tip = {});
 // A picture box showing the canvas, sized to it plus its border.
 QLabel* picturebox(QWidget* parent, const char* name);
 void showcanvas(QLabel* box, const QtCanvas& canvas);

@@ -2,8 +2,6 @@
 
 #include "platform/formwindow.h"
 
-#include <QWidget>
-
 #include <array>
 #include <filesystem>
 #include <memory>
@@ -15,7 +13,6 @@ class QRadioButton;
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 struct Teamdata;
 
 // Adds players to the open league. Additions live in memory until the window closes,
@@ -32,19 +29,17 @@ class playform : public FormWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void leaving() override;
 
   private:
     int tee() const;
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
     QLineEdit* text1_;
     std::array<QRadioButton*, 3> option_{};
     QLabel* playernumlabel_;
-    bool saved_ = false;
 };
 
 } // namespace greenfold

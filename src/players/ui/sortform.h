@@ -2,8 +2,6 @@
 
 #include "platform/formwindow.h"
 
-#include <QWidget>
-
 #include <filesystem>
 #include <memory>
 #include <vector>
@@ -16,7 +14,6 @@ class QPushButton;
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 struct Teamdata;
 class SpinButton;
 
@@ -34,7 +31,7 @@ class sortform : public FormWindow {
     void exit();
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void leaving() override;
 
   private:
     void fill();
@@ -44,7 +41,6 @@ class sortform : public FormWindow {
     void showtarget();
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
     std::vector<int> slots_; // the roster slot of each list line
@@ -56,7 +52,6 @@ class sortform : public FormWindow {
     QLineEdit* text1_;
     SpinButton* spinbutton1_;
     QPushButton* changebutton_;
-    bool saved_ = false;
 };
 
 } // namespace greenfold

@@ -13,7 +13,6 @@
 #include "reports/ui/printcommands.h"
 #include "scoring/settingsrules.h"
 
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,14 +22,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-
 namespace greenfold {
 
 namespace {
 
 QLineEdit* box(QWidget* parent, const char* name) {
-    auto* b = new QLineEdit(parent);
-    b->setObjectName(name);
+    QLineEdit* b = textbox(parent, name);
     b->setMaximumWidth(90);
     return b;
 }
@@ -42,13 +39,9 @@ float boxvalue(const QLineEdit* b) {
 } // namespace
 
 HcpCards::HcpCards(GOLF1& model, Services& services, QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services) {
+    : FormWindow(services, mainwindow, "HcpCards", "Handicap Card Printing"), g_(model) {
     initresources();
-    setObjectName("HcpCards");
-    setWindowTitle("Handicap Card Printing");
-    setAttribute(Qt::WA_DeleteOnClose);
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
+    list1_ = listbox(this, "List1");
     list1_->setSelectionMode(QAbstractItemView::MultiSelection);
     auto* picture1 = new QLabel(this);
     picture1->setObjectName("Picture1");
@@ -91,7 +84,7 @@ HcpCards::HcpCards(GOLF1& model, Services& services, QWidget* mainwindow)
     connect(timer1_, &QTimer::timeout, this, &HcpCards::showcount);
     connect(printbutton, &QPushButton::clicked, this, &HcpCards::print);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this, [this] { services_.help.show("Printing"); });
+    helpbutton(infobutton, "Printing");
     connect(pscalingtext_, &QLineEdit::textChanged, this, [this] {
         g_.pscaling = cardscaling(pscalingtext_->text().toStdString(), g_.pscaling);
     });
@@ -158,14 +151,12 @@ void HcpCards::print() {
     });
 }
 
-void HcpCards::closeEvent(QCloseEvent* event) {
+void HcpCards::leaving() {
     timer1_->stop();
     readadjustments();
     if (!savesettings(g_, settingsdir(g_)))
         services_.dialogs.message({"The card adjustments could not be saved in\r\n" + g_.inipath,
                                    "Greenfold", Icon::exclamation});
-    emit closed();
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

@@ -4,6 +4,7 @@
 #include "model/leaguelist.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
+#include "platform/widgets.h"
 #include "players/ui/chooseplayer.h"
 #include "shell/ui/createleagueform.h"
 #include "shell/ui/form2.h"
@@ -176,10 +177,7 @@ void Form2::buildtoolbar(QWidget* parent) {
     row->addStretch(1);
     auto* title = new QLabel("Greenfold", panel);
     title->setObjectName("Panel3D2");
-    QFont f = title->font();
-    f.setPointSize(f.pointSize() + 6);
-    f.setBold(true);
-    title->setFont(f);
+    bigfont(title, 6);
     title->setStyleSheet("color: #2f6f2a;");
     row->addWidget(title);
 }

@@ -2,12 +2,8 @@
 
 #include "platform/formwindow.h"
 
-#include <QWidget>
-
 #include <filesystem>
 #include <memory>
-#include <string>
-#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -17,8 +13,8 @@ class QPushButton;
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 struct Teamdata;
+struct Teamstep;
 
 // Team set-up: creates, names and removes teams and moves players between the list of
 // players without a team and the current team. Closing writes the team file.
@@ -33,7 +29,7 @@ class createteamsform : public FormWindow {
     void exit();
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void leaving() override;
 
   private:
     void AddNamestoList();
@@ -42,10 +38,9 @@ class createteamsform : public FormWindow {
     void removeplayers();
     void create();
     void deleteteam();
-    void answer(const struct Teamstep& step);
+    void answer(const Teamstep& step);
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
     QListWidget* list1_;
@@ -54,7 +49,6 @@ class createteamsform : public FormWindow {
     QLabel* recordnumberlabel_;
     QLabel* startlabel_;
     QPushButton* createbutton_;
-    bool saved_ = false;
 };
 
 } // namespace greenfold

@@ -2,8 +2,6 @@
 
 #include "platform/formwindow.h"
 
-#include <QWidget>
-
 #include <filesystem>
 #include <memory>
 
@@ -13,7 +11,6 @@ class QRadioButton;
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 struct Teamdata;
 
 // Team report printing options: whether to list each team's players, and all of each
@@ -30,17 +27,14 @@ class PrintTeamform : public FormWindow {
     void load() override;
     void print();
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
+    QWidget* buildtypes();
+
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
     QCheckBox* namescheck_;
     QRadioButton* lastonly_;
-    bool closed_ = false;
 };
 
 } // namespace greenfold

@@ -2,8 +2,6 @@
 
 #include "platform/formwindow.h"
 
-#include <QWidget>
-
 #include <filesystem>
 #include <memory>
 
@@ -16,7 +14,6 @@ class QPlainTextEdit;
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 struct Teamdata;
 
 // Point records of each team: a text, a number the user keeps and points the program
@@ -32,7 +29,7 @@ class teamdataform : public FormWindow {
     void exit();
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void leaving() override;
 
   private:
     void showmembers();
@@ -44,7 +41,6 @@ class teamdataform : public FormWindow {
     void datechecked();
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
     QLineEdit* text1_;
@@ -57,7 +53,6 @@ class teamdataform : public FormWindow {
     QLabel* teamnamelabel_;
     QLabel* recordnumberlabel_;
     QLabel* totallabel_;
-    bool saved_ = false;
 };
 
 } // namespace greenfold
