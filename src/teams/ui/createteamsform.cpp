@@ -43,8 +43,8 @@ void fill(QListWidget* list, const std::vector<std::string>& names) {
 
 createteamsform::createteamsform(GOLF1& model, Services& services, std::filesystem::path datadir,
                                  QWidget* mainwindow)
-    : FormWindow(services, mainwindow, "createteamsform", "Greenfold Team Set-up"), g_(model),
-      datadir_(std::move(datadir)), teams_(std::make_unique<Teamdata>()) {
+    : TeamWindow(model, services, std::move(datadir), mainwindow, "createteamsform",
+                 "Greenfold Team Set-up") {
     list1_ = namelist(this, "List1");
     list2_ = namelist(this, "List2");
     teamnametext_ = textbox(this, "teamnametext");
@@ -105,13 +105,10 @@ createteamsform::createteamsform(GOLF1& model, Services& services, std::filesyst
     connect(exitbutton, &QPushButton::clicked, this, &createteamsform::exit);
 }
 
-createteamsform::~createteamsform() = default;
-
 void createteamsform::load() {
     // Read from nothing, so a league without a team file never shows the team numbers
     // of the league open before it.
-    loadteams(g_, *teams_, datadir_);
-    teams_->currentteam = 1;
+    readteams();
     AddNamestoList();
     const bool none = teams_->teamcount == 0;
     createbutton_->setEnabled(!none);
@@ -171,7 +168,7 @@ void createteamsform::exit() {
 }
 
 void createteamsform::leaving() {
-    Outcome out = whilebusy(services_.busy, [&] { return writeteamfile(g_, *teams_, datadir_); });
+    Outcome out = writeteams();
     g_.teamsdefined = teamsin(g_);
     services_.dialogs.show(out);
 }

@@ -1,9 +1,8 @@
 #pragma once
 
-#include "platform/formwindow.h"
+#include "teams/ui/teamwindow.h"
 
 #include <filesystem>
-#include <memory>
 
 class QLabel;
 class QLineEdit;
@@ -12,19 +11,16 @@ class QPushButton;
 
 namespace greenfold {
 
-struct GOLF1;
-struct Teamdata;
 struct Teamstep;
 
 // Team set-up: creates, names and removes teams and moves players between the list of
 // players without a team and the current team. Closing writes the team file.
-class createteamsform : public FormWindow {
+class createteamsform : public TeamWindow {
     Q_OBJECT
 
   public:
     createteamsform(GOLF1& model, Services& services, std::filesystem::path datadir,
                     QWidget* mainwindow);
-    ~createteamsform() override;
     void load() override;
     void exit();
 
@@ -40,9 +36,6 @@ class createteamsform : public FormWindow {
     void deleteteam();
     void answer(const Teamstep& step);
 
-    GOLF1& g_;
-    std::filesystem::path datadir_;
-    std::unique_ptr<Teamdata> teams_;
     QListWidget* list1_;
     QListWidget* list2_;
     QLineEdit* teamnametext_;

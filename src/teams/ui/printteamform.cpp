@@ -21,8 +21,8 @@ namespace greenfold {
 
 PrintTeamform::PrintTeamform(GOLF1& model, Services& services, std::filesystem::path datadir,
                              QWidget* mainwindow)
-    : FormWindow(services, mainwindow, "PrintTeamform", "Team Report Printing Options"), g_(model),
-      datadir_(std::move(datadir)), teams_(std::make_unique<Teamdata>()) {
+    : TeamWindow(model, services, std::move(datadir), mainwindow, "PrintTeamform",
+                 "Team Report Printing Options") {
     QWidget* types = buildtypes();
     auto* printbutton = button(this, "Printbutton", "&Print", "Print the team summary report");
     auto* setupbutton =
@@ -48,8 +48,6 @@ PrintTeamform::PrintTeamform(GOLF1& model, Services& services, std::filesystem::
     helpbutton(infobutton, helpkey::teams);
 }
 
-PrintTeamform::~PrintTeamform() = default;
-
 QWidget* PrintTeamform::buildtypes() {
     auto* frame = new QGroupBox("Report Types", this);
     frame->setObjectName("Frame1");
@@ -68,7 +66,7 @@ QWidget* PrintTeamform::buildtypes() {
 }
 
 void PrintTeamform::load() {
-    loadteams(g_, *teams_, datadir_);
+    readteams();
     centrewindow(this, 0);
     show();
 }

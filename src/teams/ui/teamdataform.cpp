@@ -25,8 +25,7 @@ namespace greenfold {
 
 teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::path datadir,
                            QWidget* mainwindow)
-    : FormWindow(services, mainwindow, "teamdataform", "Greenfold"), g_(model),
-      datadir_(std::move(datadir)), teams_(std::make_unique<Teamdata>()) {
+    : TeamWindow(model, services, std::move(datadir), mainwindow, "teamdataform", "Greenfold") {
     teamnamelabel_ = panel(this, "TeamNameLabel");
     bigfont(teamnamelabel_, 2);
     recordnumberlabel_ = panel(this, "RecordNumberLabel");
@@ -102,11 +101,8 @@ teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::pa
     helpbutton(image1, helpkey::teams);
 }
 
-teamdataform::~teamdataform() = default;
-
 void teamdataform::load() {
-    loadteams(g_, *teams_, datadir_);
-    teams_->currentteam = 1;
+    readteams();
     showmembers();
     const QDate today = QDate::currentDate();
     datetext_->setText(
@@ -178,7 +174,7 @@ void teamdataform::exit() {
 
 void teamdataform::leaving() {
     checkfornewinfo();
-    Outcome out = whilebusy(services_.busy, [&] { return writeteamfile(g_, *teams_, datadir_); });
+    Outcome out = writeteams();
     services_.dialogs.show(out);
 }
 

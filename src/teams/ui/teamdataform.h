@@ -1,9 +1,8 @@
 #pragma once
 
-#include "platform/formwindow.h"
+#include "teams/ui/teamwindow.h"
 
 #include <filesystem>
-#include <memory>
 
 class QCheckBox;
 class QLabel;
@@ -13,18 +12,14 @@ class QPlainTextEdit;
 
 namespace greenfold {
 
-struct GOLF1;
-struct Teamdata;
-
 // Point records of each team: a text, a number the user keeps and points the program
 // adds into the team's running total. Closing writes the team file.
-class teamdataform : public FormWindow {
+class teamdataform : public TeamWindow {
     Q_OBJECT
 
   public:
     teamdataform(GOLF1& model, Services& services, std::filesystem::path datadir,
                  QWidget* mainwindow);
-    ~teamdataform() override;
     void load() override;
     void exit();
 
@@ -40,9 +35,6 @@ class teamdataform : public FormWindow {
     void switchteam(bool next);
     void datechecked();
 
-    GOLF1& g_;
-    std::filesystem::path datadir_;
-    std::unique_ptr<Teamdata> teams_;
     QLineEdit* text1_;
     QLineEdit* manualtext_;
     QLineEdit* calculatedtext_;
