@@ -63,7 +63,7 @@ playform::playform(GOLF1& model, Services& services, std::filesystem::path datad
 
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
     connect(addbutton, &QPushButton::clicked, this, &playform::add);
-    connect(exitbutton, &QPushButton::clicked, this, &playform::exit);
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::players);
 }
 
@@ -101,10 +101,6 @@ void playform::add() {
     }
     text1_->clear();
     text1_->setFocus();
-}
-
-void playform::exit() {
-    close();
 }
 
 bool playform::eventFilter(QObject* watched, QEvent* event) {

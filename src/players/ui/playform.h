@@ -25,7 +25,6 @@ class playform : public FormWindow {
     ~playform() override;
     void load() override;
     void add();
-    void exit();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

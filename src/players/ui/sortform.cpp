@@ -69,7 +69,7 @@ sortform::sortform(GOLF1& model, Services& services, std::filesystem::path datad
     connect(spinbutton1_, &SpinButton::up, this, [this] { spin(1); });
     connect(spinbutton1_, &SpinButton::down, this, [this] { spin(-1); });
     connect(changebutton_, &QPushButton::clicked, this, &sortform::change);
-    connect(exitbutton, &QPushButton::clicked, this, &sortform::exit);
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 sortform::~sortform() = default;
@@ -139,10 +139,6 @@ void sortform::change() {
         const QSignalBlocker quiet(list1_);
         list1_->setCurrentRow(int(at - slots_.begin()));
     }
-}
-
-void sortform::exit() {
-    close();
 }
 
 void sortform::leaving() {

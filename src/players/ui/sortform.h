@@ -28,7 +28,6 @@ class sortform : public FormWindow {
     ~sortform() override;
     void load() override;
     void change();
-    void exit();
 
   protected:
     void leaving() override;

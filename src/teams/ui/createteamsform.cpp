@@ -102,7 +102,7 @@ createteamsform::createteamsform(GOLF1& model, Services& services, std::filesyst
         if (prevteam(*teams_)) AddNamestoList();
     });
     helpbutton(infobutton, helpkey::teams);
-    connect(exitbutton, &QPushButton::clicked, this, &createteamsform::exit);
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void createteamsform::load() {
@@ -161,10 +161,6 @@ void createteamsform::deleteteam() {
     Teamstep step = removeteam(g_, *teams_);
     answer(step);
     if (step.done) AddNamestoList();
-}
-
-void createteamsform::exit() {
-    close();
 }
 
 void createteamsform::leaving() {

@@ -22,7 +22,6 @@ class createteamsform : public TeamWindow {
     createteamsform(GOLF1& model, Services& services, std::filesystem::path datadir,
                     QWidget* mainwindow);
     void load() override;
-    void exit();
 
   protected:
     void leaving() override;

@@ -97,7 +97,7 @@ teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::pa
     connect(datecheck_, &QCheckBox::clicked, this, &teamdataform::datechecked);
     connect(nextteambutton, &QPushButton::clicked, this, [this] { switchteam(true); });
     connect(prevteambutton, &QPushButton::clicked, this, [this] { switchteam(false); });
-    connect(exitbutton, &QPushButton::clicked, this, &teamdataform::exit);
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(image1, helpkey::teams);
 }
 
@@ -166,10 +166,6 @@ void teamdataform::switchteam(bool next) {
 void teamdataform::datechecked() {
     if (text1_->text().isEmpty() && datecheck_->isChecked())
         text1_->setText(QString::fromStdString(dateprefix(datetext_->text().toStdString())));
-}
-
-void teamdataform::exit() {
-    close();
 }
 
 void teamdataform::leaving() {

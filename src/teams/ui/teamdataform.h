@@ -21,7 +21,6 @@ class teamdataform : public TeamWindow {
     teamdataform(GOLF1& model, Services& services, std::filesystem::path datadir,
                  QWidget* mainwindow);
     void load() override;
-    void exit();
 
   protected:
     void leaving() override;
