@@ -62,16 +62,10 @@ void Playernm::rename() {
     const QListWidgetItem* item = highlighted();
     const std::string newname = text1_->text().toStdString();
     const std::string oldname = item != nullptr ? item->text().toStdString() : std::string();
-    switch (checkrename(g_, oldname, newname)) {
-    case RenameResult::rejected:
-        services_.dialogs.beep();
-        return;
-    case RenameResult::duplicate:
-        services_.dialogs.message(nameinuse());
-        return;
-    case RenameResult::changed:
-        break;
-    }
+    const RenameResult check = checkrename(g_, oldname, newname);
+    if (check == RenameResult::rejected) services_.dialogs.beep();
+    if (check == RenameResult::duplicate) services_.dialogs.message(nameinuse());
+    if (check != RenameResult::changed) return;
     if (services_.dialogs.message(renamequestion(), Buttons::yesno, Answer::no) != Answer::yes) {
         list1_->clearSelection();
         return;

@@ -145,15 +145,10 @@ void selectplayers::accept() {
     const SetupDate date{month_, day_, year_};
     const SetupResult result =
         acceptsetup(g_, chosen, coursecombo_->currentText().toStdString(), date);
-    switch (result.check) {
-    case SetupCheck::nocourse:
-        services_.dialogs.message(nocoursemessage());
+    if (result.check != SetupCheck::ok) {
+        services_.dialogs.message(result.check == SetupCheck::nocourse ? nocoursemessage()
+                                                                       : noplayersmessage());
         return;
-    case SetupCheck::noplayers:
-        services_.dialogs.message(noplayersmessage());
-        return;
-    case SetupCheck::ok:
-        break;
     }
     if (g_.dateremind == 1) {
         const std::string name = coursefield(g_, result.session.course, courseline_name);
