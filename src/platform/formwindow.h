@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/qtforward.h"
+
 #include <QWidget>
 
 #include <functional>
-
-class QAbstractButton;
 
 namespace greenfold {
 

@@ -1,16 +1,12 @@
 #pragma once
 
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 
 #include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
-
-class QLabel;
-class QListWidget;
-class QListWidgetItem;
-class QPushButton;
 
 namespace greenfold {
 

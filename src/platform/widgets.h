@@ -1,17 +1,11 @@
 #pragma once
 
+#include "platform/qtforward.h"
+
 #include <QString>
 
 #include <string>
 #include <vector>
-
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-class QRadioButton;
-class QWidget;
 
 namespace greenfold {
 

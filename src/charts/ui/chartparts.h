@@ -1,15 +1,13 @@
 #pragma once
 
 #include "charts/canvas.h"
+#include "platform/qtforward.h"
 #include "reports/printsurface.h"
 
 #include <QString>
 
 #include <functional>
 #include <string>
-
-class QLabel;
-class QWidget;
 
 namespace greenfold {
 

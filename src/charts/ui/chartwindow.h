@@ -1,15 +1,11 @@
 #pragma once
 
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 #include "reports/printsurface.h"
 
 #include <memory>
 #include <string>
-
-class QHBoxLayout;
-class QLabel;
-class QPushButton;
-class QVBoxLayout;
 
 namespace greenfold {
 

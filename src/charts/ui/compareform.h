@@ -1,8 +1,7 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-class QListWidget;
+#include "platform/qtforward.h"
 
 namespace greenfold {
 

@@ -2,12 +2,10 @@
 
 #include "courses/courseedit.h"
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 
 #include <array>
 #include <filesystem>
-
-class QLabel;
-class QLineEdit;
 
 namespace greenfold {
 

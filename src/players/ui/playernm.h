@@ -1,11 +1,9 @@
 #pragma once
 
 #include "platform/pickerwindow.h"
+#include "platform/qtforward.h"
 
 #include <filesystem>
-
-class QLineEdit;
-class QPushButton;
 
 namespace greenfold {
 

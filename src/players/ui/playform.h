@@ -1,14 +1,11 @@
 #pragma once
 
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 
 #include <array>
 #include <filesystem>
 #include <memory>
-
-class QLabel;
-class QLineEdit;
-class QRadioButton;
 
 namespace greenfold {
 

@@ -1,15 +1,11 @@
 #pragma once
 
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 
 #include <filesystem>
 #include <memory>
 #include <vector>
-
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 
 namespace greenfold {
 

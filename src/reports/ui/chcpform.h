@@ -1,9 +1,7 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-class QLabel;
-class QLineEdit;
+#include "platform/qtforward.h"
 
 namespace greenfold {
 

@@ -1,11 +1,7 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QTimer;
+#include "platform/qtforward.h"
 
 namespace greenfold {
 

@@ -1,17 +1,12 @@
 #pragma once
 
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 #include "scoring/scorecard.h"
 #include "scoring/scoreentry.h"
 
 #include <array>
 #include <filesystem>
-
-class QButtonGroup;
-class QLabel;
-class QListWidget;
-class QPushButton;
-class QTimer;
 
 namespace greenfold {
 

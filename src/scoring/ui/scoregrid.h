@@ -1,14 +1,12 @@
 #pragma once
 
 #include "model/golf1.h"
+#include "platform/qtforward.h"
 #include "scoring/scorecard.h"
 
 #include <QWidget>
 
 #include <array>
-
-class QLabel;
-class QLineEdit;
 
 namespace greenfold {
 

@@ -1,15 +1,12 @@
 #pragma once
 
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 #include "scoring/roundsetup.h"
 
 #include <QDate>
 
 #include <filesystem>
-
-class QComboBox;
-class QLabel;
-class QListWidget;
 
 namespace greenfold {
 

@@ -1,15 +1,10 @@
 #pragma once
 
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 
 #include <filesystem>
 #include <string>
-
-class QButtonGroup;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
 
 namespace greenfold {
 

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 
 #include <filesystem>
 #include <vector>
-
-class QButtonGroup;
-class QLabel;
-class QTimer;
 
 namespace greenfold {
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 
 #include <filesystem>
-
-class QLineEdit;
 
 namespace greenfold {
 

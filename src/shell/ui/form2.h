@@ -3,6 +3,7 @@
 #include "charts/ui/chartwindows.h"
 #include "lists/views.h"
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 
 #include <QMainWindow>
 
@@ -12,17 +13,6 @@
 #include <initializer_list>
 #include <map>
 #include <utility>
-
-class QAction;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QListWidget;
-class QMenu;
-class QPushButton;
-class QScrollBar;
-class QTimer;
-class QToolButton;
 
 namespace greenfold {
 

@@ -1,13 +1,9 @@
 #pragma once
 
+#include "platform/qtforward.h"
 #include "teams/ui/teamwindow.h"
 
 #include <filesystem>
-
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
 
 namespace greenfold {
 

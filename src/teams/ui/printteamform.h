@@ -1,11 +1,9 @@
 #pragma once
 
+#include "platform/qtforward.h"
 #include "teams/ui/teamwindow.h"
 
 #include <filesystem>
-
-class QCheckBox;
-class QRadioButton;
 
 namespace greenfold {
 

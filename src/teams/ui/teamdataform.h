@@ -1,14 +1,9 @@
 #pragma once
 
+#include "platform/qtforward.h"
 #include "teams/ui/teamwindow.h"
 
 #include <filesystem>
-
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
 
 namespace greenfold {
 
