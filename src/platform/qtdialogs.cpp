@@ -5,65 +5,44 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include <type_traits>
+#include <utility>
+
 namespace greenfold {
 
 namespace {
 
-QMessageBox::Icon qticon(Icon icon) {
-    switch (icon) {
-    case Icon::information:
-        return QMessageBox::Information;
-    case Icon::question:
-        return QMessageBox::Question;
-    case Icon::exclamation:
-        return QMessageBox::Warning;
-    case Icon::stop:
-        return QMessageBox::Critical;
-    case Icon::none:
-        break;
-    }
-    return QMessageBox::NoIcon;
+// What the program says for each answer, icon and set of buttons, and what Qt says.
+const std::pair<Answer, QMessageBox::StandardButton> answers[] = {
+    {Answer::ok, QMessageBox::Ok},
+    {Answer::cancel, QMessageBox::Cancel},
+    {Answer::yes, QMessageBox::Yes},
+    {Answer::no, QMessageBox::No}};
+
+const std::pair<Icon, QMessageBox::Icon> icons[] = {{Icon::information, QMessageBox::Information},
+                                                    {Icon::question, QMessageBox::Question},
+                                                    {Icon::exclamation, QMessageBox::Warning},
+                                                    {Icon::stop, QMessageBox::Critical}};
+
+const std::pair<Buttons, QMessageBox::StandardButtons> buttonsets[] = {
+    {Buttons::ok, QMessageBox::Ok},
+    {Buttons::okcancel, QMessageBox::Ok | QMessageBox::Cancel},
+    {Buttons::yesno, QMessageBox::Yes | QMessageBox::No},
+    {Buttons::yesnocancel, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel}};
+
+// Qt's word for the program's, or the given one where the table has none.
+template <typename Ours, typename Qts, std::size_t N>
+Qts toqt(const std::pair<Ours, Qts> (&table)[N], Ours ours, std::type_identity_t<Qts> otherwise) {
+    for (const auto& [o, q] : table)
+        if (o == ours) return q;
+    return otherwise;
 }
 
-QMessageBox::StandardButton qtbutton(Answer a) {
-    switch (a) {
-    case Answer::ok:
-        return QMessageBox::Ok;
-    case Answer::cancel:
-        return QMessageBox::Cancel;
-    case Answer::yes:
-        return QMessageBox::Yes;
-    case Answer::no:
-        return QMessageBox::No;
-    }
-    return QMessageBox::Ok;
-}
-
-QMessageBox::StandardButtons qtbuttons(Buttons b) {
-    switch (b) {
-    case Buttons::ok:
-        return QMessageBox::Ok;
-    case Buttons::okcancel:
-        return QMessageBox::Ok | QMessageBox::Cancel;
-    case Buttons::yesno:
-        return QMessageBox::Yes | QMessageBox::No;
-    case Buttons::yesnocancel:
-        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    }
-    return QMessageBox::Ok;
-}
-
-Answer fromqt(int button) {
-    switch (button) {
-    case QMessageBox::Yes:
-        return Answer::yes;
-    case QMessageBox::No:
-        return Answer::no;
-    case QMessageBox::Cancel:
-        return Answer::cancel;
-    default:
-        return Answer::ok;
-    }
+// The answer of the button pressed; any other button is OK.
+Answer fromqt(int pressed) {
+    for (const auto& [answer, button] : answers)
+        if (button == pressed) return answer;
+    return Answer::ok;
 }
 
 } // namespace
@@ -71,9 +50,9 @@ Answer fromqt(int button) {
 Answer QtDialogs::message(const Message& m, Buttons buttons, Answer defaultbutton) {
     QString text = QString::fromStdString(m.text);
     text.replace("\r\n", "\n");
-    QMessageBox box(qticon(m.icon), QString::fromStdString(m.title), text, qtbuttons(buttons),
-                    parent_);
-    box.setDefaultButton(qtbutton(defaultbutton));
+    QMessageBox box(toqt(icons, m.icon, QMessageBox::NoIcon), QString::fromStdString(m.title), text,
+                    toqt(buttonsets, buttons, QMessageBox::Ok), parent_);
+    box.setDefaultButton(toqt(answers, defaultbutton, QMessageBox::Ok));
     int pressed = box.exec();
     // Closing the box without a button counts as its cancel or no.
     if (pressed == QMessageBox::Escape || pressed == 0) {

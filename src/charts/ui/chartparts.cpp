@@ -2,9 +2,9 @@
 
 #include "platform/qtcanvas.h"
 #include "platform/qtservices.h"
+#include "platform/widgets.h"
 
 #include <QLabel>
-#include <QPushButton>
 
 namespace greenfold {
 
@@ -17,20 +17,9 @@ constexpr double printscale = 300.0 / 1440.0;
 } // namespace
 
 QLabel* chartpanel(QWidget* parent, const char* name, const QString& text) {
-    auto* panel = new QLabel(text, parent);
-    panel->setObjectName(name);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setAlignment(Qt::AlignCenter);
+    QLabel* panel = centredpanel(parent, name, text);
     panel->setMargin(2);
     return panel;
-}
-
-QPushButton* chartbutton(QWidget* parent, const char* name, const QString& caption,
-                         const QString& tip) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    if (!tip.isEmpty()) button->setToolTip(tip);
-    return button;
 }
 
 QLabel* picturebox(QWidget* parent, const char* name) {

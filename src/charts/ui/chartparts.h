@@ -1,6 +1,7 @@
 #pragma once
 
 #include "charts/canvas.h"
+#include "platform/qtforward.h"
 #include "reports/printsurface.h"
 
 #include <QString>
@@ -8,20 +9,14 @@
 #include <functional>
 #include <string>
 
-class QLabel;
-class QPushButton;
-class QWidget;
-
 namespace greenfold {
 
 class QtCanvas;
 
 // Pieces the chart windows share.
 
-// A sunken panel showing a text.
+// A sunken panel showing a text, centred, a little in from its border.
 QLabel* chartpanel(QWidget* parent, const char* name, const QString& text);
-QPushButton* chartbutton(QWidget* parent, const char* name, const QString& caption,
-                         const QString& tip = {});
 // A picture box showing the canvas, sized to it plus its border.
 QLabel* picturebox(QWidget* parent, const char* name);
 void showcanvas(QLabel* box, const QtCanvas& canvas);

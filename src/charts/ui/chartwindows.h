@@ -1,6 +1,6 @@
 #pragma once
 
-class QWidget;
+#include "platform/qtforward.h"
 
 namespace greenfold {
 

@@ -6,9 +6,9 @@
 #include "charts/ui/chartparts.h"
 #include "model/golf1.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "reports/ui/printcommands.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -51,12 +51,9 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, const QF
 } // namespace
 
 compareform::compareform(GOLF1& model, Services& services, QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services) {
-    setObjectName("compareform");
-    setWindowTitle("Greenfold");
-    setAttribute(Qt::WA_DeleteOnClose);
-    auto* printbutton = chartbutton(this, "Command3d1", "Print listing");
-    auto* donebutton = chartbutton(this, "donebutton", "&Done", "Close handicap window");
+    : FormWindow(services, mainwindow, "compareform", "Greenfold"), g_(model) {
+    auto* printbutton = button(this, "Command3d1", "Print listing");
+    auto* donebutton = button(this, "donebutton", "&Done", "Close handicap window");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(printbutton);
@@ -75,8 +72,7 @@ QWidget* compareform::buildchart() {
     panel->setObjectName("Panel3D1");
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
     auto* heading = chartpanel(panel, "Panel3D2", "Hcp Index");
-    list1_ = new QListWidget(panel);
-    list1_->setObjectName("List1");
+    list1_ = listbox(panel, "List1");
     list1_->setFont(font);
     list1_->setUniformItemSizes(true);
     // The captions start one column to the right of the list's text, so that the last
@@ -103,10 +99,8 @@ QWidget* compareform::buildchart() {
 
 void compareform::load() {
     list1_->clear();
-    for (const auto& line : comparelines(g_)) list1_->addItem(QString::fromStdString(line));
-    adjustSize();
-    centrewindow(this, 0);
-    show();
+    addlines(list1_, comparelines(g_));
+    present(0);
 }
 
 void compareform::print() {
@@ -117,11 +111,6 @@ void compareform::print() {
         lines.push_back(list1_->item(i)->text().toStdString());
     const std::string date = todaysdate();
     runprint(services_, [&](PrintSurface& s) { printcomparison(s, g_, lines, date); });
-}
-
-void compareform::closeEvent(QCloseEvent* event) {
-    emit closed();
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

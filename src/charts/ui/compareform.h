@@ -1,15 +1,11 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-#include <QWidget>
-
-class QListWidget;
+#include "platform/qtforward.h"
 
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 
 // The league's current handicap indexes side by side: one chart line per player with
 // rounds, lowest index first, under a scale line; prints the same lines as a listing.
@@ -21,14 +17,10 @@ class compareform : public FormWindow {
     void load() override;
     void print();
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
     QWidget* buildchart();
 
     GOLF1& g_;
-    Services& services_;
     QListWidget* list1_ = nullptr;
 };
 

@@ -1,34 +1,33 @@
 #include "charts/ui/piechart.h"
 
-#include "platform/qtservices.h"
-
 #include "charts/chartprint.h"
 #include "charts/pie.h"
 #include "charts/ui/chartparts.h"
 #include "model/golf1.h"
-#include "platform/qtcanvas.h"
-#include "platform/services.h"
+#include "platform/widgets.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace greenfold {
 
 Piechart::Piechart(GOLF1& model, Services& services, int player, QWidget* mainwindow)
-    : ChartWindow(model, services, player, mainwindow),
-      canvas_(std::make_unique<QtCanvas>(piewidth, pieheight, QtCanvas::screenscale())) {
-    setObjectName("Piechart");
-    setWindowTitle("Greenfold");
-    setAttribute(Qt::WA_DeleteOnClose);
-    namelabel_ = chartpanel(this, "Namelabel", "");
-    QFont big = namelabel_->font();
-    big.setPointSizeF(big.pointSizeF() * 1.4);
-    big.setBold(true);
-    namelabel_->setFont(big);
-    p_ = picturebox(this, "P");
+    : ChartWindow(model, services, player, mainwindow,
+                  {"Piechart", "Namelabel", "P", piewidth, pieheight, 90}) {
+    QWidget* figures = buildfigures();
+    QHBoxLayout* buttons =
+        chartbuttons(button(this, "Command3D1", "Hcp. Chart", "Show Handicap Chart"), "Print Chart",
+                     "closebutton");
+
+    QVBoxLayout* layout = column();
+    layout->addWidget(figures);
+    layout->addLayout(buttons);
+}
+
+// The figures under the pie, side by side on a raised panel.
+QWidget* Piechart::buildfigures() {
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel3D1");
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -38,48 +37,26 @@ Piechart::Piechart(GOLF1& model, Services& services, int player, QWidget* mainwi
     auto* figures = new QHBoxLayout(panel);
     for (QLabel* label : {aveparlabel_, aveholelabel_, totalholeslabel_})
         figures->addWidget(label, 1);
-    auto* hcpchart = chartbutton(this, "Command3D1", "Hcp. Chart", "Show Handicap Chart");
-    auto* printbutton = chartbutton(this, "printbutton", "&Print", "Print Chart");
-    auto* closebutton = chartbutton(this, "closebutton", "&Done", "Close chart window");
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(hcpchart);
-    buttons->addStretch(1);
-    buttons->addWidget(printbutton);
-    buttons->addWidget(closebutton);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(namelabel_);
-    layout->addWidget(p_, 0, Qt::AlignHCenter);
-    layout->addWidget(panel);
-    layout->addLayout(buttons);
-
-    connect(hcpchart, &QPushButton::clicked, this, &Piechart::switchover);
-    connect(printbutton, &QPushButton::clicked, this, &Piechart::print);
-    connect(closebutton, &QPushButton::clicked, this, &Piechart::done);
+    return panel;
 }
 
-Piechart::~Piechart() = default;
-
-void Piechart::load() {
-    const int p = player_;
-    const ScoreCount count = countscores(g_, p);
+// The slices are worked out with the figures, before the pie is drawn.
+void Piechart::fill() {
+    const ScoreCount count = countscores(g_, player_);
     slices_ = pieslices(count);
-    drawpie(*canvas_, slices_);
-    showcanvas(p_, *canvas_);
-    const PieTexts texts = pietexts(g_, p, count);
-    namelabel_->setText(QString::fromStdString(texts.name));
+    const PieTexts texts = pietexts(g_, player_, count);
+    name_->setText(QString::fromStdString(texts.name));
     aveparlabel_->setText(QString::fromStdString(texts.avepar));
     aveholelabel_->setText(QString::fromStdString(texts.avehole));
     totalholeslabel_->setText(QString::fromStdString(texts.totalholes));
-    adjustSize();
-    centrewindow(this, 90);
-    show();
 }
 
-void Piechart::printchart(PrintSurface& s, const std::string& date) {
-    const PrintPicture picture =
-        printpicture(piewidth, pieheight, "P", [this](Canvas& c) { drawpie(c, slices_); });
-    const PieTexts texts{namelabel_->text().toStdString(), aveparlabel_->text().toStdString(),
+void Piechart::draw(Canvas& c) {
+    drawpie(c, slices_);
+}
+
+void Piechart::printchart(PrintSurface& s, const PrintPicture& picture, const std::string& date) {
+    const PieTexts texts{name_->text().toStdString(), aveparlabel_->text().toStdString(),
                          aveholelabel_->text().toStdString(),
                          totalholeslabel_->text().toStdString()};
     printpie(s, g_, texts, picture, date);

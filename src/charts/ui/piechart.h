@@ -1,21 +1,11 @@
 #pragma once
 
 #include "charts/pie.h"
-
 #include "charts/ui/chartwindow.h"
 
-#include <QWidget>
-
-#include <memory>
 #include <vector>
 
-class QLabel;
-
 namespace greenfold {
-
-struct GOLF1;
-struct Services;
-class QtCanvas;
 
 // The score distribution chart of one player: hole scores against par as a pie
 // with a legend, the average par and score per hole and the number of scores. Prints
@@ -25,19 +15,14 @@ class Piechart : public ChartWindow {
 
   public:
     Piechart(GOLF1& model, Services& services, int player, QWidget* mainwindow);
-    ~Piechart() override;
-    void load() override;
-
-    const QtCanvas& canvas() const { return *canvas_; }
-
-  protected:
-    void printchart(PrintSurface& s, const std::string& date) override;
 
   private:
-    std::unique_ptr<QtCanvas> canvas_;
+    QWidget* buildfigures();
+    void fill() override;
+    void draw(Canvas& c) override;
+    void printchart(PrintSurface& s, const PrintPicture& picture, const std::string& date) override;
+
     std::vector<Slice> slices_; // as drawn, for the printout
-    QLabel* p_;
-    QLabel* namelabel_;
     QLabel* aveparlabel_;
     QLabel* aveholelabel_;
     QLabel* totalholeslabel_;

@@ -7,25 +7,18 @@
 #include "platform/spinbutton.h"
 #include "platform/widgets.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace greenfold {
 
 namespace {
 
-// A centred number panel.
-QLabel* numberpanel(QWidget* parent, const QString& name) {
-    QLabel* l = panel(parent, name);
-    l->setAlignment(Qt::AlignCenter);
-    l->setMinimumWidth(48);
-    return l;
-}
+// The width of the par sums and the rating and slope panels.
+constexpr int panelwidth = 48;
 
 QString qs(const std::string& s) {
     return QString::fromStdString(s);
@@ -35,15 +28,10 @@ QString qs(const std::string& s) {
 
 course::course(GOLF1& model, Services& services, std::filesystem::path datadir, int c,
                QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
-      course_(c) {
-    setObjectName("course");
-    setWindowTitle("Course Information");
-    setAttribute(Qt::WA_DeleteOnClose);
-    nametext_ = new QLineEdit(this);
-    nametext_->setObjectName("Nametext");
-    initialstext_ = new QLineEdit(this);
-    initialstext_->setObjectName("initialstext");
+    : FormWindow(services, mainwindow, "course", "Course Information"), g_(model),
+      datadir_(std::move(datadir)), course_(c) {
+    nametext_ = textbox(this, "Nametext");
+    initialstext_ = textbox(this, "initialstext");
     initialstext_->setMaximumWidth(70);
 
     auto* top = new QGridLayout;
@@ -55,7 +43,9 @@ course::course(GOLF1& model, Services& services, std::filesystem::path datadir, 
     layout->addLayout(top);
     layout->addWidget(buildpars());
     layout->addWidget(buildratings(), 0, Qt::AlignHCenter);
-    layout->addWidget(buildbuttons());
+    layout->addWidget(commandrow({"savebutton", "&Save", "Save course information to disk",
+                                  "Close course window", "Help on Courses", helpkey::courses},
+                                 [this] { save(); }));
 }
 
 QWidget* course::buildpars() {
@@ -63,18 +53,16 @@ QWidget* course::buildpars() {
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setHorizontalSpacing(3);
-    outlabel_ = numberpanel(box, "Outlabel");
-    inlabel_ = numberpanel(box, "Inlabel");
-    totallabel_ = numberpanel(box, "TotalLabel");
+    outlabel_ = numberpanel(box, "Outlabel", panelwidth);
+    inlabel_ = numberpanel(box, "Inlabel", panelwidth);
+    totallabel_ = numberpanel(box, "TotalLabel", panelwidth);
     for (int nine = 0; nine < 2; ++nine) {
         const int row = nine * 2;
         grid->addWidget(new QLabel("Hole", box), row, 0);
         grid->addWidget(new QLabel("Par", box), row + 1, 0);
         for (int k = 1; k <= 9; ++k) {
             const int h = nine * 9 + k;
-            auto* number = new QLabel(QString::number(h), box);
-            number->setAlignment(Qt::AlignCenter);
-            grid->addWidget(number, row, k);
+            grid->addWidget(centredlabel(box, QString::number(h)), row, k);
             auto* par = new QLineEdit(" ", box);
             par->setObjectName(QString("Partext_%1").arg(h));
             par->setFixedWidth(30);
@@ -104,8 +92,8 @@ QWidget* course::buildratings() {
     const char* slopespins[] = {"", "redslopespin", "whiteslopespin", "blueslopespin"};
     for (int t = 1; t <= 3; ++t) {
         grid->addWidget(new QLabel(tees[t], box), t, 0);
-        ratepanel_[t] = numberpanel(box, ratenames[t]);
-        slopepanel_[t] = numberpanel(box, slopenames[t]);
+        ratepanel_[t] = numberpanel(box, ratenames[t], panelwidth);
+        slopepanel_[t] = numberpanel(box, slopenames[t], panelwidth);
         auto* ratespin = new SpinButton(ratespins[t], box);
         auto* slopespin = new SpinButton(slopespins[t], box);
         grid->addWidget(ratepanel_[t], t, 1);
@@ -115,23 +103,6 @@ QWidget* course::buildratings() {
         stepper(ratespin, ratepanel_[t], true);
         stepper(slopespin, slopepanel_[t], false);
     }
-    return box;
-}
-
-QWidget* course::buildbuttons() {
-    auto* box = new QWidget(this);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* savebutton = button(box, "savebutton", "&Save", "Save course information to disk");
-    auto* cancelbutton = button(box, "cancelbutton", "&Cancel", "Close course window");
-    auto* infobutton = button(box, "infobutton", "&Help", "Help on Courses");
-    row->addWidget(savebutton);
-    row->addWidget(cancelbutton);
-    row->addWidget(infobutton);
-    connect(savebutton, &QPushButton::clicked, this, &course::save);
-    connect(cancelbutton, &QPushButton::clicked, this, &course::cancel);
-    connect(infobutton, &QPushButton::clicked, this,
-            [this] { services_.help.show(helpkey::courses); });
     return box;
 }
 
@@ -153,10 +124,7 @@ void course::load() {
         return;
     }
     showform(courseform(g_, course_));
-    adjustSize();
-    centrewindow(this, 100);
-    show();
-    nametext_->setFocus();
+    present(100, nametext_);
 }
 
 void course::showform(const CourseForm& f) {
@@ -228,16 +196,6 @@ void course::save() {
     Outcome saved = savecourse(g_, course_, form(), datadir_);
     services_.dialogs.show(saved);
     if (saved) close();
-}
-
-void course::cancel() {
-    close();
-}
-
-void course::closeEvent(QCloseEvent* event) {
-    // However the window goes, the main window comes back.
-    emit closed();
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

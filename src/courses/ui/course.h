@@ -1,21 +1,15 @@
 #pragma once
 
 #include "courses/courseedit.h"
-
 #include "platform/formwindow.h"
-
-#include <QWidget>
+#include "platform/qtforward.h"
 
 #include <array>
 #include <filesystem>
 
-class QLabel;
-class QLineEdit;
-
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 class SpinButton;
 
 // The course window: adds a course (newcourse) or edits course c, then writes the whole
@@ -31,25 +25,21 @@ class course : public FormWindow {
     // no room for a new course the user is told so and the window closes.
     void load() override;
     void save();
-    void cancel();
 
     // The window as it stands, for the rules.
     CourseForm form() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* buildpars();
     QWidget* buildratings();
-    QWidget* buildbuttons();
     void showform(const CourseForm& f);
     void parchanged(int hole);
     void stepper(SpinButton* spin, QLabel* panel, bool rating);
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     int course_; // newcourse when adding
     QLineEdit* nametext_;

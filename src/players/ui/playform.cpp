@@ -8,7 +8,6 @@
 #include "players/roster.h"
 #include "teams/teamfile.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -21,32 +20,13 @@
 
 namespace greenfold {
 
-namespace {
-
-// Typed double quotes become apostrophes as they are typed or pasted.
-void noquotes(QLineEdit* box) {
-    QObject::connect(box, &QLineEdit::textEdited, box, [box](const QString& text) {
-        if (!text.contains('"')) return;
-        const int cursor = box->cursorPosition();
-        box->setText(QString(text).replace('"', '\''));
-        box->setCursorPosition(cursor);
-    });
-}
-
-} // namespace
-
 playform::playform(GOLF1& model, Services& services, std::filesystem::path datadir,
                    QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
-      teams_(std::make_unique<Teamdata>()) {
-    setObjectName("playform");
-    setWindowTitle("Add Players to League");
-    setAttribute(Qt::WA_DeleteOnClose);
-
+    : FormWindow(services, mainwindow, "playform", "Add Players to League"), g_(model),
+      datadir_(std::move(datadir)), teams_(std::make_unique<Teamdata>()) {
     auto* panel1 = new QGroupBox("Player Name", this);
     panel1->setObjectName("Panel3D1");
-    text1_ = new QLineEdit(panel1);
-    text1_->setObjectName("Text1");
+    text1_ = textbox(panel1, "Text1");
     noquotes(text1_);
     (new QVBoxLayout(panel1))->addWidget(text1_);
 
@@ -56,18 +36,14 @@ playform::playform(GOLF1& model, Services& services, std::filesystem::path datad
     const char* captions[] = {"Red", "White", "Blue"};
     const char* colours[] = {"color: #c00000;", "color: #707070;", "color: #0000c0;"};
     for (int i = 0; i < 3; ++i) {
-        option_[i] = new QRadioButton(captions[i], panel2);
-        option_[i]->setObjectName(QString("Option3D1_%1").arg(i));
+        option_[i] = option(panel2, QString("Option3D1_%1").arg(i), captions[i]);
         option_[i]->setStyleSheet(colours[i]);
         tees->addWidget(option_[i]);
     }
     // Most league players play the white (mens) tees.
     option_[1]->setChecked(true);
 
-    playernumlabel_ = new QLabel(this);
-    playernumlabel_->setObjectName("playernumlabel");
-    playernumlabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    playernumlabel_->setAlignment(Qt::AlignCenter);
+    playernumlabel_ = centredpanel(this, "playernumlabel");
     auto* addbutton =
         button(this, "addbutton", "Add Player", "Click or press Enter to Add Player name");
     auto* exitbutton = button(this, "exitbutton", "&Close", "Close player window");
@@ -87,9 +63,8 @@ playform::playform(GOLF1& model, Services& services, std::filesystem::path datad
 
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
     connect(addbutton, &QPushButton::clicked, this, &playform::add);
-    connect(exitbutton, &QPushButton::clicked, this, &playform::exit);
-    connect(infobutton, &QPushButton::clicked, this,
-            [this] { services_.help.show(helpkey::players); });
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
+    helpbutton(infobutton, helpkey::players);
 }
 
 playform::~playform() = default;
@@ -128,10 +103,6 @@ void playform::add() {
     text1_->setFocus();
 }
 
-void playform::exit() {
-    close();
-}
-
 bool playform::eventFilter(QObject* watched, QEvent* event) {
     // The window sees every key first: Enter never reaches a button, and adds the typed
     // name when there is one.
@@ -145,17 +116,12 @@ bool playform::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void playform::closeEvent(QCloseEvent* event) {
-    // The title bar's close is the close button: the roster is saved either way.
-    if (!saved_) {
-        saved_ = true;
-        Outcome out = whilebusy(services_.busy, [&] {
-            return saveroster(g_, addkeepsteams(g_, datadir_) ? teams_.get() : nullptr, datadir_);
-        });
-        services_.dialogs.show(out);
-        emit closed();
-    }
-    QWidget::closeEvent(event);
+// The title bar's close is the close button: the roster is saved either way.
+void playform::leaving() {
+    Outcome out = whilebusy(services_.busy, [&] {
+        return saveroster(g_, addkeepsteams(g_, datadir_) ? teams_.get() : nullptr, datadir_);
+    });
+    services_.dialogs.show(out);
 }
 
 } // namespace greenfold

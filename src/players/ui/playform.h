@@ -1,21 +1,15 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-#include <QWidget>
+#include "platform/qtforward.h"
 
 #include <array>
 #include <filesystem>
 #include <memory>
 
-class QLabel;
-class QLineEdit;
-class QRadioButton;
-
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 struct Teamdata;
 
 // Adds players to the open league. Additions live in memory until the window closes,
@@ -28,23 +22,20 @@ class playform : public FormWindow {
     ~playform() override;
     void load() override;
     void add();
-    void exit();
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void leaving() override;
 
   private:
     int tee() const;
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
     QLineEdit* text1_;
     std::array<QRadioButton*, 3> option_{};
     QLabel* playernumlabel_;
-    bool saved_ = false;
 };
 
 } // namespace greenfold

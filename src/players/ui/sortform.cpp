@@ -10,7 +10,6 @@
 #include "players/roster.h"
 #include "teams/teamfile.h"
 
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QLabel>
@@ -26,33 +25,22 @@ namespace greenfold {
 
 sortform::sortform(GOLF1& model, Services& services, std::filesystem::path datadir,
                    QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
-      teams_(std::make_unique<Teamdata>()) {
-    setObjectName("sortform");
-    setWindowTitle("Greenfold");
-    setAttribute(Qt::WA_DeleteOnClose);
-    playerlabel_ = label(this, "Playerlabel", "Player Listing");
-    playerlabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    playerlabel_->setAlignment(Qt::AlignCenter);
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
+    : FormWindow(services, mainwindow, "sortform", "Greenfold"), g_(model),
+      datadir_(std::move(datadir)), teams_(std::make_unique<Teamdata>()) {
+    playerlabel_ = centredpanel(this, "Playerlabel", "Player Listing");
+    list1_ = listbox(this, "List1");
     // The positions are right-aligned in three characters: they line up in a fixed font.
     QFont fixed("Courier New");
     fixed.setStyleHint(QFont::Monospace);
     fixed.setFixedPitch(true);
     list1_->setFont(fixed);
-    label1_ = label(this, "Label1", "");
-    label1_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName("Text1");
+    label1_ = panel(this, "Label1");
+    text1_ = textbox(this, "Text1");
     text1_->setMaximumWidth(twips(700));
     spinbutton1_ = new SpinButton("SpinButton1", this);
-    changebutton_ = new QPushButton("Change Position", this);
-    changebutton_->setObjectName("changebutton");
+    changebutton_ = button(this, "changebutton", "Change Position");
     changebutton_->setEnabled(false);
-    auto* exitbutton = new QPushButton("&Close", this);
-    exitbutton->setObjectName("exitbutton");
-    exitbutton->setToolTip("Close position sorting window");
+    auto* exitbutton = button(this, "exitbutton", "&Close", "Close position sorting window");
 
     auto* side = new QGridLayout;
     side->addWidget(label(this, "Label2", "Click on a name to Select."), 0, 0, 1, 3);
@@ -81,7 +69,7 @@ sortform::sortform(GOLF1& model, Services& services, std::filesystem::path datad
     connect(spinbutton1_, &SpinButton::up, this, [this] { spin(1); });
     connect(spinbutton1_, &SpinButton::down, this, [this] { spin(-1); });
     connect(changebutton_, &QPushButton::clicked, this, &sortform::change);
-    connect(exitbutton, &QPushButton::clicked, this, &sortform::exit);
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
 }
 
 sortform::~sortform() = default;
@@ -153,20 +141,11 @@ void sortform::change() {
     }
 }
 
-void sortform::exit() {
-    close();
-}
-
-void sortform::closeEvent(QCloseEvent* event) {
-    if (!saved_) {
-        saved_ = true;
-        Outcome out = whilebusy(services_.busy, [&] {
-            return saveroster(g_, g_.teamsdefined == 1 ? teams_.get() : nullptr, datadir_);
-        });
-        services_.dialogs.show(out);
-        emit closed();
-    }
-    QWidget::closeEvent(event);
+void sortform::leaving() {
+    Outcome out = whilebusy(services_.busy, [&] {
+        return saveroster(g_, g_.teamsdefined == 1 ? teams_.get() : nullptr, datadir_);
+    });
+    services_.dialogs.show(out);
 }
 
 } // namespace greenfold

@@ -1,22 +1,15 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-#include <QWidget>
+#include "platform/qtforward.h"
 
 #include <filesystem>
 #include <memory>
 #include <vector>
 
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPushButton;
-
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 struct Teamdata;
 class SpinButton;
 
@@ -31,10 +24,9 @@ class sortform : public FormWindow {
     ~sortform() override;
     void load() override;
     void change();
-    void exit();
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void leaving() override;
 
   private:
     void fill();
@@ -44,7 +36,6 @@ class sortform : public FormWindow {
     void showtarget();
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
     std::vector<int> slots_; // the roster slot of each list line
@@ -56,7 +47,6 @@ class sortform : public FormWindow {
     QLineEdit* text1_;
     SpinButton* spinbutton1_;
     QPushButton* changebutton_;
-    bool saved_ = false;
 };
 
 } // namespace greenfold

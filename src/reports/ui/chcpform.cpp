@@ -7,7 +7,6 @@
 #include "platform/widgets.h"
 #include "reports/chcpcalc.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -36,20 +35,14 @@ bool enterkey(QEvent* event) {
 } // namespace
 
 CHcpform::CHcpform(Services& services, QWidget* mainwindow)
-    : FormWindow(mainwindow), services_(services) {
-    setObjectName("CHcpform");
-    setWindowTitle("Course Handicaps");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : FormWindow(services, mainwindow, "CHcpform", "Course Handicaps") {
     text1_ = numberbox(this, "Text1");
     text2_ = numberbox(this, "Text2");
     for (QLineEdit* box : {text1_, text2_}) {
         box->installEventFilter(this);
         connect(box, &QLineEdit::textChanged, this, [this] { hcpmessage_->clear(); });
     }
-    hcpmessage_ = new QLabel(this);
-    hcpmessage_->setObjectName("Hcpmessage");
-    hcpmessage_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    hcpmessage_->setAlignment(Qt::AlignCenter);
+    hcpmessage_ = centredpanel(this, "Hcpmessage");
     hcpmessage_->setMinimumHeight(28);
     QFont big = hcpmessage_->font();
     big.setBold(true);
@@ -73,15 +66,11 @@ CHcpform::CHcpform(Services& services, QWidget* mainwindow)
 
     connect(calcbutton, &QPushButton::clicked, this, &CHcpform::calculate);
     connect(closebutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this,
-            [this] { services_.help.show(helpkey::coursehandicaps); });
+    helpbutton(infobutton, helpkey::coursehandicaps);
 }
 
 void CHcpform::load() {
-    adjustSize();
-    centrewindow(this, 0);
-    show();
-    text1_->setFocus();
+    present(0, text1_);
 }
 
 void CHcpform::calculate() {
@@ -107,11 +96,6 @@ bool CHcpform::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void CHcpform::closeEvent(QCloseEvent* event) {
-    emit closed();
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

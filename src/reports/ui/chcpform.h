@@ -1,15 +1,9 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-#include <QWidget>
-
-class QLabel;
-class QLineEdit;
+#include "platform/qtforward.h"
 
 namespace greenfold {
-
-struct Services;
 
 // The course handicap calculator: an index and a slope give the course handicap.
 class CHcpform : public FormWindow {
@@ -22,10 +16,8 @@ class CHcpform : public FormWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
-    Services& services_;
     QLineEdit* text1_;
     QLineEdit* text2_;
     QLabel* hcpmessage_;

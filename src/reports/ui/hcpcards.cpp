@@ -11,8 +11,8 @@
 #include "platform/widgets.h"
 #include "reports/cardlayout.h"
 #include "reports/ui/printcommands.h"
+#include "scoring/settingsrules.h"
 
-#include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,15 +22,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cstring>
-
 namespace greenfold {
 
 namespace {
 
 QLineEdit* box(QWidget* parent, const char* name) {
-    auto* b = new QLineEdit(parent);
-    b->setObjectName(name);
+    QLineEdit* b = textbox(parent, name);
     b->setMaximumWidth(90);
     return b;
 }
@@ -39,25 +36,12 @@ float boxvalue(const QLineEdit* b) {
     return float(leadingnumber(b->text().toStdString()));
 }
 
-// The folder the settings were read from at start-up.
-std::string settingsfolder(const GOLF1& g) {
-    const std::size_t name = std::strlen(settingsfilename);
-    const std::string& path = g.inipath;
-    if (path.size() >= name && path.compare(path.size() - name, name, settingsfilename) == 0)
-        return path.substr(0, path.size() - name);
-    return getsystemdir();
-}
-
 } // namespace
 
 HcpCards::HcpCards(GOLF1& model, Services& services, QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services) {
+    : FormWindow(services, mainwindow, "HcpCards", "Handicap Card Printing"), g_(model) {
     initresources();
-    setObjectName("HcpCards");
-    setWindowTitle("Handicap Card Printing");
-    setAttribute(Qt::WA_DeleteOnClose);
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
+    list1_ = listbox(this, "List1");
     list1_->setSelectionMode(QAbstractItemView::MultiSelection);
     auto* picture1 = new QLabel(this);
     picture1->setObjectName("Picture1");
@@ -100,7 +84,7 @@ HcpCards::HcpCards(GOLF1& model, Services& services, QWidget* mainwindow)
     connect(timer1_, &QTimer::timeout, this, &HcpCards::showcount);
     connect(printbutton, &QPushButton::clicked, this, &HcpCards::print);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this, [this] { services_.help.show("Printing"); });
+    helpbutton(infobutton, "Printing");
     connect(pscalingtext_, &QLineEdit::textChanged, this, [this] {
         g_.pscaling = cardscaling(pscalingtext_->text().toStdString(), g_.pscaling);
     });
@@ -167,14 +151,12 @@ void HcpCards::print() {
     });
 }
 
-void HcpCards::closeEvent(QCloseEvent* event) {
+void HcpCards::leaving() {
     timer1_->stop();
     readadjustments();
-    if (!savesettings(g_, settingsfolder(g_)))
+    if (!savesettings(g_, settingsdir(g_)))
         services_.dialogs.message({"The card adjustments could not be saved in\r\n" + g_.inipath,
                                    "Greenfold", Icon::exclamation});
-    emit closed();
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

@@ -1,18 +1,11 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-#include <QWidget>
-
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QTimer;
+#include "platform/qtforward.h"
 
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 
 // Prints handicap cards for the players marked in the list, ten to a sheet, and keeps
 // the three adjustments for the user's card stock in the settings file.
@@ -25,7 +18,7 @@ class HcpCards : public FormWindow {
     void print();
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void leaving() override;
 
   private:
     QWidget* buildadjustments();
@@ -34,7 +27,6 @@ class HcpCards : public FormWindow {
     void readadjustments();
 
     GOLF1& g_;
-    Services& services_;
     QListWidget* list1_;
     QLineEdit* text1_;
     QLineEdit* hoffsettext_;

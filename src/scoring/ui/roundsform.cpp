@@ -12,7 +12,6 @@
 #include "scoring/ui/scoregrid.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -32,8 +31,7 @@ constexpr int widetwips = 8595;
 
 // A centred text panel that wraps.
 QLabel* textpanel(QWidget* parent, const char* name, const QString& text = {}) {
-    QLabel* l = panel(parent, name, text);
-    l->setAlignment(Qt::AlignCenter);
+    QLabel* l = centredpanel(parent, name, text);
     l->setWordWrap(true);
     return l;
 }
@@ -46,17 +44,11 @@ bool bothzero(const DisplayedRound& d) {
 
 roundsform::roundsform(GOLF1& model, Services& services, std::filesystem::path datadir,
                        ScoreSession session, QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
-      session_(std::move(session)) {
-    setObjectName("roundsform");
-    setWindowTitle("Enter Scores");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : FormWindow(services, mainwindow, "roundsform", "Enter Scores"), g_(model),
+      datadir_(std::move(datadir)), session_(std::move(session)) {
     card_ = new QWidget(this);
     pnamelabel_ = textpanel(card_, "Pnamelabel");
-    QFont big = pnamelabel_->font();
-    big.setBold(true);
-    big.setPointSize(big.pointSize() + 2);
-    pnamelabel_->setFont(big);
+    bigfont(pnamelabel_, 2);
     namelabel_ = textpanel(card_, "Namelabel");
     grid_ = new ScoreGrid(card_);
     eqlabel_ = textpanel(card_, "eqlabel",
@@ -74,8 +66,7 @@ roundsform::roundsform(GOLF1& model, Services& services, std::filesystem::path d
     cardlayout->addWidget(buildbuttons());
     cardlayout->addStretch(1);
 
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
+    list1_ = listbox(this, "List1");
     list1_->hide();
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(card_);
@@ -95,8 +86,7 @@ QWidget* roundsform::buildtees() {
     tees_ = new QButtonGroup(box);
     const char* captions[] = {"", "Ladies Tee", "Mens Tee", "Pro Tee"};
     for (int t = 1; t <= 3; ++t) {
-        auto* b = new QRadioButton(captions[t], box);
-        b->setObjectName(QString("teebutton_%1").arg(t));
+        QRadioButton* b = option(box, QString("teebutton_%1").arg(t), captions[t]);
         tees_->addButton(b, t);
         row->addWidget(b);
     }
@@ -124,9 +114,7 @@ QWidget* roundsform::buildbuttons() {
     connect(deletebutton_, &QPushButton::clicked, this, &roundsform::deleteround);
     connect(cancelbutton, &QPushButton::clicked, this, &roundsform::cancel);
     connect(mathbutton, &QPushButton::clicked, this, &roundsform::viewmath);
-    connect(infobutton, &QPushButton::clicked, this, [this] {
-        services_.help.show(session_.editslot > 0 ? helpkey::editround : helpkey::enteringscores);
-    });
+    helpbutton(infobutton, session_.editslot > 0 ? helpkey::editround : helpkey::enteringscores);
     return box;
 }
 
@@ -207,7 +195,7 @@ void roundsform::recordnow() {
         return;
     }
     ++recorded_;
-    for (const auto& line : result.panel) list1_->addItem(QString::fromStdString(line));
+    addlines(list1_, result.panel);
     if (panelopen_) services_.dialogs.message(pausingmessage());
     list1_->clear();
     advance();
@@ -265,14 +253,9 @@ void roundsform::finishrun(bool save) {
     services_.dialogs.show(saved);
 }
 
-void roundsform::closeEvent(QCloseEvent* event) {
-    // However the window goes, the main window redraws its list.
+// However the window goes, the main window redraws its list.
+void roundsform::leaving() {
     if (!ended_) finishrun(recorded_ > 0); // the title bar's close: as Cancel
-    if (!gone_) {
-        gone_ = true;
-        emit closed();
-    }
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

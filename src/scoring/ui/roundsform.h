@@ -1,25 +1,16 @@
 #pragma once
 
+#include "platform/formwindow.h"
+#include "platform/qtforward.h"
 #include "scoring/scorecard.h"
 #include "scoring/scoreentry.h"
-
-#include "platform/formwindow.h"
-
-#include <QWidget>
 
 #include <array>
 #include <filesystem>
 
-class QButtonGroup;
-class QLabel;
-class QListWidget;
-class QPushButton;
-class QTimer;
-
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 class ScoreGrid;
 
 // The score window, for the session the set-up or the round picker chose. Entering
@@ -48,7 +39,7 @@ class roundsform : public FormWindow {
     void saving(bool on);
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void leaving() override;
 
   private:
     QWidget* buildtees();
@@ -63,7 +54,6 @@ class roundsform : public FormWindow {
     void finishrun(bool save);
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     ScoreSession session_;
     ScoreGrid* grid_;
@@ -77,7 +67,6 @@ class roundsform : public FormWindow {
     QListWidget* list1_;
     QTimer* timer1_;
     bool panelopen_ = false;
-    bool gone_ = false;
     bool ended_ = false;
     int recorded_ = 0; // rounds recorded in this run
 };

@@ -22,13 +22,8 @@ std::string text(const QLineEdit* box) {
     return box->text().toStdString();
 }
 
-// A centred number panel.
-QLabel* numberpanel(QWidget* parent, const QString& name) {
-    QLabel* l = panel(parent, name);
-    l->setAlignment(Qt::AlignCenter);
-    l->setMinimumWidth(40);
-    return l;
-}
+// The width of the par and score sums.
+constexpr int sumwidth = 40;
 
 // Sets a box's text without the change coming back to us, cursor at the end.
 void settext(QLineEdit* box, const std::string& value) {
@@ -41,10 +36,10 @@ void settext(QLineEdit* box, const std::string& value) {
 } // namespace
 
 ScoreGrid::ScoreGrid(QWidget* parent) : QWidget(parent) {
-    outlabel_ = numberpanel(this, "Outlabel");
-    inlabel_ = numberpanel(this, "Inlabel");
-    totallabel_ = numberpanel(this, "TotalLabel");
-    totalscorelabel_ = numberpanel(this, "Totalscorelabel");
+    outlabel_ = numberpanel(this, "Outlabel", sumwidth);
+    inlabel_ = numberpanel(this, "Inlabel", sumwidth);
+    totallabel_ = numberpanel(this, "TotalLabel", sumwidth);
+    totalscorelabel_ = numberpanel(this, "Totalscorelabel", sumwidth);
     outscoretext_ = box("outscoretext", 40);
     inscoretext_ = box("inscoretext", 40);
     for (QLineEdit* total : {outscoretext_, inscoretext_})
@@ -77,9 +72,7 @@ void ScoreGrid::addnine(int nine) {
     grid->addWidget(new QLabel("Score", this), row + 2, 0);
     for (int k = 1; k <= 9; ++k) {
         const int h = nine * 9 + k;
-        auto* number = new QLabel(QString::number(h), this);
-        number->setAlignment(Qt::AlignCenter);
-        grid->addWidget(number, row, k);
+        grid->addWidget(centredlabel(this, QString::number(h)), row, k);
         partext_[h] = box(QString("Partext_%1").arg(h), 28);
         scoretext_[h] = box(QString("scoretext_%1").arg(h), 28);
         grid->addWidget(partext_[h], row + 1, k);

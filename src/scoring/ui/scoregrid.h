@@ -1,14 +1,12 @@
 #pragma once
 
 #include "model/golf1.h"
+#include "platform/qtforward.h"
 #include "scoring/scorecard.h"
 
 #include <QWidget>
 
 #include <array>
-
-class QLabel;
-class QLineEdit;
 
 namespace greenfold {
 
@@ -49,12 +47,12 @@ class ScoreGrid : public QWidget {
     bool filling_ = false;
     std::array<QLineEdit*, 19> scoretext_{};
     std::array<QLineEdit*, 19> partext_{};
-    QLineEdit* outscoretext_ = nullptr;
-    QLineEdit* inscoretext_ = nullptr;
-    QLabel* totalscorelabel_ = nullptr;
-    QLabel* outlabel_ = nullptr;
-    QLabel* inlabel_ = nullptr;
-    QLabel* totallabel_ = nullptr;
+    QLineEdit* outscoretext_;
+    QLineEdit* inscoretext_;
+    QLabel* totalscorelabel_;
+    QLabel* outlabel_;
+    QLabel* inlabel_;
+    QLabel* totallabel_;
 };
 
 } // namespace greenfold

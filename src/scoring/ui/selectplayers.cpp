@@ -9,7 +9,6 @@
 #include "platform/spinbutton.h"
 #include "platform/widgets.h"
 
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -22,22 +21,16 @@ namespace greenfold {
 
 namespace {
 
-// A centred number panel.
-QLabel* numberpanel(QWidget* parent, const QString& name) {
-    QLabel* l = panel(parent, name);
-    l->setAlignment(Qt::AlignCenter);
-    l->setMinimumWidth(36);
-    return l;
-}
+// The width of the month, day and year panels.
+constexpr int datewidth = 36;
 
 } // namespace
 
 selectplayers::selectplayers(GOLF1& model, Services& services, std::filesystem::path datadir,
                              QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
-    setObjectName("selectplayers");
-    setWindowTitle("Player & Course Selection for Score Entry");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : FormWindow(services, mainwindow, "selectplayers",
+                 "Player & Course Selection for Score Entry"),
+      g_(model), datadir_(std::move(datadir)) {
     auto* instruction = new QLabel("Select the players who participated, the course, and edit "
                                    "the date if necessary.",
                                    this);
@@ -45,8 +38,7 @@ selectplayers::selectplayers(GOLF1& model, Services& services, std::filesystem::
     instruction->setFrameStyle(QFrame::Panel | QFrame::Raised);
     instruction->setWordWrap(true);
     instruction->setMargin(4);
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
+    list1_ = listbox(this, "List1");
     list1_->setSelectionMode(QAbstractItemView::MultiSelection);
     coursecombo_ = new QComboBox(this);
     coursecombo_->setObjectName("coursecombo");
@@ -64,7 +56,11 @@ selectplayers::selectplayers(GOLF1& model, Services& services, std::filesystem::
     grid->addWidget(builddate(), 4, 1, Qt::AlignLeft);
     grid->setRowStretch(5, 1);
     grid->addWidget(allbutton, 6, 0);
-    grid->addWidget(buildbuttons(), 6, 1);
+    grid->addWidget(commandrow({"acceptbutton", "&Accept", "Accept selection - continue",
+                                "Close Player Selection window", "Help on entering rounds",
+                                helpkey::enteringscores},
+                               [this] { accept(); }),
+                    6, 1);
 
     connect(allbutton, &QPushButton::clicked, this, &selectplayers::selectall);
 }
@@ -82,9 +78,9 @@ QWidget* selectplayers::builddate() {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    monthlabel_ = numberpanel(box, "Monthlabel");
-    daylabel_ = numberpanel(box, "daylabel");
-    yearlabel_ = numberpanel(box, "yearlabel");
+    monthlabel_ = numberpanel(box, "Monthlabel", datewidth);
+    daylabel_ = numberpanel(box, "daylabel", datewidth);
+    yearlabel_ = numberpanel(box, "yearlabel", datewidth);
     row->addWidget(monthlabel_);
     row->addWidget(datespin(box, "monthspin", "Change month", &selectplayers::stepmonth));
     row->addSpacing(6);
@@ -97,30 +93,13 @@ QWidget* selectplayers::builddate() {
     return box;
 }
 
-QWidget* selectplayers::buildbuttons() {
-    auto* box = new QWidget(this);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
-    auto* acceptbutton = button(box, "acceptbutton", "&Accept", "Accept selection - continue");
-    auto* cancelbutton = button(box, "cancelbutton", "&Cancel", "Close Player Selection window");
-    auto* infobutton = button(box, "infobutton", "&Help", "Help on entering rounds");
-    row->addWidget(acceptbutton);
-    row->addWidget(cancelbutton);
-    row->addWidget(infobutton);
-    connect(acceptbutton, &QPushButton::clicked, this, &selectplayers::accept);
-    connect(cancelbutton, &QPushButton::clicked, this, &selectplayers::cancel);
-    connect(infobutton, &QPushButton::clicked, this,
-            [this] { services_.help.show(helpkey::enteringscores); });
-    return box;
-}
-
 void selectplayers::load(const QDate& today) {
     month_ = today.month();
     day_ = today.day();
     year_ = today.year() % 100;
     showdate();
     players_ = setupplayers(g_);
-    for (const auto& name : players_.names) list1_->addItem(QString::fromStdString(name));
+    addlines(list1_, players_.names);
     services_.dialogs.show(loadcourses(g_, datadir_));
     {
         const QSignalBlocker quiet(coursecombo_);
@@ -129,10 +108,7 @@ void selectplayers::load(const QDate& today) {
         coursecombo_->setCurrentIndex(-1);
         coursecombo_->clearEditText();
     }
-    adjustSize();
-    centrewindow(this, 100);
-    show();
-    list1_->setFocus();
+    present(100, list1_);
 }
 
 void selectplayers::showdate() {
@@ -169,15 +145,10 @@ void selectplayers::accept() {
     const SetupDate date{month_, day_, year_};
     const SetupResult result =
         acceptsetup(g_, chosen, coursecombo_->currentText().toStdString(), date);
-    switch (result.check) {
-    case SetupCheck::nocourse:
-        services_.dialogs.message(nocoursemessage());
+    if (result.check != SetupCheck::ok) {
+        services_.dialogs.message(result.check == SetupCheck::nocourse ? nocoursemessage()
+                                                                       : noplayersmessage());
         return;
-    case SetupCheck::noplayers:
-        services_.dialogs.message(noplayersmessage());
-        return;
-    case SetupCheck::ok:
-        break;
     }
     if (g_.dateremind == 1) {
         const std::string name = coursefield(g_, result.session.course, courseline_name);
@@ -185,22 +156,9 @@ void selectplayers::accept() {
             Answer::yes)
             return;
     }
-    done_ = true;
+    handover();
     emit accepted(result.session);
     close();
-}
-
-void selectplayers::cancel() {
-    close();
-}
-
-void selectplayers::closeEvent(QCloseEvent* event) {
-    // Closing the window any other way than Accept is Cancel: nobody waits for entry.
-    if (!done_) {
-        done_ = true;
-        emit closed();
-    }
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

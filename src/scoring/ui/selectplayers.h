@@ -1,26 +1,21 @@
 #pragma once
 
+#include "platform/formwindow.h"
+#include "platform/qtforward.h"
 #include "scoring/roundsetup.h"
 
-#include "platform/formwindow.h"
 #include <QDate>
 
-#include <QWidget>
-
 #include <filesystem>
-
-class QComboBox;
-class QLabel;
-class QListWidget;
 
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 class SpinButton;
 
 // Round set-up: who played, on which course and on which date. Accepting hands the
-// score window its session.
+// score window its session; closing the window any other way is Cancel: nobody waits
+// for entry.
 class selectplayers : public FormWindow {
     Q_OBJECT
 
@@ -32,19 +27,14 @@ class selectplayers : public FormWindow {
     void load(const QDate& today);
 
     void accept();
-    void cancel();
     void selectall();
 
   signals:
     // The set-up is complete; the score window takes over.
     void accepted(const greenfold::ScoreSession& session);
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
     QWidget* builddate();
-    QWidget* buildbuttons();
     SpinButton* datespin(QWidget* parent, const char* name, const char* tip,
                          void (selectplayers::*step)(bool));
     void stepmonth(bool up);
@@ -53,7 +43,6 @@ class selectplayers : public FormWindow {
     void showdate();
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     QListWidget* list1_;
     QComboBox* coursecombo_;
@@ -65,7 +54,6 @@ class selectplayers : public FormWindow {
     int month_ = 1;
     int day_ = 1;
     int year_ = 0;
-    bool done_ = false;
 };
 
 } // namespace greenfold

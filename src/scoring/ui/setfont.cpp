@@ -5,11 +5,11 @@
 #include "help/helpindex.h"
 #include "model/golf1.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 #include "scoring/settingsrules.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -27,12 +27,6 @@
 namespace greenfold {
 
 namespace {
-
-QCheckBox* check(QWidget* parent, const char* name, const char* caption) {
-    auto* c = new QCheckBox(caption, parent);
-    c->setObjectName(name);
-    return c;
-}
 
 QLabel* note(QWidget* parent, const char* text) {
     auto* l = new QLabel(text, parent);
@@ -54,17 +48,10 @@ QStringList printfonts() {
 
 Setfont::Setfont(GOLF1& model, Services& services, std::filesystem::path datadir,
                  std::string systemdir, QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
-      systemdir_(std::move(systemdir)) {
-    setObjectName("Setfont");
-    setWindowTitle("Greenfold Settings");
-    setAttribute(Qt::WA_DeleteOnClose);
-    auto* okbutton = new QPushButton("OK", this);
-    okbutton->setObjectName("okbutton");
-    okbutton->setToolTip("Accept choices");
-    auto* infobutton = new QPushButton("&Help", this);
-    infobutton->setObjectName("infobutton");
-    infobutton->setToolTip("Help with GFD settings");
+    : FormWindow(services, mainwindow, "Setfont", "Greenfold Settings"), g_(model),
+      datadir_(std::move(datadir)), systemdir_(std::move(systemdir)) {
+    auto* okbutton = button(this, "okbutton", "OK", "Accept choices");
+    auto* infobutton = button(this, "infobutton", "&Help", "Help with GFD settings");
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(okbutton);
@@ -78,8 +65,7 @@ Setfont::Setfont(GOLF1& model, Services& services, std::filesystem::path datadir
     layout->addLayout(buttons);
 
     connect(okbutton, &QPushButton::clicked, this, &Setfont::accept);
-    connect(infobutton, &QPushButton::clicked, this,
-            [this] { services_.help.show(helpkey::fonts); });
+    helpbutton(infobutton, helpkey::fonts);
     connect(list1_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { showfont(item->text()); });
     connect(list1_, &QListWidget::currentTextChanged, this, [this](const QString& family) {
@@ -91,13 +77,10 @@ QWidget* Setfont::buildfonts() {
     auto* box = new QGroupBox("Report Font", this);
     auto* column = new QVBoxLayout(box);
     column->addWidget(new QLabel("Current font", box));
-    fontlabel_ = new QLabel(box);
-    fontlabel_->setObjectName("fontlabel");
-    fontlabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    fontlabel_ = panel(box, "fontlabel");
     fontlabel_->setMinimumHeight(30);
     column->addWidget(fontlabel_);
-    list1_ = new QListWidget(box);
-    list1_->setObjectName("List1");
+    list1_ = listbox(box, "List1");
     list1_->setMinimumWidth(200);
     column->addWidget(list1_, 1);
     column->addWidget(note(box, "Courier New is the recommended Font"));
@@ -111,18 +94,17 @@ QWidget* Setfont::buildoptions() {
     column->setContentsMargins(0, 0, 0, 0);
     auto* factor = new QHBoxLayout;
     factor->addWidget(new QLabel("Handicap Factor", box));
-    hcptext_ = new QLineEdit(box);
-    hcptext_->setObjectName("hcptext");
+    hcptext_ = textbox(box, "hcptext");
     hcptext_->setMaximumWidth(60);
     factor->addWidget(hcptext_);
     factor->addWidget(note(box, "Default factor is .96"));
     factor->addStretch(1);
     column->addLayout(factor);
     equitablecheck_ =
-        check(box, "Equitablecheck", "Use Equitable Stroke Control Limits on hole scores");
-    averagecheck_ = check(box, "Averagecheck", "Average all rounds played when a player has");
-    hcplimitcheck_ = check(box, "hcplimitcheck", "Limit Hcp. Indexes to 36.4 men && 40.4 women");
-    dateremindcheck_ = check(box, "dateremindcheck", "Double check dates when entering Rounds");
+        checkbox(box, "Equitablecheck", "Use Equitable Stroke Control Limits on hole scores");
+    averagecheck_ = checkbox(box, "Averagecheck", "Average all rounds played when a player has");
+    hcplimitcheck_ = checkbox(box, "hcplimitcheck", "Limit Hcp. Indexes to 36.4 men && 40.4 women");
+    dateremindcheck_ = checkbox(box, "dateremindcheck", "Double check dates when entering Rounds");
     column->addWidget(equitablecheck_);
     column->addWidget(averagecheck_);
     auto* averagenotes = new QVBoxLayout;
@@ -144,10 +126,9 @@ QWidget* Setfont::buildnine(QWidget* parent) {
     const char* captions[] = {"", "Double Nine hole scores", "Divide Rating by 2",
                               "Use adjusted (9 hole) ratings"};
     for (int i = 1; i <= 3; ++i) {
-        auto* option = new QRadioButton(captions[i], group);
-        option->setObjectName(QString("Nineholeoption_%1").arg(i));
-        nineholeoption_->addButton(option, i);
-        grid->addWidget(option, i - 1, 0);
+        QRadioButton* choice = option(group, QString("Nineholeoption_%1").arg(i), captions[i]);
+        nineholeoption_->addButton(choice, i);
+        grid->addWidget(choice, i - 1, 0);
     }
     auto* important = new QLabel("Important!", group);
     important->setStyleSheet("color: #b00000; font-weight: bold;");
@@ -178,10 +159,7 @@ void Setfont::load() {
     equitablecheck_->setChecked(now.esc);
     averagecheck_->setChecked(now.average);
     hcptext_->setText(QString::fromStdString(now.factor));
-    adjustSize();
-    centrewindow(this, 0);
-    show();
-    hcptext_->setFocus();
+    present(0, hcptext_);
 }
 
 // The label shows the name of the font in the font itself.
@@ -202,8 +180,6 @@ void Setfont::accept() {
     choice.average = averagecheck_->isChecked();
     choice.factor = hcptext_->text().toStdString();
     applysettings(g_, choice);
-    done_ = true;
-    emit closed();
     close();
     services_.dialogs.show(savebothsettings(g_, datadir_, systemdir_));
     if (choice.average) services_.dialogs.message(averagingnotice());
@@ -215,15 +191,6 @@ bool Setfont::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void Setfont::closeEvent(QCloseEvent* event) {
-    // Closing without OK changes nothing.
-    if (!done_) {
-        done_ = true;
-        emit closed();
-    }
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

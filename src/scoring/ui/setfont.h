@@ -1,26 +1,19 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-#include <QWidget>
+#include "platform/qtforward.h"
 
 #include <filesystem>
 #include <string>
 
-class QButtonGroup;
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 
 // The settings window: handicap factor, stroke control, averaging, index limits, the
 // nine-hole rule, the date reminder and the report font. OK stores them all and writes
 // the latest-league record (in the data folder) and the settings file (in systemdir).
+// Closing without OK changes nothing.
 class Setfont : public FormWindow {
     Q_OBJECT
 
@@ -32,7 +25,6 @@ class Setfont : public FormWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     QWidget* buildfonts();
@@ -41,19 +33,17 @@ class Setfont : public FormWindow {
     void showfont(const QString& family);
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     std::string systemdir_;
-    QLabel* fontlabel_ = nullptr;
-    QListWidget* list1_ = nullptr;
-    QLineEdit* hcptext_ = nullptr;
-    QCheckBox* equitablecheck_ = nullptr;
-    QCheckBox* averagecheck_ = nullptr;
-    QCheckBox* hcplimitcheck_ = nullptr;
-    QCheckBox* dateremindcheck_ = nullptr;
-    QButtonGroup* nineholeoption_ = nullptr;
-    QLabel* ninehelp_ = nullptr;
-    bool done_ = false;
+    QLabel* fontlabel_;
+    QListWidget* list1_;
+    QLineEdit* hcptext_;
+    QCheckBox* equitablecheck_;
+    QCheckBox* averagecheck_;
+    QCheckBox* hcplimitcheck_;
+    QCheckBox* dateremindcheck_;
+    QButtonGroup* nineholeoption_;
+    QLabel* ninehelp_;
 };
 
 } // namespace greenfold

@@ -5,9 +5,9 @@
 #include "model/backup.h"
 #include "model/golf1.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 
 #include <QButtonGroup>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -42,26 +42,22 @@ std::vector<std::pair<QString, std::filesystem::path>> destinations() {
 
 Backupform::Backupform(GOLF1& model, Services& services, std::filesystem::path datadir,
                        QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
-    setObjectName("Backupform");
-    setWindowTitle("Greenfold Backup Utility");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : FormWindow(services, mainwindow, "Backupform", "Greenfold Backup Utility"), g_(model),
+      datadir_(std::move(datadir)) {
     auto* frame = new QGroupBox("Location of destination floppy disk", this);
     auto* framelayout = new QVBoxLayout(frame);
     choices_ = new QButtonGroup(this);
     int i = 0;
     for (const auto& [caption, root] : destinations()) {
-        auto* b = new QRadioButton(caption, frame);
-        b->setObjectName(root.empty() ? "folderbutton" : QString("diskbutton_%1").arg(i));
+        QRadioButton* b =
+            option(frame, root.empty() ? "folderbutton" : QString("diskbutton_%1").arg(i), caption);
         choices_->addButton(b, i++);
         roots_.push_back(root);
         framelayout->addWidget(b);
     }
     choices_->buttons().first()->setChecked(true);
-    auto* copybutton = new QPushButton("Backup Greenfold files", this);
-    copybutton->setObjectName("copybutton");
-    auto* exitbutton = new QPushButton("Close backup window", this);
-    exitbutton->setObjectName("exitbutton");
+    auto* copybutton = button(this, "copybutton", "Backup Greenfold files");
+    auto* exitbutton = button(this, "exitbutton", "Close backup window");
     status_ = new QLabel(this);
     status_->setObjectName("backupstatus");
     status_->setWordWrap(true);
@@ -88,9 +84,7 @@ Backupform::Backupform(GOLF1& model, Services& services, std::filesystem::path d
 }
 
 void Backupform::load() {
-    adjustSize();
-    centrewindow(this, 0);
-    show();
+    present(0);
 }
 
 std::filesystem::path Backupform::destination() {
@@ -115,13 +109,11 @@ void Backupform::copyfiles() {
     timer1_->start();
 }
 
-void Backupform::closeEvent(QCloseEvent* event) {
+void Backupform::leaving() {
     if (timer1_->isActive()) {
         timer1_->stop();
         services_.busy.end();
     }
-    emit closed();
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

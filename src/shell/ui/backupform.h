@@ -1,20 +1,14 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-#include <QWidget>
+#include "platform/qtforward.h"
 
 #include <filesystem>
 #include <vector>
 
-class QButtonGroup;
-class QLabel;
-class QTimer;
-
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 
 // Copies the data files to a removable disk or any folder the user picks.
 class Backupform : public FormWindow {
@@ -27,13 +21,12 @@ class Backupform : public FormWindow {
     void copyfiles();
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void leaving() override;
 
   private:
     std::filesystem::path destination();
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     QButtonGroup* choices_;
     std::vector<std::filesystem::path> roots_; // one per choice; empty: ask for a folder

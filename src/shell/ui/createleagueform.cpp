@@ -7,7 +7,6 @@
 #include "platform/services.h"
 #include "platform/widgets.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,17 +17,13 @@ namespace greenfold {
 
 Createleagueform::Createleagueform(GOLF1& model, Services& services, std::filesystem::path datadir,
                                    QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)) {
-    setObjectName("Createleagueform");
-    setWindowTitle("Create League File");
-    setAttribute(Qt::WA_DeleteOnClose);
-    text1_ = new QLineEdit(this);
-    text1_->setObjectName("Text1");
+    : FormWindow(services, mainwindow, "Createleagueform", "Create League File"), g_(model),
+      datadir_(std::move(datadir)) {
+    text1_ = textbox(this, "Text1");
     text1_->setMaxLength(int(maxleaguename));
     text1_->setToolTip("30 char max, do not include suffix");
     text1_->installEventFilter(this);
-    auto* label1 = new QLabel(".LGE", this);
-    label1->setObjectName("Label1");
+    auto* label1 = label(this, "Label1", ".LGE");
     auto* okbutton = button(this, "okbutton", "Create a new league file");
     auto* deletebutton = button(this, "deletebutton", "Delete league file");
     auto* closebutton = button(this, "Command3d1", "Close File create/delete window");
@@ -49,15 +44,11 @@ Createleagueform::Createleagueform(GOLF1& model, Services& services, std::filesy
     connect(okbutton, &QPushButton::clicked, this, &Createleagueform::createleague);
     connect(deletebutton, &QPushButton::clicked, this, &Createleagueform::deleteleague);
     connect(closebutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this,
-            [this] { services_.help.show(helpkey::leaguefiles); });
+    helpbutton(infobutton, helpkey::leaguefiles);
 }
 
 void Createleagueform::load() {
-    adjustSize();
-    centrewindow(this, 0);
-    show();
-    text1_->setFocus();
+    present(0, text1_);
 }
 
 bool Createleagueform::eventFilter(QObject* watched, QEvent* event) {
@@ -103,11 +94,6 @@ void Createleagueform::deleteleague() {
     LeagueStep step = greenfold::deleteleague(g_, name, true, teams, datadir_);
     emit listchanged();
     finish(step, true);
-}
-
-void Createleagueform::closeEvent(QCloseEvent* event) {
-    emit closed();
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

@@ -1,17 +1,13 @@
 #pragma once
 
 #include "platform/formwindow.h"
-
-#include <QWidget>
+#include "platform/qtforward.h"
 
 #include <filesystem>
-
-class QLineEdit;
 
 namespace greenfold {
 
 struct GOLF1;
-struct Services;
 
 // Creates and deletes league files.
 class Createleagueform : public FormWindow {
@@ -29,13 +25,11 @@ class Createleagueform : public FormWindow {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
 
   private:
     void finish(const struct LeagueStep& step, bool closeafter);
 
     GOLF1& g_;
-    Services& services_;
     std::filesystem::path datadir_;
     QLineEdit* text1_;
 };

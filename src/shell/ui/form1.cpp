@@ -4,6 +4,7 @@
 #include "platform/qtservices.h"
 #include "platform/resources.h"
 #include "platform/services.h"
+#include "platform/widgets.h"
 
 #include <QDate>
 #include <QKeyEvent>
@@ -25,10 +26,7 @@ Form1::Form1(GOLF1& model, Services& services, QWidget* parent)
     picture2_ = new QLabel(this);
     picture2_->setObjectName("Picture2");
     picture2_->setMargin(4);
-    QFont strip = picture2_->font();
-    strip.setPointSize(strip.pointSize() + 4);
-    strip.setBold(true);
-    picture2_->setFont(strip);
+    bigfont(picture2_, 4);
     auto* label1 = new QLabel("Handicaps, rounds and teams for your golf league", this);
     label1->setObjectName("Label1");
     auto* label2 = new QLabel("Click, or press Enter or Space, to begin", this);

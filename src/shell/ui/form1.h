@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QWidget>
+#include "platform/qtforward.h"
 
-class QLabel;
-class QTimer;
+#include <QWidget>
 
 namespace greenfold {
 

@@ -3,24 +3,16 @@
 #include "charts/ui/chartwindows.h"
 #include "lists/views.h"
 #include "platform/formwindow.h"
+#include "platform/qtforward.h"
 
 #include <QMainWindow>
 
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <initializer_list>
 #include <map>
-
-class QAction;
-class QComboBox;
-class QFrame;
-class QLabel;
-class QListWidget;
-class QMenu;
-class QPushButton;
-class QScrollBar;
-class QTimer;
-class QToolButton;
+#include <utility>
 
 namespace greenfold {
 
@@ -86,9 +78,16 @@ class Form2 : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A menu entry's control name and caption.
+    using MenuEntry = std::pair<const char*, const char*>;
+
     void buildmenus();
     void buildfilemenu();
     void buildothermenus();
+    void buildviewmenu();
+    void buildhelpmenu();
+    QMenu* addmenu(const char* name, const QString& caption);
+    void addentries(QMenu* menu, std::initializer_list<MenuEntry> entries);
     // Commands of league night: courses, entering and editing rounds, settings
     // (form2night.cpp).
     void wireleaguenight();

@@ -4,6 +4,7 @@
 #include "model/leaguelist.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
+#include "platform/widgets.h"
 #include "players/ui/chooseplayer.h"
 #include "shell/ui/createleagueform.h"
 #include "shell/ui/form2.h"
@@ -57,52 +58,66 @@ void Form2::buildmenus() {
 }
 
 void Form2::buildfilemenu() {
-    QMenu* file = menuBar()->addMenu("&File");
-    file->setObjectName("Filemenu");
+    QMenu* file = addmenu("Filemenu", "&File");
     addentry(file, menu::settingsmenu, "&Settings");
     connect(addentry(file, menu::Creatmenu, "&Create or Delete a League File"), &QAction::triggered,
             this, &Form2::opencreateleague);
     openmenu_ = file->addMenu("&Open League File");
     openmenu_->setObjectName("Openmenu");
-    addentry(file, menu::Printmenu, "&Print");
-    addentry(file, menu::printcardsmenu, "Print Handicap &Cards");
-    addentry(file, menu::printfilemenu, "Export Listing as Text");
-    addentry(file, menu::Printsetupmenu, "Printer Setup");
+    addentries(file, {{menu::Printmenu, "&Print"},
+                      {menu::printcardsmenu, "Print Handicap &Cards"},
+                      {menu::printfilemenu, "Export Listing as Text"},
+                      {menu::Printsetupmenu, "Printer Setup"}});
     connect(addentry(file, menu::entermenu, "&Enter Rounds"), &QAction::triggered, this,
             &Form2::hidescrollers);
     QMenu* backup = file->addMenu("&Backup your data files");
     backup->setObjectName("backupmainmenu");
-    addentry(backup, menu::Backupmenu, "Backup Data Files to floppy disk");
-    addentry(backup, menu::Restoremenu, "Restore Data from Backup Disk");
+    addentries(backup, {{menu::Backupmenu, "Backup Data Files to floppy disk"},
+                        {menu::Restoremenu, "Restore Data from Backup Disk"}});
     connect(addentry(file, menu::Exitmenu, "E&xit"), &QAction::triggered, qApp,
             &QApplication::quit);
 }
 
+QMenu* Form2::addmenu(const char* name, const QString& caption) {
+    QMenu* m = menuBar()->addMenu(caption);
+    m->setObjectName(name);
+    return m;
+}
+
+void Form2::addentries(QMenu* menu, std::initializer_list<MenuEntry> entries) {
+    for (const auto& [name, caption] : entries) addentry(menu, name, caption);
+}
+
 void Form2::buildothermenus() {
-    QMenu* edit = menuBar()->addMenu("&Edit");
-    edit->setObjectName("Editmenu");
+    QMenu* edit = addmenu("Editmenu", "&Edit");
     const char* clip[] = {"&Cut", "C&opy", "&Paste"};
     for (int i = 0; i < 3; ++i) addentry(edit, QString("Editmenu2_%1").arg(i), clip[i]);
     connect(addentry(edit, menu::editroundmenu, "Correct / &Edit or Delete a Round"),
             &QAction::triggered, this, &Form2::hidescrollers);
+    addentries(addmenu("Playersmenu", "&Players"),
+               {{menu::Playermenu_1, "&Add Player"},
+                {menu::Playermenu_2, "&Sort / Arrange Player List"},
+                {menu::Playermenu_3, "&Remove Player"},
+                {menu::Playernamesmenu, "&Edit Player Names"}});
+    addentries(addmenu("coursesmenu", "&Courses"),
+               {{menu::GCmenu_1, "&Add New Course"},
+                {menu::GCmenu_2, "&Edit Course"},
+                {menu::GCmenu_3, "&Delete Course"},
+                {menu::CHCPChartmenu, "&Print Course Handicap Reference Chart"},
+                {menu::coursehcpmenu, "&Calculate Course Handicap"}});
+    buildviewmenu();
+    addentries(addmenu("teammenu", "&Teams"), {{menu::defineteammenu, "&Define Teams"},
+                                               {menu::enterteamresultsmenu, "&Enter Team Results"},
+                                               {menu::teamsummarymenu, "&Team Summary Reports"}});
+    addentries(addmenu("Analmenu", "&Analysis"),
+               {{menu::leaguehcmenu, "Current League Handicaps"},
+                {menu::graphmenu_0, "Individual Handicap Trends"},
+                {menu::graphmenu_1, "Individual Scoring Averages"}});
+    buildhelpmenu();
+}
 
-    QMenu* players = menuBar()->addMenu("&Players");
-    players->setObjectName("Playersmenu");
-    addentry(players, menu::Playermenu_1, "&Add Player");
-    addentry(players, menu::Playermenu_2, "&Sort / Arrange Player List");
-    addentry(players, menu::Playermenu_3, "&Remove Player");
-    addentry(players, menu::Playernamesmenu, "&Edit Player Names");
-
-    QMenu* courses = menuBar()->addMenu("&Courses");
-    courses->setObjectName("coursesmenu");
-    addentry(courses, menu::GCmenu_1, "&Add New Course");
-    addentry(courses, menu::GCmenu_2, "&Edit Course");
-    addentry(courses, menu::GCmenu_3, "&Delete Course");
-    addentry(courses, menu::CHCPChartmenu, "&Print Course Handicap Reference Chart");
-    addentry(courses, menu::coursehcpmenu, "&Calculate Course Handicap");
-
-    QMenu* view = menuBar()->addMenu("&VIEW");
-    view->setObjectName("Vmenu");
+void Form2::buildviewmenu() {
+    QMenu* view = addmenu("Vmenu", "&VIEW");
     const char* views[] = {"Most &Recent Rounds Entered", "By &Date", "Individual &Player"};
     for (int v = 1; v <= 3; ++v) {
         QAction* a = addentry(view, QString("Viewmenu_%1").arg(v), views[v - 1]);
@@ -110,21 +125,10 @@ void Form2::buildothermenus() {
         a->setChecked(v == view_recent);
         connect(a, &QAction::triggered, this, [this, v] { viewcommand(v); });
     }
+}
 
-    QMenu* teams = menuBar()->addMenu("&Teams");
-    teams->setObjectName("teammenu");
-    addentry(teams, menu::defineteammenu, "&Define Teams");
-    addentry(teams, menu::enterteamresultsmenu, "&Enter Team Results");
-    addentry(teams, menu::teamsummarymenu, "&Team Summary Reports");
-
-    QMenu* analysis = menuBar()->addMenu("&Analysis");
-    analysis->setObjectName("Analmenu");
-    addentry(analysis, menu::leaguehcmenu, "Current League Handicaps");
-    addentry(analysis, menu::graphmenu_0, "Individual Handicap Trends");
-    addentry(analysis, menu::graphmenu_1, "Individual Scoring Averages");
-
-    QMenu* help = menuBar()->addMenu("&Help");
-    help->setObjectName("Helpmenu");
+void Form2::buildhelpmenu() {
+    QMenu* help = addmenu("Helpmenu", "&Help");
     auto helpat = [this](const char* keyword) {
         return [this, keyword] { services_.help.show(keyword); };
     };
@@ -173,10 +177,7 @@ void Form2::buildtoolbar(QWidget* parent) {
     row->addStretch(1);
     auto* title = new QLabel("Greenfold", panel);
     title->setObjectName("Panel3D2");
-    QFont f = title->font();
-    f.setPointSize(f.pointSize() + 6);
-    f.setBold(true);
-    title->setFont(f);
+    bigfont(title, 6);
     title->setStyleSheet("color: #2f6f2a;");
     row->addWidget(title);
 }

@@ -8,7 +8,6 @@
 #include "teams/teamfile.h"
 #include "teams/teamrules.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,25 +36,19 @@ std::vector<std::string> selectednames(const QListWidget* list) {
 
 void fill(QListWidget* list, const std::vector<std::string>& names) {
     list->clear();
-    for (const auto& name : names) list->addItem(QString::fromStdString(name));
+    addlines(list, names);
 }
 
 } // namespace
 
 createteamsform::createteamsform(GOLF1& model, Services& services, std::filesystem::path datadir,
                                  QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
-      teams_(std::make_unique<Teamdata>()) {
-    setObjectName("createteamsform");
-    setWindowTitle("Greenfold Team Set-up");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : TeamWindow(model, services, std::move(datadir), mainwindow, "createteamsform",
+                 "Greenfold Team Set-up") {
     list1_ = namelist(this, "List1");
     list2_ = namelist(this, "List2");
-    teamnametext_ = new QLineEdit(this);
-    teamnametext_->setObjectName("teamnametext");
-    recordnumberlabel_ = label(this, "recordnumberlabel", "Team # 0 in Record");
-    recordnumberlabel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    recordnumberlabel_->setAlignment(Qt::AlignCenter);
+    teamnametext_ = textbox(this, "teamnametext");
+    recordnumberlabel_ = centredpanel(this, "recordnumberlabel", "Team # 0 in Record");
     startlabel_ = label(this, "startlabel",
                         "Type a team name in the box in the upper right to begin, then select "
                         "players from the list on the left.");
@@ -68,8 +61,7 @@ createteamsform::createteamsform(GOLF1& model, Services& services, std::filesyst
     auto* nextteambutton = button(this, "nextteambutton", "Next Team");
     auto* prevteambutton = button(this, "prevteambutton", "Previous Team");
     auto* infobutton = button(this, "Infobutton", "&Help");
-    auto* exitbutton = button(this, "Exitbutton", "&Close");
-    exitbutton->setToolTip("Save the teams and close");
+    auto* exitbutton = button(this, "Exitbutton", "&Close", "Save the teams and close");
 
     auto* middle = new QVBoxLayout;
     middle->addStretch(1);
@@ -109,18 +101,14 @@ createteamsform::createteamsform(GOLF1& model, Services& services, std::filesyst
     connect(prevteambutton, &QPushButton::clicked, this, [this] {
         if (prevteam(*teams_)) AddNamestoList();
     });
-    connect(infobutton, &QPushButton::clicked, this,
-            [this] { services_.help.show(helpkey::teams); });
-    connect(exitbutton, &QPushButton::clicked, this, &createteamsform::exit);
+    helpbutton(infobutton, helpkey::teams);
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
 }
-
-createteamsform::~createteamsform() = default;
 
 void createteamsform::load() {
     // Read from nothing, so a league without a team file never shows the team numbers
     // of the league open before it.
-    loadteams(g_, *teams_, datadir_);
-    teams_->currentteam = 1;
+    readteams();
     AddNamestoList();
     const bool none = teams_->teamcount == 0;
     createbutton_->setEnabled(!none);
@@ -175,20 +163,10 @@ void createteamsform::deleteteam() {
     if (step.done) AddNamestoList();
 }
 
-void createteamsform::exit() {
-    close();
-}
-
-void createteamsform::closeEvent(QCloseEvent* event) {
-    if (!saved_) {
-        saved_ = true;
-        Outcome out =
-            whilebusy(services_.busy, [&] { return writeteamfile(g_, *teams_, datadir_); });
-        g_.teamsdefined = teamsin(g_);
-        services_.dialogs.show(out);
-        emit closed();
-    }
-    QWidget::closeEvent(event);
+void createteamsform::leaving() {
+    Outcome out = writeteams();
+    g_.teamsdefined = teamsin(g_);
+    services_.dialogs.show(out);
 }
 
 } // namespace greenfold

@@ -11,7 +11,6 @@
 #include "teams/teamreport.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QPushButton>
@@ -20,39 +19,11 @@
 
 namespace greenfold {
 
-namespace {
-
-QRadioButton* option(QWidget* parent, const char* name, const char* caption) {
-    auto* o = new QRadioButton(caption, parent);
-    o->setObjectName(name);
-    return o;
-}
-
-} // namespace
-
 PrintTeamform::PrintTeamform(GOLF1& model, Services& services, std::filesystem::path datadir,
                              QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
-      teams_(std::make_unique<Teamdata>()) {
-    setObjectName("PrintTeamform");
-    setWindowTitle("Team Report Printing Options");
-    setAttribute(Qt::WA_DeleteOnClose);
-
-    auto* frame = new QGroupBox("Report Types", this);
-    frame->setObjectName("Frame1");
-    namescheck_ = new QCheckBox("List Team member names ", frame);
-    namescheck_->setObjectName("Namescheck");
-    lastonly_ = option(frame, "Option1_0", "Print each Teams last event only");
-    auto* all = option(frame, "Option1_1", "Include all Team events");
-    // The whole record is what a league usually hands round; the newest event alone is
-    // the weekly standing.
-    all->setChecked(true);
-    auto* types = new QVBoxLayout(frame);
-    types->addWidget(namescheck_);
-    types->addSpacing(8);
-    types->addWidget(lastonly_);
-    types->addWidget(all);
-
+    : TeamWindow(model, services, std::move(datadir), mainwindow, "PrintTeamform",
+                 "Team Report Printing Options") {
+    QWidget* types = buildtypes();
     auto* printbutton = button(this, "Printbutton", "&Print", "Print the team summary report");
     auto* setupbutton =
         button(this, "Printsetupbutton", "Printer Setup", "Choose the printer to print on");
@@ -66,7 +37,7 @@ PrintTeamform::PrintTeamform(GOLF1& model, Services& services, std::filesystem::
     buttons->addWidget(infobutton);
     buttons->addWidget(donebutton);
     auto* grid = new QGridLayout(this);
-    grid->addWidget(frame, 0, 0);
+    grid->addWidget(types, 0, 0);
     grid->addLayout(buttons, 0, 1);
     grid->setColumnStretch(0, 1);
     resize(twips(6000), twips(2600));
@@ -74,14 +45,28 @@ PrintTeamform::PrintTeamform(GOLF1& model, Services& services, std::filesystem::
     connect(printbutton, &QPushButton::clicked, this, &PrintTeamform::print);
     connect(setupbutton, &QPushButton::clicked, this, [this] { printersetup(services_, this); });
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
-    connect(infobutton, &QPushButton::clicked, this,
-            [this] { services_.help.show(helpkey::teams); });
+    helpbutton(infobutton, helpkey::teams);
 }
 
-PrintTeamform::~PrintTeamform() = default;
+QWidget* PrintTeamform::buildtypes() {
+    auto* frame = new QGroupBox("Report Types", this);
+    frame->setObjectName("Frame1");
+    namescheck_ = checkbox(frame, "Namescheck", "List Team member names ");
+    lastonly_ = option(frame, "Option1_0", "Print each Teams last event only");
+    auto* all = option(frame, "Option1_1", "Include all Team events");
+    // The whole record is what a league usually hands round; the newest event alone is
+    // the weekly standing.
+    all->setChecked(true);
+    auto* types = new QVBoxLayout(frame);
+    types->addWidget(namescheck_);
+    types->addSpacing(8);
+    types->addWidget(lastonly_);
+    types->addWidget(all);
+    return frame;
+}
 
 void PrintTeamform::load() {
-    loadteams(g_, *teams_, datadir_);
+    readteams();
     centrewindow(this, 0);
     show();
 }
@@ -90,14 +75,6 @@ void PrintTeamform::print() {
     const Teamreportoptions options{namescheck_->isChecked(), lastonly_->isChecked()};
     const std::string date = todaysdate();
     runprint(services_, [&](PrintSurface& s) { printteamreport(s, g_, *teams_, options, date); });
-}
-
-void PrintTeamform::closeEvent(QCloseEvent* event) {
-    if (!closed_) {
-        closed_ = true;
-        emit closed();
-    }
-    QWidget::closeEvent(event);
 }
 
 } // namespace greenfold

@@ -1,46 +1,30 @@
 #pragma once
 
-#include "platform/formwindow.h"
-
-#include <QWidget>
+#include "platform/qtforward.h"
+#include "teams/ui/teamwindow.h"
 
 #include <filesystem>
-#include <memory>
-
-class QCheckBox;
-class QRadioButton;
 
 namespace greenfold {
-
-struct GOLF1;
-struct Services;
-struct Teamdata;
 
 // Team report printing options: whether to list each team's players, and all of each
 // team's records or only the newest one. Prints the team summary report and offers
 // Printer Setup; the teams are only read, never written.
-class PrintTeamform : public FormWindow {
+class PrintTeamform : public TeamWindow {
     Q_OBJECT
 
   public:
     PrintTeamform(GOLF1& model, Services& services, std::filesystem::path datadir,
                   QWidget* mainwindow);
-    ~PrintTeamform() override;
     // Reads the teams and shows the window.
     void load() override;
     void print();
 
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-
   private:
-    GOLF1& g_;
-    Services& services_;
-    std::filesystem::path datadir_;
-    std::unique_ptr<Teamdata> teams_;
+    QWidget* buildtypes();
+
     QCheckBox* namescheck_;
     QRadioButton* lastonly_;
-    bool closed_ = false;
 };
 
 } // namespace greenfold

@@ -11,7 +11,6 @@
 #include "teams/teamrules.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QDate>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -24,44 +23,25 @@
 
 namespace greenfold {
 
-namespace {
-
-QLineEdit* box(QWidget* parent, const char* name) {
-    auto* b = new QLineEdit(parent);
-    b->setObjectName(name);
-    return b;
-}
-
-} // namespace
-
 teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::path datadir,
                            QWidget* mainwindow)
-    : FormWindow(mainwindow), g_(model), services_(services), datadir_(std::move(datadir)),
-      teams_(std::make_unique<Teamdata>()) {
-    setObjectName("teamdataform");
-    setWindowTitle("Greenfold");
-    setAttribute(Qt::WA_DeleteOnClose);
+    : TeamWindow(model, services, std::move(datadir), mainwindow, "teamdataform", "Greenfold") {
     teamnamelabel_ = panel(this, "TeamNameLabel");
-    QFont big = teamnamelabel_->font();
-    big.setBold(true);
-    big.setPointSize(big.pointSize() + 2);
-    teamnamelabel_->setFont(big);
+    bigfont(teamnamelabel_, 2);
     recordnumberlabel_ = panel(this, "RecordNumberLabel");
     membertext_ = new QPlainTextEdit(this);
     membertext_->setObjectName("Membertext");
     membertext_->setReadOnly(true);
     membertext_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     membertext_->setFixedHeight(membertext_->fontMetrics().lineSpacing() * 3 + 12);
-    datetext_ = box(this, "DateText");
-    datecheck_ = new QCheckBox("Begin each line with -->", this);
-    datecheck_->setObjectName("DateCheck");
-    text1_ = box(this, "Text1");
-    manualtext_ = box(this, "ManualText");
-    calculatedtext_ = box(this, "Calculatedtext");
+    datetext_ = textbox(this, "DateText");
+    datecheck_ = checkbox(this, "DateCheck", "Begin each line with -->");
+    text1_ = textbox(this, "Text1");
+    manualtext_ = textbox(this, "ManualText");
+    calculatedtext_ = textbox(this, "Calculatedtext");
     auto* addbutton = button(this, "Addbutton", "Add Event Information");
     auto* removebutton = button(this, "Removebutton", "Remove Entry");
-    list1_ = new QListWidget(this);
-    list1_->setObjectName("List1");
+    list1_ = listbox(this, "List1");
     list1_->setSelectionMode(QAbstractItemView::MultiSelection);
     QFont courier("Courier New");
     courier.setStyleHint(QFont::Monospace);
@@ -70,8 +50,7 @@ teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::pa
     totallabel_ = panel(this, "TotalLabel");
     auto* prevteambutton = button(this, "prevteambutton", "Previous Team");
     auto* nextteambutton = button(this, "nextteambutton", "Next Team");
-    auto* exitbutton = button(this, "exitbutton", "&Close");
-    exitbutton->setToolTip("Save the point records and close");
+    auto* exitbutton = button(this, "exitbutton", "&Close", "Save the point records and close");
     auto* image1 = new QToolButton(this);
     image1->setObjectName("Image1");
     image1->setIcon(QIcon(":/pictures/tool4.png"));
@@ -118,15 +97,12 @@ teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::pa
     connect(datecheck_, &QCheckBox::clicked, this, &teamdataform::datechecked);
     connect(nextteambutton, &QPushButton::clicked, this, [this] { switchteam(true); });
     connect(prevteambutton, &QPushButton::clicked, this, [this] { switchteam(false); });
-    connect(exitbutton, &QPushButton::clicked, this, &teamdataform::exit);
-    connect(image1, &QToolButton::clicked, this, [this] { services_.help.show(helpkey::teams); });
+    connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
+    helpbutton(image1, helpkey::teams);
 }
 
-teamdataform::~teamdataform() = default;
-
 void teamdataform::load() {
-    loadteams(g_, *teams_, datadir_);
-    teams_->currentteam = 1;
+    readteams();
     showmembers();
     const QDate today = QDate::currentDate();
     datetext_->setText(
@@ -145,8 +121,7 @@ void teamdataform::showmembers() {
 
 void teamdataform::listinfo() {
     list1_->clear();
-    for (const auto& line : greenfold::listinfo(*teams_))
-        list1_->addItem(QString::fromStdString(line));
+    addlines(list1_, greenfold::listinfo(*teams_));
     text1_->clear();
     manualtext_->clear();
     calculatedtext_->clear();
@@ -193,20 +168,10 @@ void teamdataform::datechecked() {
         text1_->setText(QString::fromStdString(dateprefix(datetext_->text().toStdString())));
 }
 
-void teamdataform::exit() {
-    close();
-}
-
-void teamdataform::closeEvent(QCloseEvent* event) {
-    if (!saved_) {
-        saved_ = true;
-        checkfornewinfo();
-        Outcome out =
-            whilebusy(services_.busy, [&] { return writeteamfile(g_, *teams_, datadir_); });
-        services_.dialogs.show(out);
-        emit closed();
-    }
-    QWidget::closeEvent(event);
+void teamdataform::leaving() {
+    checkfornewinfo();
+    Outcome out = writeteams();
+    services_.dialogs.show(out);
 }
 
 } // namespace greenfold

@@ -1,38 +1,24 @@
 #pragma once
 
-#include "platform/formwindow.h"
-
-#include <QWidget>
+#include "platform/qtforward.h"
+#include "teams/ui/teamwindow.h"
 
 #include <filesystem>
-#include <memory>
-
-class QCheckBox;
-class QLabel;
-class QLineEdit;
-class QListWidget;
-class QPlainTextEdit;
 
 namespace greenfold {
 
-struct GOLF1;
-struct Services;
-struct Teamdata;
-
 // Point records of each team: a text, a number the user keeps and points the program
 // adds into the team's running total. Closing writes the team file.
-class teamdataform : public FormWindow {
+class teamdataform : public TeamWindow {
     Q_OBJECT
 
   public:
     teamdataform(GOLF1& model, Services& services, std::filesystem::path datadir,
                  QWidget* mainwindow);
-    ~teamdataform() override;
     void load() override;
-    void exit();
 
   protected:
-    void closeEvent(QCloseEvent* event) override;
+    void leaving() override;
 
   private:
     void showmembers();
@@ -43,10 +29,6 @@ class teamdataform : public FormWindow {
     void switchteam(bool next);
     void datechecked();
 
-    GOLF1& g_;
-    Services& services_;
-    std::filesystem::path datadir_;
-    std::unique_ptr<Teamdata> teams_;
     QLineEdit* text1_;
     QLineEdit* manualtext_;
     QLineEdit* calculatedtext_;
@@ -57,7 +39,6 @@ class teamdataform : public FormWindow {
     QLabel* teamnamelabel_;
     QLabel* recordnumberlabel_;
     QLabel* totallabel_;
-    bool saved_ = false;
 };
 
 } // namespace greenfold
