@@ -51,6 +51,8 @@ TEST(TextLine, patterns_roundHalvesAwayFromZero) {
     EXPECT_EQ(format("#0.000", {1.2345, 8.864}), "1.235|8.864|");
     EXPECT_EQ(formatpattern(123.45, "##0.0"), "123.5");
     EXPECT_EQ(formatpattern(1234.5, "###0.0"), "1234.5");
+    // Fifteen digits before the point leave none after it: the decimal is filled in.
+    EXPECT_EQ(formatpattern(123456789012345.0, "0.0"), "123456789012345.0");
 }
 
 TEST(TextLine, readingNumbers_lenientAboutBlanksStrictAboutText) {
@@ -80,6 +82,11 @@ TEST(TextLine, lineReader_handlesEndingsAndOldEncoding) {
     EXPECT_TRUE(utf.atend());
     EXPECT_TRUE(validutf8("Jos\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8F\x8C"));
     for (const char* bad : {"\xC3", "\xC0\x80", "\xED\xA0\x80"}) EXPECT_FALSE(validutf8(bad));
+    // Control characters and DEL go; letters beyond ASCII stay.
+    EXPECT_EQ(stripcontrols("a\x01"
+                            "b\x7F"
+                            "c\tJos\xC3\xA9"),
+              "abcJos\xC3\xA9");
 }
 
 TEST(TextLine, anyNumber_writtenAsItsLineForm_aSingleReadBackRoundedToSevenDigits) {

@@ -54,6 +54,8 @@ TEST(TeamFile, damagedFile_keepsWhatWasReadWhole) {
     for (const std::string bad : {" 101 \r\n", " 1 \r\nA\r\n-1 \r\n", " 1 \r\nA\r\n x\r\n",
                                   " 1 \r\nA\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 151 \r\n"})
         EXPECT_FALSE(League(4).read(bad)) << bad;
+    // A team number beyond any team refuses the file even when what follows would read.
+    EXPECT_FALSE(League(2).read(" 1 \r\nA\r\n 999 \r\n 0 \r\n"));
 
     League past(2); // a team number past the team count points nowhere: no team
     ASSERT_TRUE(past.read(" 1 \r\nA\r\n 5 \r\n 1 \r\n 0 \r\n"));

@@ -37,9 +37,11 @@ TEST(TeamPoints, aHundredAndFiftyFirstRecordIsRefused_removedRowsCloseTheGaps) {
     EXPECT_EQ(addevent(*t, "one more", "", "1").message, eventsfull());
     EXPECT_EQ(t->eventcount[1], maxevents);
     t->eventcount[1] = 0;
-    for (const char* text : {"a", "b", "c", "d"}) addevent(*t, text, "", "1");
+    for (const char* text : {"a", "b", "c", "d"})
+        addevent(*t, text, text[0] == 'c' ? "7" : "", "1");
     removeevents(*t, {3, 1, 1});
     EXPECT_EQ(std::pair(int(t->eventcount[1]), t->eventtext[1][2]), std::pair(2, std::string("c")));
+    EXPECT_EQ(t->eventmanual[1][2], 7); // the record moves down whole
     removeevents(*t, {0, 1});
     EXPECT_TRUE(listinfo(*t).empty());
     EXPECT_EQ(totaltext(*t), "0");
