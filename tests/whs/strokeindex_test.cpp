@@ -1,13 +1,12 @@
 #include "whs/strokeindex.h"
+#include "whsround.h"
 
 #include <gtest/gtest.h>
 
 using namespace greenfold::whs;
+using greenfold::whs::testing::card;
 
-namespace {
-const StrokeIndexes card = {7, 15, 1, 11, 3, 17, 5, 13, 9, 8, 16, 2, 12, 4, 18, 6, 14, 10};
-const StrokeIndexes nine = {3, 1, 7, 5, 9, 2, 8, 4, 6, 3, 1, 7, 5, 9, 2, 8, 4, 6};
-} // namespace
+static const StrokeIndexes nine = {3, 1, 7, 5, 9, 2, 8, 4, 6, 3, 1, 7, 5, 9, 2, 8, 4, 6};
 
 TEST(StrokeIndexLine, eighteenOrNineHoleNumberings_anythingElseIsNone) {
     EXPECT_EQ(parsestrokeindexes("SI 7 15 1 11 3 17 5 13 9  8 16 2 12 4 18 6 14 10\r"), card);
