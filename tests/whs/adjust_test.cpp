@@ -1,4 +1,5 @@
 #include "whs/adjust.h"
+#include "whs/strokeindex.h"
 #include "whsround.h"
 
 #include <gtest/gtest.h>
@@ -8,41 +9,71 @@ using namespace greenfold::whs::testing;
 
 namespace {
 
+const StrokeIndexes nine = {3, 1, 7, 5, 9, 2, 8, 4, 6, 3, 1, 7, 5, 9, 2, 8, 4, 6};
+
 // Par 72 with hole 12 (SI 2) a par 4 and hole 14 a par 3, and the card's indexes.
 Tee cardtee() {
     Tee t = tee(720, 113);
     t.par[11] = 4;
     t.par[13] = 3;
-    t.strokeindex = StrokeIndexes{7, 15, 1, 11, 3, 17, 5, 13, 9, 8, 16, 2, 12, 4, 18, 6, 14, 10};
+    t.strokeindex = card;
     return t;
-}
-
-// What one hole counts in a round otherwise played at par.
-int counted(const Tee& t, int hole, int score, std::optional<int> ch) {
-    std::array<int, 18> h = t.par;
-    h[hole - 1] = score;
-    const Adjustment a = adjustround(played(t, h), ch);
-    EXPECT_EQ(a.ags, a.gross - (score - a.holes[hole - 1]));
-    return a.holes[hole - 1];
 }
 
 } // namespace
 
+TEST(StrokeIndexLine, eighteenOrNineHoleNumberings_anythingElseIsNone) {
+    EXPECT_EQ(parsestrokeindexes("SI 7 15 1 11 3 17 5 13 9  8 16 2 12 4 18 6 14 10\r"), card);
+    EXPECT_EQ(parsestrokeindexes(strokeindexline(nine)), nine);
+    const char* bad[] = {"",
+                         "SI 7 15 1 11 3 17 5 13 9 8 16 2 12 4 18 6 14",
+                         "SI 7 15 1 11 3 17 5 13 9 8 16 2 12 4 18 6 14 10 1",
+                         "SI 7 15 1 11 3 17 5 13 9 8 16 2 12 4 18 6 14 14",
+                         "SI 0 15 1 11 3 17 5 13 9 8 16 2 12 4 18 6 14 10",
+                         "SI 1 1 2 2 3 3 4 4 5 5 6 6 7 7 8 8 9 9",
+                         "SI 7 15 1 11 3 17 5 13 9 8 16 2 12 4 18 6 14 10x",
+                         "Pine Valley"};
+    for (const char* line : bad) EXPECT_EQ(parsestrokeindexes(line), std::nullopt) << line;
+}
+
+TEST(StrokeOrder, nineHoleCourseAlternatesItsLoops_aNineRanksItsOwnHoles) {
+    EXPECT_EQ(eighteenorder(nine),
+              (StrokeIndexes{5, 1, 13, 9, 17, 3, 15, 7, 11, 6, 2, 14, 10, 18, 4, 16, 8, 12}));
+    EXPECT_EQ(eighteenorder(card), card);
+    EXPECT_EQ(nineorder(card, 1), (std::array<int, 9>{4, 8, 1, 6, 2, 9, 3, 7, 5}));
+}
+
+TEST(StrokesReceived, publishedAllocations) {
+    // {course handicap, order, holes, strokes}: 15 on SI 10 and 24 on SI 2; SI 1 again
+    // as 19 and 37; +2 back on 18 and 17, +3 on 16 too; a nine's four and its plus one.
+    const int cases[][4] = {{15, 10, 18, 1},  {15, 16, 18, 0}, {24, 2, 18, 2},   {24, 7, 18, 1},
+                            {19, 1, 18, 2},   {19, 2, 18, 1},  {37, 1, 18, 3},   {36, 1, 18, 2},
+                            {-2, 17, 18, -1}, {-2, 16, 18, 0}, {-3, 16, 18, -1}, {-3, 15, 18, 0},
+                            {4, 4, 9, 1},     {4, 5, 9, 0},    {-1, 9, 9, -1},   {-1, 8, 9, 0}};
+    for (const auto& c : cases)
+        EXPECT_EQ(strokesreceived(c[0], c[1], c[2]), c[3]) << c[0] << " on " << c[1];
+}
+
 TEST(NetDoubleBogey, publishedLimits) {
+    // {hole, score, course handicap, counted} in a round otherwise at par: 7 on SI 10 with 15
+    // and 8 on SI 2 with 24; par + 5 without an index; a +2 gives back on SI 18 and 17, not
+    // 16; 4 strokes on SI 1 above 54 still count par + 5.
+    const std::tuple<int, int, std::optional<int>, int> cases[] = {
+        {18, 9, 15, 7}, {12, 9, 24, 8}, {1, 11, std::nullopt, 9}, {3, 8, std::nullopt, 8},
+        {15, 6, -2, 5}, {6, 6, -2, 5},  {11, 6, -2, 6},           {3, 12, 60, 8}};
     const Tee t = cardtee();
-    EXPECT_EQ(counted(t, 18, 9, 15), 7);           // par 4, SI 10, course handicap 15
-    EXPECT_EQ(counted(t, 12, 9, 24), 8);           // par 4, SI 2, 24
-    EXPECT_EQ(counted(t, 1, 11, std::nullopt), 9); // no index: par + 5
-    EXPECT_EQ(counted(t, 3, 8, std::nullopt), 8);
-    EXPECT_EQ(counted(t, 15, 6, -2), 5); // +2: SI 18 and 17 give back, SI 16 does not
-    EXPECT_EQ(counted(t, 6, 6, -2), 5);
-    EXPECT_EQ(counted(t, 11, 6, -2), 6);
-    EXPECT_EQ(counted(t, 3, 12, 60), 8); // 4 strokes on SI 1 above 54: still par + 5
+    for (const auto& [hole, score, ch, counted] : cases) {
+        std::array<int, 18> h = t.par;
+        h[hole - 1] = score;
+        const Adjustment a = adjustround(played(t, h), ch);
+        EXPECT_EQ(a.holes[hole - 1], counted) << "hole " << hole;
+        EXPECT_EQ(a.ags, 72 - t.par[hole - 1] + counted) << "hole " << hole;
+    }
 }
 
 TEST(NetDoubleBogey, nineHoleRoundRanksItsOwnNine) {
-    // The front nine's indexes 7 15 1 11 3 17 5 13 9: with 4 strokes, hole 1 (SI 7) is the
-    // fourth hardest and receives one, hole 9 (SI 9) is the fifth and does not.
+    // The front nine's indexes 7 15 1 11 3 17 5 13 9: with 4 strokes hole 1 (SI 7) is the
+    // fourth hardest and receives one, hole 9 (SI 9) does not.
     const Round r = frontnine(cardtee(), {5, 0, 0, 0, 0, 0, 0, 0, 5});
     const Adjustment a = adjustround(r, 4);
     EXPECT_EQ(a.holes[0], 7);
@@ -52,26 +83,24 @@ TEST(NetDoubleBogey, nineHoleRoundRanksItsOwnNine) {
 }
 
 TEST(NoStrokeIndexes, remainingStrokesGoWhereTheyRaiseTheScoreMost) {
+    // 20 strokes, one a hole and two more, go to holes 2 and 7 (6 and 5 over): they count
+    // par + 4 and hole 9 (4 over) par + 3.
     Tee t = tee(720, 113);
-    // 20 strokes: one a hole, two more. Holes 2, 7 and 9 are 6, 5 and 4 over par: the two
-    // extra strokes go to the first two, which count par + 4, and hole 9 counts par + 3.
     Adjustment a = adjustround(played(t, overpar(t, {0, 6, 0, 0, 0, 0, 5, 0, 4})), 20);
     EXPECT_TRUE(a.nostrokeindex);
     EXPECT_EQ(a.adjusted.size(), 3u);
-    EXPECT_EQ(a.ags, a.gross - 4); // the most any index order could leave
-    // +2 with three double bogeys: the card's SI 18 and 17 cut two strokes; without
+    EXPECT_EQ(a.ags, a.gross - 4);
+    // A +2 with three double bogeys: the card's SI 18 and 17 cut two strokes; without
     // indexes the strokes are given back on holes played at par.
     t = cardtee();
     const std::array<int, 18> over = {0, 0, 0, 0, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 2};
     EXPECT_EQ(adjustround(played(t, overpar(t, over)), -2).ags, 72 + 6 - 2);
     t.strokeindex.reset();
-    a = adjustround(played(t, overpar(t, over)), -2);
-    EXPECT_EQ(a.ags, 72 + 6);
+    EXPECT_EQ(adjustround(played(t, overpar(t, over)), -2).ags, 72 + 6);
 }
 
 TEST(TotalsOnly, grossCountsAsItStandsAndIsFlagged) {
-    const Adjustment a = adjustround(totals(cardtee(), 61, 58), 10);
-    EXPECT_TRUE(a.totalsonly);
-    EXPECT_EQ(a.ags, 119);
+    EXPECT_TRUE(adjustround(totals(cardtee(), 61, 58), 10).totalsonly);
+    EXPECT_EQ(adjustround(totals(cardtee(), 61, 58), 10).ags, 119);
     EXPECT_EQ(adjustround(totals(cardtee(), 0, 52), std::nullopt).ags, 52);
 }

@@ -7,46 +7,68 @@
 using namespace greenfold::whs;
 using namespace greenfold::whs::testing;
 
+TEST(Rounding, halvesGoUpTowardPlusInfinity_whereBinaryFloatsGoWrong) {
+    // Published: -1.54 and -1.55 are -1.5, 1.250 is 1.3, -1.250 is -1.2, -1.2501 is -1.3. As
+    // doubles 22.05, 4.35 and 10.55 lie a hair below their half; a library round takes -1.55
+    // and -4.5 away from zero.
+    const std::pair<Fraction, int> cases[] = {
+        {{-154, 100}, -15},   {{-155, 100}, -15},     {{1250, 1000}, 13},
+        {{-1250, 1000}, -12}, {{-12501, 10000}, -13}, {{2205, 100}, 221},
+        {{435, 100}, 44},     {{1055, 100}, 106},     {{2204999, 100000}, 220}};
+    for (const auto& [f, tenths] : cases)
+        EXPECT_EQ(roundtenths(f), Tenths{tenths}) << fractiontext(f);
+    EXPECT_EQ(roundwhole({125, 10}), 13);
+    EXPECT_EQ(roundwhole({-45, 10}), -4);
+    EXPECT_EQ(roundwhole({-4501, 1000}), -5);
+}
+
+TEST(Texts, plusHandicapsCarryAPlus_unroundedStepsFourDecimalsAtMost) {
+    const std::pair<std::string, const char*> texts[] = {{indextext({-21}), "+2.1"},
+                                                         {indextext({-5}), "+0.5"},
+                                                         {indextext({0}), "0.0"},
+                                                         {handicaptext(-2), "+2"},
+                                                         {handicaptext(0), "0"},
+                                                         {tenthstext({-5}), "-0.5"},
+                                                         {fractiontext({2205, 100}), "22.05"},
+                                                         {fractiontext(Fraction(19)), "19.0"},
+                                                         {fractiontext({-1, 8}), "-0.125"},
+                                                         {fractiontext({1130, 121}), "9.3388..."}};
+    for (const auto& [text, expected] : texts) EXPECT_EQ(text, expected);
+}
+
 TEST(ScoreDifferential, publishedEighteenHoleExamples) {
-    EXPECT_EQ(roundtenths(scoredifferential(94, eighteenrating(tee(730, 125)))), Tenths{190});
-    const Rating r = eighteenrating(tee(715, 125));
-    EXPECT_EQ(roundtenths(scoredifferential(95, r)), Tenths{212});
-    EXPECT_EQ(roundtenths(scoredifferential(69, r)), Tenths{-23});
+    // {gross, rating, slope, differential}: 94 on 73.0 / 125; 95 and 69 on 71.5 / 125.
+    for (const auto& [gross, cr, slope, sd] :
+         {std::array{94, 730, 125, 190}, {95, 715, 125, 212}, {69, 715, 125, -23}})
+        EXPECT_EQ(roundtenths(scoredifferential(gross, eighteenrating(tee(cr, slope)))), Tenths{sd})
+            << gross;
 }
 
-TEST(NineRating, halfWhatTheEighteenIsAboveParOnTopOfTheNinesPar) {
-    // 71.5 on par 71: the back nine, par 35, is rated 35.25 and the front, par 36, 36.25.
-    const Rating back = ninerating(tee(715, 125, par71), 1);
-    EXPECT_EQ(back.cr, Fraction(3525, 100));
-    EXPECT_EQ(back.slope, 125);
-    EXPECT_EQ(back.par, 35);
-    EXPECT_EQ(ninerating(tee(715, 125, par71), 0).cr, Fraction(3625, 100));
-}
-
-TEST(CourseHandicap, playingHandicapRoundsOnlyAfterTheAllowance) {
-    // CR 71.0, Slope 125, par 71 at 85%: 9.5132 gives 8 and 11.3938 gives 10, where
-    // rounding the course handicap first would give 9 and 9.
-    const Rating r = eighteenrating(tee(710, 125, par71));
-    EXPECT_EQ(playinghandicap(coursehandicap(Tenths{86}, r), 85), 8);
-    EXPECT_EQ(playinghandicap(coursehandicap(Tenths{103}, r), 85), 10);
-    // Slope 129, rating 0.9 under par: 27.7 gives 30.722... and 26, 7.9 gives 8.118... and 7.
-    const Rating s = eighteenrating(tee(711, 129));
-    EXPECT_EQ(fractiontext(coursehandicap(Tenths{277}, s)), "30.7221...");
-    EXPECT_EQ(playinghandicap(coursehandicap(Tenths{277}, s), 85), 26);
-    EXPECT_EQ(fractiontext(coursehandicap(Tenths{79}, s)), "8.1185...");
-    EXPECT_EQ(playinghandicap(coursehandicap(Tenths{79}, s), 85), 7);
-}
-
-TEST(CourseHandicap, halvesAndPlusHandicapsRoundUpward) {
-    const Rating standard = eighteenrating(tee(720, 113));
-    EXPECT_EQ(playinghandicap(coursehandicap(Tenths{125}, standard), 100), 13);
-    // +4.5 is a plus 4 (Appendix C: up toward zero, rounding included).
-    EXPECT_EQ(playinghandicap(coursehandicap(Tenths{-45}, standard), 100), -4);
-    EXPECT_EQ(playinghandicap(coursehandicap(Tenths{-46}, standard), 100), -5);
+TEST(CourseHandicap, playingHandicapRoundsOnlyAfterTheAllowance_halvesAndPlusesUpward) {
+    // Published: 8.6 and 10.3 on 71.0 / 125, par 71, give 8 and 10 at 85% where rounding the
+    // course handicap first would give 9 and 9; 27.7 and 7.9 on 71.1 / 129, par 72, give 26
+    // and 7. +4.5 is a plus 4: up toward zero.
+    struct Row {
+        int index, cr, slope, par, allowance;
+        const char* course;
+        int playing;
+    };
+    const Row rows[] = {
+        {86, 710, 125, 71, 85, "9.5132...", 8},    {103, 710, 125, 71, 85, "11.3938...", 10},
+        {277, 711, 129, 72, 85, "30.7221...", 26}, {79, 711, 129, 72, 85, "8.1185...", 7},
+        {125, 720, 113, 72, 100, "12.5", 13},      {-45, 720, 113, 72, 100, "-4.5", -4},
+        {-46, 720, 113, 72, 100, "-4.6", -5}};
+    for (const Row& r : rows) {
+        const Fraction ch = coursehandicap(
+            Tenths{r.index}, eighteenrating(tee(r.cr, r.slope, r.par == 71 ? par71 : par72)));
+        EXPECT_EQ(fractiontext(ch), r.course) << r.index;
+        EXPECT_EQ(playinghandicap(ch, r.allowance), r.playing) << r.index;
+    }
 }
 
 TEST(CourseHandicap, nineHolesHalveTheIndexToATenthFirst) {
-    // 8.7 halves to 4.35, taken as 4.4: 4.4 x 121 / 113 + (35.3 - 36) = 4.011, so 4.
+    // 8.7 halves to 4.35, taken as 4.4: 4.4 x 121 / 113 + (35.3 - 36) = 4.011, so 4; the
+    // whole round 8.7 x 121 / 113 + (70.6 - 72) = 7.916, so 8.
     EXPECT_EQ(halfindex(Tenths{87}), Tenths{44});
     EXPECT_EQ(halfindex(Tenths{-13}), Tenths{-6});
     const Tee t = tee(706, 121);
@@ -55,6 +77,5 @@ TEST(CourseHandicap, nineHolesHalveTheIndexToATenthFirst) {
     EXPECT_EQ(c.used, Tenths{44});
     EXPECT_EQ(fractiontext(c.course), "4.0115...");
     EXPECT_EQ(c.playing, 4);
-    // The whole round: 8.7 x 121 / 113 + (70.6 - 72) = 7.916, so 8.
     EXPECT_EQ(roundhandicap(Tenths{87}, played(t, overpar(t, {})), 100).playing, 8);
 }

@@ -1,5 +1,3 @@
-// The index history file: written and read with the league under the WHS method only, kept
-// beside the players and their rounds whatever moves them, refused whole when damaged.
 #include "model/backup.h"
 #include "model/historyfile.h"
 #include "model/leaguefile.h"
@@ -18,8 +16,8 @@ using namespace greenfold::testing;
 
 namespace {
 
-// Ann, Bob and Cyd with 2, 3 and 4 rounds on 1, 2, ... May 2024; round r of player p noted
-// as played from tee p with flags r, and one index issued to each.
+// Ann, Bob and Cyd with 2, 3 and 4 rounds on 1, 2, ... May 2024, round r of player p noted
+// as from tee p with flags r, and an index issued to each.
 class History : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -62,7 +60,6 @@ TEST_F(History, writtenAndReadWithTheLeagueUnderTheWhsMethodOnly) {
     const auto before = g->history;
     ASSERT_TRUE(reload());
     EXPECT_TRUE(g->history == before);
-
     g->method = HandicapMethod::classic;
     g->rday[1][1] = 9;
     ASSERT_TRUE(saveleague(*g, dir.path()));
@@ -78,8 +75,8 @@ TEST_F(History, followsThePlayersAndTheirRounds_inMemoryAndInTheFile) {
     ASSERT_TRUE(moveplayer(*g, 2, 1));
     EXPECT_TRUE(g->history[1] == cyd && g->history[2] == bob);
     EXPECT_TRUE(g->history[0] == PlayerHistory{} && g->history[3] == PlayerHistory{});
-    // Saved so under the classic method, with Bob's second round now one of another day:
-    // each finds his entry by name, and a round the note was not written for has none.
+    // Saved under the classic method after Bob's second round changed day: each finds his
+    // entry by name, and a round the note was not written for has none.
     g->rday[2][2] = 20;
     g->method = HandicapMethod::classic;
     ASSERT_TRUE(saveleague(*g, dir.path()));
@@ -106,11 +103,9 @@ TEST_F(History, damagedFileRefusedWhole_keptBeforeTheFirstSave_aFailedSaveWrites
     }
     writebytes(dir.path() / "Spring.HIX", bads[0]);
     const Outcome out = reload();
-    EXPECT_TRUE(out);
-    ASSERT_EQ(out.messages.size(), 1u);
+    ASSERT_TRUE(out && out.messages.size() == 1u);
     EXPECT_NE(out.messages[0].text.find("Spring.HIX could not be read"), std::string::npos);
     EXPECT_TRUE(g->history[1].issued.empty());
-
     const Outcome saved = saveleague(*g, dir.path());
     ASSERT_TRUE(saved);
     EXPECT_NE(saved.messages.at(0).text.find("The damaged file has been kept"), std::string::npos);

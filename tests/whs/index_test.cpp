@@ -1,5 +1,5 @@
 #include "whs/index.h"
-#include "whsprint.h"
+#include "whsround.h"
 
 #include <gtest/gtest.h>
 
@@ -20,17 +20,16 @@ TEST(Index, publishedExamples) {
     EXPECT_EQ(indexof({153, 152, 166}), Tenths{132});
     EXPECT_EQ(indexof({407, 424, 361}), Tenths{341});
     EXPECT_EQ(indexof({407, 424, 361, 459, 436, 450}), Tenths{374});
-    // Six scores, lowest 20.9 and 23.2: 22.05 is 22.1, less 1.0.
+    // Six scores, lowest 20.9 and 23.2: 22.05 is 22.1, less 1.0. Twelve whose lowest four
+    // average 20.3; twenty whose lowest eight total 172.5 (values ours): 21.5625. A 21st,
+    // older and lower, no longer counts.
     EXPECT_EQ(indexof({251, 209, 262, 232, 244, 270}), Tenths{211});
-    // Twelve whose lowest four average 20.3, and twenty whose lowest eight total 172.5,
-    // 21.5625 (the other values are ours); a 21st, older and lower, no longer counts.
     EXPECT_EQ(indexof({209, 232, 251, 185, 262, 244, 270, 186, 255, 240, 299, 233}), Tenths{203});
-    const std::vector<int> twenty = {230, 205, 250, 212, 241, 260, 210, 222, 275, 220,
-                                     233, 215, 290, 223, 248, 218, 239, 266, 252, 243};
+    std::vector<int> twenty = {230, 205, 250, 212, 241, 260, 210, 222, 275, 220,
+                               233, 215, 290, 223, 248, 218, 239, 266, 252, 243};
     EXPECT_EQ(indexof(twenty), Tenths{216});
-    std::vector<int> older = twenty;
-    older.insert(older.begin(), 10);
-    EXPECT_EQ(indexof(older), Tenths{216});
+    twenty.insert(twenty.begin(), 10);
+    EXPECT_EQ(indexof(twenty), Tenths{216});
     EXPECT_EQ(calculateindex({Tenths{153}, Tenths{152}}, std::nullopt), std::nullopt);
     EXPECT_EQ(indexof({600, 610, 620}), Tenths{540}); // 58.0, held at 54.0
 }
@@ -45,33 +44,28 @@ TEST(Index, tableRowAtEachCount) {
     }
 }
 
-TEST(Caps, publishedSoftAndHardCaps) {
-    // 11.6 with Low 6.5: 11.6 - 1.05 = 10.55, which is 10.6.
-    const Capped a = applycaps({116}, {65});
-    EXPECT_EQ(a.softcapped, Fraction(1055, 100));
-    EXPECT_EQ(a.index, Tenths{106});
-    EXPECT_EQ(applycaps({134}, {100}).index, Tenths{132});
-    EXPECT_EQ(applycaps({171}, {131}).index, Tenths{166});
-    EXPECT_EQ(applycaps({197}, {148}).index, Tenths{188});
-    // The most 13.1 can reach is 18.1; 18.0 against 10.2 is held at 15.2 (input ours).
-    EXPECT_EQ(applycaps({300}, {131}).index, Tenths{181});
-    EXPECT_EQ(applycaps({180}, {102}).index, Tenths{152});
-    EXPECT_EQ(applycaps({180}, {102}).cap, Cap::hard);
-}
-
-TEST(Caps, neverLowerAnIndexAndOnlyWithTwentyDifferentials) {
-    EXPECT_EQ(applycaps({90}, {100}).cap, Cap::none);
-    EXPECT_EQ(applycaps({130}, {100}).cap, Cap::none);     // 3.0 above is not more than 3.0
-    EXPECT_EQ(applycaps({131}, {100}).index, Tenths{131}); // 13.05 is 13.1
-    std::vector<int> diffs(20, 200);
+TEST(Caps, publishedSoftAndHardCaps_neverLoweringAnIndex) {
+    // {calculated, low, index, cap}: published soft caps 10.6 (10.55), 13.2, 16.6, 18.8 and
+    // hard caps 18.1 and 15.2 (inputs ours); 3.0 above is not more than 3.0; 13.05 is 13.1.
+    const std::tuple<int, int, int, Cap> cases[] = {
+        {116, 65, 106, Cap::soft},  {134, 100, 132, Cap::soft}, {171, 131, 166, Cap::soft},
+        {197, 148, 188, Cap::soft}, {300, 131, 181, Cap::hard}, {180, 102, 152, Cap::hard},
+        {90, 100, 90, Cap::none},   {130, 100, 130, Cap::none}, {131, 100, 131, Cap::soft}};
+    for (const auto& [calculated, low, index, cap] : cases) {
+        const Capped c = applycaps({calculated}, {low});
+        EXPECT_EQ(c.index, Tenths{index}) << calculated << " against " << low;
+        EXPECT_EQ(c.cap, cap) << calculated << " against " << low;
+    }
+    EXPECT_EQ(applycaps({116}, {65}).softcapped, Fraction(1055, 100));
+    std::vector<int> diffs(20, 200); // caps apply with twenty differentials only
     EXPECT_EQ(indexof(diffs, Tenths{140}), Tenths{185});
     diffs.pop_back();
     EXPECT_EQ(indexof(diffs, Tenths{140}), Tenths{200});
 }
 
 TEST(LowIndex, the365DaysUpToThePreviousScore) {
-    // 10.6 issued on 1 March 2020 still counts for a score of 1 April 2021 when the
-    // previous score was played on 1 January 2021. Both ends of the 365 days count.
+    // 10.6 issued on 1 March 2020 still counts for a score after one of 1 January 2021. Both
+    // ends of the 365 days count.
     const std::vector<Revision> history = {
         {{2019, 12, 1}, {98}}, {{2020, 3, 1}, {106}}, {{2020, 9, 1}, {112}}, {{2021, 1, 2}, {95}}};
     EXPECT_EQ(lowindex(history, {2021, 1, 1}), Tenths{106});
@@ -82,11 +76,11 @@ TEST(LowIndex, the365DaysUpToThePreviousScore) {
 }
 
 TEST(ExceptionalScore, gapOfTheUnroundedDifferential) {
-    EXPECT_EQ(exceptionalreduction({148}, Tenths{68}), Tenths{-10});           // 8.0 better
-    EXPECT_EQ(exceptionalreduction({148}, Tenths{78}), Tenths{-10});           // 7.0
-    EXPECT_EQ(exceptionalreduction({148}, Tenths{48}), Tenths{-20});           // 10.0
-    EXPECT_EQ(exceptionalreduction({148}, Fraction(4801, 1000)), Tenths{-10}); // 9.999
-    // 7.84 would round to 7.8, exactly 7.0 better; unrounded it is 6.96.
-    EXPECT_EQ(exceptionalreduction({148}, Fraction(784, 100)), Tenths{0});
-    EXPECT_EQ(exceptionalreduction({-20}, Tenths{-100}), Tenths{-10}); // +2.0 and -10.0
+    // Against 14.8: 8.0, 7.0, 10.0 and 9.999 better; 7.84 rounds to 7.8, 7.0 better, but
+    // unrounded is 6.96. +2.0 against -10.0.
+    const std::tuple<int, Fraction, int> cases[] = {
+        {148, Tenths{68}, -10},           {148, Tenths{78}, -10},       {148, Tenths{48}, -20},
+        {148, Fraction(4801, 1000), -10}, {148, Fraction(784, 100), 0}, {-20, Tenths{-100}, -10}};
+    for (const auto& [index, sd, reduction] : cases)
+        EXPECT_EQ(exceptionalreduction({index}, sd), Tenths{reduction}) << fractiontext(sd);
 }

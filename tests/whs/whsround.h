@@ -1,17 +1,28 @@
 #pragma once
 
+#include "whs/decimal.h"
 #include "whs/record.h"
-#include "whsprint.h"
 
 #include <array>
 #include <numeric>
+#include <ostream>
 
-namespace greenfold::whs::testing {
+namespace greenfold::whs {
 
-// A par-72 course: 4 4 3 5 4 4 3 5 4 on each nine.
+// Figures in failure messages read as figures, in every file that compares them.
+inline void PrintTo(Tenths t, std::ostream* os) {
+    *os << tenthstext(t);
+}
+inline void PrintTo(const Fraction& f, std::ostream* os) {
+    *os << f.num() << "/" << f.den();
+}
+
+namespace testing {
+
+// A par-72 course, 4 4 3 5 4 4 3 5 4 on each nine, and a par 71 ending on a par 3.
 inline constexpr std::array<int, 18> par72 = {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
-// A par-71 course: the last hole a par 3.
 inline constexpr std::array<int, 18> par71 = {4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 3};
+inline const StrokeIndexes card = {7, 15, 1, 11, 3, 17, 5, 13, 9, 8, 16, 2, 12, 4, 18, 6, 14, 10};
 
 inline Tee tee(int rating, int slope, const std::array<int, 18>& par = par72) {
     return Tee{Tenths{rating}, slope, par, std::nullopt};
@@ -39,9 +50,9 @@ inline Round frontnine(const Tee& t, const std::array<int, 9>& over, Date date =
     return played(t, h, date);
 }
 
-// A round entered as its two totals only.
 inline Round totals(const Tee& t, int out, int in, Date date = {2024, 5, 1}) {
     return Round{date, t, {}, out, in};
 }
 
-} // namespace greenfold::whs::testing
+} // namespace testing
+} // namespace greenfold::whs
