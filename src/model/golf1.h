@@ -62,8 +62,12 @@ struct IssuedIndex {
     bool operator==(const IssuedIndex&) const = default;
 };
 
+// The most indexes a player's history keeps: the Low Handicap Index looks back a year,
+// so the oldest go first, and the file never holds more than its reader takes.
+inline constexpr int maxissued = 1000;
+
 struct PlayerHistory {
-    std::vector<IssuedIndex> issued; // oldest first
+    std::vector<IssuedIndex> issued; // oldest first, at most maxissued
     std::array<RoundNote, maxrounds + 1> rounds{};
     bool operator==(const PlayerHistory&) const = default;
 };

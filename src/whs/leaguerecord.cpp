@@ -119,9 +119,13 @@ void applyposting(GOLF1& g, int p, int r, const Posting& posting) {
     }
     g.hcpindex[p][r] = posting.index ? single(*posting.index) : 0.0f;
     g.coursehcp[p][r] = posting.index ? static_cast<float>(posting.coursehcp) : 0.0f;
-    if (const auto& v = posting.revision)
-        g.history[p].issued.push_back({short16(v->date.year), short16(v->date.month),
-                                       short16(v->date.day), short16(v->index.v)});
+    if (const auto& v = posting.revision) {
+        auto& issued = g.history[p].issued;
+        issued.push_back({short16(v->date.year), short16(v->date.month), short16(v->date.day),
+                          short16(v->index.v)});
+        if (issued.size() > std::size_t(maxissued))
+            issued.erase(issued.begin(), issued.end() - maxissued);
+    }
 }
 
 } // namespace greenfold::whs

@@ -6,6 +6,7 @@
 #include "players/roster.h"
 #include "scoring/roundslots.h"
 #include "support/testfiles.h"
+#include "whs/leaguerecord.h"
 
 #include <gtest/gtest.h>
 
@@ -127,4 +128,16 @@ TEST_F(History, deletedWithItsLeague_backedUpAndRestoredWithIt) {
     EXPECT_FALSE(fs::exists(dir.path() / "Spring.HIX"));
     ASSERT_TRUE(restore(disk.path()));
     EXPECT_EQ(readbytes(dir.path() / "Spring.HIX"), hix);
+}
+
+TEST(HistoryLimit, thePlayersOldestIndexesGoPastAThousand) {
+    auto g = std::make_unique<GOLF1>();
+    g->playercount = g->roundcount[1] = 1;
+    g->history[1].issued.assign(maxissued, IssuedIndex{2020, 1, 1, 150});
+    whs::Posting posting;
+    posting.index = whs::Tenths{123};
+    posting.revision = whs::Revision{{2026, 6, 1}, {123}};
+    whs::applyposting(*g, 1, 1, posting);
+    ASSERT_EQ(g->history[1].issued.size(), std::size_t(maxissued));
+    EXPECT_EQ(g->history[1].issued.back(), (IssuedIndex{2026, 6, 1, 123}));
 }
