@@ -45,8 +45,7 @@ TEST_F(TeamRules, typingANameIntoTheEmptyWindow_createsTeamOne) {
 }
 
 TEST_F(TeamRules, createNeedsANameAndStopsAtAHundredTeams) {
-    EXPECT_TRUE(createteam(*t, "").beep);
-    EXPECT_EQ(t->teamcount, 0);
+    EXPECT_TRUE(createteam(*t, "").beep && t->teamcount == 0);
     nameteam(*t, "T1");
     while (t->teamcount < maxteams) ASSERT_TRUE(createteam(*t, "named").done);
     EXPECT_EQ(t->currentteam, maxteams);
@@ -78,9 +77,9 @@ TEST_F(TeamRules, removeTeamTwoOfThree_renumbersTeamThreeWithItsNameAndRecords) 
 
     t->currentteam = 2;
     ASSERT_TRUE(removeteam(*g, *t).done);
-    EXPECT_EQ(std::tuple(t->teamcount, t->currentteam, t->teamname[2], t->eventcount[2]),
-              std::tuple(2, 2, "Three", 1));
-    EXPECT_EQ(t->eventtext[2][1], "Week 1");
+    EXPECT_EQ(std::tuple(t->teamcount, t->currentteam, t->teamname[2], t->eventcount[2],
+                         t->eventtext[2][1]),
+              std::tuple(2, 2, "Three", 1, "Week 1"));
     EXPECT_EQ(std::pair(g->playerteam[1], g->playerteam[3]), (std::pair<int16_t, int16_t>(1, 2)));
 }
 
@@ -88,8 +87,7 @@ TEST_F(TeamRules, removingTheLastTeamStepsBack_andTheOnlyTeamIsOnlyCleared) {
     EXPECT_TRUE(removeteam(*g, *t).beep); // no team at all: nothing to remove
     teams({"One", "Two"});
     ASSERT_TRUE(removeteam(*g, *t).done);
-    EXPECT_EQ(t->currentteam, 1);
-    EXPECT_FALSE(nextteam(*t));
+    EXPECT_TRUE(t->currentteam == 1 && !nextteam(*t));
     t->eventcount[1] = 2;
     ASSERT_TRUE(removeteam(*g, *t).done);
     EXPECT_EQ(std::tuple(t->teamcount, t->teamname[1], t->eventcount[1]), std::tuple(1, "", 2));
