@@ -60,12 +60,10 @@ TEST(CliArgs, helpWinsOverMissingArguments_onStandardOutput_usageErrorsTwo) {
 }
 
 TEST(CliDates, roundDates_bothFormsAndTheCenturyRule) {
-    auto d = readrounddate("05/07/84");
-    ASSERT_TRUE(d.ok());
-    EXPECT_EQ(d.date.year, 2084);
-    EXPECT_EQ(std::tuple(readrounddate("5/7/85").date.year, readrounddate("2024-02-29").date.day,
+    EXPECT_EQ(std::tuple(readrounddate("05/07/84").date.year, readrounddate("5/7/85").date.year,
+                         readrounddate("2024-02-29").date.day,
                          readrounddate("02/29/2024").date.month),
-              std::tuple(1985, 29, 2));
+              std::tuple(2084, 1985, 29, 2));
     EXPECT_EQ(readrounddate("02/29/23").problem, "'02/29/23' is not a day of the calendar");
     EXPECT_EQ(readrounddate("13/01/24").problem, "'13/01/24' has no month 13");
     EXPECT_EQ(readrounddate("1984-12-31").problem,

@@ -27,8 +27,7 @@ const std::string good = holes("545444365454544354");
 // The round as the score window holds it once the digits, or the two totals, were typed.
 DisplayedRound typed(const std::string& digits, int tee, const char* out = "",
                      const char* in = "") {
-    DisplayedRound d;
-    d.tee = tee;
+    DisplayedRound d{tee, {}, "", ""};
     for (int h = 1; h <= 18 && !digits.empty(); ++h)
         d.holes[h] = holebox(digits.substr(std::size_t(h - 1), 1), h, true).text;
     d.out = digits.empty() ? out : outtotal(d.holes);

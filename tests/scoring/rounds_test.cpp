@@ -16,14 +16,12 @@ namespace {
 std::unique_ptr<GOLF1> league() {
     auto g = std::make_unique<GOLF1>();
     g->coursecount = 1;
-    const char* ratings[] = {"", "72.0", "70.5", "73.2"};
-    const char* slopes[] = {"", "120", "125", "135"};
-    for (int t = 1; t <= 3; ++t) {
-        g->coursedata[1][courseline_rating0 + t] = ratings[t];
-        g->coursedata[1][courseline_slope0 + t] = slopes[t];
+    for (auto [t, rating, slope] :
+         {std::tuple{1, "72.0", "120"}, {2, "70.5", "125"}, {3, "73.2", "135"}}) {
+        g->coursedata[1][courseline_rating0 + t] = rating;
+        g->coursedata[1][courseline_slope0 + t] = slope;
     }
     g->playercount = 1;
-    g->playername[1] = "Pat Green";
     g->playertee[1] = tee_mens;
     g->ninehole = 2;
     return g;
@@ -48,11 +46,8 @@ Slot slot(const GOLF1& g, int r) {
 
 // A round of 45 out and 47 in, hole texts as typed.
 DisplayedRound ninetytwo(int tee = tee_mens) {
-    DisplayedRound d;
-    d.tee = tee;
+    DisplayedRound d{tee, {}, "  45", "  47"};
     for (int h = 1; h <= 18; ++h) d.holes[h] = h >= 17 ? " 6" : " 5";
-    d.out = "  45";
-    d.in = "  47";
     return d;
 }
 
@@ -77,9 +72,9 @@ TEST(RecordRound, workedExample_storesScoresDateCourseAndAllThreeNumbers) {
     EXPECT_EQ(slot(*g, 1), (Slot{19.4f, 18.6f, 21.0f, 6, 1, 26, 1, 45, 47}));
     const int holes[][2] = {{1, 4}, {2, 6}, {3, 0}, {4, 7}, {17, 6}};
     for (const auto& [box, score] : holes) EXPECT_EQ(g->holescore[1][1][box], score) << box;
-    EXPECT_EQ(std::tuple(result.work.slot, result.work.rating, result.work.slope),
-              std::tuple(1, 70.5f, 125.0f));
-    EXPECT_EQ(result.panel.back(), "Hcp index = 18.6");
+    EXPECT_EQ(
+        std::tuple(result.work.slot, result.work.rating, result.work.slope, result.panel.back()),
+        std::tuple(1, 70.5f, 125.0f, "Hcp index = 18.6"));
 
     d.out = "  0"; // both totals zero: nothing stored and no message
     d.in = "";

@@ -28,8 +28,7 @@ std::unique_ptr<GOLF1> leaguewith(float ch, int rounds = 3, int ninehole = 2) {
 
 // Player 1's new round on course 1, every hole (of the front nine) scored the same.
 RoundEntry allholes(int score, bool ninehole = false) {
-    DisplayedRound d;
-    d.tee = tee_mens;
+    DisplayedRound d{tee_mens, {}, "", ""};
     for (int h = 1; h <= 18; ++h) d.holes[h] = (ninehole && h > 9) ? "" : std::to_string(score);
     d.out = outtotal(d.holes);
     d.in = intotal(d.holes);
@@ -39,11 +38,7 @@ RoundEntry allholes(int score, bool ninehole = false) {
 } // namespace
 
 TEST(Totals, sumOfEachNineAfterTwoSpaces) {
-    HoleTexts holes{};
-    holes[1] = " 4";
-    holes[2] = "10";
-    holes[9] = "x"; // not a number: 0
-    holes[10] = "5";
+    const HoleTexts holes{"", " 4", "10", "", "", "", "", "", "", "x", "5"}; // hole 9 counts 0
     EXPECT_EQ(outtotal(holes) + "|" + intotal(holes) + "|" + intotal(HoleTexts{}), "  14|  5|  0");
 }
 

@@ -34,11 +34,9 @@ class TeamRules : public ::testing::Test {
 TEST_F(TeamRules, typingANameIntoTheEmptyWindow_createsTeamOne) {
     players({"Ann", "Bob"});
     EXPECT_EQ(teamview(*g, *t).caption, "Team # 1 of 0");
-    EXPECT_TRUE(assignplayers(*g, *t, {"Ann"}).beep); // no team to join yet
-    EXPECT_EQ(g->playerteam[1], 0);
+    EXPECT_TRUE(assignplayers(*g, *t, {"Ann"}).beep && g->playerteam[1] == 0); // no team yet
     nameteam(*t, "Eagles");
-    EXPECT_EQ(t->teamcount, 1);
-    EXPECT_TRUE(assignplayers(*g, *t, {"Bob"}).done);
+    EXPECT_TRUE(t->teamcount == 1 && assignplayers(*g, *t, {"Bob"}).done);
     const Teamview v = teamview(*g, *t);
     EXPECT_EQ(std::tuple(v.members, v.unassigned, v.name, v.caption),
               std::tuple(Names{"Bob"}, Names{"Ann"}, "Eagles", "Team # 1 of 1"));
@@ -49,8 +47,7 @@ TEST_F(TeamRules, createNeedsANameAndStopsAtAHundredTeams) {
     nameteam(*t, "T1");
     while (t->teamcount < maxteams) ASSERT_TRUE(createteam(*t, "named").done);
     EXPECT_EQ(t->currentteam, maxteams);
-    EXPECT_EQ(createteam(*t, "named").message, teamsfull());
-    EXPECT_EQ(t->teamcount, maxteams);
+    EXPECT_TRUE(createteam(*t, "named").message == teamsfull() && t->teamcount == maxteams);
 }
 
 TEST_F(TeamRules, repeatedNames_moveTheLaterPlayerFirstThenTheOther) {

@@ -27,9 +27,7 @@ TEST(IniFile, saveThenLoad_aFailedSaveLeavesTheOldFile) {
     TempDir dir;
     const std::string sys = dir.path().string() + "/config/";
     EXPECT_EQ(loadini(sys).method, Method::classic);
-    IniSettings s;
-    s.method = Method::whs;
-    s.allowance = 95;
+    IniSettings s{Method::whs, 95, {}};
     ASSERT_TRUE(saveini(s, sys));
     EXPECT_EQ(readbytes(sys + inifilename), "method=whs\r\nallowance=95\r\n");
     s.allowance = 50;
