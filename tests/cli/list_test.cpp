@@ -53,7 +53,7 @@ TEST_F(ListCommand, toAFile_sameBytes_andAFailedRunCreatesNoFile) {
 
     const std::string never = (csvdir.path() / "never.txt").string();
     CliRun r = run({"list", cliLeague, "--date", "01/01/99", "-o", never});
-    EXPECT_EQ(std::pair(r.status, r.err),
+    EXPECT_EQ(std::tuple(r.status, r.err),
               std::tuple(exit_data, "greenfold-cli: no rounds were played on 01/01/99\n"));
     EXPECT_EQ(run({"list", cliLeague, "--player", "Nobody", "-o", never}).status, exit_data);
     EXPECT_FALSE(fs::exists(never));
