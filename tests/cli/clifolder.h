@@ -34,8 +34,7 @@ inline std::map<std::string, std::string> folderbytes(const fs::path& dir) {
     return files;
 }
 
-// A copy of the demo data folder (the Tuesday Night League of eight players, Cedar Ridge
-// and the nine-hole Willow Creek), as a secretary's folder would be.
+// A copy of the demo folder: the Tuesday Night League, Cedar Ridge and Willow Creek (9).
 class CliFolder : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -58,8 +57,7 @@ class CliFolder : public ::testing::Test {
         return csvdir.path() / "night.csv";
     }
 
-    // The league as the desktop program opens it from the folder now: settings, list
-    // of leagues, league file and course table.
+    // The league as the desktop program opens it from the folder now.
     std::unique_ptr<GOLF1> league() const {
         auto g = std::make_unique<GOLF1>();
         EXPECT_TRUE(startup(*g, data.path(), sys.path().string() + "/"));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace greenfold;
 
 using Cells = std::vector<std::string>;
@@ -15,11 +17,10 @@ TEST(CsvFile, quotedCells_holdCommasQuotesAndLineBreaks_rowsCountRecordsNotLines
                                  ",, ,");
     ASSERT_EQ(records.size(), 5u);
     EXPECT_EQ(records[0].cells, (Cells{"a", "b, c", "say \"hi\""}));
-    EXPECT_EQ(records[1].cells, (Cells{"two\r\nlines", "x"}));
-    EXPECT_EQ(records[1].row, 2);
+    EXPECT_EQ(std::tuple(records[1].cells, records[1].row),
+              std::tuple(Cells{"two\r\nlines", "x"}, 2));
     EXPECT_TRUE(blankrecord(records[2]));
-    EXPECT_EQ(records[3].row, 4);
-    EXPECT_EQ(records[3].cells, (Cells{"last", "", ""}));
+    EXPECT_EQ(std::tuple(records[3].cells, records[3].row), std::tuple(Cells{"last", "", ""}, 4));
     EXPECT_TRUE(blankrecord(records[4])); // a row a spreadsheet left empty
     for (const auto& r : records) EXPECT_EQ(r.problem, "");
 }
@@ -27,8 +28,7 @@ TEST(CsvFile, quotedCells_holdCommasQuotesAndLineBreaks_rowsCountRecordsNotLines
 TEST(CsvFile, brokenQuoting_isAProblemOfThatRecord) {
     const auto records = readcsv("ok,1\r\n\"closed\"junk,2\r\nfine\r\n");
     ASSERT_EQ(records.size(), 3u);
-    EXPECT_EQ(records[0].problem, "");
-    EXPECT_EQ(records[1].problem, "text follows a quoted cell");
+    EXPECT_EQ(records[0].problem + "|" + records[1].problem, "|text follows a quoted cell");
     EXPECT_EQ(records[2].cells, (Cells{"fine"}));
 }
 
@@ -45,6 +45,5 @@ TEST(CsvFile, text_dropsTheByteOrderMark_andReadsWindows1252) {
     EXPECT_EQ(csvtext("\xEF\xBB\xBF"
                       "date,player"),
               "date,player");
-    EXPECT_EQ(csvtext("Jos\xE9"), "Jos\xC3\xA9"); // é from an older spreadsheet
-    EXPECT_EQ(csvtext("Jos\xC3\xA9"), "Jos\xC3\xA9");
+    EXPECT_EQ(csvtext("Jos\xE9") + csvtext("Jos\xC3\xA9"), "Jos\xC3\xA9Jos\xC3\xA9");
 }

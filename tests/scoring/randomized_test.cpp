@@ -1,6 +1,4 @@
-// Many generated rounds for a few players in turn: once a player has twenty, each new
-// round drops the oldest, every value of the others moves down one slot unchanged, and
-// the new round's index counts the twenty kept rounds only.
+// Once a player has twenty rounds each new one drops the oldest and moves the rest down.
 #include "scoring/handicap.h"
 #include "scoring/roundslots.h"
 

@@ -12,8 +12,7 @@ namespace {
 // Hole 1 is a par 4, hole 3 a par 3, hole 4 a par 5.
 constexpr int pars[19] = {0, 4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
 
-// One player on course 1 with ESC on, whose latest of three rounds has course handicap
-// ch; with no rounds, the player's first round is being entered.
+// One player on course 1 with ESC on, whose latest round has course handicap ch.
 std::unique_ptr<GOLF1> leaguewith(float ch, int rounds = 3, int ninehole = 2) {
     auto g = std::make_unique<GOLF1>();
     g->coursecount = 1;
@@ -27,11 +26,9 @@ std::unique_ptr<GOLF1> leaguewith(float ch, int rounds = 3, int ninehole = 2) {
     return g;
 }
 
-// Player 1's new round on course 1, every hole scored the same; front nine only for a
-// nine-hole round.
+// Player 1's new round on course 1, every hole (of the front nine) scored the same.
 RoundEntry allholes(int score, bool ninehole = false) {
-    DisplayedRound d;
-    d.tee = tee_mens;
+    DisplayedRound d{tee_mens, {}, "", ""};
     for (int h = 1; h <= 18; ++h) d.holes[h] = (ninehole && h > 9) ? "" : std::to_string(score);
     d.out = outtotal(d.holes);
     d.in = intotal(d.holes);
@@ -41,18 +38,12 @@ RoundEntry allholes(int score, bool ninehole = false) {
 } // namespace
 
 TEST(Totals, sumOfEachNineAfterTwoSpaces) {
-    HoleTexts holes{};
-    holes[1] = " 4";
-    holes[2] = "10";
-    holes[9] = "x"; // not a number: 0
-    holes[10] = "5";
+    const HoleTexts holes{"", " 4", "10", "", "", "", "", "", "", "x", "5"}; // hole 9 counts 0
     EXPECT_EQ(outtotal(holes) + "|" + intotal(holes) + "|" + intotal(HoleTexts{}), "  14|  5|  0");
 }
 
 TEST(StrokeControl, limitPerHoleByCourseHandicap_totalsFollow) {
-    // Eighteen holes: double bogey below 10, then 7, 8, 9 and 10 from 40. Nine holes
-    // doubled (option 1) halve the stored handicap, 19 -> 9.5; other nine-hole options use
-    // the nine-hole bands on the handicap as it is. A first round: 10 on every hole.
+    // Nine holes doubled (option 1) halve the stored handicap; other options use nine-hole bands.
     const std::tuple<float, int, int, bool, const char*> cases[] = {
         {9, 3, 2, false, "6 5 7"},     {10, 3, 2, false, "7 7 7"}, {19, 3, 2, false, "7 7 7"},
         {19.5f, 3, 2, false, "8 8 8"}, {20, 3, 2, false, "8 8 8"}, {29, 3, 2, false, "8 8 8"},
@@ -63,7 +54,6 @@ TEST(StrokeControl, limitPerHoleByCourseHandicap_totalsFollow) {
     for (const auto& [ch, rounds, ninehole, nine, par435] : cases) {
         auto g = leaguewith(ch, rounds, ninehole);
         const DisplayedRound d = EQadjust(*g, allholes(12, nine));
-        // Holes 1, 3 and 4: a par 4, 3 and 5.
         EXPECT_EQ(d.holes[1] + " " + d.holes[3] + " " + d.holes[4], par435)
             << ch << (nine ? " nine, option " : " option ") << ninehole;
         EXPECT_EQ(d.holes[18], nine ? "" : d.holes[1]);

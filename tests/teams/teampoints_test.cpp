@@ -11,10 +11,8 @@ using namespace greenfold;
 TEST(TeamPoints, listLineKeepsItsColumns) {
     EXPECT_EQ(listinfoline("Week 1", 12, 3.5f),
               "Week 1" + std::string(55, ' ') + "  12.0" + std::string(6, ' ') + "3.5");
-    // The filler follows the value before rounding; negative values get all three.
     EXPECT_EQ(listinfoline("x", 1234.5f, 999.95f).substr(61), "1234.5    1000.0");
     EXPECT_EQ(listinfoline("x", -3, 0).substr(61), "   -3.0      0.0");
-    // Long texts stay whole; the width counts characters, not bytes.
     EXPECT_EQ(listinfoline(std::string(70, 'a'), 1, 1).substr(70), "   1.0      1.0");
     EXPECT_EQ(listinfoline("\xc3\xa9", 1, 1).size(), 2 + 60 + 15u);
 }
@@ -27,24 +25,22 @@ TEST(TeamPoints, addReadsLeadingNumbersAndTheTotalSumsPointsOnly) {
     ASSERT_TRUE(addevent(*t, "05-02-2024 ", "many", "").done); // the date prefix alone
     EXPECT_EQ(std::tuple(t->eventcount[1], t->eventtext[1][3], t->eventmanual[1][3]),
               std::tuple(3, "05-02-2024 ", 0.0f));
-    EXPECT_EQ(totaltext(*t), "5.75");
-    EXPECT_EQ(listinfo(*t).size(), 3u);
+    EXPECT_EQ(std::tuple(totaltext(*t), listinfo(*t).size()), std::tuple("5.75", 3u));
 }
 
 TEST(TeamPoints, aHundredAndFiftyFirstRecordIsRefused_removedRowsCloseTheGaps) {
     auto t = std::make_unique<Teamdata>();
     for (int e = 1; e <= maxevents; ++e) ASSERT_TRUE(addevent(*t, "r", "", "1").done);
-    EXPECT_EQ(addevent(*t, "one more", "", "1").message, eventsfull());
-    EXPECT_EQ(t->eventcount[1], maxevents);
+    EXPECT_TRUE(addevent(*t, "one more", "", "1").message == eventsfull() &&
+                t->eventcount[1] == maxevents);
     t->eventcount[1] = 0;
     for (const char* text : {"a", "b", "c", "d"})
         addevent(*t, text, text[0] == 'c' ? "7" : "", "1");
     removeevents(*t, {3, 1, 1});
-    EXPECT_EQ(std::pair(int(t->eventcount[1]), t->eventtext[1][2]), std::pair(2, std::string("c")));
-    EXPECT_EQ(t->eventmanual[1][2], 7); // the record moves down whole
+    EXPECT_EQ(std::tuple(t->eventcount[1], t->eventtext[1][2], t->eventmanual[1][2]),
+              std::tuple(2, "c", 7)); // the record moves down whole
     removeevents(*t, {0, 1});
-    EXPECT_TRUE(listinfo(*t).empty());
-    EXPECT_EQ(totaltext(*t), "0");
+    EXPECT_TRUE(listinfo(*t).empty() && totaltext(*t) == "0");
 }
 
 TEST(TeamPoints, membersText_isEmptyForATeamWithoutPlayers) {

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace greenfold::whs;
 using namespace greenfold::whs::testing;
 
@@ -44,8 +46,7 @@ TEST(StrokeOrder, nineHoleCourseAlternatesItsLoops_aNineRanksItsOwnHoles) {
 }
 
 TEST(StrokesReceived, publishedAllocations) {
-    // {course handicap, order, holes, strokes}: 15 on SI 10 and 24 on SI 2; SI 1 again
-    // as 19 and 37; +2 back on 18 and 17, +3 on 16 too; a nine's four and its plus one.
+    // {course handicap, order, holes, strokes}: pluses give back from the easiest hole.
     const int cases[][4] = {{15, 10, 18, 1},  {15, 16, 18, 0}, {24, 2, 18, 2},   {24, 7, 18, 1},
                             {19, 1, 18, 2},   {19, 2, 18, 1},  {37, 1, 18, 3},   {36, 1, 18, 2},
                             {-2, 17, 18, -1}, {-2, 16, 18, 0}, {-3, 16, 18, -1}, {-3, 15, 18, 0},
@@ -55,9 +56,7 @@ TEST(StrokesReceived, publishedAllocations) {
 }
 
 TEST(NetDoubleBogey, publishedLimits) {
-    // {hole, score, course handicap, counted} in a round otherwise at par: 7 on SI 10 with 15
-    // and 8 on SI 2 with 24; par + 5 without an index; a +2 gives back on SI 18 and 17, not
-    // 16; 4 strokes on SI 1 above 54 still count par + 5.
+    // {hole, score, course handicap, counted} in a round otherwise at par; none: par + 5.
     const std::tuple<int, int, std::optional<int>, int> cases[] = {
         {18, 9, 15, 7}, {12, 9, 24, 8}, {1, 11, std::nullopt, 9}, {3, 8, std::nullopt, 8},
         {15, 6, -2, 5}, {6, 6, -2, 5},  {11, 6, -2, 6},           {3, 12, 60, 8}};
@@ -72,26 +71,20 @@ TEST(NetDoubleBogey, publishedLimits) {
 }
 
 TEST(NetDoubleBogey, nineHoleRoundRanksItsOwnNine) {
-    // The front nine's indexes 7 15 1 11 3 17 5 13 9: with 4 strokes hole 1 (SI 7) is the
-    // fourth hardest and receives one, hole 9 (SI 9) does not.
+    // With 4 strokes hole 1 (SI 7) is the front's fourth hardest, hole 9 (SI 9) is not.
     const Round r = frontnine(cardtee(), {5, 0, 0, 0, 0, 0, 0, 0, 5});
     const Adjustment a = adjustround(r, 4);
-    EXPECT_EQ(a.holes[0], 7);
-    EXPECT_EQ(a.holes[8], 6);
-    EXPECT_EQ(a.ags, r.out - 5);
-    EXPECT_FALSE(a.nostrokeindex);
+    EXPECT_EQ(std::tuple(a.holes[0], a.holes[8], a.ags, a.nostrokeindex),
+              std::tuple(7, 6, r.out - 5, false));
 }
 
 TEST(NoStrokeIndexes, remainingStrokesGoWhereTheyRaiseTheScoreMost) {
-    // 20 strokes, one a hole and two more, go to holes 2 and 7 (6 and 5 over): they count
-    // par + 4 and hole 9 (4 over) par + 3.
+    // 20 strokes: the two past one a hole go to holes 2 and 7, counted par + 4, hole 9 par + 3.
     Tee t = tee(720, 113);
     Adjustment a = adjustround(played(t, overpar(t, {0, 6, 0, 0, 0, 0, 5, 0, 4})), 20);
-    EXPECT_TRUE(a.nostrokeindex);
-    EXPECT_EQ(a.adjusted.size(), 3u);
-    EXPECT_EQ(a.ags, a.gross - 4);
-    // A +2 with three double bogeys: the card's SI 18 and 17 cut two strokes; without
-    // indexes the strokes are given back on holes played at par.
+    EXPECT_EQ(std::tuple(a.nostrokeindex, a.adjusted.size(), a.ags),
+              std::tuple(true, 3u, a.gross - 4));
+    // A +2 gives back on SI 18 and 17, or without indexes on holes played at par.
     t = cardtee();
     const std::array<int, 18> over = {0, 0, 0, 0, 2, 2, 0, 0, 0, 0, 0, 0, 0, 0, 2};
     EXPECT_EQ(adjustround(played(t, overpar(t, over)), -2).ags, 72 + 6 - 2);
@@ -100,7 +93,7 @@ TEST(NoStrokeIndexes, remainingStrokesGoWhereTheyRaiseTheScoreMost) {
 }
 
 TEST(TotalsOnly, grossCountsAsItStandsAndIsFlagged) {
-    EXPECT_TRUE(adjustround(totals(cardtee(), 61, 58), 10).totalsonly);
-    EXPECT_EQ(adjustround(totals(cardtee(), 61, 58), 10).ags, 119);
+    const Adjustment a = adjustround(totals(cardtee(), 61, 58), 10);
+    EXPECT_TRUE(a.totalsonly && a.ags == 119);
     EXPECT_EQ(adjustround(totals(cardtee(), 0, 52), std::nullopt).ags, 52);
 }

@@ -4,36 +4,31 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace greenfold::whs;
 using namespace greenfold::whs::testing;
 
 TEST(Rounding, halvesGoUpTowardPlusInfinity_whereBinaryFloatsGoWrong) {
-    // Published: -1.54 and -1.55 are -1.5, 1.250 is 1.3, -1.250 is -1.2, -1.2501 is -1.3. As
-    // doubles 22.05, 4.35 and 10.55 lie a hair below their half; a library round takes -1.55
-    // and -4.5 away from zero.
+    // As doubles 22.05, 4.35 and 10.55 lie below their half; std::round takes -1.55 downward.
     const std::pair<Fraction, int> cases[] = {
         {{-154, 100}, -15},   {{-155, 100}, -15},     {{1250, 1000}, 13},
         {{-1250, 1000}, -12}, {{-12501, 10000}, -13}, {{2205, 100}, 221},
         {{435, 100}, 44},     {{1055, 100}, 106},     {{2204999, 100000}, 220}};
     for (const auto& [f, tenths] : cases)
         EXPECT_EQ(roundtenths(f), Tenths{tenths}) << fractiontext(f);
-    EXPECT_EQ(roundwhole({125, 10}), 13);
-    EXPECT_EQ(roundwhole({-45, 10}), -4);
-    EXPECT_EQ(roundwhole({-4501, 1000}), -5);
+    EXPECT_EQ(std::tuple(roundwhole({125, 10}), roundwhole({-45, 10}), roundwhole({-4501, 1000})),
+              std::tuple(13, -4, -5));
 }
 
 TEST(Texts, plusHandicapsCarryAPlus_unroundedStepsFourDecimalsAtMost) {
-    const std::pair<std::string, const char*> texts[] = {{indextext({-21}), "+2.1"},
-                                                         {indextext({-5}), "+0.5"},
-                                                         {indextext({0}), "0.0"},
-                                                         {handicaptext(-2), "+2"},
-                                                         {handicaptext(0), "0"},
-                                                         {tenthstext({-5}), "-0.5"},
-                                                         {fractiontext({2205, 100}), "22.05"},
-                                                         {fractiontext(Fraction(19)), "19.0"},
-                                                         {fractiontext({-1, 8}), "-0.125"},
-                                                         {fractiontext({1130, 121}), "9.3388..."}};
-    for (const auto& [text, expected] : texts) EXPECT_EQ(text, expected);
+    std::string all;
+    for (const std::string& t :
+         {indextext({-21}), indextext({-5}), indextext({0}), handicaptext(-2), handicaptext(0),
+          tenthstext({-5}), fractiontext({2205, 100}), fractiontext(Fraction(19)),
+          fractiontext({-1, 8}), fractiontext({1130, 121})})
+        all += t + " ";
+    EXPECT_EQ(all, "+2.1 +0.5 0.0 +2 0 -0.5 22.05 19.0 -0.125 9.3388... ");
 }
 
 TEST(ScoreDifferential, publishedEighteenHoleExamples) {
@@ -45,9 +40,7 @@ TEST(ScoreDifferential, publishedEighteenHoleExamples) {
 }
 
 TEST(CourseHandicap, playingHandicapRoundsOnlyAfterTheAllowance_halvesAndPlusesUpward) {
-    // Published: 8.6 and 10.3 on 71.0 / 125, par 71, give 8 and 10 at 85% where rounding the
-    // course handicap first would give 9 and 9; 27.7 and 7.9 on 71.1 / 129, par 72, give 26
-    // and 7. +4.5 is a plus 4: up toward zero.
+    // 8.6 and 10.3 give 8 and 10 at 85% where rounding the course handicap first gives 9 and 9.
     struct Row {
         int index, cr, slope, par, allowance;
         const char* course;
@@ -67,15 +60,12 @@ TEST(CourseHandicap, playingHandicapRoundsOnlyAfterTheAllowance_halvesAndPlusesU
 }
 
 TEST(CourseHandicap, nineHolesHalveTheIndexToATenthFirst) {
-    // 8.7 halves to 4.35, taken as 4.4: 4.4 x 121 / 113 + (35.3 - 36) = 4.011, so 4; the
-    // whole round 8.7 x 121 / 113 + (70.6 - 72) = 7.916, so 8.
-    EXPECT_EQ(halfindex(Tenths{87}), Tenths{44});
-    EXPECT_EQ(halfindex(Tenths{-13}), Tenths{-6});
+    // 4.4 x 121 / 113 + (35.3 - 36) = 4.011; 18 holes 8.7 x 121 / 113 + (70.6 - 72) = 7.916.
+    EXPECT_EQ(std::pair(halfindex(Tenths{87}), halfindex(Tenths{-13})),
+              std::pair(Tenths{44}, Tenths{-6}));
     const Tee t = tee(706, 121);
     const HandicapCalc c = roundhandicap(Tenths{87}, frontnine(t, {}), 100);
-    EXPECT_TRUE(c.nine);
-    EXPECT_EQ(c.used, Tenths{44});
-    EXPECT_EQ(fractiontext(c.course), "4.0115...");
-    EXPECT_EQ(c.playing, 4);
+    EXPECT_EQ(std::tuple(c.nine, c.used, fractiontext(c.course), c.playing),
+              std::tuple(true, Tenths{44}, "4.0115...", 4));
     EXPECT_EQ(roundhandicap(Tenths{87}, played(t, overpar(t, {})), 100).playing, 8);
 }

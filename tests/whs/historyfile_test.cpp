@@ -11,14 +11,14 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <tuple>
 
 using namespace greenfold;
 using namespace greenfold::testing;
 
 namespace {
 
-// Ann, Bob and Cyd with 2, 3 and 4 rounds on 1, 2, ... May 2024, round r of player p noted
-// as from tee p with flags r, and an index issued to each.
+// Ann, Bob and Cyd with 2, 3 and 4 rounds in May 2024, noted as tee p with flags r, one index each.
 class History : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -84,9 +84,8 @@ TEST_F(History, followsThePlayersAndTheirRounds_inMemoryAndInTheFile) {
     g->method = HandicapMethod::whs;
     ASSERT_TRUE(reload());
     EXPECT_TRUE(g->history[1] == cyd);
-    EXPECT_EQ(g->history[2].issued, bob.issued);
-    EXPECT_EQ(g->history[2].rounds[1], bob.rounds[1]);
-    EXPECT_EQ(g->history[2].rounds[2], RoundNote{});
+    EXPECT_EQ(std::tuple(g->history[2].issued, g->history[2].rounds[1], g->history[2].rounds[2]),
+              std::tuple(bob.issued, bob.rounds[1], RoundNote{}));
     shiftrounds(*g, 1); // a full player drops his oldest round
     EXPECT_EQ(g->history[1].rounds[3], cyd.rounds[4]);
 }

@@ -20,9 +20,7 @@ TEST(Index, publishedExamples) {
     EXPECT_EQ(indexof({153, 152, 166}), Tenths{132});
     EXPECT_EQ(indexof({407, 424, 361}), Tenths{341});
     EXPECT_EQ(indexof({407, 424, 361, 459, 436, 450}), Tenths{374});
-    // Six scores, lowest 20.9 and 23.2: 22.05 is 22.1, less 1.0. Twelve whose lowest four
-    // average 20.3; twenty whose lowest eight total 172.5 (values ours): 21.5625. A 21st,
-    // older and lower, no longer counts.
+    // 22.05 is 22.1, less 1.0; lowest eight of twenty 21.5625; a 21st, older, no longer counts.
     EXPECT_EQ(indexof({251, 209, 262, 232, 244, 270}), Tenths{211});
     EXPECT_EQ(indexof({209, 232, 251, 185, 262, 244, 270, 186, 255, 240, 299, 233}), Tenths{203});
     std::vector<int> twenty = {230, 205, 250, 212, 241, 260, 210, 222, 275, 220,
@@ -64,8 +62,7 @@ TEST(Caps, publishedSoftAndHardCaps_neverLoweringAnIndex) {
 }
 
 TEST(LowIndex, the365DaysUpToThePreviousScore) {
-    // 10.6 issued on 1 March 2020 still counts for a score after one of 1 January 2021. Both
-    // ends of the 365 days count.
+    // Both ends of the 365 days up to the previous score count.
     const std::vector<Revision> history = {
         {{2019, 12, 1}, {98}}, {{2020, 3, 1}, {106}}, {{2020, 9, 1}, {112}}, {{2021, 1, 2}, {95}}};
     EXPECT_EQ(lowindex(history, {2021, 1, 1}), Tenths{106});
@@ -76,8 +73,7 @@ TEST(LowIndex, the365DaysUpToThePreviousScore) {
 }
 
 TEST(ExceptionalScore, gapOfTheUnroundedDifferential) {
-    // Against 14.8: 8.0, 7.0, 10.0 and 9.999 better; 7.84 rounds to 7.8, 7.0 better, but
-    // unrounded is 6.96. +2.0 against -10.0.
+    // Against 14.8, 7.84 rounds to 7.8, 7.0 better, but unrounded is 6.96.
     const std::tuple<int, Fraction, int> cases[] = {
         {148, Tenths{68}, -10},           {148, Tenths{78}, -10},       {148, Tenths{48}, -20},
         {148, Fraction(4801, 1000), -10}, {148, Fraction(784, 100), 0}, {-20, Tenths{-100}, -10}};

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace greenfold::whs;
 using namespace greenfold::whs::testing;
 
@@ -43,8 +45,7 @@ std::string lines(const Posting& p) {
 } // namespace
 
 TEST(ExceptionalScore, publishedReductionOnTheLastTwenty) {
-    // Index 14.8 and a differential of 6.8, 8.0 better: 13.5 becomes 12.5. The record is ours,
-    // built to those figures; its oldest 17.2 drops out.
+    // Index 14.8 and a differential of 6.8, 8.0 better: 13.5 becomes 12.5; the oldest drops.
     PlayerRecord record = recordof({172, 140, 142, 144, 146, 146, 147, 147, 180, 181,
                                     182, 183, 184, 185, 186, 187, 188, 189, 190, 191},
                                    {148});
@@ -57,13 +58,11 @@ TEST(ExceptionalScore, publishedReductionOnTheLastTwenty) {
 }
 
 TEST(NineHoles, expectedDifferentialAddedBeforeTheOnlyRounding) {
-    // A +1.0 on a nine rated 36.05: 34 - 36.05 = -2.05, and +1.0 expects 0.5: -1.55 is -1.5.
-    // The index becomes +2.5, whose nine-hole course handicap is +1.
+    // A +1.0 on a nine rated 36.05: 34 - 36.05 = -2.05, plus 0.5 expected: -1.55 is -1.5.
     PlayerRecord record = recordof({0, 10, 20}, {-10});
     const Posting p = post(record, withgross(tee(721, 113), 34, {2024, 2, 1}, 0));
-    EXPECT_EQ(p.account.differential.unrounded, Fraction(-155, 100));
-    EXPECT_EQ(p.account.differential.rounded, Tenths{-15});
-    EXPECT_EQ(p.index, Tenths{-25});
+    EXPECT_EQ(std::tuple(p.account.differential.unrounded, p.account.differential.rounded, p.index),
+              std::tuple(Fraction(-155, 100), Tenths{-15}, Tenths{-25}));
     EXPECT_EQ(handicaptext(p.coursehcp), "+1");
     EXPECT_EQ(recordround(record, withgross(tee(721, 0), 34, {2024, 3, 1}, 0), {}), std::nullopt);
 }
@@ -88,8 +87,7 @@ TEST(NineHoles, calculationLinesWithAnAllowance) {
 }
 
 TEST(NewPlayer, anOddNineLeftOverIsCompletedWithThePairs) {
-    // Five nines of 10.0 and an 18 of 20.0, 63 holes: the starting index is 20.0 - 2.0 from
-    // three scores (the fifth nine has no partner), so every nine counts 10.0 + 10.0.
+    // Five nines of 10.0 and an 18 of 20.0: 20.0 - 2.0 from three scores, each nine 10.0 + 10.0.
     PlayerRecord record;
     for (int i = 0; i < 5; ++i) post(record, withgross(tee(720, 113), 46, {2024, 6, 1 + i}, 1));
     const Posting p = post(record, withgross(tee(720, 113), 92, {2024, 6, 10}));
