@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -108,6 +109,14 @@ class DemoWindows : public ::testing::Test {
         QWidget* w = window(name);
         EXPECT_NE(w, nullptr) << name;
         return w;
+    }
+    // Score entry for these rows of the roster on Cedar Ridge; the rounds window.
+    QWidget* enterrounds(std::initializer_list<int> rows) {
+        QWidget* w = open("entermenu", "selectplayers");
+        pick(control<QListWidget>(w, "List1"), rows);
+        QTest::keyClicks(control<QComboBox>(w, "coursecombo")->lineEdit(), "cedar ridge");
+        click(w, "acceptbutton");
+        return window("roundsform");
     }
     std::unique_ptr<GOLF1> savedleague() const {
         auto saved = std::make_unique<GOLF1>();

@@ -3,7 +3,6 @@
 #include "support/windowfixture.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDate>
 #include <QRadioButton>
 
@@ -14,17 +13,7 @@ namespace {
 
 constexpr int bill = 1, ed = 3; // rows 0 and 2, from the Mens tee of Cedar Ridge
 
-class Night : public DemoWindows {
-  protected:
-    // Enter Rounds with the given rows chosen on Cedar Ridge, accepted.
-    QWidget* setup(std::initializer_list<int> rows) {
-        QWidget* w = open("entermenu", "selectplayers");
-        pick(control<QListWidget>(w, "List1"), rows);
-        QTest::keyClicks(control<QComboBox>(w, "coursecombo")->lineEdit(), "cedar ridge");
-        click(w, "acceptbutton");
-        return window("roundsform");
-    }
-};
+using Night = DemoWindows;
 
 } // namespace
 
@@ -57,7 +46,7 @@ TEST_F(Night, setup_refusalsAndTheDateQuestion) {
 
 TEST_F(Night, typing_movesOnAfterEachHoleButWaitsAfterALoneOne) {
     g->escflag = 5;
-    QWidget* rounds = setup({0});
+    QWidget* rounds = enterrounds({0});
     ASSERT_NE(rounds, nullptr);
     EXPECT_TRUE(control<QLabel>(rounds, "eqlabel")->isVisible()); // stroke control is on
     control<QLineEdit>(rounds, "scoretext_3")->setFocus();
@@ -77,7 +66,7 @@ TEST_F(Night, typing_movesOnAfterEachHoleButWaitsAfterALoneOne) {
 
 TEST_F(Night, viewMath_widensAndPausesWithThePanelShowing_cancelKeepsWhatWasRecorded) {
     const auto counts = g->roundcount;
-    QWidget* rounds = setup({0, 2});
+    QWidget* rounds = enterrounds({0, 2});
     ASSERT_NE(rounds, nullptr);
     const int narrow = rounds->width();
     click(rounds, "Command3D1");
