@@ -58,8 +58,7 @@ struct Case {
             in >> a >> b;
             g = reportleague(a, b);
         } else if (key == "differential" || key == "index") { // player, round, value
-            in >> a >> b;
-            in >> (key == "index" ? g->hcpindex : g->differential)[a][b];
+            in >> a >> b >> (key == "index" ? g->hcpindex : g->differential)[a][b];
         } else if (key == "par") { // of every hole of course 1
             in >> a;
             for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = std::to_string(a);
@@ -73,8 +72,7 @@ struct Case {
             in >> a;
             g->playername[a] = rest(in);
         } else if (key == "rounds") { // player and count
-            in >> a;
-            in >> g->roundcount[a];
+            in >> a >> g->roundcount[a];
         } else if (key == "slope") { // a tee of course 1
             in >> a;
             g->coursedata[1][courseline_slope0 + a] = " " + rest(in);
