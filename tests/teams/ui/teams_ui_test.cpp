@@ -14,7 +14,6 @@
 #include <QDate>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QToolButton>
 
 using namespace greenfold;
 using namespace greenfold::testing;
