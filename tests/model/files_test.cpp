@@ -116,7 +116,7 @@ TEST(SettingsFile, fiveAndFourItems_andDefaultsWhenMissing) {
     EXPECT_TRUE(fs::exists(dir.path() / "deeper" / "gfd32.ini"));
 }
 
-TEST(LatestFile, recordsWithNoneAndTwoLeaguesRoundTrip_factorAndFontDefaults) {
+TEST(LatestFile, recordsWithNoneAndTwoLeaguesRoundTrip_factorAndFontDefaults_unreadableKeepsAll) {
     auto g = std::make_unique<GOLF1>();
     for (const char* name : {"latest-0.DAT", "latest-2.DAT"}) {
         std::istringstream in(golden(name));
@@ -130,11 +130,9 @@ TEST(LatestFile, recordsWithNoneAndTwoLeaguesRoundTrip_factorAndFontDefaults) {
     std::istringstream comma(" 0 \r\n 1 \r\n \"Lucida, Sans\" \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n");
     ASSERT_TRUE(readlatest(comma, *g));
     EXPECT_EQ(g->printfont, "Lucida");
-}
 
-TEST(LatestFile, unreadableRecord_changesNothing) {
+    // An unreadable record changes nothing.
     TempDir dir;
-    auto g = std::make_unique<GOLF1>();
     g->leaguecount = 1;
     g->leaguelist[1] = "Kept";
     for (const char* bytes : {" 16 \r\n", " 1 \r\nA\r\n .96 \r\n",
