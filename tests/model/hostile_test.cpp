@@ -55,7 +55,7 @@ TEST(HostileFiles, fullLeague_atEveryLimitRoundTrips_hugeOrBrokenNamesCannotBrea
     EXPECT_EQ(g->playername[1], "Evil 99");
 }
 
-TEST(HostileFiles, unreadableLeague_keepsTheOpenLeagueAndSaysSo) {
+TEST(HostileFiles, unreadableLeagueOrAFolder_keepsTheOpenLeagueAndSaysSo) {
     TempDir dir;
     writebytes(dir.path() / "two.LGE", golden("two.LGE"));
     auto g = std::make_unique<GOLF1>();
@@ -86,12 +86,9 @@ TEST(HostileFiles, unreadableLeague_keepsTheOpenLeagueAndSaysSo) {
     }
     EXPECT_EQ(leagueloadfailure().text, "Unable to load league file, please check the\r\n"
                                         "working directory specified by your launcher.");
-}
 
-TEST(HostileFiles, leagueFileThatIsAFolder_isNeitherReadNorOverwritten) {
-    TempDir dir;
+    // A league file that is a folder is neither read nor overwritten.
     fs::create_directory(dir.path() / "club.LGE");
-    auto g = std::make_unique<GOLF1>();
     g->leaguefile = "club.LGE";
     EXPECT_EQ(loadleague(*g, dir.path()).messages, std::vector{leagueloadfailure()});
     Outcome save = saveleague(*g, dir.path());
