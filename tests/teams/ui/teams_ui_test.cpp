@@ -1,5 +1,4 @@
 // The roster and team windows through the main window's Players and Teams menus.
-#include "model/textline.h"
 #include "platform/spinbutton.h"
 #include "players/roster.h"
 #include "reports/ui/printcommands.h"
@@ -11,7 +10,6 @@
 #include "teams/teamrules.h"
 
 #include <QCheckBox>
-#include <QDate>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 
@@ -152,8 +150,7 @@ TEST_F(Teams, teamPoints_addListSwitchAndSave) {
     QWidget* w = open("enterteamresultsmenu", "teamdataform");
     auto* members = control<QPlainTextEdit>(w, "Membertext");
     EXPECT_EQ(members->toPlainText(), "Bill Archer , Ed Castillo ");
-    const QDate today = QDate::currentDate();
-    const std::string date = reportdate(today.year(), today.month(), today.day());
+    const std::string date = todaysdate();
     EXPECT_EQ(texts(w, {"RecordNumberLabel", "DateText"}), (Lines{"Team # 1 of 2", date}));
     auto* list = control<QListWidget>(w, "List1");
     type(w, "Text1", "Week 1");
