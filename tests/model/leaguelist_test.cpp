@@ -24,7 +24,6 @@ class Leagues : public ::testing::Test {
             writebytes(dir.path() / (name + ".LGE"), golden("two.LGE"));
         }
     }
-    // The record as the next start of the program would read it.
     std::unique_ptr<GOLF1> record() {
         auto r = std::make_unique<GOLF1>();
         EXPECT_TRUE(loadlatest(*r, dir.path()));
