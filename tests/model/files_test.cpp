@@ -99,7 +99,6 @@ TEST(SettingsFile, fiveAndFourItems_andDefaultsWhenMissing) {
     readsettings(*g, sys);
     EXPECT_EQ(settingsbytes(*g), " 5 \r\n .25 \r\n-.5 \r\n 1.1 \r\n 0 \r\n");
 
-    // Short, unreadable or missing: the defaults.
     for (const char* bytes : {" 5 \r\n .25 \r\n", " x \r\n", ""}) {
         g->escflag = 5;
         g->averageflag = 1;
@@ -111,7 +110,6 @@ TEST(SettingsFile, fiveAndFourItems_andDefaultsWhenMissing) {
         EXPECT_EQ(settingsbytes(*g), " 0 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n");
     }
 
-    // The settings folder is made when it does not exist yet.
     EXPECT_TRUE(savesettings(*g, sys + "deeper/"));
     EXPECT_TRUE(fs::exists(dir.path() / "deeper" / "gfd32.ini"));
 }

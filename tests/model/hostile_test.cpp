@@ -73,7 +73,6 @@ TEST(HostileFiles, unreadableLeagueOrAFolder_keepsTheOpenLeagueAndSaysSo) {
         leaguewith(1, tee_mens, maxrounds + 1),
         leaguewith(1, tee_mens, 1, maxcourses + 1),
     };
-    // A hole score that is text or no short whole number.
     for (const char* hole : {" 40000 ", "-32769 ", " 1e9 ", " nan ", " 4x "})
         bad.push_back(withline(leaguewith(1), 11, hole));
     g->leaguefile = "bad.LGE";
