@@ -195,10 +195,9 @@ TEST_F(Teams, teamReport_optionsChooseWhatIsPrinted) {
     auto t = std::make_unique<Teamdata>();
     loadteams(*g, *t, data.path());
     const auto report = [&](bool withnames, bool last) {
-        Printout out;
-        RecordingSurface s(out);
+        RecordingSurface s;
         printteamreport(s, *g, *t, {withnames, last}, todaysdate());
-        return dump(out);
+        return dump(s.printout());
     };
     click(w, "Printbutton");
     control<QCheckBox>(w, "Namescheck")->click();
