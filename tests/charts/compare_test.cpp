@@ -24,9 +24,8 @@ TEST(Compare, absurdIndexFromADamagedFile_stillNamesTheRightPlayer) {
 
 TEST(ComparePrint, fiftyLinesStayOnOnePage_theFiftyFirstStartsAnother) {
     for (int n : {50, 51}) {
-        Printout out;
-        RecordingSurface s(out);
+        RecordingSurface s;
         printcomparison(s, GOLF1{}, std::vector<std::string>(std::size_t(n), "x"), "05-14-2004");
-        EXPECT_EQ(std::pair(out.pages, out.overflows), std::pair(n - 49, 0)) << n;
+        EXPECT_EQ(std::pair(s.printout().pages, s.printout().overflows), std::pair(n - 49, 0)) << n;
     }
 }
