@@ -78,7 +78,7 @@ TEST(CourseFile, twoHundredCoursesAtMost_aFailedLoadKeepsTheTableAndPicksTheMess
          {" 201 \r\n" + lines, std::string(" -1 \r\n"), " 2 \r\n" + std::string(31, 'x')}) {
         writebytes(dir.path() / "course.dat", bytes);
         EXPECT_FALSE(loadcourses(*g, dir.path()));
-        EXPECT_EQ(std::pair(g->coursecount, g->coursedata[1][1]), std::pair(1, "Old Course"));
+        EXPECT_EQ(std::tuple(g->coursecount, g->coursedata[1][1]), std::tuple(1, "Old Course"));
     }
     writebytes(dir.path() / "course.dat", " 200 \r\n" + lines);
     EXPECT_TRUE(loadcourses(*g, dir.path()));
@@ -124,7 +124,7 @@ TEST(LatestFile, recordsWithNoneAndTwoLeaguesRoundTrip_factorAndFontDefaults_unr
     // A factor below .5 reads as .96, no font as Courier New; the font is a delimited field.
     std::istringstream low(" 0 \r\n .3 \r\n\r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n");
     ASSERT_TRUE(readlatest(low, *g));
-    EXPECT_EQ(std::pair(g->hcpfactor, g->printfont), std::pair(0.96f, "Courier New"));
+    EXPECT_EQ(std::tuple(g->hcpfactor, g->printfont), std::tuple(0.96f, "Courier New"));
     std::istringstream comma(" 0 \r\n 1 \r\n \"Lucida, Sans\" \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n");
     ASSERT_TRUE(readlatest(comma, *g));
     EXPECT_EQ(g->printfont, "Lucida");
