@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QToolButton>
 
 using namespace greenfold;
 using namespace greenfold::testing;
