@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <memory>
 #include <random>
 
@@ -12,9 +13,7 @@ namespace {
 
 using Strings = std::vector<std::string>;
 
-struct Date {
-    int month, day, year;
-};
+using Date = std::array<int16_t, 3>; // month, day, year
 
 class Views : public ::testing::Test {
   protected:
@@ -24,9 +23,9 @@ class Views : public ::testing::Test {
         g->playername[p] = name;
         g->roundcount[p] = int16_t(dates.size());
         for (int r = 1; r <= int(dates.size()); ++r) {
-            g->rmonth[p][r] = int16_t(dates[r - 1].month);
-            g->rday[p][r] = int16_t(dates[r - 1].day);
-            g->ryear[p][r] = int16_t(dates[r - 1].year);
+            g->rmonth[p][r] = dates[r - 1][0];
+            g->rday[p][r] = dates[r - 1][1];
+            g->ryear[p][r] = dates[r - 1][2];
             g->roundcourse[p][r] = 1;
         }
     }

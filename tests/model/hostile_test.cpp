@@ -55,7 +55,7 @@ TEST(HostileFiles, fullLeague_atEveryLimitRoundTrips_hugeOrBrokenNamesCannotBrea
     EXPECT_EQ(g->playername[1], "Evil 99");
 }
 
-TEST(HostileFiles, unreadableLeague_keepsTheOpenLeagueAndSaysSo) {
+TEST(HostileFiles, unreadableLeagueOrAFolder_keepsTheOpenLeagueAndSaysSo) {
     TempDir dir;
     writebytes(dir.path() / "two.LGE", golden("two.LGE"));
     auto g = std::make_unique<GOLF1>();
@@ -73,7 +73,6 @@ TEST(HostileFiles, unreadableLeague_keepsTheOpenLeagueAndSaysSo) {
         leaguewith(1, tee_mens, maxrounds + 1),
         leaguewith(1, tee_mens, 1, maxcourses + 1),
     };
-    // A hole score that is text or no short whole number.
     for (const char* hole : {" 40000 ", "-32769 ", " 1e9 ", " nan ", " 4x "})
         bad.push_back(withline(leaguewith(1), 11, hole));
     g->leaguefile = "bad.LGE";
@@ -86,12 +85,9 @@ TEST(HostileFiles, unreadableLeague_keepsTheOpenLeagueAndSaysSo) {
     }
     EXPECT_EQ(leagueloadfailure().text, "Unable to load league file, please check the\r\n"
                                         "working directory specified by your launcher.");
-}
 
-TEST(HostileFiles, leagueFileThatIsAFolder_isNeitherReadNorOverwritten) {
-    TempDir dir;
+    // A league file that is a folder is neither read nor overwritten.
     fs::create_directory(dir.path() / "club.LGE");
-    auto g = std::make_unique<GOLF1>();
     g->leaguefile = "club.LGE";
     EXPECT_EQ(loadleague(*g, dir.path()).messages, std::vector{leagueloadfailure()});
     Outcome save = saveleague(*g, dir.path());

@@ -16,10 +16,6 @@ template <typename T, typename F> std::string each(std::initializer_list<T> valu
     return out;
 }
 
-std::string shown(std::optional<int16_t> v) {
-    return v ? std::to_string(*v) : "none";
-}
-
 } // namespace
 
 TEST(TextLine, numberLines_signPositionShortestFormAndNoLeadingZero) {
@@ -57,7 +53,10 @@ TEST(TextLine, patterns_roundHalvesAwayFromZero) {
 
 TEST(TextLine, readingNumbers_lenientAboutBlanksStrictAboutText) {
     EXPECT_EQ(each({" 5 ", "-3 ", "\t7", "2.5", "3.5", "", "   ", "abc", "5x", "40000", "1e300"},
-                   [](const char* s) { return shown(readinteger(s)); }),
+                   [](const char* s) {
+                       const auto v = readinteger(s);
+                       return v ? std::to_string(*v) : "none";
+                   }),
               "5|-3|7|2|4|none|none|none|none|none|none|");
     EXPECT_EQ(readsingle(" .96 "), 0.96f); // other forms: the random numbers below
     for (const char* bad : {"nan", "inf", "1e60", "x"}) EXPECT_FALSE(readsingle(bad)) << bad;

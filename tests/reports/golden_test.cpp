@@ -39,8 +39,7 @@ struct Case {
     std::string report;
     int tee = 0;
 
-    // One line of the case file. "repeat N ..." reads the rest N times, # standing for
-    // 1 to N.
+    // One line of the case file; "repeat N ..." reads the rest N times, # standing for 1..N.
     void read(const std::string& line) {
         std::istringstream in(line);
         std::string key, word;
@@ -59,8 +58,7 @@ struct Case {
             in >> a >> b;
             g = reportleague(a, b);
         } else if (key == "differential" || key == "index") { // player, round, value
-            in >> a >> b;
-            in >> (key == "index" ? g->hcpindex : g->differential)[a][b];
+            in >> a >> b >> (key == "index" ? g->hcpindex : g->differential)[a][b];
         } else if (key == "par") { // of every hole of course 1
             in >> a;
             for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = std::to_string(a);
@@ -74,8 +72,7 @@ struct Case {
             in >> a;
             g->playername[a] = rest(in);
         } else if (key == "rounds") { // player and count
-            in >> a;
-            in >> g->roundcount[a];
+            in >> a >> g->roundcount[a];
         } else if (key == "slope") { // a tee of course 1
             in >> a;
             g->coursedata[1][courseline_slope0 + a] = " " + rest(in);
@@ -130,25 +127,9 @@ struct Case {
         if (report == "graphprint") printgraph(s, *g, graphtexts(*g, 1), chart, date);
         if (report == "pieprint") printpie(s, *g, pietexts(*g, 1, countscores(*g, 1)), chart, date);
         if (report == "compare") printcomparison(s, *g, comparelines(*g), date);
-        EXPECT_EQ(s.printout().documents, 1) << "no such report: " << report;
         return dump(s.printout());
     }
 };
-
-// The first lines that differ, numbered as in the golden file.
-std::string difference(const std::string& golden, const std::string& printed) {
-    std::istringstream want(golden), got(printed);
-    std::string out, w, a;
-    for (int n = 1, shown = 0; shown < 6 && (want || got); ++n) {
-        if (!std::getline(want, w)) w = "(end)";
-        if (!std::getline(got, a)) a = "(end)";
-        if (w == a) continue;
-        out += std::to_string(n) + " golden:  " + w + "\n" + std::to_string(n) + " printed: " + a +
-               "\n";
-        ++shown;
-    }
-    return out;
-}
 
 } // namespace
 
@@ -164,7 +145,6 @@ TEST(Golden, everyCasePrintsAsItsGoldenFile) {
         const std::string printed = c.print();
         const fs::path golden = fs::path(file).replace_extension(".golden");
         if (std::getenv("GREENFOLD_WRITE_GOLDEN")) writebytes(golden, printed);
-        EXPECT_TRUE(printed == readbytes(golden)) << file.filename() << "\n"
-                                                  << difference(readbytes(golden), printed);
+        EXPECT_EQ(printed, readbytes(golden)) << file.filename();
     }
 }

@@ -64,7 +64,7 @@ TEST(Printmenu, needsADataLineInBothLists) {
     EXPECT_TRUE(listprintable(two));
 }
 
-TEST(ExportFile, springLeague_byteForByteOverAnOldExport) {
+TEST(ExportFile, springLeagueByteForByteOverAnOldExport_aFailedWriteSaysSoAndKeepsTheOldFile) {
     auto g = reportleague(2, 1);
     g->playername[2] = "Bartholomew Featherstonehaugh"; // longer than the name column
     TempDir dir;
@@ -78,11 +78,8 @@ TEST(ExportFile, springLeague_byteForByteOverAnOldExport) {
                   "       Player 1" + spaces(14) + "05/01/04   PV 41   42    83   1.4" +
                   spaces(13) + "1      1\r\n" + "       Bartholomew Featherstonehaugh" +
                   "05/01/04   PV 42   42    84   2.4" + spaces(13) + "2      1\r\n");
-}
 
-TEST(ExportFile, cannotBeWritten_saysSoAndKeepsTheOldFile) {
-    auto g = reportleague(2, 1);
-    TempDir dir;
+    // Cannot be written: says so and keeps the old file.
     const std::string missing = (dir.path() / "no such folder" / "list.txt").string();
     const Outcome nofolder = shortprintfile(*g, recentlines(*g), date, missing);
     EXPECT_FALSE(nofolder.ok);

@@ -8,27 +8,7 @@
 using namespace greenfold;
 using namespace greenfold::testing;
 
-TEST(Startup, readsMonthsSettingsAndAFullRecord) {
-    TempDir data, sys;
-    LineWriter w;
-    w.integer(15);
-    for (int n = 1; n <= 15; ++n) w.text("League " + std::to_string(n));
-    w.single(0.96f).text("Courier New").integer(1).integer(14).integer(1).integer(1);
-    writebytes(data.path() / "grnfld.dat", w.str());
-    writebytes(sys.path() / "gfd32.ini", golden("gfd32-5.ini"));
-    auto g = std::make_unique<GOLF1>();
-    Outcome out = startup(*g, data.path(), sys.path().string() + "/");
-    EXPECT_TRUE(out);
-    EXPECT_TRUE(out.messages.empty());
-    EXPECT_EQ(g->monthname[1], "January");
-    EXPECT_EQ(g->monthname[12], "December");
-    EXPECT_EQ(g->escflag, 5);
-    ASSERT_EQ(g->leaguecount, 15);
-    for (int n = 1; n <= 15; ++n) EXPECT_EQ(g->leaguelist[n], "League " + std::to_string(n));
-    EXPECT_EQ(g->leagueindex, 14);
-}
-
-TEST(Startup, withoutARecord_saysSoOnceAndStartsWithDefaults) {
+TEST(Startup, withoutARecordSaysSoOnceAndStartsWithDefaults_readsMonthsSettingsAndAFullRecord) {
     TempDir data, sys;
     auto g = std::make_unique<GOLF1>();
     g->hcpfactor = 0;
@@ -36,6 +16,17 @@ TEST(Startup, withoutARecord_saysSoOnceAndStartsWithDefaults) {
     Outcome out = startup(*g, data.path(), sys.path().string() + "/");
     EXPECT_FALSE(out);
     EXPECT_EQ(out.messages, std::vector{latestloadfailure()});
-    EXPECT_EQ(g->hcpfactor, 0.96f);
-    EXPECT_EQ(g->printfont, "Courier New");
+    EXPECT_EQ(std::tuple(g->hcpfactor, g->printfont), std::tuple(0.96f, "Courier New"));
+
+    LineWriter w;
+    w.integer(15);
+    for (int n = 1; n <= 15; ++n) w.text("League " + std::to_string(n));
+    w.single(0.96f).text("Courier New").integer(1).integer(14).integer(1).integer(1);
+    writebytes(data.path() / "grnfld.dat", w.str());
+    writebytes(sys.path() / "gfd32.ini", golden("gfd32-5.ini"));
+    out = startup(*g, data.path(), sys.path().string() + "/");
+    EXPECT_TRUE(out && out.messages.empty());
+    EXPECT_EQ(std::tuple(g->monthname[1], g->monthname[12], g->escflag, g->leaguecount,
+                         g->leaguelist[1], g->leaguelist[15], g->leagueindex),
+              std::tuple("January", "December", 5, 15, "League 1", "League 15", 14));
 }

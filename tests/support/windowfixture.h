@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,7 +29,6 @@ inline const fs::path demofolder =
     fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "resources" / "demo";
 inline const char* demoleague = "Tuesday Night League.LGE";
 
-// The visible top-level window of that name, or nothing.
 template <typename T = QWidget> T* window(const char* name) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == name && w->isVisible()) return qobject_cast<T*>(w);
@@ -50,7 +50,6 @@ inline QString label(QWidget* window, const char* name) {
 inline QString box(QWidget* window, const QString& name) {
     return control<QLineEdit>(window, name)->text();
 }
-// The texts of these labels, boxes or buttons.
 inline Lines texts(QWidget* window, std::initializer_list<const char*> names) {
     Lines out;
     for (const char* name : names)
@@ -79,7 +78,6 @@ inline Lines lines(const QListWidget* list) {
     return out;
 }
 
-// Selects exactly these rows of a list, as clicks would.
 inline void pick(QListWidget* list, std::initializer_list<int> rows) {
     list->clearSelection();
     for (int row : rows) list->setCurrentRow(row, QItemSelectionModel::Select);
@@ -106,14 +104,20 @@ class DemoWindows : public ::testing::Test {
         form2->show();
         if (openleague) form2->action("leaguesmenu_0")->trigger();
     }
-    // Opens a window from its menu entry and returns it.
     QWidget* open(const char* menu, const char* name) {
         form2->action(menu)->trigger();
         QWidget* w = window(name);
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    // The league as its file holds it now.
+    // Score entry for these rows of the roster on Cedar Ridge; the rounds window.
+    QWidget* enterrounds(std::initializer_list<int> rows) {
+        QWidget* w = open("entermenu", "selectplayers");
+        pick(control<QListWidget>(w, "List1"), rows);
+        QTest::keyClicks(control<QComboBox>(w, "coursecombo")->lineEdit(), "cedar ridge");
+        click(w, "acceptbutton");
+        return window("roundsform");
+    }
     std::unique_ptr<GOLF1> savedleague() const {
         auto saved = std::make_unique<GOLF1>();
         saved->leaguefile = demoleague;

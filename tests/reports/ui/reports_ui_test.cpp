@@ -172,8 +172,8 @@ TEST_F(DemoWindows, cards_printTheSelectionInLeagueOrderAndSaveTheAdjustmentsOnC
     g->hoffset = -12.5f;
     QWidget* cards = open("printcardsmenu", "HcpCards");
     ASSERT_NE(cards, nullptr);
-    EXPECT_EQ(box(cards, "hoffsettext") + box(cards, "pscalingtext"), "-12.51.000");
-    EXPECT_EQ(box(cards, "Text1").toStdString(), todaysdate());
+    EXPECT_EQ(texts(cards, {"hoffsettext", "pscalingtext", "Text1"}),
+              (Lines{"-12.5", "1.000", todaysdate()}));
     auto* list = control<QListWidget>(cards, "List1");
     click(cards, "selectallbutton");
     EXPECT_EQ(label(cards, "printcountlabel"), "Cards to Print :  8");

@@ -3,7 +3,6 @@
 #include "support/windowfixture.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDate>
 #include <QRadioButton>
 
@@ -14,17 +13,7 @@ namespace {
 
 constexpr int bill = 1, ed = 3; // rows 0 and 2, from the Mens tee of Cedar Ridge
 
-class Night : public DemoWindows {
-  protected:
-    // Enter Rounds with the given rows chosen on Cedar Ridge, accepted.
-    QWidget* setup(std::initializer_list<int> rows) {
-        QWidget* w = open("entermenu", "selectplayers");
-        pick(control<QListWidget>(w, "List1"), rows);
-        QTest::keyClicks(control<QComboBox>(w, "coursecombo")->lineEdit(), "cedar ridge");
-        click(w, "acceptbutton");
-        return window("roundsform");
-    }
-};
+using Night = DemoWindows;
 
 } // namespace
 
@@ -57,22 +46,14 @@ TEST_F(Night, setup_refusalsAndTheDateQuestion) {
 
 TEST_F(Night, typing_movesOnAfterEachHoleButWaitsAfterALoneOne) {
     g->escflag = 5;
-    QWidget* rounds = setup({0});
+    QWidget* rounds = enterrounds({0});
     ASSERT_NE(rounds, nullptr);
     EXPECT_TRUE(control<QLabel>(rounds, "eqlabel")->isVisible()); // stroke control is on
     control<QLineEdit>(rounds, "scoretext_3")->setFocus();
-    const struct {
-        const char *keys, *hole, *shown, *focus;
-    } steps[] = {
-        {"4", "scoretext_3", " 4", "scoretext_4"}, {"1", "scoretext_4", " 1", "scoretext_4"},
-        {"0", "scoretext_4", "10", "scoretext_5"}, {"x-", "scoretext_5", "", "scoretext_5"},
-        {"\n", "scoretext_5", "", "scoretext_6"},
-    };
-    for (const auto& s : steps) {
-        typekeys(rounds, s.keys);
-        EXPECT_EQ(box(rounds, s.hole), s.shown) << s.keys;
-        EXPECT_EQ(rounds->focusWidget()->objectName(), s.focus) << s.keys;
-    }
+    typekeys(rounds, "410x-\n"); // no jump after a lone 1, none for keys that are no digit
+    EXPECT_EQ(texts(rounds, {"scoretext_3", "scoretext_4", "scoretext_5"}),
+              (Lines{" 4", "10", ""}));
+    EXPECT_EQ(rounds->focusWidget()->objectName(), "scoretext_6");
     EXPECT_EQ(box(rounds, "outscoretext"), "  14");
     control<QLineEdit>(rounds, "scoretext_4")->clear(); // out of the total at once
     EXPECT_EQ(box(rounds, "outscoretext"), "  4");
@@ -85,7 +66,7 @@ TEST_F(Night, typing_movesOnAfterEachHoleButWaitsAfterALoneOne) {
 
 TEST_F(Night, viewMath_widensAndPausesWithThePanelShowing_cancelKeepsWhatWasRecorded) {
     const auto counts = g->roundcount;
-    QWidget* rounds = setup({0, 2});
+    QWidget* rounds = enterrounds({0, 2});
     ASSERT_NE(rounds, nullptr);
     const int narrow = rounds->width();
     click(rounds, "Command3D1");
@@ -125,7 +106,6 @@ TEST_F(Night, editThroughGPlayer_noJumpsNoStrokeControl_savesThatRound) {
     list->setCurrentRow(1);
     click(picker, "acceptbutton");
     EXPECT_EQ(label(picker, "message"), "Select Date");
-    EXPECT_EQ(list->item(5)->text(), "03/07/05"); // newest first
     list->setCurrentRow(5);
     click(picker, "acceptbutton");
     QWidget* rounds = window("roundsform");
@@ -169,10 +149,9 @@ TEST_F(Night, settings_storedInBothFiles_averagingNoticeEachTime_outOfRangeFacto
     start(false);
     QWidget* w = open("settingsmenu", "Setfont");
     ASSERT_NE(w, nullptr);
-    EXPECT_EQ(box(w, "hcptext"), ".96");
+    EXPECT_EQ(texts(w, {"hcptext", "fontlabel"}), (Lines{".96", "Courier New"}));
     EXPECT_TRUE(control<QRadioButton>(w, "Nineholeoption_2")->isChecked()); // demo: 2
     EXPECT_TRUE(control<QCheckBox>(w, "hcplimitcheck")->isChecked());
-    EXPECT_EQ(label(w, "fontlabel"), "Courier New");
     QTest::mouseClick(control<QLabel>(w, "ninehelppanel"), Qt::LeftButton);
     EXPECT_EQ(fake.help.shown, Lines{"Nine Hole Rounds"});
     control<QLineEdit>(w, "hcptext")->setText(".9");

@@ -72,40 +72,37 @@ TEST_F(Shell, fullLeague_namesAndRoundsScrollAsOneWhateverMovesThem) {
 // button's keyword, and its close button giving the main window back.
 TEST_F(Shell, eachMenuOpensItsWindow_helpAndCloseButtons) {
     const struct {
-        const char *menu, *name, *title, *help, *keyword, *close;
+        const char *menu, *name, *title, *keyword, *close; // no keyword: no help button
     } windows[] = {
-        {"entermenu", "selectplayers", "Player & Course Selection for Score Entry", "infobutton",
+        {"entermenu", "selectplayers", "Player & Course Selection for Score Entry",
          "Entering Scores", "cancelbutton"},
-        {"editroundmenu", "GPlayer", "Select Player", nullptr, "", "exitbutton"},
-        {"Viewmenu_3", "chooseplayer", "Select Player", nullptr, "", "exitbutton"},
-        {"settingsmenu", "Setfont", "Greenfold Settings", "infobutton", "Fonts", "okbutton"},
-        {"Playermenu_1", "playform", "Tuesday Night League Players", "infobutton", "Players",
-         "exitbutton"},
-        {"Playermenu_2", "sortform", "Greenfold", nullptr, "", "exitbutton"},
-        {"Playermenu_3", "RMplayer", "", "infobutton", "Players", "exitbutton"},
-        {"Playernamesmenu", "Playernm", "Change Player Name", "infobutton", "Players",
-         "exitbutton"},
-        {"defineteammenu", "createteamsform", "Greenfold Team Set-up", "Infobutton", "Team data",
-         "Exitbutton"},
-        {"coursehcpmenu", "CHcpform", "Course Handicaps", "infobutton", "Course Handicaps",
-         "closebutton"},
-        {"printcardsmenu", "HcpCards", "Handicap Card Printing", "infobutton", "Printing",
-         "donebutton"},
-        {"graphmenu_0", "ANchooseplayer", "Select Player", nullptr, "", "exitbutton"},
-        {"leaguehcmenu", "compareform", "Greenfold", nullptr, "", "donebutton"},
-        {"GCmenu_1", "course", "Course Information", "infobutton", "Courses - Adding or Editing",
-         "cancelbutton"},
-        {"Backupmenu", "Backupform", "Greenfold Backup Utility", nullptr, "", "exitbutton"},
-        {"Creatmenu", "Createleagueform", "Create League File", "infobutton",
-         "Creating League Files", "Command3d1"},
+        {"editroundmenu", "GPlayer", "Select Player", nullptr, "exitbutton"},
+        {"Viewmenu_3", "chooseplayer", "Select Player", nullptr, "exitbutton"},
+        {"settingsmenu", "Setfont", "Greenfold Settings", "Fonts", "okbutton"},
+        {"Playermenu_1", "playform", "Tuesday Night League Players", "Players", "exitbutton"},
+        {"Playermenu_2", "sortform", "Greenfold", nullptr, "exitbutton"},
+        {"Playermenu_3", "RMplayer", "", "Players", "exitbutton"},
+        {"Playernamesmenu", "Playernm", "Change Player Name", "Players", "exitbutton"},
+        {"defineteammenu", "createteamsform", "Greenfold Team Set-up", "Team data", "Exitbutton"},
+        {"coursehcpmenu", "CHcpform", "Course Handicaps", "Course Handicaps", "closebutton"},
+        {"printcardsmenu", "HcpCards", "Handicap Card Printing", "Printing", "donebutton"},
+        {"graphmenu_0", "ANchooseplayer", "Select Player", nullptr, "exitbutton"},
+        {"leaguehcmenu", "compareform", "Greenfold", nullptr, "donebutton"},
+        {"GCmenu_1", "course", "Course Information", "Courses - Adding or Editing", "cancelbutton"},
+        {"Backupmenu", "Backupform", "Greenfold Backup Utility", nullptr, "exitbutton"},
+        {"Creatmenu", "Createleagueform", "Create League File", "Creating League Files",
+         "Command3d1"},
     };
     for (const auto& w : windows) {
         QWidget* shown = open(w.menu, w.name);
         ASSERT_NE(shown, nullptr) << w.menu;
         EXPECT_EQ(shown->windowTitle(), w.title) << w.name;
         EXPECT_FALSE(form2->isEnabled()) << w.name;
-        if (w.help) click(shown, w.help);
-        EXPECT_EQ(w.help ? fake.help.shown.back() : "", w.keyword) << w.name;
+        if (w.keyword) {
+            auto* help = shown->findChild<QPushButton*>("infobutton");
+            (help ? help : control<QPushButton>(shown, "Infobutton"))->click();
+            EXPECT_EQ(fake.help.shown.back(), w.keyword) << w.name;
+        }
         click(shown, w.close);
         EXPECT_EQ(window(w.name), nullptr) << w.name;
         EXPECT_TRUE(form2->isEnabled()) << w.name;
@@ -115,8 +112,6 @@ TEST_F(Shell, eachMenuOpensItsWindow_helpAndCloseButtons) {
 
 TEST_F(Shell, views_stepBackByRoundsOrDates_andOnePlayerThroughThePicker) {
     const Lines recent = lines(form2->list2());
-    EXPECT_EQ(form2->action("leaguesmenu_0")->text(), "Tuesday Night League");
-    EXPECT_EQ(form2->messagepanel()->text(), "Current League - Tuesday Night League");
     spin()->downbutton()->click();
     EXPECT_EQ(form2->actionmessage()->text(), "Viewing rounds entered earlier");
     EXPECT_NE(lines(form2->list2()), recent);

@@ -1,5 +1,4 @@
 // The roster and team windows through the main window's Players and Teams menus.
-#include "model/textline.h"
 #include "platform/spinbutton.h"
 #include "players/roster.h"
 #include "reports/ui/printcommands.h"
@@ -11,7 +10,6 @@
 #include "teams/teamrules.h"
 
 #include <QCheckBox>
-#include <QDate>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QToolButton>
@@ -153,8 +151,7 @@ TEST_F(Teams, teamPoints_addListSwitchAndSave) {
     QWidget* w = open("enterteamresultsmenu", "teamdataform");
     auto* members = control<QPlainTextEdit>(w, "Membertext");
     EXPECT_EQ(members->toPlainText(), "Bill Archer , Ed Castillo ");
-    const QDate today = QDate::currentDate();
-    const std::string date = reportdate(today.year(), today.month(), today.day());
+    const std::string date = todaysdate();
     EXPECT_EQ(texts(w, {"RecordNumberLabel", "DateText"}), (Lines{"Team # 1 of 2", date}));
     auto* list = control<QListWidget>(w, "List1");
     type(w, "Text1", "Week 1");
@@ -199,10 +196,9 @@ TEST_F(Teams, teamReport_optionsChooseWhatIsPrinted) {
     auto t = std::make_unique<Teamdata>();
     loadteams(*g, *t, data.path());
     const auto report = [&](bool withnames, bool last) {
-        Printout out;
-        RecordingSurface s(out);
+        RecordingSurface s;
         printteamreport(s, *g, *t, {withnames, last}, todaysdate());
-        return dump(out);
+        return dump(s.printout());
     };
     click(w, "Printbutton");
     control<QCheckBox>(w, "Namescheck")->click();
