@@ -63,6 +63,14 @@ QWidget* shoot(Form2& main, const char* menu, const char* window, const char* pi
     return w;
 }
 
+// Presses the button and takes the picture of the window that follows.
+QWidget* follow(QWidget* from, const char* button, const char* window, const char* picture) {
+    click(from, button);
+    QWidget* w = shown(window);
+    save(w, picture);
+    return w;
+}
+
 void shell(Form2& main, const fs::path& data, const fs::path& sys, GOLF1& g, FakeServices& fake) {
     Form1 splash(g, fake.services);
     splash.load();
@@ -96,9 +104,7 @@ void leaguenight(Form2& main) {
     QWidget* w = shoot(main, menu::entermenu, "selectplayers", "selectplayers");
     if (auto* list = w ? w->findChild<QListWidget*>("List1") : nullptr) list->selectAll();
     if (auto* combo = w ? w->findChild<QComboBox*>() : nullptr) combo->setCurrentIndex(0);
-    click(w, "acceptbutton");
-    w = shown("roundsform");
-    save(w, "roundsform");
+    w = follow(w, "acceptbutton", "roundsform", "roundsform");
     click(w, "Command3D1");
     save(w, "roundsform-viewmath");
     click(w, "cancelbutton");
@@ -108,10 +114,7 @@ void leaguenight(Form2& main) {
     click(w, "acceptbutton");
     row(w, 0);
     save(w, "GPlayer-date");
-    click(w, "acceptbutton");
-    w = shown("roundsform");
-    save(w, "roundsform-edit");
-    click(w, "cancelbutton");
+    click(follow(w, "acceptbutton", "roundsform", "roundsform-edit"), "cancelbutton");
 
     shoot(main, menu::GCmenu_1, "course", "course-add", "cancelbutton");
     shoot(main, menu::settingsmenu, "Setfont", "Setfont", "okbutton");
@@ -122,13 +125,8 @@ void reports(Form2& main) {
     shoot(main, menu::printcardsmenu, "HcpCards", "HcpCards", "donebutton");
     QWidget* w = shoot(main, menu::graphmenu_0, "ANchooseplayer", "ANchooseplayer");
     row(w, 2);
-    click(w, "acceptbutton");
-    w = shown("GRform");
-    save(w, "GRform");
-    click(w, "Command3d1");
-    w = shown("Piechart");
-    save(w, "Piechart");
-    click(w, "closebutton");
+    w = follow(w, "acceptbutton", "GRform", "GRform");
+    click(follow(w, "Command3d1", "Piechart", "Piechart"), "closebutton");
     shoot(main, menu::leaguehcmenu, "compareform", "compareform", "donebutton");
 }
 
