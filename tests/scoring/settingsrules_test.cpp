@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <tuple>
+
 using namespace greenfold;
 
 TEST(Factor, outsideHalfToOnePointOneQuietlyBecomesDefault) {
@@ -12,4 +15,15 @@ TEST(Factor, outsideHalfToOnePointOneQuietlyBecomesDefault) {
     for (const auto& [typed, factor] : cases) EXPECT_EQ(factorfrom(typed), factor) << typed;
     EXPECT_EQ(factortext(0.96f), ".96");
     EXPECT_EQ(factortext(1.1f), "1.10");
+}
+
+TEST(Settings, strokeControlAndAveragingFlagsBothWays) {
+    auto g = std::make_unique<GOLF1>();
+    for (bool on : {false, true}) {
+        SettingsChoice c = currentsettings(*g);
+        c.esc = c.average = on;
+        applysettings(*g, c);
+        EXPECT_EQ(std::tuple(g->escflag, g->averageflag), std::tuple(on ? 5 : 0, on ? 1 : 0));
+        EXPECT_EQ(currentsettings(*g).esc && currentsettings(*g).average, on);
+    }
 }
