@@ -55,4 +55,13 @@ QWidget* FormWindow::commandrow(const CommandTexts& texts, const std::function<v
     return box;
 }
 
+void holdmainwindow(QWidget* mainwindow, FormWindow* window, std::function<void()> then) {
+    mainwindow->setEnabled(false);
+    window->setEnabled(true);
+    QObject::connect(window, &FormWindow::closed, mainwindow, [mainwindow, then] {
+        mainwindow->setEnabled(true);
+        if (then) then();
+    });
+}
+
 } // namespace greenfold

@@ -62,4 +62,9 @@ class FormWindow : public QWidget {
     bool finished_ = false;
 };
 
+// The main window stays off while the window shows and comes back, running then, when
+// the window closes for good. Turning the main window off turns its child windows off
+// too, so the window itself is turned on.
+void holdmainwindow(QWidget* mainwindow, FormWindow* window, std::function<void()> then = {});
+
 } // namespace greenfold

@@ -14,10 +14,8 @@ namespace {
 // Opens a window that gives the main window back when it closes for good.
 template <typename Window, typename... Choices>
 Window* openwindow(QWidget* mainwindow, GOLF1& g, Services& services, Choices... choices) {
-    mainwindow->setEnabled(false);
     auto* window = new Window(g, services, choices..., mainwindow);
-    QObject::connect(window, &Window::closed, mainwindow,
-                     [mainwindow] { mainwindow->setEnabled(true); });
+    holdmainwindow(mainwindow, window);
     return window;
 }
 

@@ -258,13 +258,7 @@ ListLines Form2::shownlines() const {
 }
 
 void Form2::openwindow(FormWindow* window, const std::function<void()>& then) {
-    // Turning the main window off turns its open child windows off too.
-    setEnabled(false);
-    window->setEnabled(true);
-    connect(window, &FormWindow::closed, this, [this, then] {
-        setEnabled(true);
-        if (then) then();
-    });
+    holdmainwindow(this, window, then);
     window->load();
 }
 
