@@ -2,6 +2,7 @@
 
 #include "model/coursefile.h"
 #include "model/textline.h"
+#include "whs/strokeindex.h"
 
 #include <utility>
 
@@ -35,6 +36,26 @@ bool complete(const CourseForm& form) {
            leadingnumber(form.totalpar) != 0;
 }
 
+// The stroke index row as a course line: empty for an empty row, else "SI" and the boxes
+// as typed, which parsestrokeindexes accepts only when they make a whole set.
+std::string strokeindexrow(const CourseForm& form) {
+    std::string line;
+    for (int h = 1; h <= 18; ++h)
+        if (!blank(form.strokeindexes[h])) line = "SI";
+    if (line.empty()) return line;
+    for (int h = 1; h <= 18; ++h)
+        line += " " + (blank(form.strokeindexes[h]) ? "-" : form.strokeindexes[h]);
+    return line;
+}
+
+void writestrokeindexes(std::string& line30, const CourseForm& form) {
+    const std::string row = strokeindexrow(form);
+    if (!row.empty())
+        line30 = whs::strokeindexline(*whs::parsestrokeindexes(row));
+    else if (whs::parsestrokeindexes(line30))
+        line30.clear();
+}
+
 void writefields(std::array<std::string, courselines + 1>& lines, const CourseForm& form) {
     lines[courseline_name] = stripcontrols(form.name);
     lines[courseline_outpar] = form.outpar;
@@ -44,6 +65,7 @@ void writefields(std::array<std::string, courselines + 1>& lines, const CourseFo
     for (int t = 1; t <= 3; ++t) lines[courseline_rating0 + t] = panelfield(form.ratings[t]);
     for (int t = 1; t <= 3; ++t) lines[courseline_slope0 + t] = panelfield(form.slopes[t]);
     lines[courseline_initials] = stripcontrols(form.initials);
+    writestrokeindexes(lines[courseline_strokeindex], form);
 }
 
 } // namespace
@@ -109,12 +131,17 @@ CourseForm courseform(const GOLF1& g, int c) {
         form.ratings[t] = lines[courseline_rating0 + t];
         form.slopes[t] = lines[courseline_slope0 + t];
     }
+    if (const auto si = whs::parsestrokeindexes(lines[courseline_strokeindex]))
+        for (int h = 1; h <= 18; ++h) form.strokeindexes[h] = std::to_string((*si)[h - 1]);
     return form;
 }
 
 Outcome savecourse(GOLF1& g, int c, const CourseForm& form, const fs::path& dir,
                    const StreamWrap& wrap) {
     if (!complete(form)) return Outcome::failure(courserefusal());
+    const std::string row = strokeindexrow(form);
+    if (!row.empty() && !whs::parsestrokeindexes(row))
+        return Outcome::failure(strokeindexrefusal());
     const bool adding = c == newcourse;
     if (adding && g.coursecount >= maxcourses) return Outcome::failure(coursetablefull());
     if (!adding && !validcourse(g, c)) return Outcome::failure(courserefusal());
@@ -139,6 +166,14 @@ Message courserefusal() {
             "and the par values for each hole.\r\n"
             "For nine hole courses, duplicate the values\r\n"
             "of the first nine holes for holes 10 - 18",
+            "Problem saving course", Icon::exclamation};
+}
+
+Message strokeindexrefusal() {
+    return {"The stroke indexes are not a whole set.\r\n"
+            "Number the holes 1 to 18, each once, or for a\r\n"
+            "nine-hole course 1 to 9 on each nine.\r\n"
+            "Leave every box empty for a course without them.",
             "Problem saving course", Icon::exclamation};
 }
 

@@ -28,6 +28,7 @@ struct CourseForm {
     std::string totalpar = "0";
     std::array<std::string, 4> ratings{"", defaultrating, defaultrating, defaultrating};
     std::array<std::string, 4> slopes{"", defaultslope, defaultslope, defaultslope};
+    std::array<std::string, 19> strokeindexes{}; // holes 1..18; all empty: none
 };
 
 // How a typed key in one of the number boxes is taken: digits and Backspace go in, Enter
@@ -63,12 +64,16 @@ Outcome opencourse(const GOLF1& g, int c);
 CourseForm courseform(const GOLF1& g, int c);
 
 // Stores the form into the table (a new course at the end, or course c) and writes the
-// course file. A refused form changes nothing; when the file cannot be written the table
-// is put back as it was, so trying again cannot add the course twice.
+// course file. The stroke index row becomes course line 30: the set, or nothing once the
+// row is emptied; a line 30 that never held a set is left as it was. A refused form changes
+// nothing; when the file cannot be written the table is put back as it was, so trying again cannot
+// add the course twice.
 Outcome savecourse(GOLF1& g, int c, const CourseForm& form, const fs::path& dir = {},
                    const StreamWrap& wrap = {});
 
 Message courserefusal();
+// A stroke index row that is neither empty nor a whole set.
+Message strokeindexrefusal();
 Message coursetablefull();
 
 // Names offered in course lists: every course that has one, in table order.

@@ -105,3 +105,32 @@ TEST(CourseDelete, numberIsNeverGivenToALaterCourse) {
               std::tuple(3, "PV", " 5"));
     EXPECT_EQ(coursefield(*g, 2, courseline_initials), "");
 }
+
+TEST(CourseSave, strokeIndexRow_aWholeSetOrNothing_anOldLineWithoutASetIsKept) {
+    auto g = twocourses();
+    g->coursedata[1][courseline_strokeindex] = "left by an older program";
+    TempDir dir;
+    auto saved = [&](std::initializer_list<int> row) {
+        CourseForm f = fullform("Cedar Ridge");
+        int h = 1;
+        for (int si : row) f.strokeindexes[h++] = si == 0 ? "" : std::to_string(si);
+        return savecourse(*g, 1, f, dir.path());
+    };
+    EXPECT_TRUE(saved({}));
+    EXPECT_EQ(g->coursedata[1][courseline_strokeindex], "left by an older program");
+    EXPECT_TRUE(saved({7, 15, 1, 11, 3, 17, 5, 13, 9, 8, 16, 2, 12, 4, 18, 6, 14, 10}));
+    EXPECT_EQ(g->coursedata[1][courseline_strokeindex],
+              "SI 7 15 1 11 3 17 5 13 9 8 16 2 12 4 18 6 14 10");
+    EXPECT_EQ(courseform(*g, 1).strokeindexes[18], "10");
+    for (auto bad : {std::vector<int>{7, 15, 1}, std::vector<int>(18, 1),
+                     std::vector<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 1, 2, 3, 4, 5, 6, 7, 8, 19}}) {
+        CourseForm f = courseform(*g, 1);
+        for (int h = 1; h <= 18; ++h)
+            f.strokeindexes[h] = h <= int(bad.size()) ? std::to_string(bad[h - 1]) : "";
+        EXPECT_EQ(savecourse(*g, 1, f, dir.path()).messages.at(0), strokeindexrefusal());
+    }
+    EXPECT_TRUE(saved({5, 1, 9, 3, 7, 2, 8, 4, 6, 5, 1, 9, 3, 7, 2, 8, 4, 6}));
+    EXPECT_EQ(g->coursedata[1][courseline_strokeindex], "SI 5 1 9 3 7 2 8 4 6 5 1 9 3 7 2 8 4 6");
+    EXPECT_TRUE(saved({}));
+    EXPECT_EQ(g->coursedata[1][courseline_strokeindex], "");
+}

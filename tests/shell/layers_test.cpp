@@ -19,7 +19,7 @@ const std::map<std::string, std::set<std::string>> core = {
     {"model", {}},
     {"help", {}},
     {"lists", {"model", "whs"}},
-    {"courses", {"model"}},
+    {"courses", {"model", "whs"}},
     {"scoring", {"model", "courses", "whs"}},
     {"whs", {"model"}},
     {"reports", {"model", "lists"}},

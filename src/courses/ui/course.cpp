@@ -48,6 +48,16 @@ course::course(GOLF1& model, Services& services, std::filesystem::path datadir, 
                                  [this] { save(); }));
 }
 
+QLineEdit* course::numberbox(QWidget* parent, const QString& name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setFixedWidth(30);
+    box->installEventFilter(this);
+    return box;
+}
+
+// Rows of each nine: the hole numbers, the pars, the stroke indexes. The boxes are made
+// pars first, then stroke indexes, so Tab walks each row from hole 1 to 18.
 QWidget* course::buildpars() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
@@ -56,26 +66,33 @@ QWidget* course::buildpars() {
     outlabel_ = numberpanel(box, "Outlabel", panelwidth);
     inlabel_ = numberpanel(box, "Inlabel", panelwidth);
     totallabel_ = numberpanel(box, "TotalLabel", panelwidth);
+    for (int h = 1; h <= 18; ++h) {
+        partext_[h] = numberbox(box, QString("Partext_%1").arg(h));
+        partext_[h]->setText(" ");
+        connect(partext_[h], &QLineEdit::textChanged, this, [this, h] { parchanged(h); });
+    }
+    for (int h = 1; h <= 18; ++h) {
+        sitext_[h] = numberbox(box, QString("sitext_%1").arg(h));
+        sitext_[h]->setMaxLength(2);
+        sitext_[h]->setToolTip("Stroke index: the order in which the holes receive handicap "
+                               "strokes, 1 the hardest hole");
+    }
     for (int nine = 0; nine < 2; ++nine) {
-        const int row = nine * 2;
+        const int row = nine * 3;
         grid->addWidget(new QLabel("Hole", box), row, 0);
         grid->addWidget(new QLabel("Par", box), row + 1, 0);
+        grid->addWidget(new QLabel("S.I.", box), row + 2, 0);
         for (int k = 1; k <= 9; ++k) {
             const int h = nine * 9 + k;
             grid->addWidget(centredlabel(box, QString::number(h)), row, k);
-            auto* par = new QLineEdit(" ", box);
-            par->setObjectName(QString("Partext_%1").arg(h));
-            par->setFixedWidth(30);
-            par->installEventFilter(this);
-            connect(par, &QLineEdit::textChanged, this, [this, h] { parchanged(h); });
-            partext_[h] = par;
-            grid->addWidget(par, row + 1, k);
+            grid->addWidget(partext_[h], row + 1, k);
+            grid->addWidget(sitext_[h], row + 2, k);
         }
         grid->addWidget(new QLabel(nine == 0 ? "Out" : "In", box), row, 10, Qt::AlignCenter);
         grid->addWidget(nine == 0 ? outlabel_ : inlabel_, row + 1, 10);
     }
-    grid->addWidget(new QLabel("Total", box), 2, 11, Qt::AlignCenter);
-    grid->addWidget(totallabel_, 3, 11);
+    grid->addWidget(new QLabel("Total", box), 3, 11, Qt::AlignCenter);
+    grid->addWidget(totallabel_, 4, 11);
     return box;
 }
 
@@ -131,6 +148,7 @@ void course::showform(const CourseForm& f) {
     nametext_->setText(qs(f.name));
     initialstext_->setText(qs(f.initials));
     for (int h = 1; h <= 18; ++h) partext_[h]->setText(qs(f.pars[h]));
+    for (int h = 1; h <= 18; ++h) sitext_[h]->setText(qs(f.strokeindexes[h]));
     outlabel_->setText(qs(f.outpar));
     inlabel_->setText(qs(f.inpar));
     totallabel_->setText(qs(f.totalpar));
@@ -145,6 +163,7 @@ CourseForm course::form() const {
     f.name = nametext_->text().toStdString();
     f.initials = initialstext_->text().toStdString();
     for (int h = 1; h <= 18; ++h) f.pars[h] = partext_[h]->text().toStdString();
+    for (int h = 1; h <= 18; ++h) f.strokeindexes[h] = sitext_[h]->text().toStdString();
     f.outpar = outlabel_->text().toStdString();
     f.inpar = inlabel_->text().toStdString();
     f.totalpar = totallabel_->text().toStdString();
@@ -172,24 +191,30 @@ void course::parchanged(int hole) {
         qs(parsum(outlabel_->text().toStdString(), inlabel_->text().toStdString())));
 }
 
-bool course::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
-    const QString typed = static_cast<QKeyEvent*>(event)->text();
-    if (typed.isEmpty()) return false;
+// A key typed in a box of one row of numbers: false when the box is not in the row or
+// the key is the box's own to take.
+bool course::boxtyped(const std::array<QLineEdit*, 19>& row, QObject* watched, QChar typed) {
     for (int h = 1; h <= 18; ++h) {
-        if (watched != partext_[h]) continue;
-        switch (boxkey(typed.at(0).unicode(), h, 18)) {
+        if (watched != row[h]) continue;
+        switch (boxkey(typed.unicode(), h, 18)) {
         case KeyRule::pass:
             return false;
         case KeyRule::nextbox:
-            partext_[h + 1]->setFocus();
-            partext_[h + 1]->selectAll();
+            row[h + 1]->setFocus();
+            row[h + 1]->selectAll();
             return true;
         case KeyRule::discard:
             return true;
         }
     }
     return false;
+}
+
+bool course::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const QString typed = static_cast<QKeyEvent*>(event)->text();
+    if (typed.isEmpty()) return false;
+    return boxtyped(partext_, watched, typed.at(0)) || boxtyped(sitext_, watched, typed.at(0));
 }
 
 void course::save() {

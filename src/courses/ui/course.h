@@ -37,6 +37,8 @@ class course : public FormWindow {
     QWidget* buildratings();
     void showform(const CourseForm& f);
     void parchanged(int hole);
+    QLineEdit* numberbox(QWidget* parent, const QString& name);
+    bool boxtyped(const std::array<QLineEdit*, 19>& row, QObject* watched, QChar typed);
     void stepper(SpinButton* spin, QLabel* panel, bool rating);
 
     GOLF1& g_;
@@ -45,6 +47,7 @@ class course : public FormWindow {
     QLineEdit* nametext_;
     QLineEdit* initialstext_;
     std::array<QLineEdit*, 19> partext_{};
+    std::array<QLineEdit*, 19> sitext_{};
     QLabel* outlabel_ = nullptr;
     QLabel* inlabel_ = nullptr;
     QLabel* totallabel_ = nullptr;
