@@ -83,17 +83,6 @@ int runexport(CliContext& ctx, const CliRequest& r) {
     return deliver(ctx, r, exportbytes(*g));
 }
 
-bool readwhole(const std::string& file, std::string& bytes) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    try { // a folder named as the file throws while it is read
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::exception&) {
-        return false;
-    }
-    return !in.bad();
-}
-
 int refuserows(CliContext& ctx, const CliRequest& r, const std::vector<RowProblem>& problems) {
     for (const RowProblem& p : problems)
         ctx.err << "greenfold-cli: " << r.csvfile << ", row " << p.row << ": " << p.reason << "\n";
@@ -132,23 +121,13 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     return exit_ok;
 }
 
-// The league file as it was, beside itself, before a replay writes over it.
-std::string keepbefore(const CliRequest& r, const GOLF1& g) {
-    const fs::path league = findfile(r.dir, g.leaguefile);
-    fs::path before = league;
-    before += ".before-replay";
-    std::string bytes;
-    if (!readwhole(league.string(), bytes) || !atomicwrite(before, bytes)) return "";
-    return before.filename().string();
-}
-
 int runreplay(CliContext& ctx, const CliRequest& r) {
     auto g = openrequested(ctx, r, true);
     if (!g) return exit_data;
     const std::vector<ReplayLine> lines = replayleague(*g, g->method);
     ctx.out << replaytext(lines, g->method) << std::flush;
     if (!r.write) return exit_ok;
-    const std::string before = keepbefore(r, *g);
+    const std::string before = keepbeforereplay(*g, r.dir);
     if (before.empty())
         return fail(ctx, "cannot keep a copy of " + g->leaguefile + "; nothing was written");
     if (!saveleague(*g, r.dir))

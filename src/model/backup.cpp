@@ -37,17 +37,6 @@ bool datafilename(const std::string& name) {
            n.find_first_of("/\\:") == std::string::npos;
 }
 
-bool readwhole(const fs::path& p, std::string& bytes) {
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return false;
-    try {
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    } catch (const std::exception&) {
-        return false;
-    }
-    return !in.bad();
-}
-
 std::string trimmed(std::string_view s) {
     auto first = s.find_first_not_of(" \t\"");
     if (first == std::string_view::npos) return "";

@@ -13,6 +13,7 @@ struct Message {
     std::string text;
     std::string title = "Greenfold";
     Icon icon = Icon::none;
+    std::string details = {}; // a long table shown under the text, in a fixed-width font
     bool operator==(const Message&) const = default;
 };
 

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -118,6 +119,17 @@ fs::path findfile(const fs::path& dir, const std::string& name) {
         if (lower(it->path().filename().string()) == wanted) return dir / it->path().filename();
     }
     return exact;
+}
+
+bool readwhole(const fs::path& file, std::string& bytes) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return false;
+    try { // a folder named as the file throws while it is read
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    } catch (const std::exception&) {
+        return false;
+    }
+    return !in.bad();
 }
 
 bool atomicwrite(const fs::path& target, const std::string& bytes, const StreamWrap& wrap) {

@@ -28,6 +28,10 @@ using StreamWrap = std::function<std::unique_ptr<std::streambuf>(std::streambuf*
 // the temporary file is removed, the old file stays as it was, and false is returned.
 bool atomicwrite(const fs::path& target, const std::string& bytes, const StreamWrap& wrap = {});
 
+// Reads a whole file; false when it cannot be opened or read (a folder named as the file
+// included).
+bool readwhole(const fs::path& file, std::string& bytes);
+
 // Forces a file's bytes, or a folder's entries, to disk. False when the system says it
 // could not.
 bool syncfile(const fs::path& file);

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QTextEdit>
 
 #include <type_traits>
 #include <utility>
@@ -45,6 +47,20 @@ Answer fromqt(int pressed) {
     return Answer::ok;
 }
 
+// A table under the text, open from the start and in a fixed-width font so its columns
+// line up.
+void showdetails(QMessageBox& box, const std::string& details) {
+    QString text = QString::fromStdString(details);
+    text.replace("\r\n", "\n");
+    box.setDetailedText(text);
+    for (QAbstractButton* b : box.buttons())
+        if (box.buttonRole(b) == QMessageBox::ActionRole) b->click();
+    if (auto* edit = box.findChild<QTextEdit*>()) {
+        edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(60, 'x')));
+    }
+}
+
 } // namespace
 
 Answer QtDialogs::message(const Message& m, Buttons buttons, Answer defaultbutton) {
@@ -53,6 +69,7 @@ Answer QtDialogs::message(const Message& m, Buttons buttons, Answer defaultbutto
     QMessageBox box(toqt(icons, m.icon, QMessageBox::NoIcon), QString::fromStdString(m.title), text,
                     toqt(buttonsets, buttons, QMessageBox::Ok), parent_);
     box.setDefaultButton(toqt(answers, defaultbutton, QMessageBox::Ok));
+    if (!m.details.empty()) showdetails(box, m.details);
     int pressed = box.exec();
     // Closing the box without a button counts as its cancel or no.
     if (pressed == QMessageBox::Escape || pressed == 0) {

@@ -44,4 +44,13 @@ std::vector<ReplayLine> replayleague(GOLF1& g, HandicapMethod method) {
     return lines;
 }
 
+std::string keepbeforereplay(const GOLF1& g, const fs::path& dir) {
+    const fs::path league = findfile(dir, g.leaguefile);
+    fs::path before = league;
+    before += ".before-replay";
+    std::string bytes;
+    if (!readwhole(league, bytes) || !atomicwrite(before, bytes)) return "";
+    return before.filename().string();
+}
+
 } // namespace greenfold

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/golf1.h"
+#include "model/safefile.h"
 #include "whs/decimal.h"
 #include "whs/leaguereplay.h"
 
@@ -24,5 +25,9 @@ struct ReplayLine {
 };
 
 std::vector<ReplayLine> replayleague(GOLF1& g, HandicapMethod method);
+
+// Before a replay is written, the league file as it was is kept beside itself
+// ("Spring.LGE.before-replay"). Returns that name, or nothing when no copy could be made.
+std::string keepbeforereplay(const GOLF1& g, const fs::path& dir);
 
 } // namespace greenfold

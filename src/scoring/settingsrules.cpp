@@ -4,6 +4,7 @@
 #include "model/settingsfile.h"
 #include "model/textline.h"
 
+#include <cmath>
 #include <cstring>
 
 namespace greenfold {
@@ -27,6 +28,8 @@ SettingsChoice currentsettings(const GOLF1& g) {
     c.hcplimit = g.hcplimit == 1;
     c.dateremind = g.dateremind == 1;
     c.factor = factortext(g.hcpfactor);
+    c.method = g.method;
+    c.allowance = std::to_string(g.allowance);
     return c;
 }
 
@@ -38,6 +41,13 @@ void applysettings(GOLF1& g, const SettingsChoice& choice) {
     g.escflag = choice.esc ? 5 : 0;
     g.averageflag = choice.average ? 1 : 0;
     g.hcpfactor = factorfrom(choice.factor);
+    g.method = choice.method;
+    g.allowance = allowancefrom(choice.allowance, g.allowance);
+}
+
+int16_t allowancefrom(std::string_view text, int16_t old) {
+    const double typed = leadingnumber(text);
+    return typed >= 1 && typed <= 100 && typed == std::floor(typed) ? int16_t(typed) : old;
 }
 
 std::string settingsdir(const GOLF1& g) {

@@ -28,13 +28,16 @@ struct SettingsChoice {
     bool hcplimit = false;
     bool dateremind = false;
     std::string factor;
+    HandicapMethod method = HandicapMethod::classic;
+    std::string allowance; // whole percent as typed
 };
 
 // The window's contents for the current settings.
 SettingsChoice currentsettings(const GOLF1& g);
 
 // Takes the choices into the settings. Without a selected nine-hole option the old one
-// stays; an empty font becomes "Courier New".
+// stays; an empty font becomes "Courier New"; an allowance that is not a whole percent
+// 1..100 leaves the old one.
 void applysettings(GOLF1& g, const SettingsChoice& choice);
 
 // The folder of the settings file as read at start-up.
@@ -43,6 +46,9 @@ std::string settingsdir(const GOLF1& g);
 // Writes the latest-league record (in dir) and the settings file (in its own folder).
 // Only the record reports a failure; the settings file never has.
 Outcome savebothsettings(GOLF1& g, const fs::path& dir, const std::string& systemdir);
+
+// The allowance as typed: its leading number when it is 1..100, else the old one.
+int16_t allowancefrom(std::string_view text, int16_t old);
 
 // The note shown each time the settings are accepted with averaging on.
 Message averagingnotice();

@@ -88,4 +88,16 @@ void loadmethod(GOLF1& g, const std::string& systemdir) {
     g.allowance = static_cast<int16_t>(s.allowance);
 }
 
+Outcome savemethod(const GOLF1& g, const std::string& systemdir, const StreamWrap& wrap) {
+    IniSettings s = loadini(systemdir);
+    s.method = g.method;
+    s.allowance = g.allowance;
+    if (saveini(s, systemdir, wrap)) return {};
+    return Outcome::failure({std::string("The handicap method could not be saved in ") +
+                                 inifilename +
+                                 ".\r\nIt holds until Greenfold closes; check that the settings "
+                                 "folder can be written.",
+                             "Greenfold", Icon::exclamation});
+}
+
 } // namespace greenfold::whs

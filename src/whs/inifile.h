@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/golf1.h"
+#include "model/outcome.h"
 #include "model/safefile.h"
 
 #include <string>
@@ -36,5 +37,8 @@ bool saveini(const IniSettings& s, const std::string& systemdir, const StreamWra
 // The method and the allowance of the file in the settings folder into the settings of g,
 // where the program and greenfold-cli read the settings file at start-up.
 void loadmethod(GOLF1& g, const std::string& systemdir);
+// Writes the method and the allowance of g into the file, its other lines kept. A file
+// that cannot be written says so: the choice then lasts only until the program closes.
+Outcome savemethod(const GOLF1& g, const std::string& systemdir, const StreamWrap& wrap = {});
 
 } // namespace greenfold::whs

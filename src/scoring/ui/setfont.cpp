@@ -6,14 +6,18 @@
 #include "model/golf1.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
+#include "scoring/methodswitch.h"
 #include "scoring/settingsrules.h"
+#include "whs/inifile.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -43,6 +47,13 @@ QStringList printfonts() {
                           [](const QString& f) { return QFontDatabase::isFixedPitch(f); });
     return families;
 }
+
+constexpr const char* classictip =
+    "Not used by the World Handicap System: it limits hole scores by net double bogey and "
+    "works the index out from the best 8 of the last 20 differentials";
+constexpr const char* allowancetip =
+    "The share of the course handicap a player receives: used by the World Handicap System "
+    "only";
 
 } // namespace
 
@@ -92,14 +103,17 @@ QWidget* Setfont::buildoptions() {
     auto* box = new QWidget(this);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
-    auto* factor = new QHBoxLayout;
-    factor->addWidget(new QLabel("Handicap Factor", box));
-    hcptext_ = textbox(box, "hcptext");
+    column->addWidget(buildmethod(box));
+    auto* factorrow = new QWidget(box);
+    auto* factor = new QHBoxLayout(factorrow);
+    factor->setContentsMargins(0, 0, 0, 0);
+    factor->addWidget(new QLabel("Handicap Factor", factorrow));
+    hcptext_ = textbox(factorrow, "hcptext");
     hcptext_->setMaximumWidth(60);
     factor->addWidget(hcptext_);
-    factor->addWidget(note(box, "Default factor is .96"));
+    factor->addWidget(note(factorrow, "Default factor is .96"));
     factor->addStretch(1);
-    column->addLayout(factor);
+    column->addWidget(factorrow);
     equitablecheck_ =
         checkbox(box, "Equitablecheck", "Use Equitable Stroke Control Limits on hole scores");
     averagecheck_ = checkbox(box, "Averagecheck", "Average all rounds played when a player has");
@@ -107,12 +121,14 @@ QWidget* Setfont::buildoptions() {
     dateremindcheck_ = checkbox(box, "dateremindcheck", "Double check dates when entering Rounds");
     column->addWidget(equitablecheck_);
     column->addWidget(averagecheck_);
-    auto* averagenotes = new QVBoxLayout;
-    averagenotes->setContentsMargins(24, 0, 0, 0);
-    averagenotes->addWidget(note(box, "has less than 9 rounds recorded  (default is off)"));
-    averagenotes->addWidget(note(box, "Click on the info button regarding this option"));
-    column->addLayout(averagenotes);
+    auto* averagenotes = new QWidget(box);
+    auto* notes = new QVBoxLayout(averagenotes);
+    notes->setContentsMargins(24, 0, 0, 0);
+    notes->addWidget(note(averagenotes, "has less than 9 rounds recorded  (default is off)"));
+    notes->addWidget(note(averagenotes, "Click on the info button regarding this option"));
+    column->addWidget(averagenotes);
     column->addWidget(hcplimitcheck_);
+    classiconly_ = {factorrow, equitablecheck_, averagecheck_, averagenotes, hcplimitcheck_};
     column->addWidget(dateremindcheck_);
     column->addWidget(buildnine(box));
     column->addStretch(1);
@@ -144,6 +160,46 @@ QWidget* Setfont::buildnine(QWidget* parent) {
     return group;
 }
 
+QWidget* Setfont::buildmethod(QWidget* parent) {
+    auto* group = new QGroupBox("Handicap method", parent);
+    auto* column = new QVBoxLayout(group);
+    methodoption_ = new QButtonGroup(group);
+    const char* captions[] = {"Classic (lowest differentials x factor)",
+                              "World Handicap System (2024)"};
+    for (int i = 0; i < 2; ++i) {
+        QRadioButton* choice = option(group, QString("methodoption_%1").arg(i + 1), captions[i]);
+        methodoption_->addButton(choice, i + 1);
+        column->addWidget(choice);
+    }
+    allowancerow_ = new QWidget(group);
+    auto* row = new QHBoxLayout(allowancerow_);
+    row->setContentsMargins(24, 0, 0, 0);
+    row->addWidget(new QLabel("Allowance %", allowancerow_));
+    allowancecombo_ = new QComboBox(allowancerow_);
+    allowancecombo_->setObjectName("allowancecombo");
+    allowancecombo_->setEditable(true);
+    allowancecombo_->addItems({"100", "95", "90", "85"});
+    allowancecombo_->setValidator(new QIntValidator(1, 100, allowancecombo_));
+    allowancecombo_->setMaximumWidth(70);
+    row->addWidget(allowancecombo_);
+    row->addWidget(note(allowancerow_, "100 match play, 95 individual stroke play, 85 four-ball"));
+    row->addStretch(1);
+    column->addWidget(allowancerow_);
+    connect(methodoption_, &QButtonGroup::idToggled, this, [this] { showmethod(); });
+    return group;
+}
+
+// The settings the chosen method does not use are greyed out, and their tips say why.
+void Setfont::showmethod() {
+    const bool whs = methodoption_->checkedId() == 2;
+    for (QWidget* w : classiconly_) {
+        w->setEnabled(!whs);
+        w->setToolTip(whs ? classictip : "");
+    }
+    allowancerow_->setEnabled(whs);
+    allowancerow_->setToolTip(whs ? "" : allowancetip);
+}
+
 void Setfont::load() {
     const SettingsChoice now = currentsettings(g_);
     showfont(QString::fromStdString(now.font));
@@ -159,7 +215,12 @@ void Setfont::load() {
     equitablecheck_->setChecked(now.esc);
     averagecheck_->setChecked(now.average);
     hcptext_->setText(QString::fromStdString(now.factor));
-    present(0, hcptext_);
+    allowancecombo_->setEditText(QString::fromStdString(now.allowance));
+    methodoption_->button(now.method == HandicapMethod::whs ? 2 : 1)->setChecked(true);
+    showmethod();
+    QWidget* first = hcptext_;
+    if (now.method == HandicapMethod::whs) first = methodoption_->button(2);
+    present(0, first);
 }
 
 // The label shows the name of the font in the font itself.
@@ -170,7 +231,7 @@ void Setfont::showfont(const QString& family) {
     fontlabel_->setFont(f);
 }
 
-void Setfont::accept() {
+SettingsChoice Setfont::chosen() const {
     SettingsChoice choice;
     choice.font = fontlabel_->text().toStdString();
     choice.ninehole = std::max(0, nineholeoption_->checkedId());
@@ -179,10 +240,44 @@ void Setfont::accept() {
     choice.esc = equitablecheck_->isChecked();
     choice.average = averagecheck_->isChecked();
     choice.factor = hcptext_->text().toStdString();
-    applysettings(g_, choice);
+    choice.method = methodoption_->checkedId() == 2 ? HandicapMethod::whs : HandicapMethod::classic;
+    choice.allowance = allowancecombo_->currentText().toStdString();
+    return choice;
+}
+
+// A league with rounds is asked whether to work them out again under the new method,
+// with the table of indexes before and after. False when nothing may change: the user
+// cancelled, or no copy of the league file could be kept before the replay.
+bool Setfont::switchmethod(const SettingsChoice& choice, Outcome& out) {
+    ReplayPreview preview =
+        whilebusy(services_.busy, [&] { return previewreplay(g_, choice, datadir_); });
+    const Answer answer = services_.dialogs.message(replayquestion(g_, preview),
+                                                    Buttons::yesnocancel, Answer::cancel);
+    if (answer == Answer::cancel) return false;
+    if (answer == Answer::no) {
+        out = takesettings(g_, choice, datadir_);
+        return true;
+    }
+    out = whilebusy(services_.busy, [&] { return writereplay(g_, std::move(preview), datadir_); });
+    if (out.ok || g_.method == choice.method) return true;
+    services_.dialogs.show(out);
+    return false;
+}
+
+void Setfont::accept() {
+    const SettingsChoice choice = chosen();
+    Outcome changed;
+    if (choice.method != g_.method && leaguehasrounds(g_)) {
+        if (!switchmethod(choice, changed)) return;
+    } else {
+        changed = takesettings(g_, choice, datadir_);
+    }
     close();
+    services_.dialogs.show(changed);
     services_.dialogs.show(savebothsettings(g_, datadir_, systemdir_));
-    if (choice.average) services_.dialogs.message(averagingnotice());
+    services_.dialogs.show(whs::savemethod(g_, systemdir_));
+    if (choice.average && g_.method == HandicapMethod::classic)
+        services_.dialogs.message(averagingnotice());
 }
 
 bool Setfont::eventFilter(QObject* watched, QEvent* event) {

@@ -2,18 +2,22 @@
 
 #include "platform/formwindow.h"
 #include "platform/qtforward.h"
+#include "scoring/settingsrules.h"
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace greenfold {
 
 struct GOLF1;
 
-// The settings window: handicap factor, stroke control, averaging, index limits, the
-// nine-hole rule, the date reminder and the report font. OK stores them all and writes
-// the latest-league record (in the data folder) and the settings file (in systemdir).
-// Closing without OK changes nothing.
+// The settings window: the handicap method and its allowance, handicap factor, stroke
+// control, averaging, index limits, the nine-hole rule, the date reminder and the report
+// font. OK stores them all and writes the latest-league record (in the data folder), the
+// settings file and greenfold.ini (in systemdir); a switch of method on a league with
+// rounds first asks whether to work the rounds out again. Closing without OK changes
+// nothing.
 class Setfont : public FormWindow {
     Q_OBJECT
 
@@ -30,6 +34,10 @@ class Setfont : public FormWindow {
     QWidget* buildfonts();
     QWidget* buildoptions();
     QWidget* buildnine(QWidget* parent);
+    QWidget* buildmethod(QWidget* parent);
+    void showmethod();
+    SettingsChoice chosen() const;
+    bool switchmethod(const SettingsChoice& choice, Outcome& out);
     void showfont(const QString& family);
 
     GOLF1& g_;
@@ -44,6 +52,10 @@ class Setfont : public FormWindow {
     QCheckBox* dateremindcheck_;
     QButtonGroup* nineholeoption_;
     QLabel* ninehelp_;
+    QButtonGroup* methodoption_;
+    QComboBox* allowancecombo_;
+    QWidget* allowancerow_;
+    std::vector<QWidget*> classiconly_;
 };
 
 } // namespace greenfold
