@@ -20,6 +20,7 @@ const std::vector<HelpTopic>& helptopics() {
         {helpkey::coursehandicaps, "coursehandicaps.html"},
         {helpkey::teams, "teams.html"},
         {"Handicap Index", "handicaps.html"},
+        {"World Handicap System", "whs.html"},
         {"Views of the Round List", "views.html"},
         {"Printing", "printing.html"},
         {"Charts", "charts.html"},
