@@ -3,9 +3,11 @@
 #include "charts/chartplayer.h"
 #include "model/textline.h"
 #include "reports/printsteps.h"
+#include "whs/roundfigures.h"
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace greenfold {
 
@@ -44,6 +46,25 @@ void heading(PrintSurface& s, const std::string& date) {
     s.printline("");
 }
 
+// The name filled to 22 characters, the star (none without an index), the line filled to
+// 72 characters, then the value.
+std::string starline(const std::string& name, std::optional<float> index,
+                     const std::string& value) {
+    std::string line = " " + name;
+    pad(line, namefield);
+    if (index) line += spaces(std::size_t(starstep(*index) + 6)) + "*";
+    pad(line, scalefield);
+    return line + value;
+}
+
+// Under the WHS method a plus index carries its "+" in the sign position, and a player
+// who has no index yet has neither star nor value.
+std::string whsline(const GOLF1& g, const Ranked& r) {
+    const std::string& name = g.playername[r.slot];
+    if (!r.indexed) return starline(name, std::nullopt, "");
+    return starline(name, r.index, (r.index < 0 ? "" : " ") + whs::indexfigure(r.index));
+}
+
 } // namespace
 
 std::string scalecaption1() {
@@ -52,17 +73,22 @@ std::string scalecaption1() {
 
 std::vector<Ranked> rankplayers(const GOLF1& g) {
     struct Keyed {
+        bool indexed;
         float key;
         int slot;
     };
     std::vector<Keyed> keys;
+    const bool whs = g.method == HandicapMethod::whs;
     const int count = std::clamp<int>(g.playercount, 0, maxplayers);
     for (int i = 1; i <= count; ++i)
-        keys.push_back({currentindex(g, i) * 100.0f + float(i) / 1000.0f, i});
-    std::stable_sort(keys.begin(), keys.end(),
-                     [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+        keys.push_back({!whs || !whs::noindexyet(g, i, keptrounds(g, i)),
+                        currentindex(g, i) * 100.0f + float(i) / 1000.0f, i});
+    std::stable_sort(keys.begin(), keys.end(), [](const Keyed& a, const Keyed& b) {
+        return a.indexed != b.indexed ? a.indexed : a.key < b.key;
+    });
     std::vector<Ranked> ranked;
-    for (const auto& k : keys) ranked.push_back({k.slot, std::floor(k.key / 10.0f) / 10.0f});
+    for (const auto& k : keys)
+        ranked.push_back({k.slot, std::floor(k.key / 10.0f) / 10.0f, k.indexed});
     return ranked;
 }
 
@@ -74,18 +100,17 @@ int starstep(float index) {
 }
 
 std::string compareline(const std::string& name, float index) {
-    std::string line = " " + name;
-    pad(line, namefield);
-    line += spaces(std::size_t(starstep(index) + 6)) + "*";
-    pad(line, scalefield);
-    if (index >= 0) line += " ";
-    return line + generalformat(index);
+    return starline(name, index, (index >= 0 ? " " : "") + generalformat(index));
 }
 
 std::vector<std::string> comparelines(const GOLF1& g) {
     std::vector<std::string> lines;
-    for (const auto& r : rankplayers(g))
-        if (keptrounds(g, r.slot) != 0) lines.push_back(compareline(g.playername[r.slot], r.index));
+    for (const auto& r : rankplayers(g)) {
+        if (keptrounds(g, r.slot) == 0) continue;
+        lines.push_back(g.method == HandicapMethod::whs
+                            ? whsline(g, r)
+                            : compareline(g.playername[r.slot], r.index));
+    }
     return lines;
 }
 

@@ -18,10 +18,12 @@ namespace greenfold {
 inline constexpr const char* scalecaption0 = " Player              -5    0    5   ";
 std::string scalecaption1();
 
-// A player in chart order, with the index as the chart shows it.
+// A player in chart order, with the index as the chart shows it. Under the WHS method a
+// player who had no index yet at his newest round has none (indexed false).
 struct Ranked {
     int slot = 0;
     float index = 0;
+    bool indexed = true;
 };
 
 // Every player of the league ordered by the sort key index x 100 + slot / 1000 (single
@@ -29,6 +31,7 @@ struct Ranked {
 // the key, cut to one decimal toward minus infinity. The slot travels beside its key
 // rather than being decoded from the key's last digits: an absurd index read from a
 // damaged file leaves no digits for the slot, and would otherwise list somebody else.
+// Under the WHS method the players without an index come after the others, in slot order.
 std::vector<Ranked> rankplayers(const GOLF1& g);
 
 // The star's column offset for an index: the index rounded half up, held to -6..41.
@@ -40,7 +43,9 @@ int starstep(float index);
 // more is kept whole and the star counted on from its end.
 std::string compareline(const std::string& name, float index);
 
-// The chart lines of the players who have rounds, in chart order.
+// The chart lines of the players who have rounds, in chart order. Under the WHS method a
+// plus index is written with its "+" in the sign position, and a player without an index
+// has neither star nor value.
 std::vector<std::string> comparelines(const GOLF1& g);
 
 Message listquestion();

@@ -1,7 +1,9 @@
 #include "lists/roundlines.h"
 
 #include "model/textline.h"
-#include "whs/decimal.h"
+#include "whs/roundfigures.h"
+
+#include <algorithm>
 
 namespace greenfold {
 
@@ -31,17 +33,32 @@ std::string signspace(float value) {
     return v > -0.1 && v < 10 ? " " : "";
 }
 
-// The index and course handicap columns: under the WHS method a plus handicap is written
-// with its "+" in place of the minus sign.
-std::string indexcolumn(const GOLF1& g, float index) {
-    if (g.method == HandicapMethod::whs) return whs::indextext(whs::tenthsnear(index));
-    return formatpattern(index, "#0.0");
+// A figure right-aligned in a column of `width` characters, then `gap` spaces. A wider
+// figure takes spaces from the gap, always leaving one, so that it shows whole and the
+// columns after it stay in place. One too wide even for that (only a damaged file or a
+// course table no course could have gives one) fills its column with "#" rather than push
+// the columns after it out of place, which would garble the short list's cut.
+std::string figurecolumn(const std::string& text, std::size_t width, std::size_t gap) {
+    if (textwidth(text) >= width + gap) return std::string(width, '#') + std::string(gap, ' ');
+    const std::string field = rightaligned(text, width);
+    const std::size_t used = textwidth(field);
+    return field + std::string(std::max(width + gap, used + 1) - used, ' ');
 }
 
-std::string handicapcolumn(const GOLF1& g, float chcp) {
-    if (g.method == HandicapMethod::whs)
-        return whs::handicaptext(whs::roundwhole(whs::tenthsnear(chcp)));
-    return generalformat(chcp);
+// The index and course handicap columns. Under the WHS method a plus figure carries its
+// "+" in the sign position (" 9.9", "12.3", "+2.1"; " 7", "+3") and a round played before
+// the player had an index leaves both blank.
+std::string indexcolumn(const GOLF1& g, int p, int r) {
+    const float index = g.hcpindex[p][r];
+    if (g.method != HandicapMethod::whs)
+        return signspace(index) + formatpattern(index, "#0.0") + "    ";
+    return figurecolumn(whs::noindexyet(g, p, r) ? "" : whs::indexfigure(index), 4, 4);
+}
+
+std::string handicapcolumn(const GOLF1& g, int p, int r) {
+    const float chcp = g.coursehcp[p][r];
+    if (g.method != HandicapMethod::whs) return signspace(chcp) + generalformat(chcp) + "     ";
+    return figurecolumn(whs::noindexyet(g, p, r) ? "" : whs::handicapfigure(chcp), 2, 5);
 }
 
 std::string holecolumns(const std::array<int16_t, maxholes + 1>& score) {
@@ -76,14 +93,12 @@ std::string roundtext(const GOLF1& g, int p, int r, std::optional<int> lastcolum
     const std::string total = std::to_string(score[19] + score[20]);
     line += (total.size() < 3 ? " " : "") + total + "  ";
 
-    const float index = g.hcpindex[p][r];
-    line += signspace(index) + indexcolumn(g, index) + "    ";
+    line += indexcolumn(g, p, r);
     padto(line, 37, 3);
     line += "    ";
 
     line += holecolumns(score);
-    const float chcp = g.coursehcp[p][r];
-    line += "  " + signspace(chcp) + handicapcolumn(g, chcp) + "     ";
+    line += "  " + handicapcolumn(g, p, r);
     if (lastcolumn) line += rightaligned(std::to_string(*lastcolumn), 2);
     return line;
 }

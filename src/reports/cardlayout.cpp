@@ -2,6 +2,7 @@
 
 #include "model/textline.h"
 #include "reports/printsteps.h"
+#include "whs/roundfigures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -62,6 +63,14 @@ void placetext(PrintSurface& s, const GOLF1& g, int slot, const CardText& at,
     s.printtext(text);
 }
 
+// A figure of the player's newest round, slot r; none without rounds, and under the WHS
+// method none when he had no index yet, where a plus figure carries its "+".
+std::string cardfigure(const GOLF1& g, int p, int r, float value, std::string (*whsfigure)(float)) {
+    if (r == 0) return {};
+    if (g.method != HandicapMethod::whs) return generalformat(value);
+    return whs::noindexyet(g, p, r) ? std::string() : whsfigure(value);
+}
+
 } // namespace
 
 Message cardsquestion() {
@@ -106,14 +115,14 @@ std::array<std::string, 4> scorerows(const GOLF1& g, int p) {
 
 std::string cardindexline(const GOLF1& g, int p) {
     const int last = roundsof(g, p);
-    return "  Hcp Index: " + (last > 0 ? generalformat(g.hcpindex[p][last]) : std::string());
+    return "  Hcp Index: " + cardfigure(g, p, last, g.hcpindex[p][last], whs::indexfigure);
 }
 
 std::string cardcoursehcpline(const GOLF1& g, int p) {
     const int last = roundsof(g, p);
     if (last == 0) return " CHCP: ";
     return coursefield(g, g.roundcourse[p][last], courseline_initials) +
-           " CHCP: " + generalformat(g.coursehcp[p][last]);
+           " CHCP: " + cardfigure(g, p, last, g.coursehcp[p][last], whs::handicapfigure);
 }
 
 void AdjustPosition(const GOLF1& g, int slot, double w, double h, double& x, double& y) {

@@ -37,8 +37,9 @@ std::vector<int> selectcards(const GOLF1& g, const std::vector<int>& lines);
 // 100 keep the columns.
 std::array<std::string, 4> scorerows(const GOLF1& g, int p);
 
-// The card's index and course handicap lines. A player without rounds has neither, and
-// the card leaves them blank rather than show a handicap the player does not have.
+// The card's index and course handicap lines, from the player's newest round. A player
+// without rounds has neither, nor under the WHS method one who had no index yet at that
+// round: the card leaves them blank rather than show a handicap the player does not have.
 std::string cardindexline(const GOLF1& g, int p);
 std::string cardcoursehcpline(const GOLF1& g, int p);
 

@@ -57,8 +57,17 @@ struct Case {
         } else if (key == "league") { // players and rounds, see reportleague.h
             in >> a >> b;
             g = reportleague(a, b);
-        } else if (key == "differential" || key == "index") { // player, round, value
-            in >> a >> b >> (key == "index" ? g->hcpindex : g->differential)[a][b];
+        } else if (key == "differential" || key == "index" || key == "chcp") {
+            auto& table = key == "index"  ? g->hcpindex
+                          : key == "chcp" ? g->coursehcp
+                                          : g->differential;
+            in >> a >> b >> table[a][b]; // player, round, value
+        } else if (key == "method") {    // whs or classic
+            g->method = rest(in) == "whs" ? HandicapMethod::whs : HandicapMethod::classic;
+        } else if (key == "issued") { // player, then year, month, day and tenths of the index
+            IssuedIndex i;
+            in >> a >> i.year >> i.month >> i.day >> i.tenths;
+            g->history[a].issued.push_back(i);
         } else if (key == "par") { // of every hole of course 1
             in >> a;
             for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = std::to_string(a);

@@ -22,10 +22,10 @@ const std::map<std::string, std::set<std::string>> core = {
     {"courses", {"model", "whs"}},
     {"scoring", {"model", "courses", "whs"}},
     {"whs", {"model"}},
-    {"reports", {"model", "lists"}},
+    {"reports", {"model", "lists", "whs"}},
     {"teams", {"model", "reports"}},
     {"players", {"model", "teams"}},
-    {"charts", {"model", "reports"}},
+    {"charts", {"model", "reports", "whs"}},
     {"shell", {"model", "whs"}},
     {"cli", {"model", "lists", "courses", "scoring", "reports", "shell", "whs"}}};
 

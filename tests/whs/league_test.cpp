@@ -9,6 +9,7 @@
 #include "scoring/roundslots.h"
 #include "whs/differential.h"
 #include "whs/leaguerecord.h"
+#include "whs/roundfigures.h"
 #include "whsround.h"
 
 #include <gtest/gtest.h>
@@ -73,6 +74,25 @@ TEST(LeagueTee, singlesAreTheTenthsTheyStandFor_plusHandicapsListedWithAPlus) {
     plus.replace(plus.find("-1.5"), 4, "+1.5").replace(plus.find("-2"), 2, "+2");
     g->method = HandicapMethod::whs;
     EXPECT_EQ(roundtext(*g, 1, 1, std::nullopt), plus);
+}
+
+TEST(NoIndexYet, storedFiguresShow_zeroesAskForAnIndexIssuedOnOrBeforeTheRound) {
+    auto g = std::make_unique<GOLF1>();
+    g->rmonth[1][2] = 12, g->rday[1][2] = 31, g->ryear[1][2] = 99; // 31 December 1999
+    EXPECT_TRUE(noindexyet(*g, 1, 2));                             // 0 and 0, no history
+    g->history[1].issued = {{2000, 1, 1, 0}, {2000, 1, 2, -3}};    // first issued the day after
+    EXPECT_TRUE(noindexyet(*g, 1, 2));
+    g->history[1].issued.insert(g->history[1].issued.begin(), {1999, 12, 31, 0}); // that day
+    EXPECT_FALSE(noindexyet(*g, 1, 2)); // a real 0.0 index
+    // Any stored figure but 0 was stored with an index, history or not.
+    g->coursehcp[2][1] = 2.0f;
+    EXPECT_FALSE(noindexyet(*g, 2, 1));
+    for (auto [p, r] : {std::pair(1, 0), std::pair(0, 1), std::pair(1, maxrounds + 1),
+                        std::pair(maxplayers + 1, 1)})
+        EXPECT_TRUE(noindexyet(*g, p, r)) << p << " " << r;
+    // A damaged figure shows as it is, never as 0.0.
+    EXPECT_EQ(std::tuple(indexfigure(-10.4f), handicapfigure(-12.0f), indexfigure(1e9f)),
+              std::tuple("+10.4", "+12", "1E+09"));
 }
 
 namespace {
