@@ -1,5 +1,6 @@
 #include "scoring/replay.h"
 
+#include "model/historyfile.h"
 #include "scoring/roundslots.h"
 #include "whs/leaguerecord.h"
 #include "whs/leaguereplay.h"
@@ -44,13 +45,24 @@ std::vector<ReplayLine> replayleague(GOLF1& g, HandicapMethod method) {
     return lines;
 }
 
-std::string keepbeforereplay(const GOLF1& g, const fs::path& dir) {
-    const fs::path league = findfile(dir, g.leaguefile);
-    fs::path before = league;
+namespace {
+
+bool keepbeside(const fs::path& file) {
+    fs::path before = file;
     before += ".before-replay";
     std::string bytes;
-    if (!readwhole(league, bytes) || !atomicwrite(before, bytes)) return "";
-    return before.filename().string();
+    return readwhole(file, bytes) && atomicwrite(before, bytes);
+}
+
+} // namespace
+
+std::string keepbeforereplay(const GOLF1& g, const fs::path& dir) {
+    const fs::path league = findfile(dir, g.leaguefile);
+    if (!keepbeside(league)) return "";
+    const fs::path history = findfile(dir, historyfilename(g.leaguefile));
+    std::error_code ec;
+    if (fs::exists(history, ec) && !keepbeside(history)) return "";
+    return league.filename().string() + ".before-replay";
 }
 
 } // namespace greenfold

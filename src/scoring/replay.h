@@ -27,7 +27,8 @@ struct ReplayLine {
 std::vector<ReplayLine> replayleague(GOLF1& g, HandicapMethod method);
 
 // Before a replay is written, the league file as it was is kept beside itself
-// ("Spring.LGE.before-replay"). Returns that name, or nothing when no copy could be made.
+// ("Spring.LGE.before-replay"), and so is its index history file when it has one. Returns
+// the league copy's name, or nothing when a copy could not be made.
 std::string keepbeforereplay(const GOLF1& g, const fs::path& dir);
 
 } // namespace greenfold
