@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 
@@ -178,6 +179,8 @@ RecordResult recordwhs(GOLF1& g, const RoundEntry& e, const HoleScores& scores) 
     result.stored = true;
     result.work = {tee.rating, tee.slope, g.differential[p][r], r};
     result.panel = whs::accountlines(account);
+    for (const whs::AdjustedHole& h : account.adjustment.adjusted)
+        result.counted.emplace_back(h.hole, h.counted);
     return result;
 }
 
@@ -226,6 +229,15 @@ RecordResult recordround(GOLF1& g, const RoundEntry& entry) {
     result.stored = true;
     result.work = {tee.rating, tee.slope, d, r};
     return result;
+}
+
+DisplayedRound NDBadjust(const GOLF1& g, const RoundEntry& entry) {
+    if (g.method != HandicapMethod::whs) return entry.round;
+    auto trial = std::make_unique<GOLF1>(g);
+    const RecordResult result = recordround(*trial, entry);
+    DisplayedRound shown = entry.round;
+    for (const auto& [hole, counted] : result.counted) shown.holes[hole] = std::to_string(counted);
+    return shown;
 }
 
 Message deleteroundquestion() {

@@ -5,6 +5,7 @@
 #include "scoring/scorecard.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace greenfold {
@@ -26,7 +27,8 @@ struct RecordResult {
     Outcome outcome;     // not ok: the round was refused, the message says why
     bool stored = false; // also false, without a message, when both totals are 0
     RoundWork work;
-    std::vector<std::string> panel; // the calculation panel lines
+    std::vector<std::string> panel;           // the calculation panel lines
+    std::vector<std::pair<int, int>> counted; // WHS: each hole lowered, and what it counts
 };
 
 // Drops slot 1 of player p and moves slots 2..20 down one. Slot 20 keeps its values until
@@ -53,6 +55,12 @@ Outcome checkround(const GOLF1& g, const RoundEntry& entry);
 // shows them), its tee and flags go into the index history, and an edited round has the
 // player's kept rounds worked out again in slot order (whs/leaguereplay.h).
 RecordResult recordround(GOLF1& g, const RoundEntry& entry);
+
+// Under the WHS method the round on screen with each hole over net double bogey shown as
+// it counts, worked out as recording it would be on a copy of the league; the holes are
+// still stored as typed. The round as shown under the classic method, whose stroke
+// control is EQadjust, or when the round would be refused.
+DisplayedRound NDBadjust(const GOLF1& g, const RoundEntry& entry);
 
 // The question the window asks before a round is deleted (Yes/No).
 Message deleteroundquestion();

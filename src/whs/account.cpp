@@ -25,8 +25,9 @@ void adjustment(Lines& out, const Adjustment& a) {
     else
         out.push_back("Hole limits: par + 5, no index yet");
     if (a.nostrokeindex)
-        out.push_back("No stroke indexes: strokes placed where they count most for the player");
-    if (a.totalsonly) out.push_back("Entered as totals: not adjusted");
+        out.push_back("Estimated: the course has no stroke indexes, so strokes go where they "
+                      "count most");
+    if (a.totalsonly) out.push_back("Totals only: the holes are not known, the gross counts");
     for (const AdjustedHole& h : a.adjusted)
         out.push_back("  hole " + std::to_string(h.hole) + ": " + std::to_string(h.score) +
                       " counts " + std::to_string(h.counted));

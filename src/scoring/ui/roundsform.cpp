@@ -131,8 +131,12 @@ void roundsform::load() {
     showplayer();
     if (editing && session_.player != 0)
         grid_->showround(g_.holescore[session_.player][session_.editslot]);
-    // Stroke control only ever limits new rounds, so the notice says so only then.
-    eqlabel_->setVisible(g_.escflag == 5 && !editing);
+    // Stroke control only ever limits new rounds, so the notice says so only then; net
+    // double bogey counts for every round.
+    if (g_.method == HandicapMethod::whs)
+        eqlabel_->setText("Net double bogey is active: a hole over it shows what it "
+                          "counts; the scores are kept as typed");
+    eqlabel_->setVisible(g_.method == HandicapMethod::whs || (g_.escflag == 5 && !editing));
     place();
     show();
     grid_->focushole(1);
@@ -173,6 +177,7 @@ int roundsform::tee() const {
 void roundsform::record() {
     if (timer1_->isActive()) return;
     const DisplayedRound shown = grid_->round(tee());
+    typed_ = shown;
     if (!bothzero(shown)) {
         // A round the engine would refuse is refused before stroke control lowers a hole.
         Outcome check = checkround(g_, session_.entry(shown));
@@ -180,7 +185,9 @@ void roundsform::record() {
             services_.dialogs.show(check);
             return;
         }
-        const DisplayedRound adjusted = EQadjust(g_, session_.entry(shown));
+        const DisplayedRound adjusted = g_.method == HandicapMethod::whs
+                                            ? NDBadjust(g_, session_.entry(shown))
+                                            : EQadjust(g_, session_.entry(shown));
         for (int h = 1; h <= 18; ++h)
             if (adjusted.holes[h] != shown.holes[h]) grid_->sethole(h, adjusted.holes[h]);
     }
@@ -188,7 +195,10 @@ void roundsform::record() {
 }
 
 void roundsform::recordnow() {
-    RecordResult result = recordround(g_, session_.entry(grid_->round(tee())));
+    // Stroke control's lowered holes are the round's; the other method's adjustment only
+    // shows what the holes count, and the round keeps the scores as typed.
+    const DisplayedRound round = g_.method == HandicapMethod::whs ? typed_ : grid_->round(tee());
+    RecordResult result = recordround(g_, session_.entry(round));
     services_.dialogs.show(result.outcome);
     if (!result.stored) {
         grid_->focushole(1);

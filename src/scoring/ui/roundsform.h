@@ -68,7 +68,8 @@ class roundsform : public FormWindow {
     QTimer* timer1_;
     bool panelopen_ = false;
     bool ended_ = false;
-    int recorded_ = 0; // rounds recorded in this run
+    int recorded_ = 0;     // rounds recorded in this run
+    DisplayedRound typed_; // the round as typed, while Record waits
 };
 
 } // namespace greenfold

@@ -145,9 +145,15 @@ void enterrounds(Form2& main) {
     main.openwindow(window);
 }
 
+// A switch of handicap method may have worked the league out again: the list is redrawn.
 void opensettings(Form2& main) {
-    main.openwindow(new Setfont(main.model(), main.services(), main.datadir(),
-                                settingsdir(main.model()), &main));
+    const HandicapMethod before = main.model().method;
+    main.openwindow(
+        new Setfont(main.model(), main.services(), main.datadir(), settingsdir(main.model()),
+                    &main),
+        [&main, before] {
+            if (main.model().method != before) main.startviewtimer();
+        });
 }
 
 } // namespace
