@@ -2,6 +2,7 @@
 
 #include "charts/chartplayer.h"
 #include "model/textline.h"
+#include "whs/roundfigures.h"
 
 namespace greenfold {
 
@@ -84,10 +85,23 @@ void drawgraph(Canvas& c, const GOLF1& g, int p) {
     drawnotes(c);
 }
 
+namespace {
+
+// Under the WHS method a plus index carries its "+", and a player without an index shows
+// none.
+std::string indexshown(const GOLF1& g, int p) {
+    if (g.method != HandicapMethod::whs) return generalformat(currentindex(g, p));
+    const int last = keptrounds(g, p);
+    if (last == 0 || whs::noindexyet(g, p, last)) return "";
+    return whs::indexfigure(currentindex(g, p));
+}
+
+} // namespace
+
 GraphTexts graphtexts(const GOLF1& g, int p) {
     GraphTexts t;
     if (chartedplayer(g, p)) t.name = g.playername[p];
-    t.currentindex = "Current Hcp. Index = " + generalformat(currentindex(g, p));
+    t.currentindex = "Current Hcp. Index = " + indexshown(g, p);
     t.roundsplayed = number(keptrounds(g, p)) + " rounds played";
     return t;
 }

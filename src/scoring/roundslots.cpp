@@ -240,12 +240,15 @@ DisplayedRound NDBadjust(const GOLF1& g, const RoundEntry& entry) {
     return shown;
 }
 
-Message deleteroundquestion() {
-    return {"Are You sure you want to Delete this round?\r\n"
-            "\r\n"
-            "After the round is deleted, the Hcp\r\n"
-            "index will be recalculated for the last round\r\n"
-            "entered for this player using their default tee.",
+Message deleteroundquestion(const GOLF1& g) {
+    const std::string asked = "Are You sure you want to Delete this round?\r\n\r\n";
+    if (g.method == HandicapMethod::whs)
+        return {asked + "After the round is deleted, the player's other\r\n"
+                        "rounds are worked out again, each from its own tee.",
+                "GFD", Icon::question};
+    return {asked + "After the round is deleted, the Hcp\r\n"
+                    "index will be recalculated for the last round\r\n"
+                    "entered for this player using their default tee.",
             "GFD", Icon::question};
 }
 

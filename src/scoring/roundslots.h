@@ -62,8 +62,9 @@ RecordResult recordround(GOLF1& g, const RoundEntry& entry);
 // control is EQadjust, or when the round would be refused.
 DisplayedRound NDBadjust(const GOLF1& g, const RoundEntry& entry);
 
-// The question the window asks before a round is deleted (Yes/No).
-Message deleteroundquestion();
+// The question the window asks before a round is deleted (Yes/No); it says what is
+// worked out again afterwards under the league's method.
+Message deleteroundquestion(const GOLF1& g);
 
 struct DeleteResult {
     Outcome outcome; // a note when the last round could not be recalculated

@@ -127,10 +127,10 @@ TEST(RecordRound, refusals_storeNothing) {
 }
 
 TEST(DeleteRound, askedFirst_laterMoveDown_lastRecalculatedOnDefaultTee) {
-    const Message q = deleteroundquestion();
+    auto g = league();
+    const Message q = deleteroundquestion(*g);
     EXPECT_EQ(std::tuple(q.text.substr(0, 44), q.title, q.icon),
               std::tuple("Are You sure you want to Delete this round?\r", "GFD", Icon::question));
-    auto g = league();
     g->playertee[1] = tee_pro;
     for (int day = 1; day <= 4; ++day) recordday(*g, day, 20 - day, tee_mens);
     const Slot first = slot(*g, 1), moved = slot(*g, 3);

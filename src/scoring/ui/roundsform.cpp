@@ -234,7 +234,7 @@ void roundsform::cancel() {
 
 void roundsform::deleteround() {
     const Answer answer =
-        services_.dialogs.message(deleteroundquestion(), Buttons::yesno, Answer::no);
+        services_.dialogs.message(deleteroundquestion(g_), Buttons::yesno, Answer::no);
     if (answer != Answer::yes) return;
     DeleteResult result =
         greenfold::deleteround(g_, session_.player, session_.editslot, true, tee());
