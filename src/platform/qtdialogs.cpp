@@ -58,6 +58,7 @@ void showdetails(QMessageBox& box, const std::string& details) {
     if (auto* edit = box.findChild<QTextEdit*>()) {
         edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(60, 'x')));
+        edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * 14);
     }
 }
 

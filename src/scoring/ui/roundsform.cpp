@@ -145,7 +145,11 @@ void roundsform::load() {
 void roundsform::place() {
     const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
     const int narrow = std::max(twips(narrowtwips), card_->sizeHint().width() + margins);
-    const int wide = narrow + twips(widetwips - narrowtwips);
+    // The other method's steps are longer lines: its panel is as wide as they need.
+    int panel = twips(widetwips - narrowtwips);
+    if (g_.method == HandicapMethod::whs)
+        panel = std::max(panel, list1_->fontMetrics().horizontalAdvance(QString(64, 'n')));
+    const int wide = narrow + panel;
     list1_->setVisible(panelopen_);
     setFixedWidth(panelopen_ ? wide : narrow);
     adjustSize();
