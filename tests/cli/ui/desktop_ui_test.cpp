@@ -16,8 +16,28 @@ using namespace greenfold;
 using namespace greenfold::testing;
 
 namespace {
+
 constexpr int bill = 1;
+
+// Tonight's rounds of Bill Archer (his first three holes given, the rest as typed in the
+// tests) and Ed Castillo (totals only), imported by greenfold-cli into a data folder with
+// the settings folder sysdir.
+void importnight(const fs::path& folder, const fs::path& sysdir, const std::string& billstart) {
+    const QDate now = QDate::currentDate();
+    const std::string date = now.toString("MM/dd/yy").toStdString();
+    const fs::path csv = folder / "night.csv";
+    writebytes(csv, date + ",Bill Archer,Cedar Ridge,Mens," + billstart +
+                        ",4,4,4,3,6,5,4,5,4,5,4,4,3,5,4\r\n" + date +
+                        ",Ed Castillo,Cedar Ridge,Mens,49,47\r\n");
+    std::ostringstream out, err;
+    CliContext cli{out, err, sysdir.string() + "/", {now.year(), now.month(), now.day()}};
+    ASSERT_EQ(
+        runcli({"--dir", folder.string(), "import", "Tuesday Night League", csv.string()}, cli),
+        exit_ok)
+        << err.str();
 }
+
+} // namespace
 
 TEST_F(DemoWindows, nightTypedThroughTheWindows_equalsTheNightImported) {
     // Stroke control on: Bill's 9 on the par 3 is held to his limit either way.
@@ -48,18 +68,7 @@ TEST_F(DemoWindows, nightTypedThroughTheWindows_equalsTheNightImported) {
     // The view timer redraws the most recent rounds with the new ones.
     EXPECT_TRUE(waitfor([&] { return form2->list2()->item(2)->text() != billline; }));
 
-    const QDate now = QDate::currentDate();
-    const std::string date = now.toString("MM/dd/yy").toStdString();
-    const fs::path csv = imported.path() / "night.csv";
-    writebytes(csv, date + ",Bill Archer,Cedar Ridge,Mens,5,4,9,4,4,4,3,6,5,4,5,4,5,4,4,3,5,4\r\n" +
-                        date + ",Ed Castillo,Cedar Ridge,Mens,49,47\r\n");
-    std::ostringstream out, err;
-    CliContext cli{out, err, sys.path().string() + "/", {now.year(), now.month(), now.day()}};
-    ASSERT_EQ(
-        runcli({"--dir", imported.path().string(), "import", "Tuesday Night League", csv.string()},
-               cli),
-        exit_ok)
-        << err.str();
+    importnight(imported.path(), sys.path(), "5,4,9");
     EXPECT_EQ(readbytes(imported.path() / demoleague), readbytes(leaguefile()));
     EXPECT_NE(readbytes(leaguefile()), readbytes(demofolder / demoleague));
 }
@@ -157,19 +166,7 @@ TEST_F(WhsNight, switchStrokeIndexesAndANightWithThePanel_equalTheNightImported)
     EXPECT_TRUE(printedbill->ends_with("   CR 47   38    85  13.5            10      6"))
         << *printedbill; // 13.5 x 117 / 113 + (68.9 - 72) = 10.87..., x 95% = 10.33...
 
-    const QDate now = QDate::currentDate();
-    const std::string date = now.toString("MM/dd/yy").toStdString();
-    const fs::path csv = imported.path() / "night.csv";
-    writebytes(csv, date +
-                        ",Bill Archer,Cedar Ridge,Mens,5,4,12,4,4,4,3,6,5,4,5,4,5,4,4,3,5,4\r\n" +
-                        date + ",Ed Castillo,Cedar Ridge,Mens,49,47\r\n");
-    std::ostringstream out, err;
-    CliContext cli{out, err, sys.path().string() + "/", {now.year(), now.month(), now.day()}};
-    ASSERT_EQ(
-        runcli({"--dir", imported.path().string(), "import", "Tuesday Night League", csv.string()},
-               cli),
-        exit_ok)
-        << err.str();
+    importnight(imported.path(), sys.path(), "5,4,12");
     for (const char* file : {demoleague, "Tuesday Night League.HIX"})
         EXPECT_EQ(readbytes(imported.path() / file), readbytes(data.path() / file)) << file;
 }
