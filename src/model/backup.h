@@ -16,7 +16,8 @@ inline constexpr const char* restorelistname = "restore.dat";
 inline constexpr int maxrestoreitems = 100;
 
 // The files a backup copies, in order: each known league, the latest-league record, the
-// course file, each league's team file, each league's index history file.
+// course file, each league's team file, each league's index history file, each league's
+// results file.
 std::vector<std::string> backupnames(const GOLF1& g);
 
 struct BackupPair {
@@ -25,7 +26,7 @@ struct BackupPair {
 };
 
 // Copies the data files of datadir into dest and writes the list file. A team or index
-// history file that is not there is skipped and gets no pair in the list, so a later
+// history or results file that is not there is skipped and gets no pair in the list, so a later
 // restore does not stop at it. Any other missing file or failed copy stops the backup.
 Outcome backup(const GOLF1& g, const fs::path& datadir, const fs::path& dest,
                std::vector<BackupPair>* copied = nullptr);
@@ -36,9 +37,9 @@ std::vector<BackupPair> readrestorelist(std::istream& in);
 
 // Copies every listed file back from the backup folder to the folder recorded for it.
 // Only the program's own data files are restored: a league (.lge), team (.tea), index
-// history (.hix), the latest-league record and the course file, each found by its name in the
-// backup folder and written under the same name. Any other pair stops the restore. Files restored
-// before a failure stay restored and are named in the message.
+// history (.hix), results (.res), the latest-league record and the course file, each found by its
+// name in the backup folder and written under the same name. Any other pair stops the restore.
+// Files restored before a failure stay restored and are named in the message.
 Outcome restore(const fs::path& backupdir, std::vector<std::string>* restored = nullptr);
 
 Message backupfailure();

@@ -1,4 +1,7 @@
 // The results file, the handicap in effect and the nights kept in step with the league.
+#include "model/backup.h"
+#include "model/leaguefile.h"
+#include "model/leaguelist.h"
 #include "model/resultsname.h"
 #include "resultlines.h"
 #include "results/nightrecord.h"
@@ -137,4 +140,33 @@ TEST(NightRecord, followsEditsAndKeepsNightsTheLeagueDropped) {
     renameinresults(f, "Ann", "Anne");
     EXPECT_EQ(standings(f)[0].rows[0].name, "Anne");
     EXPECT_EQ(standings(f)[0].rows[0].nights, 20);
+}
+
+TEST(ResultsFile, followsTheRosterAndGoesWithItsLeagueToBackupAndBack) {
+    TempDir dir, disk;
+    auto g = league();
+    g->leaguelist[++g->leaguecount] = "Spring";
+    ResultsFile f;
+    f.lines = {resultline("Ann", {}, 4), resultline("Bob", {}, 6), resultline("Ann", {}, 5, 8)};
+    f.settings.assigned = {{"Ann", "Gold"}};
+    ASSERT_TRUE(saveresults(*g, f, dir.path()));
+    RosterChanges changes;
+    changes.renamed("Ann", "Anne");
+    changes.removed("Bob");
+    ASSERT_TRUE(changes.apply(*g, dir.path()));
+    f = loadresults(*g, dir.path()).file;
+    EXPECT_EQ(f.lines.size(), 2u);
+    EXPECT_EQ(f.lines[1].name, "Anne");
+    EXPECT_EQ(f.settings.assigned, (std::vector<FlightAssignment>{{"Anne", "Gold"}}));
+
+    const std::string bytes = readbytes(dir.path() / "Spring.res");
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    writebytes(dir.path() / "GrnFld.DAT", "record");
+    writebytes(dir.path() / "course.dat", "courses");
+    ASSERT_TRUE(backup(*g, dir.path(), disk.path()));
+    EXPECT_EQ(readbytes(disk.path() / "Spring.res"), bytes);
+    ASSERT_TRUE(deleteleague(*g, "Spring", true, false, dir.path()).outcome);
+    EXPECT_FALSE(fs::exists(dir.path() / "Spring.res"));
+    ASSERT_TRUE(restore(disk.path()));
+    EXPECT_EQ(readbytes(dir.path() / "Spring.res"), bytes);
 }
