@@ -8,10 +8,13 @@
 #include "cli/importrows.h"
 #include "cli/listview.h"
 #include "cli/replaylines.h"
+#include "cli/resultscommands.h"
 #include "cli/roundexport.h"
 #include "model/leaguefile.h"
+#include "model/resultsname.h"
 #include "model/textline.h"
 #include "reports/listexport.h"
+#include "results/nightrecord.h"
 #include "scoring/replay.h"
 
 #include <exception>
@@ -112,7 +115,8 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     // a slope) come out with their rows, and the league on disk is untouched until all
     // rows are good.
     auto recorded = std::make_unique<GOLF1>(*g);
-    const ImportRun run = recordimport(*recorded, plan.rounds);
+    LoadedResults nights = loadresults(*recorded, r.dir);
+    const ImportRun run = recordimport(*recorded, plan.rounds, &nights.file);
     const auto problems = rowordered(plan.problems, run.problems);
     if (!problems.empty()) return refuserows(ctx, r, problems);
     if (run.recorded.empty()) return fail(ctx, r.csvfile + " holds no rounds");
@@ -126,6 +130,10 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     if (!saveleague(*recorded, r.dir))
         return fail(ctx,
                     "cannot write the league file " + recorded->leaguefile + "; it is as it was");
+    for (const Message& m : nights.outcome.messages) ctx.err << "greenfold-cli: " << m.text << "\n";
+    if (!saveresults(*recorded, nights.file, r.dir))
+        return fail(ctx, "the rounds are recorded, but the results file " +
+                             resultsfilename(recorded->leaguefile) + " could not be written");
     ctx.err << "greenfold-cli: recorded " << run.recorded.size()
             << (run.recorded.size() == 1 ? " round" : " rounds") << " in " << recorded->leaguefile
             << "\n";
@@ -159,6 +167,13 @@ int runreplay(CliContext& ctx, const CliRequest& r) {
     return exit_ok;
 }
 
+int runresults(CliContext& ctx, const CliRequest& r) {
+    auto g = openrequested(ctx, r, false);
+    if (!g) return exit_data;
+    const ResultsOutput out = resultsoutput(*g, r);
+    return out.problem.empty() ? deliver(ctx, r, out.bytes) : fail(ctx, out.problem);
+}
+
 int runcommand(CliContext& ctx, const CliRequest& r) {
     switch (r.command) {
     case CliCommand::leagues:
@@ -171,6 +186,9 @@ int runcommand(CliContext& ctx, const CliRequest& r) {
         return runexport(ctx, r);
     case CliCommand::replay:
         return runreplay(ctx, r);
+    case CliCommand::results:
+    case CliCommand::standings:
+        return runresults(ctx, r);
     case CliCommand::none:
         break;
     }
