@@ -162,6 +162,9 @@ int runreplay(CliContext& ctx, const CliRequest& r) {
     if (!saveleague(*g, r.dir))
         return fail(ctx, "cannot write the league file " + g->leaguefile +
                              "; the file as it was is " + before);
+    if (!refreshleague(*g, r.dir))
+        return fail(ctx, "the league is written, but its results file " +
+                             resultsfilename(g->leaguefile) + " could not be");
     ctx.err << "greenfold-cli: " << g->leaguefile << " worked out again under "
             << methodname(g->method) << " and written; the file as it was is " << before << "\n";
     return exit_ok;

@@ -122,6 +122,14 @@ void refreshplayer(ResultsFile& f, const GOLF1& g, int p) {
             keepround(f, g, p, r, l->tee);
 }
 
+Outcome refreshleague(GOLF1& g, const fs::path& dir) {
+    LoadedResults r = loadresults(g, dir);
+    if (!r.exists || !r.outcome.messages.empty()) return r.outcome;
+    for (int p = 1; p <= std::clamp<int>(g.playercount, 0, maxplayers); ++p)
+        refreshplayer(r.file, g, p);
+    return saveresults(g, r.file, dir);
+}
+
 void applyallowance(ResultsFile& f) {
     for (ResultLine& l : f.lines)
         l.hcp = l.base ? std::optional<int>(withallowance(*l.base, f.settings.allowance))

@@ -46,6 +46,10 @@ NightDate slotdate(const GOLF1& g, int p, int r);
 // league has dropped keeps its figures.
 void refreshplayer(ResultsFile& f, const GOLF1& g, int p);
 
+// Every player's lines worked out again, in the league's file in dir when it has one
+// that can be read: after the whole league was worked out again.
+Outcome refreshleague(GOLF1& g, const fs::path& dir = {});
+
 // The handicap in effect of every line again with the settings' allowance.
 void applyallowance(ResultsFile& f);
 
