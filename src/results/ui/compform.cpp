@@ -59,9 +59,10 @@ Compform::Compform(GOLF1& model, Services& services, std::filesystem::path datad
                     "Competition Settings") {
     QWidget* scoring = buildscoring();
     QWidget* flights = buildflights();
+    // Made in the order they stand, so Tab goes through them that way.
+    auto* infobutton = button(this, "Infobutton", "&Help", "Help on results and standings");
     auto* savebutton = button(this, "Savebutton", "&Save", "Keep these settings");
     auto* cancelbutton = button(this, "Cancelbutton", "Cancel", "Close without saving");
-    auto* infobutton = button(this, "Infobutton", "&Help", "Help on results and standings");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(infobutton);
     buttons->addStretch(1);
