@@ -173,7 +173,7 @@ int runreplay(CliContext& ctx, const CliRequest& r) {
 int runresults(CliContext& ctx, const CliRequest& r) {
     auto g = openrequested(ctx, r, false);
     if (!g) return exit_data;
-    const ResultsOutput out = resultsoutput(*g, r);
+    const ResultsOutput out = resultsoutput(*g, r, ctx.today);
     return out.problem.empty() ? deliver(ctx, r, out.bytes) : fail(ctx, out.problem);
 }
 

@@ -3,7 +3,9 @@
 #include "cli/clidates.h"
 #include "cli/csvfile.h"
 #include "model/resultsname.h"
+#include "model/textline.h"
 #include "results/resultsfile.h"
+#include "results/resultsprint.h"
 #include "results/resultstext.h"
 
 #include <algorithm>
@@ -17,8 +19,9 @@ std::string leaguename(const GOLF1& g) {
     return f.size() > 4 ? f.substr(0, f.size() - 4) : f;
 }
 
-std::string textbytes(const std::vector<std::string>& lines) {
-    std::string out;
+std::string textbytes(const GOLF1& g, const CalendarDate& today,
+                      const std::vector<std::string>& lines) {
+    std::string out = resultsheader(g, reportdate(today.year, today.month, today.day)) + "\n\n";
     for (const std::string& l : lines) out += l + "\n";
     return out;
 }
@@ -30,7 +33,8 @@ std::string csvbytes(const std::vector<std::string>& heading,
     return out;
 }
 
-ResultsOutput night(const GOLF1& g, const ResultsFile& f, const CliRequest& r) {
+ResultsOutput night(const GOLF1& g, const ResultsFile& f, const CliRequest& r,
+                    const CalendarDate& today) {
     const std::vector<NightDate> nights = seasonnights(f);
     NightDate chosen = nights.front();
     if (r.list.date) {
@@ -41,20 +45,20 @@ ResultsOutput night(const GOLF1& g, const ResultsFile& f, const CliRequest& r) {
     }
     const NightResults results = nightresults(f, chosen);
     if (r.csv) return {csvbytes(nightheading(), nightcells(results)), ""};
-    return {textbytes(nightlines(leaguename(g), results)), ""};
+    return {textbytes(g, today, nightlines(leaguename(g), results)), ""};
 }
 
 } // namespace
 
-ResultsOutput resultsoutput(GOLF1& g, const CliRequest& r) {
+ResultsOutput resultsoutput(GOLF1& g, const CliRequest& r, const CalendarDate& today) {
     LoadedResults loaded = loadresults(g, r.dir);
     const std::string file = resultsfilename(g.leaguefile);
     if (!loaded.outcome.messages.empty()) return {"", "cannot read the results file " + file};
     if (seasonnights(loaded.file).empty()) return {"", leaguename(g) + " has no nights of results"};
-    if (r.command == CliCommand::results) return night(g, loaded.file, r);
+    if (r.command == CliCommand::results) return night(g, loaded.file, r, today);
     const auto table = standings(loaded.file);
     if (r.csv) return {csvbytes(standingsheading(), standingscells(table)), ""};
-    return {textbytes(standingslines(leaguename(g), loaded.file, table)), ""};
+    return {textbytes(g, today, standingslines(leaguename(g), loaded.file, table)), ""};
 }
 
 } // namespace greenfold

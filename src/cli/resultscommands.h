@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cliargs.h"
+#include "cli/clidates.h"
 #include "model/golf1.h"
 
 #include <string>
@@ -15,6 +16,7 @@ struct ResultsOutput {
     std::string problem; // not empty: nothing to print, and why
 };
 
-ResultsOutput resultsoutput(GOLF1& g, const CliRequest& r);
+// The text starts with the printout's header, dated today.
+ResultsOutput resultsoutput(GOLF1& g, const CliRequest& r, const CalendarDate& today);
 
 } // namespace greenfold

@@ -3,6 +3,7 @@
 #include "model/resultsname.h"
 #include "model/textline.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <numeric>
@@ -228,6 +229,10 @@ std::optional<ResultsFile> readresults(std::istream& in) {
         f.lines.push_back(std::move(*line));
     }
     if (!lines.atend()) return std::nullopt;
+    // A new round goes in after the nights before it, so the nights are kept in order
+    // even when a file was put together by hand.
+    std::stable_sort(f.lines.begin(), f.lines.end(),
+                     [](const ResultLine& a, const ResultLine& b) { return a.date < b.date; });
     return f;
 }
 

@@ -14,4 +14,7 @@ namespace greenfold {
 bool printresults(PrintSurface& s, const GOLF1& g, const std::vector<std::string>& lines,
                   const std::string& date);
 
+// The printout's header line: the league's name, the program's name and the date.
+std::string resultsheader(const GOLF1& g, const std::string& date);
+
 } // namespace greenfold
