@@ -66,12 +66,12 @@ std::vector<FlightStandings> standings(const ResultsFile& f) {
             }
     }
     std::vector<FlightStandings> out;
-    const std::vector<std::string>& order = season.names;
-    for (const std::string& name : order) out.push_back({name, {}});
+    for (const std::string& name : season.names) out.push_back({name, {}});
     for (const auto& [name, s] : players) {
+        const std::string& flight = s.flight;
         auto it = std::find_if(out.begin(), out.end(),
-                               [&](const FlightStandings& fs) { return fs.flight == s.flight; });
-        if (it == out.end()) it = out.insert(out.end(), {s.flight, {}});
+                               [&](const FlightStandings& fs) { return fs.flight == flight; });
+        if (it == out.end()) it = out.insert(out.end(), {flight, {}});
         it->rows.push_back(row(name, s, f.settings.bestnights));
     }
     std::erase_if(out, [](const FlightStandings& fs) { return fs.rows.empty(); });
