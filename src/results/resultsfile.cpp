@@ -88,8 +88,10 @@ bool consistent(const ResultLine& l, const std::optional<int>& net) {
 }
 
 std::optional<ResultLine> readline(std::string_view text) {
-    std::string_view name;
-    const auto f = fields(text, name);
+    std::string_view rest;
+    const auto f = fields(text, rest);
+    // A name never holds a control character, so it is written back as it was read.
+    const std::string name = stripcontrols(rest);
     if (f.empty() || name.empty()) return std::nullopt;
     ResultLine l;
     auto date = readdate(f[0]);
@@ -99,7 +101,7 @@ std::optional<ResultLine> readline(std::string_view text) {
     l.date = *date;
     l.course = int16_t(*course);
     l.tee = int16_t(*tee);
-    l.name = std::string(name);
+    l.name = name;
     for (int h = 0; h < 18; ++h) {
         auto v = whole(f[std::size_t(3 + h)], 0, 99);
         if (!v) return std::nullopt;
@@ -155,11 +157,10 @@ bool readassigned(LineReader& in, CompetitionSettings& s) {
     if (!inrange(count, 0, maxplayers * 10)) return false;
     for (int k = 0; k < *count; ++k) {
         auto player = in.next();
-        if (!player || player->empty()) return false;
-        FlightAssignment a{std::string(*player), {}};
+        FlightAssignment a{player ? stripcontrols(*player) : "", {}};
         auto flight = in.next();
-        if (!flight || flight->empty()) return false;
-        a.flight = std::string(*flight);
+        a.flight = flight ? stripcontrols(*flight) : "";
+        if (a.player.empty() || a.flight.empty()) return false;
         s.assigned.push_back(std::move(a));
     }
     return true;
