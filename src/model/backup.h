@@ -13,7 +13,10 @@ namespace greenfold {
 // restoring them from there. The backup leaves "restore.dat" beside the copies: two
 // lines a file, the copy's path and the path it came from.
 inline constexpr const char* restorelistname = "restore.dat";
-inline constexpr int maxrestoreitems = 100;
+// The list is read as far as a backup can write it: two lines for each file of every
+// known league (league, team, index history and results file), the latest-league record
+// and the course file.
+inline constexpr int maxrestoreitems = 2 * (4 * maxleagues + 2);
 
 // The files a backup copies, in order: each known league, the latest-league record, the
 // course file, each league's team file, each league's index history file, each league's
@@ -31,7 +34,7 @@ struct BackupPair {
 Outcome backup(const GOLF1& g, const fs::path& datadir, const fs::path& dest,
                std::vector<BackupPair>* copied = nullptr);
 
-// The list file's pairs, read whole-line (a path may hold a comma), at most 100 items;
+// The list file's pairs, read whole-line (a path may hold a comma), at most maxrestoreitems;
 // an odd last item has no partner and is left out.
 std::vector<BackupPair> readrestorelist(std::istream& in);
 
