@@ -4,6 +4,7 @@
 #include "model/leaguelist.h"
 #include "model/resultsname.h"
 #include "resultlines.h"
+#include "results/nightbook.h"
 #include "results/nightrecord.h"
 #include "results/standings.h"
 #include "scoring/roundslots.h"
@@ -34,14 +35,11 @@ std::unique_ptr<GOLF1> league() {
     return g;
 }
 
-// Records (or edits, slot > 0) player 1's round of June `day` and keeps its line.
-void play(GOLF1& g, ResultsFile& f, int day, int out, int in, int slot = 0) {
+// Records (or edits, slot > 0) player 1's round of June `day`, as the score window does.
+void play(NightBook& book, int day, int out, int in, int slot = 0) {
     const RoundEntry e{
         1, slot, 1, 6, day, 26, {tee_mens, {}, std::to_string(out), std::to_string(in)}};
-    const RecordResult r = recordround(g, e);
-    ASSERT_TRUE(r.stored);
-    keepround(f, g, 1, r.work.slot, tee_mens);
-    refreshplayer(f, g, 1);
+    ASSERT_TRUE(book.record(e).stored);
 }
 
 const ResultLine& lineof(const ResultsFile& f, int day) {
@@ -112,34 +110,36 @@ TEST(HandicapInEffect, classicNineHoleWhsAndTheResultsAllowance) {
     EXPECT_EQ(withallowance(-3, 50), -1);
 }
 
-TEST(NightRecord, followsEditsAndKeepsNightsTheLeagueDropped) {
+TEST(NightRecord, followsEditsAndDeletionsAndKeepsNightsTheLeagueDropped) {
+    TempDir dir;
     auto g = league();
-    ResultsFile f;
-    play(*g, f, 1, 46, 46);
+    NightBook book(*g, dir.path());
+    const ResultsFile& f = book.file();
+    play(book, 1, 46, 46);
     // No earlier round: no handicap. After 92: (92 - 70.5) x 113 / 125 = 19.4, x .96 is
     // an index of 18.6, a course handicap of Int(20.58 + .5) = 21 for the second night.
     EXPECT_FALSE(lineof(f, 1).hcp);
-    play(*g, f, 2, 45, 45);
+    play(book, 2, 45, 45);
     EXPECT_EQ(lineof(f, 2).index, 186);
     EXPECT_EQ(lineof(f, 2).net(), 69);
     // The second night's round edited afterwards: its night changes with it.
-    play(*g, f, 2, 47, 48, 2);
+    play(book, 2, 47, 48, 2);
     EXPECT_EQ(lineof(f, 2).net(), 74);
     EXPECT_EQ(f.lines.size(), 2u);
 
-    for (int day = 3; day <= 21; ++day) play(*g, f, day, 46, 46);
+    for (int day = 3; day <= 21; ++day) play(book, day, 46, 46);
     EXPECT_EQ(g->roundcount[1], 20);
     const ResultLine second = lineof(f, 2);
     // The league now keeps the second night as its first round: editing it keeps the index
     // the line remembers from the night the league dropped.
-    play(*g, f, 2, 47, 48, 1);
+    play(book, 2, 47, 48, 1);
     EXPECT_EQ(lineof(f, 2), second);
-    const auto table = standings(f);
-    EXPECT_EQ(table[0].rows[0].nights, 21);
-    dropnight(f, "Ann", {6, 3, 26});
-    renameinresults(f, "Ann", "Anne");
-    EXPECT_EQ(standings(f)[0].rows[0].name, "Anne");
+    EXPECT_EQ(standings(f)[0].rows[0].nights, 21);
+    // Deleting that round takes it off its night; the file written holds what is shown.
+    EXPECT_TRUE(book.remove(1, 1, tee_mens).deleted);
     EXPECT_EQ(standings(f)[0].rows[0].nights, 20);
+    EXPECT_TRUE(book.save());
+    EXPECT_EQ(loadresults(*g, dir.path()).file, f);
 }
 
 TEST(ResultsFile, followsTheRosterAndGoesWithItsLeagueToBackupAndBack) {
