@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <span>
 
 namespace greenfold {
 
@@ -10,12 +11,10 @@ namespace {
 constexpr std::array<int, 4> countbackholes = {9, 6, 3, 1};
 
 // The holes played, in order: the 18, or the nine that was played.
-std::vector<int> playedholes(const ResultLine& l) {
-    std::vector<int> holes;
-    const int first = l.out == 0 ? 9 : 0;
-    const int last = l.in == 0 ? 9 : 18;
-    for (int h = first; h < last; ++h) holes.push_back(l.holes[std::size_t(h)]);
-    return holes;
+std::span<const int16_t> playedholes(const ResultLine& l) {
+    const std::size_t first = l.out == 0 ? 9 : 0;
+    const std::size_t last = l.in == 0 ? 9 : 18;
+    return std::span<const int16_t>(l.holes).subspan(first, last - first);
 }
 
 bool countbackless(const Contender& a, const Contender& b) {
@@ -29,15 +28,16 @@ Contender contender(const ResultLine& line, bool net) {
     const int hcp = net && line.hcp ? *line.hcp : 0;
     c.score = line.gross() - hcp;
     if (line.totalsonly()) return c;
-    const std::vector<int> holes = playedholes(line);
-    const int n = int(holes.size());
-    std::array<whs::Fraction, 4> keys{};
+    const std::span<const int16_t> holes = playedholes(line);
+    if (holes.empty()) return c; // no total on either nine: nothing to count back on
+    const long n = long(holes.size());
+    std::array<long, 4> keys{};
     for (std::size_t k = 0; k < countbackholes.size(); ++k) {
-        const int last = std::min(countbackholes[k], n);
-        const int sum = std::accumulate(holes.end() - last, holes.end(), 0);
+        const long last = std::min<long>(countbackholes[k], n);
+        const long sum = std::accumulate(holes.end() - last, holes.end(), 0L);
         // The last 9 of 18 holes carry half the handicap, the last 6 a third and so on:
         // the share of the holes they are.
-        keys[k] = whs::Fraction(sum) - whs::Fraction(int64_t(hcp) * last, n);
+        keys[k] = 18 * sum - long(hcp) * last * (18 / n);
     }
     c.countback = keys;
     return c;

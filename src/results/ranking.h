@@ -2,7 +2,6 @@
 
 #include "results/resultsfile.h"
 #include "results/settings.h"
-#include "whs/decimal.h"
 
 #include <array>
 #include <optional>
@@ -17,10 +16,11 @@ namespace greenfold {
 // still level share.
 
 // What a player brings to a ranking: his score and, when he has hole scores, the scores of
-// his last 9, 6, 3 and 1 holes, each less its share of the handicap (exact fractions).
+// his last 9, 6, 3 and 1 holes, each less its share of the handicap, in eighteenths of a
+// stroke so that every share of a nine's or an eighteen's handicap is a whole number.
 struct Contender {
     int score = 0;
-    std::optional<std::array<whs::Fraction, 4>> countback;
+    std::optional<std::array<long, 4>> countback;
 };
 
 // A line's contender on gross (no handicap) or net.
