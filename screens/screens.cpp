@@ -215,6 +215,26 @@ void whs(Form2& main, FakeServices& fake, GOLF1& g) {
     save(&main, "Form2-whs");
 }
 
+// Two nights of four players in two flights drawn by handicap, one player new on the
+// second night.
+void results(Form2& main, const fs::path& data) {
+    const char* nights[] = {
+        "06/02/26 1 2 5 4 5 4 4 4 3 6 5 4 5 4 5 4 4 3 5 4 40 38 78 21.4 22 22 56 Bill Archer",
+        "06/02/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 40 39 79 22.1 23 23 56 Ed Castillo",
+        "06/02/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 45 45 90 30.9 32 32 58 Jack Hughes",
+        "06/02/26 1 1 6 5 5 5 5 6 4 5 6 5 4 3 7 6 5 4 5 5 47 44 91 26.2 28 28 63 Dana Brooks",
+        "06/09/26 1 2 5 5 5 4 4 4 4 6 5 4 5 4 5 5 4 3 5 4 42 39 81 21.1 22 22 59 Bill Archer",
+        "06/09/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 41 40 81 22.0 23 23 58 Ed Castillo",
+        "06/09/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 47 44 91 - - - - Irene Garza"};
+    std::string file = "Greenfold results 1\r\n 100 \r\n 0 \r\n 1 \r\n 4 \r\n 10 \r\n 8 \r\n"
+                       " 6 \r\n 4 \r\n 1 \r\n 2 \r\n 2 \r\n 0 \r\n 0 \r\n 0 \r\n 7 \r\n";
+    for (const char* line : nights) file += std::string(line) + "\r\n";
+    writebytes(data / "Tuesday Night League.res", file);
+    shoot(main, menu::competitionmenu, "Compform", "Compform", "Cancelbutton");
+    shoot(main, menu::nightresultsmenu, "Nightform", "Nightform", "Donebutton");
+    shoot(main, menu::standingsmenu, "Standform", "Standform", "Donebutton");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -235,6 +255,7 @@ int main(int argc, char** argv) {
     leaguenight(main);
     reports(main);
     roster(main, data.path());
+    results(main, data.path());
     whs(main, fake, *g);
     return failures == 0 ? 0 : 1;
 }

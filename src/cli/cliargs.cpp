@@ -17,12 +17,14 @@ struct CommandWord {
     const char* options; // the options it takes, each between spaces
 };
 
-constexpr std::array<CommandWord, 5> commands{
+constexpr std::array<CommandWord, 7> commands{
     {{CliCommand::leagues, "leagues", 0, " --dir --help "},
      {CliCommand::list, "list", 1, " --dir --help --view --date --player --long --today --output "},
      {CliCommand::import, "import", 2, " --dir --help --dry-run "},
      {CliCommand::exportrounds, "export", 1, " --dir --help --output "},
-     {CliCommand::replay, "replay", 1, " --dir --help --method --write "}}};
+     {CliCommand::replay, "replay", 1, " --dir --help --method --write "},
+     {CliCommand::results, "results", 1, " --dir --help --date --csv --output "},
+     {CliCommand::standings, "standings", 1, " --dir --help --csv --output "}}};
 
 // The values that are checked once the command is known.
 struct Values {
@@ -36,7 +38,8 @@ void addoptions(CLI::App& app, CliRequest& r, Values& v) {
     app.set_help_flag(); // the help texts are clihelp's
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--write"}) app.add_flag(flag);
+    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--write", "--csv"})
+        app.add_flag(flag);
     app.add_option("--dir", r.dir);
     app.add_option("--view", v.view);
     app.add_option("--date", v.date);
@@ -145,6 +148,7 @@ std::string fillrequest(const CLI::App& app, const std::vector<std::string>& wor
     r.longlines = app.count("--long");
     r.dryrun = app.count("--dry-run");
     r.write = app.count("--write");
+    r.csv = app.count("--csv");
     for (const std::string& e :
          {takeview(v.view, r.list), takedate("--date", v.date, readrounddate, r.list.date),
           takedate("--today", v.today, readtoday, r.today), takemethod(v.method, r.method)})
@@ -167,7 +171,7 @@ ParsedArgs parseargs(const std::vector<std::string>& args) {
         // Raised only when the last word is an option still waiting for its value.
         wrong = args.back() + " needs a value";
     }
-    for (const char* flag : {"--dry-run", "--long", "--help", "--write"})
+    for (const char* flag : {"--dry-run", "--long", "--help", "--write", "--csv"})
         if (app.count(flag) && app[flag]->results().front() != "true")
             wrong = flag + std::string(" takes no value");
     const std::vector<std::string> words = sortrest(app, unknown);

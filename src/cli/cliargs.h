@@ -12,7 +12,7 @@ namespace greenfold {
 // The command line of greenfold-cli: global options, a command, its arguments and its
 // options, in any order after the command word.
 
-enum class CliCommand { none, leagues, list, import, exportrounds, replay };
+enum class CliCommand { none, leagues, list, import, exportrounds, replay, results, standings };
 
 inline constexpr int exit_ok = 0;
 inline constexpr int exit_data = 1;  // bad data, or a file that could not be read or written
@@ -31,6 +31,7 @@ struct CliRequest {
     bool dryrun = false;
     std::optional<HandicapMethod> method; // replay: the method asked for, else the setting's
     bool write = false;
+    bool csv = false; // results, standings: CSV instead of the printed text
 };
 
 struct ParsedArgs {

@@ -15,6 +15,8 @@ std::string programhelp() {
            "  import LEAGUE FILE.csv  record the rounds of a spreadsheet\n"
            "  export LEAGUE           every kept round as CSV\n"
            "  replay LEAGUE           every kept round worked out again, a line a player\n"
+           "  results LEAGUE          a night's places and points\n"
+           "  standings LEAGUE        the season's points table\n"
            "\n"
            "import, list and export follow the handicap method set in greenfold.ini in\n"
            "the settings folder (method=classic, the default, or method=whs): under the\n"
@@ -110,6 +112,33 @@ std::string replayhelp() {
            "                         LEAGUE.LGE.before-replay\n";
 }
 
+std::string resultshelp() {
+    return "Usage: greenfold-cli [--dir DIR] results LEAGUE [--date MM/DD/YY] [--csv] [-o FILE]\n"
+           "\n"
+           "Prints a night's results as the printout shows them: each player's gross,\n"
+           "handicap and net, his gross and net place and his points, flight by flight.\n"
+           "Players level share the place and split its points, unless the league breaks\n"
+           "ties on the last holes (Competition Settings).\n"
+           "\n"
+           "  --date MM/DD/YY        the night (the newest night when not given)\n"
+           "  --csv                  CSV instead: date, flight, place, player, gross,\n"
+           "                         handicap, net, points, in place order; players\n"
+           "                         without a handicap last with no handicap, net or place\n"
+           "  -o, --output FILE      write to FILE instead of standard output\n";
+}
+
+std::string standingshelp() {
+    return "Usage: greenfold-cli [--dir DIR] standings LEAGUE [--csv] [-o FILE]\n"
+           "\n"
+           "Prints the season's standings: each player's points over every night, or his\n"
+           "best nights when the league counts only those, the nights he played and his\n"
+           "average net, flight by flight.\n"
+           "\n"
+           "  --csv                  CSV instead: place, player, flight, nights, points,\n"
+           "                         average net\n"
+           "  -o, --output FILE      write to FILE instead of standard output\n";
+}
+
 } // namespace
 
 std::string commandhelp(CliCommand command) {
@@ -124,6 +153,10 @@ std::string commandhelp(CliCommand command) {
         return exporthelp();
     case CliCommand::replay:
         return replayhelp();
+    case CliCommand::results:
+        return resultshelp();
+    case CliCommand::standings:
+        return standingshelp();
     case CliCommand::none:
         break;
     }

@@ -8,10 +8,13 @@
 #include "cli/importrows.h"
 #include "cli/listview.h"
 #include "cli/replaylines.h"
+#include "cli/resultscommands.h"
 #include "cli/roundexport.h"
 #include "model/leaguefile.h"
+#include "model/resultsname.h"
 #include "model/textline.h"
 #include "reports/listexport.h"
+#include "results/nightrecord.h"
 #include "scoring/replay.h"
 
 #include <exception>
@@ -101,7 +104,8 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     // a slope) come out with their rows, and the league on disk is untouched until all
     // rows are good.
     auto recorded = std::make_unique<GOLF1>(*g);
-    const ImportRun run = recordimport(*recorded, plan.rounds);
+    LoadedResults nights = loadresults(*recorded, r.dir);
+    const ImportRun run = recordimport(*recorded, plan.rounds, &nights.file);
     const auto problems = rowordered(plan.problems, run.problems);
     if (!problems.empty()) return refuserows(ctx, r, problems);
     if (run.recorded.empty()) return fail(ctx, r.csvfile + " holds no rounds");
@@ -115,6 +119,10 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     if (!saveleague(*recorded, r.dir))
         return fail(ctx,
                     "cannot write the league file " + recorded->leaguefile + "; it is as it was");
+    for (const Message& m : nights.outcome.messages) ctx.err << "greenfold-cli: " << m.text << "\n";
+    if (!saveresults(*recorded, nights.file, r.dir))
+        return fail(ctx, "the rounds are recorded, but the results file " +
+                             resultsfilename(recorded->leaguefile) + " could not be written");
     ctx.err << "greenfold-cli: recorded " << run.recorded.size()
             << (run.recorded.size() == 1 ? " round" : " rounds") << " in " << recorded->leaguefile
             << "\n";
@@ -133,9 +141,19 @@ int runreplay(CliContext& ctx, const CliRequest& r) {
     if (!saveleague(*g, r.dir))
         return fail(ctx, "cannot write the league file " + g->leaguefile +
                              "; the file as it was is " + before);
+    if (!refreshleague(*g, r.dir))
+        return fail(ctx, "the league is written, but its results file " +
+                             resultsfilename(g->leaguefile) + " could not be");
     ctx.err << "greenfold-cli: " << g->leaguefile << " worked out again under "
             << methodname(g->method) << " and written; the file as it was is " << before << "\n";
     return exit_ok;
+}
+
+int runresults(CliContext& ctx, const CliRequest& r) {
+    auto g = openrequested(ctx, r, false);
+    if (!g) return exit_data;
+    const ResultsOutput out = resultsoutput(*g, r, ctx.today);
+    return out.problem.empty() ? deliver(ctx, r, out.bytes) : fail(ctx, out.problem);
 }
 
 int runcommand(CliContext& ctx, const CliRequest& r) {
@@ -150,6 +168,9 @@ int runcommand(CliContext& ctx, const CliRequest& r) {
         return runexport(ctx, r);
     case CliCommand::replay:
         return runreplay(ctx, r);
+    case CliCommand::results:
+    case CliCommand::standings:
+        return runresults(ctx, r);
     case CliCommand::none:
         break;
     }

@@ -1,6 +1,7 @@
 #include "cli/importrecord.h"
 
 #include "cli/roundexport.h"
+#include "results/nightrecord.h"
 #include "scoring/scorecard.h"
 
 #include <algorithm>
@@ -40,7 +41,7 @@ RecordResult recordimportround(GOLF1& g, const ImportRound& round) {
     return recordround(g, entry);
 }
 
-ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds) {
+ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds, ResultsFile* results) {
     ImportRun run;
     for (const ImportRound& round : rounds) {
         const RecordResult result = recordimportround(g, round);
@@ -50,6 +51,7 @@ ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds) {
             continue;
         }
         run.recorded.push_back(roundcells(g, round.player, result.work.slot));
+        if (results) keepround(*results, g, round.player, result.work.slot, round.round.tee);
     }
     return run;
 }

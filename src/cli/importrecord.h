@@ -2,6 +2,7 @@
 
 #include "cli/importrows.h"
 #include "model/golf1.h"
+#include "results/resultsfile.h"
 #include "scoring/roundslots.h"
 
 #include <string>
@@ -22,8 +23,10 @@ struct ImportRun {
 // on, and the record itself.
 RecordResult recordimportround(GOLF1& g, const ImportRound& round);
 
-// Every round in file order.
-ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds);
+// Every round in file order; each stored round also goes into its night of results, when
+// given.
+ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds,
+                       ResultsFile* results = nullptr);
 
 // The problems of both stages together, in row order.
 std::vector<RowProblem> rowordered(std::vector<RowProblem> a, const std::vector<RowProblem>& b);

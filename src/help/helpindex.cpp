@@ -19,6 +19,7 @@ const std::vector<HelpTopic>& helptopics() {
         {helpkey::ninehole, "ninehole.html"},
         {helpkey::coursehandicaps, "coursehandicaps.html"},
         {helpkey::teams, "teams.html"},
+        {helpkey::results, "results.html"},
         {"Handicap Index", "handicaps.html"},
         {"World Handicap System", "whs.html"},
         {"Views of the Round List", "views.html"},

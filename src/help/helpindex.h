@@ -20,6 +20,7 @@ inline constexpr const char* fonts = "Fonts";
 inline constexpr const char* ninehole = "Nine Hole Rounds";
 inline constexpr const char* coursehandicaps = "Course Handicaps";
 inline constexpr const char* teams = "Team data";
+inline constexpr const char* results = "Results and Standings";
 } // namespace helpkey
 
 struct HelpTopic {

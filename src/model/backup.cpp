@@ -1,6 +1,7 @@
 #include "model/backup.h"
 
 #include "model/historyfile.h"
+#include "model/resultsname.h"
 #include "model/textline.h"
 
 #include <algorithm>
@@ -33,7 +34,9 @@ bool endswith(const std::string& s, const std::string& tail) {
 bool datafilename(const std::string& name) {
     const std::string n = lower(name);
     if (n == "grnfld.dat" || n == "course.dat") return true;
-    return n.size() > 4 && (endswith(n, ".lge") || endswith(n, ".tea") || endswith(n, ".hix")) &&
+    return n.size() > 4 &&
+           (endswith(n, ".lge") || endswith(n, ".tea") || endswith(n, ".hix") ||
+            endswith(n, ".res")) &&
            n.find_first_of("/\\:") == std::string::npos;
 }
 
@@ -61,6 +64,7 @@ std::vector<std::string> backupnames(const GOLF1& g) {
     names.push_back("Course.dat");
     for (int n = 1; n <= count; ++n) names.push_back(g.leaguelist[n] + ".tea");
     for (int n = 1; n <= count; ++n) names.push_back(historyfilename(g.leaguelist[n] + ".lge"));
+    for (int n = 1; n <= count; ++n) names.push_back(resultsfilename(g.leaguelist[n] + ".lge"));
     return names;
 }
 
@@ -115,8 +119,8 @@ void removestaged(const std::vector<BackupPair>& pairs) {
     for (const auto& p : pairs) fs::remove(stagedname(p.copy), ec);
 }
 
-// The files to copy, with where each copy goes. A team or index history file that is not
-// there is left out; any other missing file is copied (and fails) in its turn.
+// The files to copy, with where each copy goes. A team, index history or results file that
+// is not there is left out; any other missing file is copied (and fails) in its turn.
 std::vector<BackupPair> backuppairs(const GOLF1& g, const fs::path& from, const fs::path& dest) {
     const auto names = backupnames(g);
     const std::size_t optionalfrom = std::size_t(std::clamp<int>(g.leaguecount, 0, maxleagues)) + 2;
@@ -124,7 +128,7 @@ std::vector<BackupPair> backuppairs(const GOLF1& g, const fs::path& from, const 
     std::error_code ec;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const fs::path source = findfile(from, names[i]);
-        if (i >= optionalfrom && !fs::exists(source, ec)) continue; // no teams, or no history
+        if (i >= optionalfrom && !fs::exists(source, ec)) continue; // no teams, history or results
         pairs.push_back({(dest / source.filename()).string(), source.string()});
     }
     return pairs;

@@ -4,6 +4,7 @@
 #include "model/historyfile.h"
 #include "model/latestfile.h"
 #include "model/leaguefile.h"
+#include "model/resultsname.h"
 #include "model/textline.h"
 
 #include <algorithm>
@@ -199,6 +200,7 @@ LeagueStep deleteleague(GOLF1& g, const std::string& name, bool confirmed, bool 
     }
     removefile(dir, known + leaguesuffix);
     removefile(dir, historyfilename(known + leaguesuffix));
+    removefile(dir, resultsfilename(known + leaguesuffix));
     g.leaguefile.clear();
     if (teamsdefined) removefile(dir, known + teamsuffix);
     LeagueStep done;

@@ -27,7 +27,8 @@ const std::map<std::string, std::set<std::string>> core = {
     {"players", {"model", "teams"}},
     {"charts", {"model", "reports", "whs"}},
     {"shell", {"model", "whs"}},
-    {"cli", {"model", "lists", "courses", "scoring", "reports", "shell", "whs"}}};
+    {"results", {"model", "scoring", "whs", "reports"}},
+    {"cli", {"model", "lists", "courses", "scoring", "reports", "shell", "whs", "results"}}};
 
 // Above the core: platform/ implements the core's ports with Qt; a window folder uses
 // the core, platform/ and only the other window folders named here; the main window
@@ -40,7 +41,10 @@ const std::map<std::string, std::set<std::string>> upper = {
     {"scoring/ui", {}},
     {"charts/ui", {"reports/ui"}},
     {"teams/ui", {"reports/ui"}},
-    {"shell/ui", {"courses/ui", "players/ui", "reports/ui", "scoring/ui", "charts/ui", "teams/ui"}},
+    {"results/ui", {"reports/ui"}},
+    {"shell/ui",
+     {"courses/ui", "players/ui", "reports/ui", "scoring/ui", "charts/ui", "teams/ui",
+      "results/ui"}},
     {"app", {"shell/ui"}}};
 
 bool allowed(const std::string& from, const std::string& to) {

@@ -70,13 +70,17 @@ void Playernm::rename() {
         list1_->clearSelection();
         return;
     }
-    renameplayer(g_, oldname, newname);
+    if (renameplayer(g_, oldname, newname) == RenameResult::changed)
+        results_.renamed(oldname, newname);
     fill(pickernames(g_));
 }
 
 void Playernm::leaving() {
     list1_->clearSelection();
-    Outcome out = whilebusy(services_.busy, [&] { return saveleague(g_, datadir_); });
+    Outcome out = whilebusy(services_.busy, [&] {
+        Outcome saved = saveleague(g_, datadir_);
+        return saved ? saved.merge(results_.apply(g_, datadir_)) : saved;
+    });
     services_.dialogs.show(out);
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/pickerwindow.h"
 #include "platform/qtforward.h"
+#include "results/nightrecord.h"
 
 #include <filesystem>
 
@@ -27,6 +28,7 @@ class Playernm : public PickerWindow {
 
     GOLF1& g_;
     std::filesystem::path datadir_;
+    RosterChanges results_; // the results file follows when the league is saved
     QLineEdit* text1_;
 };
 

@@ -53,7 +53,7 @@ void RMplayer::remove() {
         return;
     }
     const int row = list1_->row(item);
-    removeplayer(g_, name);
+    if (removeplayer(g_, name)) results_.removed(name);
     fill(pickernames(g_));
     list1_->setCurrentRow(std::min(row, list1_->count() - 1), QItemSelectionModel::NoUpdate);
     list1_->clearSelection();
@@ -61,7 +61,10 @@ void RMplayer::remove() {
 
 void RMplayer::leaving() {
     list1_->clearSelection();
-    Outcome out = whilebusy(services_.busy, [&] { return saveroster(g_, teams_.get(), datadir_); });
+    Outcome out = whilebusy(services_.busy, [&] {
+        Outcome saved = saveroster(g_, teams_.get(), datadir_);
+        return saved ? saved.merge(results_.apply(g_, datadir_)) : saved;
+    });
     services_.dialogs.show(out);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/pickerwindow.h"
+#include "results/nightrecord.h"
 
 #include <filesystem>
 #include <memory>
@@ -29,6 +30,7 @@ class RMplayer : public PickerWindow {
     GOLF1& g_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
+    RosterChanges results_; // the results file follows when the league is saved
 };
 
 } // namespace greenfold

@@ -45,7 +45,7 @@ bool bothzero(const DisplayedRound& d) {
 roundsform::roundsform(GOLF1& model, Services& services, std::filesystem::path datadir,
                        ScoreSession session, QWidget* mainwindow)
     : FormWindow(services, mainwindow, "roundsform", "Enter Scores"), g_(model),
-      datadir_(std::move(datadir)), session_(std::move(session)) {
+      datadir_(std::move(datadir)), session_(std::move(session)), book_(model, datadir_) {
     card_ = new QWidget(this);
     pnamelabel_ = textpanel(card_, "Pnamelabel");
     bigfont(pnamelabel_, 2);
@@ -202,7 +202,7 @@ void roundsform::recordnow() {
     // Stroke control's lowered holes are the round's; the other method's adjustment only
     // shows what the holes count, and the round keeps the scores as typed.
     const DisplayedRound round = g_.method == HandicapMethod::whs ? typed_ : grid_->round(tee());
-    RecordResult result = recordround(g_, session_.entry(round));
+    RecordResult result = book_.record(session_.entry(round));
     services_.dialogs.show(result.outcome);
     if (!result.stored) {
         grid_->focushole(1);
@@ -240,8 +240,7 @@ void roundsform::deleteround() {
     const Answer answer =
         services_.dialogs.message(deleteroundquestion(g_), Buttons::yesno, Answer::no);
     if (answer != Answer::yes) return;
-    DeleteResult result =
-        greenfold::deleteround(g_, session_.player, session_.editslot, true, tee());
+    DeleteResult result = book_.remove(session_.player, session_.editslot, tee());
     services_.dialogs.show(result.outcome);
     list1_->clear();
     endrun(result.deleted);
@@ -262,7 +261,10 @@ void roundsform::finishrun(bool save) {
     ended_ = true;
     if (!save) return;
     emit saving(true);
-    Outcome saved = whilebusy(services_.busy, [&] { return saveleague(g_, datadir_); });
+    Outcome saved = whilebusy(services_.busy, [&] {
+        Outcome league = saveleague(g_, datadir_);
+        return league ? league.merge(book_.save()) : league;
+    });
     emit saving(false);
     services_.dialogs.show(saved);
 }

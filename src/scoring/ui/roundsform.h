@@ -2,6 +2,7 @@
 
 #include "platform/formwindow.h"
 #include "platform/qtforward.h"
+#include "results/nightbook.h"
 #include "scoring/scorecard.h"
 #include "scoring/scoreentry.h"
 
@@ -56,6 +57,7 @@ class roundsform : public FormWindow {
     GOLF1& g_;
     std::filesystem::path datadir_;
     ScoreSession session_;
+    NightBook book_; // the league's nights, kept in step with its rounds
     ScoreGrid* grid_;
     QWidget* card_;
     QLabel* pnamelabel_;

@@ -99,6 +99,8 @@ class Form2 : public QMainWindow {
     void wirecharts();
     // Backup and restore (form2backup.cpp).
     void wirebackup();
+    // Night results, standings and their settings (form2results.cpp).
+    void wireresults();
     void buildtoolbar(QWidget* parent);
     QWidget* buildbody(QWidget* parent);
     QFrame* buildcoursepanel(QWidget* parent);

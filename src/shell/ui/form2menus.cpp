@@ -34,6 +34,8 @@ const char* const leaguecommands[] = {
     menu::Playermenu_1,  menu::Playermenu_2,   menu::Playermenu_3,         menu::Playernamesmenu,
     menu::editroundmenu, menu::printcardsmenu, menu::leaguehcmenu,         menu::graphmenu_0,
     menu::graphmenu_1,   menu::defineteammenu, menu::enterteamresultsmenu, menu::teamsummarymenu};
+const char* const resultscommands[] = {menu::competitionmenu, menu::nightresultsmenu,
+                                       menu::standingsmenu};
 
 const char* const buttoncaptions[] = {"Load league", "Enter Scores", "Add Player", "Add Course",
                                       "Help"};
@@ -55,6 +57,7 @@ void Form2::buildmenus() {
     wirereports();
     wirecharts();
     wirebackup();
+    wireresults();
 }
 
 void Form2::buildfilemenu() {
@@ -109,6 +112,10 @@ void Form2::buildothermenus() {
     addentries(addmenu("teammenu", "&Teams"), {{menu::defineteammenu, "&Define Teams"},
                                                {menu::enterteamresultsmenu, "&Enter Team Results"},
                                                {menu::teamsummarymenu, "&Team Summary Reports"}});
+    addentries(addmenu("Resultsmenu", "&Results"),
+               {{menu::competitionmenu, "&Competition Settings..."},
+                {menu::nightresultsmenu, "&Night Results..."},
+                {menu::standingsmenu, "&Season Standings..."}});
     addentries(addmenu("Analmenu", "&Analysis"),
                {{menu::leaguehcmenu, "Current League Handicaps"},
                 {menu::graphmenu_0, "Individual Handicap Trends"},
@@ -188,6 +195,7 @@ void Form2::uselowcolourtoolbar() {
 
 void Form2::setleaguecommands(bool on) {
     for (const char* name : leaguecommands) actions_.at(name)->setEnabled(on);
+    for (const char* name : resultscommands) actions_.at(name)->setEnabled(on);
 }
 
 void Form2::refreshleaguemenu() {

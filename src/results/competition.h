@@ -1,0 +1,28 @@
+#pragma once
+
+#include "model/outcome.h"
+#include "results/resultsfile.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace greenfold {
+
+// The competition settings as the settings window edits them.
+
+// The points table as typed: whole numbers 0..9999 separated by blanks or commas, at most
+// one for each of 20 places. Nothing when the text is not such a list.
+std::optional<std::vector<int>> readpointstable(std::string_view text);
+std::string pointstableline(const std::vector<int>& points);
+Message pointstablerefused();
+
+// New settings for the league's nights: every night's handicap in effect follows a changed
+// allowance. Flights given by hand to no flight name are dropped.
+void changesettings(ResultsFile& f, CompetitionSettings s);
+
+// The flight name given by hand to the player, or an empty text.
+std::string handflight(const CompetitionSettings& s, std::string_view player);
+
+} // namespace greenfold

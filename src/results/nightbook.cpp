@@ -1,0 +1,54 @@
+#include "results/nightbook.h"
+
+#include "results/nightrecord.h"
+
+namespace greenfold {
+
+namespace {
+
+bool keptslot(const GOLF1& g, int p, int s) {
+    return p >= 1 && p <= maxplayers && s >= 1 && s <= g.roundcount[p] && s <= maxrounds;
+}
+
+} // namespace
+
+NightBook::NightBook(GOLF1& g, fs::path dir) : g_(g), dir_(std::move(dir)) {
+    LoadedResults r = loadresults(g_, dir_);
+    file_ = std::move(r.file);
+    opened_ = std::move(r.outcome);
+}
+
+RecordResult NightBook::record(const RoundEntry& entry) {
+    const int p = entry.player;
+    const bool edit = keptslot(g_, p, entry.slot);
+    const NightDate was = edit ? slotdate(g_, p, entry.slot) : NightDate{};
+    RecordResult r = recordround(g_, entry);
+    if (!r.stored) return r;
+    // An edit that moved the round to another date takes it off its old night.
+    if (edit && was != slotdate(g_, p, r.work.slot)) dropnight(file_, g_.playername[p], was);
+    keepround(file_, g_, p, r.work.slot, entry.round.tee);
+    refreshplayer(file_, g_, p);
+    changed_ = true;
+    return r;
+}
+
+DeleteResult NightBook::remove(int p, int s, int selectedtee) {
+    const bool kept = keptslot(g_, p, s);
+    const NightDate was = kept ? slotdate(g_, p, s) : NightDate{};
+    DeleteResult r = deleteround(g_, p, s, true, selectedtee);
+    if (!r.deleted || !kept) return r;
+    dropnight(file_, g_.playername[p], was);
+    refreshplayer(file_, g_, p);
+    changed_ = true;
+    return r;
+}
+
+Outcome NightBook::save() {
+    Outcome out = opened_;
+    opened_ = {};
+    if (changed_) out.merge(saveresults(g_, file_, dir_));
+    changed_ = false;
+    return out;
+}
+
+} // namespace greenfold

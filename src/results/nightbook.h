@@ -1,0 +1,35 @@
+#pragma once
+
+#include "model/golf1.h"
+#include "model/outcome.h"
+#include "model/safefile.h"
+#include "results/resultsfile.h"
+#include "scoring/roundslots.h"
+
+namespace greenfold {
+
+// The engine's round operations with the league's results file kept in step: what the
+// score window and round editing use in place of recordround and deleteround. The file is
+// read when the book opens and written by save, after the league, when a round changed.
+class NightBook {
+  public:
+    NightBook(GOLF1& g, fs::path dir);
+
+    RecordResult record(const RoundEntry& entry);
+    DeleteResult remove(int p, int s, int selectedtee);
+
+    // Writes the file when a night changed; the outcome also carries the notice of a file
+    // that could not be read when the book opened.
+    Outcome save();
+
+    const ResultsFile& file() const { return file_; }
+
+  private:
+    GOLF1& g_;
+    fs::path dir_;
+    ResultsFile file_;
+    Outcome opened_;
+    bool changed_ = false;
+};
+
+} // namespace greenfold

@@ -1,0 +1,174 @@
+#include "results/nightrecord.h"
+
+#include "model/textline.h"
+#include "scoring/handicap.h"
+#include "whs/coursehandicap.h"
+#include "whs/leaguerecord.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace greenfold {
+
+namespace {
+
+whs::LeagueScores leaguescores(const ResultLine& l) {
+    whs::LeagueScores s{};
+    for (int h = 1; h <= 18; ++h) s[std::size_t(h)] = l.holes[std::size_t(h - 1)];
+    s[19] = l.out;
+    s[20] = l.in;
+    return s;
+}
+
+std::optional<int> classicbase(const GOLF1& g, const ResultLine& l, int index) {
+    const TeeRating t = teerating(g, l.course, l.tee);
+    if (!usablerating(t)) return std::nullopt;
+    const int ch = int(coursehandicap(float(index) / 10.0f, t.slope));
+    // A nine is half a round: the nine's handicap is half the course handicap, a half
+    // going up, as a nine's stroke control halves it.
+    return l.nine() ? whs::roundwhole(whs::Fraction(ch, 2)) : ch;
+}
+
+std::optional<int> whsbase(const GOLF1& g, const ResultLine& l, int index) {
+    const whs::Round r = whs::leagueround(g, leaguescores(l), l.course, l.tee,
+                                          whs::leaguedate(l.date.month, l.date.day, l.date.year));
+    if (r.tee.slope <= 0) return std::nullopt;
+    return whs::roundhandicap(whs::Tenths{index}, r, g.allowance).playing;
+}
+
+void sethandicap(ResultLine& l, const GOLF1& g, std::optional<int> index, int allowance) {
+    const InEffect e = handicapfor(g, l, index);
+    l.index = e.base ? e.index : std::nullopt;
+    l.base = e.base;
+    l.hcp = e.base ? std::optional<int>(withallowance(*e.base, allowance)) : std::nullopt;
+}
+
+ResultLine fromslot(const GOLF1& g, int p, int r, int tee) {
+    ResultLine l;
+    l.date = slotdate(g, p, r);
+    l.name = g.playername[p];
+    l.course = g.roundcourse[p][r];
+    l.tee = int16_t(std::clamp(tee, 0, tee_pro));
+    for (int h = 1; h <= 18; ++h) l.holes[std::size_t(h - 1)] = g.holescore[p][r][h];
+    l.out = g.holescore[p][r][19];
+    l.in = g.holescore[p][r][20];
+    return l;
+}
+
+// Where the night's lines end, so a new night's round goes after the nights before it.
+std::vector<ResultLine>::iterator placefor(ResultsFile& f, const NightDate& d) {
+    return std::upper_bound(f.lines.begin(), f.lines.end(), d,
+                            [](const NightDate& a, const ResultLine& b) { return a < b.date; });
+}
+
+ResultLine* findline(ResultsFile& f, std::string_view name, const NightDate& d) {
+    for (ResultLine& l : f.lines)
+        if (l.date == d && l.name == name) return &l;
+    return nullptr;
+}
+
+} // namespace
+
+InEffect handicapfor(const GOLF1& g, const ResultLine& line, std::optional<int> index) {
+    if (!index) return {};
+    const auto base =
+        g.method == HandicapMethod::whs ? whsbase(g, line, *index) : classicbase(g, line, *index);
+    return {index, base};
+}
+
+int withallowance(int base, int allowance) {
+    return whs::roundwhole(whs::Fraction(int64_t(base) * allowance, 100));
+}
+
+std::optional<int> indexbefore(const GOLF1& g, int p, int r) {
+    if (p < 1 || p > maxplayers || r < 2 || r > maxrounds) return std::nullopt;
+    const whs::Tenths index = whs::tenthsnear(g.hcpindex[p][r - 1]);
+    if (g.method == HandicapMethod::classic) return index.v;
+    const NightDate before = slotdate(g, p, r - 1);
+    for (const IssuedIndex& i : g.history[p].issued)
+        if (whs::Date{i.year, i.month, i.day} <=
+            whs::Date{fullyear(before.year), before.month, before.day})
+            return index.v;
+    return std::nullopt;
+}
+
+NightDate slotdate(const GOLF1& g, int p, int r) {
+    return {g.rmonth[p][r], g.rday[p][r], g.ryear[p][r]};
+}
+
+void keepround(ResultsFile& f, const GOLF1& g, int p, int r, int tee) {
+    if (p < 1 || p > maxplayers || r < 1 || r > maxrounds) return;
+    ResultLine l = fromslot(g, p, r, tee);
+    ResultLine* old = findline(f, l.name, l.date);
+    // A player's first kept round may follow rounds the league has dropped: the line
+    // already there remembers the index he held then.
+    const auto index = r == 1 && old ? old->index : indexbefore(g, p, r);
+    sethandicap(l, g, index, f.settings.allowance);
+    if (old)
+        *old = std::move(l);
+    else
+        f.lines.insert(placefor(f, l.date), std::move(l));
+}
+
+void dropnight(ResultsFile& f, std::string_view name, const NightDate& date) {
+    std::erase_if(f.lines, [&](const ResultLine& l) { return l.date == date && l.name == name; });
+}
+
+void refreshplayer(ResultsFile& f, const GOLF1& g, int p) {
+    if (p < 1 || p > maxplayers) return;
+    const int count = std::clamp<int>(g.roundcount[p], 0, maxrounds);
+    for (int r = 1; r <= count; ++r)
+        if (ResultLine* l = findline(f, g.playername[p], slotdate(g, p, r)))
+            keepround(f, g, p, r, l->tee);
+}
+
+Outcome refreshleague(GOLF1& g, const fs::path& dir) {
+    LoadedResults r = loadresults(g, dir);
+    if (!r.exists || !r.outcome.messages.empty()) return r.outcome;
+    for (int p = 1; p <= std::clamp<int>(g.playercount, 0, maxplayers); ++p)
+        refreshplayer(r.file, g, p);
+    return saveresults(g, r.file, dir);
+}
+
+void applyallowance(ResultsFile& f) {
+    for (ResultLine& l : f.lines)
+        l.hcp = l.base ? std::optional<int>(withallowance(*l.base, f.settings.allowance))
+                       : std::nullopt;
+}
+
+void renameinresults(ResultsFile& f, std::string_view oldname, std::string_view newname) {
+    for (ResultLine& l : f.lines)
+        if (l.name == oldname) l.name = std::string(newname);
+    for (FlightAssignment& a : f.settings.assigned)
+        if (a.player == oldname) a.player = std::string(newname);
+}
+
+void removefromresults(ResultsFile& f, std::string_view name) {
+    std::erase_if(f.lines, [&](const ResultLine& l) { return l.name == name; });
+    std::erase_if(f.settings.assigned, [&](const FlightAssignment& a) { return a.player == name; });
+}
+
+void RosterChanges::renamed(std::string oldname, std::string newname) {
+    changes_.push_back({std::move(oldname), std::move(newname)});
+}
+
+void RosterChanges::removed(std::string name) {
+    changes_.push_back({std::move(name), std::nullopt});
+}
+
+Outcome RosterChanges::apply(GOLF1& g, const fs::path& dir) {
+    if (changes_.empty()) return {};
+    const std::vector<Change> changes = std::move(changes_);
+    changes_.clear();
+    LoadedResults r = loadresults(g, dir);
+    // A file that could not be read is left for the next save to keep beside itself.
+    if (!r.exists || !r.outcome.messages.empty()) return r.outcome;
+    for (const Change& c : changes)
+        if (c.newname)
+            renameinresults(r.file, c.name, *c.newname);
+        else
+            removefromresults(r.file, c.name);
+    return saveresults(g, r.file, dir);
+}
+
+} // namespace greenfold

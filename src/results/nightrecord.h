@@ -1,0 +1,76 @@
+#pragma once
+
+#include "model/golf1.h"
+#include "model/outcome.h"
+#include "model/safefile.h"
+#include "results/resultsfile.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace greenfold {
+
+// Keeping the results file in step with the league: each recorded, edited or deleted
+// round changes its night's line, and the roster's renames and removals follow.
+
+// The handicap in effect of a round: the index the player held before it, the handicap the
+// league's method gives that index on the round's course and tee (the classic course
+// handicap, halved for a nine; the WHS playing handicap with the league's allowance, the
+// nine's own for a nine), and that handicap times the results allowance, halves up.
+struct InEffect {
+    std::optional<int> index; // tenths
+    std::optional<int> base;
+};
+InEffect handicapfor(const GOLF1& g, const ResultLine& line, std::optional<int> index);
+int withallowance(int base, int allowance);
+
+// The index player p held before his kept round in slot r: the one stored with round
+// r - 1. Nothing for his first kept round, or under the WHS method before any index was
+// issued to him.
+std::optional<int> indexbefore(const GOLF1& g, int p, int r);
+
+// The round now in slot r of player p, played from tee, into its night's line (a new one,
+// or the player's line of that night replaced).
+void keepround(ResultsFile& f, const GOLF1& g, int p, int r, int tee);
+
+// Takes the player's line of that night out, when there is one.
+void dropnight(ResultsFile& f, std::string_view name, const NightDate& date);
+
+// The date kept round r of player p carries.
+NightDate slotdate(const GOLF1& g, int p, int r);
+
+// Works the lines of player p's kept rounds out again from the league as it stands, after
+// an edit or a deletion changed the indexes of his later rounds. A line whose round the
+// league has dropped keeps its figures.
+void refreshplayer(ResultsFile& f, const GOLF1& g, int p);
+
+// Every player's lines worked out again, in the league's file in dir when it has one
+// that can be read: after the whole league was worked out again.
+Outcome refreshleague(GOLF1& g, const fs::path& dir = {});
+
+// The handicap in effect of every line again with the settings' allowance.
+void applyallowance(ResultsFile& f);
+
+// A renamed player keeps his nights and his flight; a removed one leaves the results.
+void renameinresults(ResultsFile& f, std::string_view oldname, std::string_view newname);
+void removefromresults(ResultsFile& f, std::string_view name);
+
+// The roster windows' renames and removals, in the order made, for the results file to
+// follow when the league is saved: read, changed and written once, when it exists.
+class RosterChanges {
+  public:
+    void renamed(std::string oldname, std::string newname);
+    void removed(std::string name);
+    Outcome apply(GOLF1& g, const fs::path& dir = {});
+
+  private:
+    struct Change {
+        std::string name;
+        std::optional<std::string> newname; // none: removed
+    };
+    std::vector<Change> changes_;
+};
+
+} // namespace greenfold

@@ -1,0 +1,212 @@
+#include "results/ui/compform.h"
+
+#include "help/helpindex.h"
+#include "model/golf1.h"
+#include "model/textline.h"
+#include "platform/services.h"
+#include "platform/widgets.h"
+#include "results/competition.h"
+
+#include <QButtonGroup>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace greenfold {
+
+namespace {
+
+QSpinBox* spin(QWidget* parent, const char* name, int lo, int hi) {
+    auto* s = new QSpinBox(parent);
+    s->setObjectName(name);
+    s->setRange(lo, hi);
+    return s;
+}
+
+// Option buttons numbered in the group as the setting they stand for.
+QButtonGroup* options(QWidget* parent, QBoxLayout* into, const char* name,
+                      std::initializer_list<const char*> captions) {
+    auto* group = new QButtonGroup(parent);
+    int k = 0;
+    for (const char* caption : captions) {
+        QRadioButton* b = option(parent, QString("%1_%2").arg(name).arg(k), caption);
+        group->addButton(b, k++);
+        into->addWidget(b);
+    }
+    return group;
+}
+
+void addrow(QFormLayout* form, QWidget* parent, const char* caption, QWidget* field) {
+    QLabel* l = new QLabel(caption, parent);
+    l->setBuddy(field);
+    form->addRow(l, field);
+}
+
+} // namespace
+
+Compform::Compform(GOLF1& model, Services& services, std::filesystem::path datadir,
+                   QWidget* mainwindow)
+    : ResultsWindow(model, services, std::move(datadir), mainwindow, "Compform",
+                    "Competition Settings") {
+    QWidget* scoring = buildscoring();
+    QWidget* flights = buildflights();
+    // Made in the order they stand, so Tab goes through them that way.
+    auto* infobutton = button(this, "Infobutton", "&Help", "Help on results and standings");
+    auto* savebutton = button(this, "Savebutton", "&Save", "Keep these settings");
+    auto* cancelbutton = button(this, "Cancelbutton", "Cancel", "Close without saving");
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(infobutton);
+    buttons->addStretch(1);
+    buttons->addWidget(savebutton);
+    buttons->addWidget(cancelbutton);
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(scoring, 0, 0);
+    grid->addWidget(flights, 0, 1);
+    grid->addLayout(buttons, 1, 0, 1, 2);
+    savebutton->setDefault(true);
+
+    connect(savebutton, &QPushButton::clicked, this, &Compform::save);
+    connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
+    helpbutton(infobutton, helpkey::results);
+}
+
+QWidget* Compform::buildscoring() {
+    auto* frame = new QGroupBox("Places and Points", this);
+    frame->setObjectName("Frame1");
+    auto* box = new QVBoxLayout(frame);
+    auto* form = new QFormLayout;
+    allowance_ = spin(frame, "Allowancespin", 0, 100);
+    allowance_->setSuffix(" %");
+    addrow(form, frame, "Allo&wance of the handicap", allowance_);
+    box->addLayout(form);
+    scoring_ = options(frame, box, "Option1",
+                       {"&Net scores win the night", "&Gross scores win the night"});
+    box->addSpacing(6);
+    ties_ = options(
+        frame, box, "Option2",
+        {"Ti&es share the place and its points", "&Countback on the last 9, 6, 3 and 1 holes"});
+    auto* more = new QFormLayout;
+    points_ = textbox(frame, "Pointstext");
+    points_->setMaxLength(120);
+    addrow(more, frame, "&Points by place", points_);
+    participation_ = spin(frame, "Partspin", 0, 9999);
+    addrow(more, frame, "Pa&rticipation points", participation_);
+    best_ = spin(frame, "Bestspin", 0, 999);
+    best_->setSpecialValueText("all");
+    addrow(more, frame, "&Best nights that count", best_);
+    box->addLayout(more);
+    box->addStretch(1);
+    return frame;
+}
+
+QWidget* Compform::buildflights() {
+    auto* frame = new QGroupBox("Flights", this);
+    frame->setObjectName("Frame2");
+    auto* box = new QVBoxLayout(frame);
+    flights_ = options(frame, box, "Option3", {"No f&lights", "By h&and", "By han&dicap"});
+    auto* form = new QFormLayout;
+    flightcount_ = spin(frame, "Flightspin", 1, maxflights);
+    addrow(form, frame, "Number of fligh&ts", flightcount_);
+    box->addLayout(form);
+    draw_ = options(frame, box, "Option4",
+                    {"Drawn at the season's &first night", "Drawn e&very night"});
+    table_ = new QTableWidget(frame);
+    table_->setObjectName("Flighttable");
+    table_->setColumnCount(2);
+    table_->setHorizontalHeaderLabels({"Player", "Flight"});
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setMinimumHeight(200);
+    box->addWidget(table_);
+    connect(flights_, &QButtonGroup::idClicked, this, &Compform::enableflights);
+    return frame;
+}
+
+void Compform::load() {
+    readresults();
+    showsettings();
+    present(0, allowance_);
+}
+
+void Compform::showsettings() {
+    const CompetitionSettings& s = file_.settings;
+    allowance_->setValue(s.allowance);
+    scoring_->button(int(s.scoring))->setChecked(true);
+    ties_->button(int(s.ties))->setChecked(true);
+    points_->setText(QString::fromStdString(pointstableline(s.points)));
+    participation_->setValue(s.participation);
+    best_->setValue(s.bestnights);
+    flights_->button(int(s.flights))->setChecked(true);
+    flightcount_->setValue(s.flightcount);
+    draw_->button(int(s.draw))->setChecked(true);
+    table_->setRowCount(g_.playercount);
+    for (int p = 1; p <= g_.playercount; ++p) {
+        auto* name = new QTableWidgetItem(QString::fromStdString(g_.playername[p]));
+        name->setFlags(Qt::ItemIsEnabled);
+        table_->setItem(p - 1, 0, name);
+        table_->setItem(
+            p - 1, 1,
+            new QTableWidgetItem(QString::fromStdString(handflight(s, g_.playername[p]))));
+    }
+    enableflights();
+}
+
+// Only the choices of the way flights are made can be changed.
+void Compform::enableflights() {
+    const int mode = flights_->checkedId();
+    flightcount_->setEnabled(mode == int(FlightMode::byhandicap));
+    for (QAbstractButton* b : draw_->buttons()) b->setEnabled(mode == int(FlightMode::byhandicap));
+    table_->setEnabled(mode == int(FlightMode::byhand));
+}
+
+CompetitionSettings Compform::shownsettings() const {
+    CompetitionSettings s = file_.settings;
+    s.allowance = allowance_->value();
+    s.scoring = Scoring(scoring_->checkedId());
+    s.ties = TieRule(ties_->checkedId());
+    s.participation = participation_->value();
+    s.bestnights = best_->value();
+    s.flights = FlightMode(flights_->checkedId());
+    s.flightcount = flightcount_->value();
+    s.draw = FlightDraw(draw_->checkedId());
+    // Players not on the roster keep the flight they were given.
+    std::erase_if(s.assigned, [&](const FlightAssignment& a) {
+        for (int p = 1; p <= g_.playercount; ++p)
+            if (g_.playername[p] == a.player) return true;
+        return false;
+    });
+    for (int row = 0; row < table_->rowCount(); ++row) {
+        const QTableWidgetItem* flight = table_->item(row, 1);
+        const std::string name =
+            stripcontrols(flight ? flight->text().trimmed().toStdString() : "");
+        s.assigned.push_back({table_->item(row, 0)->text().toStdString(), name});
+    }
+    return s;
+}
+
+void Compform::save() {
+    const auto points = readpointstable(points_->text().toStdString());
+    if (!points) {
+        services_.dialogs.message(pointstablerefused());
+        points_->setFocus();
+        return;
+    }
+    CompetitionSettings s = shownsettings();
+    s.points = *points;
+    changesettings(file_, std::move(s));
+    const Outcome saved =
+        whilebusy(services_.busy, [&] { return saveresults(g_, file_, datadir_); });
+    services_.dialogs.show(saved);
+    if (saved) close();
+}
+
+} // namespace greenfold

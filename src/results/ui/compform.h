@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/qtforward.h"
+#include "results/ui/resultswindow.h"
+
+class QSpinBox;
+class QTableWidget;
+class QButtonGroup;
+
+namespace greenfold {
+
+// The competition settings of the open league: the results allowance, net or gross,
+// how ties are settled, the points table and participation points, flights and how
+// players are put in them, and how many nights count. Save writes them into the league's
+// results file; Cancel leaves it as it was.
+class Compform : public ResultsWindow {
+    Q_OBJECT
+
+  public:
+    Compform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+    void load() override;
+    void save();
+
+  private:
+    QWidget* buildscoring();
+    QWidget* buildflights();
+    void showsettings();
+    void enableflights();
+    CompetitionSettings shownsettings() const;
+
+    QSpinBox* allowance_;
+    QSpinBox* participation_;
+    QSpinBox* best_;
+    QSpinBox* flightcount_;
+    QLineEdit* points_;
+    QButtonGroup* scoring_;
+    QButtonGroup* ties_;
+    QButtonGroup* flights_;
+    QButtonGroup* draw_;
+    QTableWidget* table_;
+};
+
+} // namespace greenfold

@@ -1,0 +1,80 @@
+#include "results/ui/nightform.h"
+
+#include "help/helpindex.h"
+#include "platform/services.h"
+#include "platform/widgets.h"
+#include "results/night.h"
+#include "results/resultstext.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace greenfold {
+
+Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path datadir,
+                     QWidget* mainwindow)
+    : ResultsWindow(model, services, std::move(datadir), mainwindow, "Nightform", "Night Results") {
+    auto* nightlabel = label(this, "Nightlabel", "&Night of");
+    nightcombo_ = new QComboBox(this);
+    nightcombo_->setObjectName("Nightcombo");
+    nightlabel->setBuddy(nightcombo_);
+    list1_ = resultslist(this, "List1");
+    auto* printbutton = button(this, "Printbutton", "&Print", "Print this night's results");
+    auto* infobutton = button(this, "Infobutton", "&Help", "Help on results and standings");
+    auto* donebutton = button(this, "Donebutton", "&Done", "Close this window");
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(nightlabel);
+    top->addWidget(nightcombo_);
+    top->addStretch(1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(printbutton);
+    buttons->addStretch(1);
+    buttons->addWidget(infobutton);
+    buttons->addWidget(donebutton);
+    auto* grid = new QGridLayout(this);
+    grid->addLayout(top, 0, 0);
+    grid->addWidget(list1_, 1, 0);
+    grid->addLayout(buttons, 2, 0);
+    list1_->setMinimumSize(620, 360);
+
+    connect(nightcombo_, &QComboBox::currentIndexChanged, this, &Nightform::shownight);
+    connect(printbutton, &QPushButton::clicked, this, &Nightform::print);
+    connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
+    helpbutton(infobutton, helpkey::results);
+}
+
+void Nightform::load() {
+    readresults();
+    nights_ = seasonnights(file_);
+    nightcombo_->blockSignals(true);
+    for (const NightDate& n : nights_) nightcombo_->addItem(QString::fromStdString(nighttext(n)));
+    nightcombo_->blockSignals(false);
+    if (nights_.empty()) list1_->addItem("No rounds have been recorded since results were kept.");
+    shownight(0);
+    present(0, nightcombo_);
+}
+
+std::vector<std::string> Nightform::shownlines() const {
+    const int k = nightcombo_->currentIndex();
+    if (k < 0 || k >= int(nights_.size())) return {};
+    return nightlines(leaguename(), nightresults(file_, nights_[std::size_t(k)]));
+}
+
+void Nightform::shownight(int) {
+    const std::vector<std::string> lines = shownlines();
+    if (lines.empty()) return;
+    list1_->clear();
+    addlines(list1_, lines);
+}
+
+void Nightform::print() {
+    const std::vector<std::string> lines = shownlines();
+    if (!lines.empty()) printlines(lines);
+}
+
+} // namespace greenfold

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/qtforward.h"
+#include "results/resultsfile.h"
+#include "results/ui/resultswindow.h"
+
+#include <vector>
+
+namespace greenfold {
+
+// A night's results: the nights of the season newest first, and for the chosen one each
+// player's gross, handicap and net, his places and points, flight by flight; printed as
+// shown.
+class Nightform : public ResultsWindow {
+    Q_OBJECT
+
+  public:
+    Nightform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+    // Reads the results file and shows the newest night.
+    void load() override;
+    void shownight(int index);
+    void print();
+
+  private:
+    std::vector<std::string> shownlines() const;
+
+    QComboBox* nightcombo_;
+    QListWidget* list1_;
+    std::vector<NightDate> nights_;
+};
+
+} // namespace greenfold

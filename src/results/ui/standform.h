@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/qtforward.h"
+#include "results/ui/resultswindow.h"
+
+namespace greenfold {
+
+// The season's standings: each player's points, nights and average net, flight by
+// flight; printed as shown.
+class Standform : public ResultsWindow {
+    Q_OBJECT
+
+  public:
+    Standform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+    void load() override;
+    void print();
+
+  private:
+    QListWidget* list1_;
+    std::vector<std::string> lines_;
+};
+
+} // namespace greenfold

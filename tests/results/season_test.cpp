@@ -1,0 +1,172 @@
+// The results file, the handicap in effect and the nights kept in step with the league.
+#include "model/backup.h"
+#include "model/leaguefile.h"
+#include "model/leaguelist.h"
+#include "model/resultsname.h"
+#include "resultlines.h"
+#include "results/nightbook.h"
+#include "results/nightrecord.h"
+#include "results/standings.h"
+#include "scoring/roundslots.h"
+#include "support/testfiles.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+using namespace greenfold;
+using namespace greenfold::testing;
+
+namespace {
+
+// Course 1, every hole a par 4, the Mens tee 70.5 / 125; one player on the Mens tee.
+std::unique_ptr<GOLF1> league() {
+    auto g = std::make_unique<GOLF1>();
+    g->coursecount = 1;
+    for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = "4";
+    g->coursedata[1][courseline_totalpar] = "72";
+    g->coursedata[1][courseline_rating0 + tee_mens] = "70.5";
+    g->coursedata[1][courseline_slope0 + tee_mens] = "125";
+    g->playercount = 1;
+    g->playername[1] = "Ann";
+    g->playertee[1] = tee_mens;
+    g->ninehole = 2;
+    g->leaguefile = "Spring.LGE";
+    return g;
+}
+
+// Records (or edits, slot > 0) player 1's round of June `day`, as the score window does.
+void play(NightBook& book, int day, int out, int in, int slot = 0) {
+    const RoundEntry e{
+        1, slot, 1, 6, day, 26, {tee_mens, {}, std::to_string(out), std::to_string(in)}};
+    ASSERT_TRUE(book.record(e).stored);
+}
+
+const ResultLine& lineof(const ResultsFile& f, int day) {
+    for (const ResultLine& l : f.lines)
+        if (l.date.day == day) return l;
+    throw std::runtime_error("no line");
+}
+
+} // namespace
+
+TEST(ResultsFile, roundTripsAndRefusesALineAtOddsWithItself) {
+    ResultsFile f;
+    f.settings = {90, Scoring::gross,         TieRule::countback,    {12, 9}, 1, FlightMode::byhand,
+                  3,  FlightDraw::everynight, {{"Ann Lee", "Gold"}}, 8};
+    f.lines = {resultline("Ann Lee", {}, std::nullopt), totalsline("Bo", 38, 0, -2, 2)};
+    f.lines[1].index = -15;
+    const std::string bytes = resultsbytes(f);
+    EXPECT_EQ(bytes.substr(0, 21), "Greenfold results 1\r\n");
+    EXPECT_NE(
+        bytes.find("06/02/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 38 0 38 -1.5 -2 -2 40 Bo\r\n"),
+        std::string::npos);
+    std::istringstream in(bytes);
+    EXPECT_EQ(readresults(in), f);
+    // A net that is not gross less handicap, or a file cut short, is refused whole.
+    for (const std::string& bad : {std::string(bytes).replace(bytes.find(" 40 Bo"), 6, " 41 Bo"),
+                                   bytes.substr(0, bytes.size() - 10)}) {
+        std::istringstream damaged(bad);
+        EXPECT_FALSE(readresults(damaged)) << bad;
+    }
+}
+
+TEST(ResultsFile, aDamagedFileIsKeptBeforeTheFirstSave) {
+    TempDir dir;
+    auto g = league();
+    writebytes(dir.path() / "Spring.res", "Greenfold results 1\r\nnot a number\r\n");
+    LoadedResults r = loadresults(*g, dir.path());
+    EXPECT_TRUE(r.outcome.ok);
+    ASSERT_EQ(r.outcome.messages.size(), 1u);
+    EXPECT_TRUE(r.file.lines.empty());
+    EXPECT_TRUE(saveresults(*g, r.file, dir.path()).ok);
+    int kept = 0;
+    for (const auto& e : fs::directory_iterator(dir.path()))
+        kept += e.path().filename().string().rfind("Spring.res.damaged-", 0) == 0;
+    EXPECT_EQ(kept, 1);
+    EXPECT_EQ(resultsfilename("Spring.lge"), "Spring.res");
+}
+
+TEST(HandicapInEffect, classicNineHoleWhsAndTheResultsAllowance) {
+    auto g = league();
+    ResultLine l = resultline("Ann", {}, std::nullopt);
+    l.out = 45;
+    l.in = 47;
+    // Int(8.8 x 125 / 113 + .5) = 10; 9.9 gives 11.45, so 11.
+    EXPECT_EQ(handicapfor(*g, l, 88).base, 10);
+    EXPECT_EQ(handicapfor(*g, l, 99).base, 11);
+    EXPECT_FALSE(handicapfor(*g, l, std::nullopt).base);
+    // A nine takes half: 5, and 5.5 goes up to 6.
+    l.in = 0;
+    EXPECT_EQ(handicapfor(*g, l, 88).base, 5);
+    EXPECT_EQ(handicapfor(*g, l, 99).base, 6);
+    // WHS: 10.0 x 125 / 113 + (70.5 - 72) = 9.56, at the league's 90 percent 8.61: 9.
+    g->method = HandicapMethod::whs;
+    g->allowance = 90;
+    l.in = 47;
+    EXPECT_EQ(handicapfor(*g, l, 100).base, 9);
+    // The results allowance, halves up: 85% of 10 is 8.5, so 9; half a plus 3 is +1.
+    EXPECT_EQ(withallowance(10, 85), 9);
+    EXPECT_EQ(withallowance(-3, 50), -1);
+}
+
+TEST(NightRecord, followsEditsAndDeletionsAndKeepsNightsTheLeagueDropped) {
+    TempDir dir;
+    auto g = league();
+    NightBook book(*g, dir.path());
+    const ResultsFile& f = book.file();
+    play(book, 1, 46, 46);
+    // No earlier round: no handicap. After 92: (92 - 70.5) x 113 / 125 = 19.4, x .96 is
+    // an index of 18.6, a course handicap of Int(20.58 + .5) = 21 for the second night.
+    EXPECT_FALSE(lineof(f, 1).hcp);
+    play(book, 2, 45, 45);
+    EXPECT_EQ(lineof(f, 2).index, 186);
+    EXPECT_EQ(lineof(f, 2).net(), 69);
+    // The second night's round edited afterwards: its night changes with it.
+    play(book, 2, 47, 48, 2);
+    EXPECT_EQ(lineof(f, 2).net(), 74);
+    EXPECT_EQ(f.lines.size(), 2u);
+
+    for (int day = 3; day <= 21; ++day) play(book, day, 46, 46);
+    EXPECT_EQ(g->roundcount[1], 20);
+    const ResultLine second = lineof(f, 2);
+    // The league now keeps the second night as its first round: editing it keeps the index
+    // the line remembers from the night the league dropped.
+    play(book, 2, 47, 48, 1);
+    EXPECT_EQ(lineof(f, 2), second);
+    EXPECT_EQ(standings(f)[0].rows[0].nights, 21);
+    // Deleting that round takes it off its night; the file written holds what is shown.
+    EXPECT_TRUE(book.remove(1, 1, tee_mens).deleted);
+    EXPECT_EQ(standings(f)[0].rows[0].nights, 20);
+    EXPECT_TRUE(book.save());
+    EXPECT_EQ(loadresults(*g, dir.path()).file, f);
+}
+
+TEST(ResultsFile, followsTheRosterAndGoesWithItsLeagueToBackupAndBack) {
+    TempDir dir, disk;
+    auto g = league();
+    g->leaguelist[++g->leaguecount] = "Spring";
+    ResultsFile f;
+    f.lines = {resultline("Ann", {}, 4), resultline("Bob", {}, 6), resultline("Ann", {}, 5, 8)};
+    f.settings.assigned = {{"Ann", "Gold"}};
+    ASSERT_TRUE(saveresults(*g, f, dir.path()));
+    RosterChanges changes;
+    changes.renamed("Ann", "Anne");
+    changes.removed("Bob");
+    ASSERT_TRUE(changes.apply(*g, dir.path()));
+    f = loadresults(*g, dir.path()).file;
+    EXPECT_EQ(f.lines.size(), 2u);
+    EXPECT_EQ(f.lines[1].name, "Anne");
+    EXPECT_EQ(f.settings.assigned, (std::vector<FlightAssignment>{{"Anne", "Gold"}}));
+
+    const std::string bytes = readbytes(dir.path() / "Spring.res");
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    writebytes(dir.path() / "GrnFld.DAT", "record");
+    writebytes(dir.path() / "course.dat", "courses");
+    ASSERT_TRUE(backup(*g, dir.path(), disk.path()));
+    EXPECT_EQ(readbytes(disk.path() / "Spring.res"), bytes);
+    ASSERT_TRUE(deleteleague(*g, "Spring", true, false, dir.path()).outcome);
+    EXPECT_FALSE(fs::exists(dir.path() / "Spring.res"));
+    ASSERT_TRUE(restore(disk.path()));
+    EXPECT_EQ(readbytes(dir.path() / "Spring.res"), bytes);
+}

@@ -1,0 +1,86 @@
+// A night typed in the score window, its results on screen, on paper and as a PDF, and
+// the competition settings changing how it is scored.
+#include "platform/qtprintsurface.h"
+#include "results/ui/nightform.h"
+#include "support/windowfixture.h"
+
+#include <QRadioButton>
+
+#include <cstdlib>
+#include <cstring>
+#include <sstream>
+
+using namespace greenfold;
+using namespace greenfold::testing;
+
+namespace {
+
+using ResultsWindows = DemoWindows;
+
+// Place, player, gross, gross place, handicap, net, net place, points, in their columns.
+std::string row(const char* place, const std::string& name, const char* rest) {
+    return std::string(5 - std::strlen(place), ' ') + place + "  " + name +
+           std::string(22 - name.size(), ' ') + rest;
+}
+
+} // namespace
+
+TEST_F(ResultsWindows, aTypedNightIsScoredShownPrintedAndScoredAgainOnGross) {
+    // Bill (index 21.4) and Ed (22.1) both go round Cedar Ridge's Mens tee (117) in 78:
+    // handicaps Int(22.16 + .5) = 22 and Int(22.88 + .5) = 23, nets 56 and 55.
+    QWidget* rounds = enterrounds({0, 2});
+    ASSERT_NE(rounds, nullptr);
+    for (const char* next : {"Ed Castillo", ""}) {
+        typekeys(rounds, "545444365454544354");
+        click(rounds, "recordbutton");
+        ASSERT_TRUE(waitfor([&] {
+            return *next ? label(rounds, "Pnamelabel") == next : window("roundsform") == nullptr;
+        }));
+    }
+    QWidget* night = open("nightresultsmenu", "Nightform");
+    ASSERT_NE(night, nullptr);
+    const Lines shown = lines(control<QListWidget>(night, "List1"));
+    const Lines want = {row("1", "Ed Castillo", "   78     1      23    55     1      10"),
+                        row("2", "Bill Archer", "   78     1      22    56     2       8")};
+    ASSERT_EQ(shown.size(), 6u);
+    EXPECT_EQ(Lines(shown.end() - 2, shown.end()), want);
+    click(night, "Printbutton");
+    ASSERT_EQ(printouts.size(), 1u);
+    const Lines printed = printouts[0]->alllines();
+    EXPECT_EQ(printouts[0]->orientation, orientation_portrait);
+    EXPECT_EQ(Lines(printed.end() - 2, printed.end()), want);
+    click(night, "Donebutton");
+
+    // The same window printing where there is no printer: a PDF whose text reads the same.
+    TempDir pdfdir;
+    const std::string pdf = (pdfdir.path() / "night.pdf").string();
+    fake.dialogs.files = {pdf};
+    QtPrinting qtprinting(fake.dialogs);
+    Services services{fake.dialogs, fake.help, fake.display, fake.busy, qtprinting};
+    Nightform topdf(*g, services, data.path(), form2.get());
+    topdf.load();
+    topdf.print();
+    topdf.close();
+    EXPECT_EQ(readbytes(pdf).substr(0, 5), "%PDF-");
+    if (std::system("pdftotext -v >/dev/null 2>&1") == 0) {
+        const std::string text = pdfdir.path() / "night.txt";
+        ASSERT_EQ(std::system(("pdftotext -layout '" + pdf + "' '" + text + "'").c_str()), 0);
+        // The PDF's text keeps the words of each line, not its spaces.
+        std::istringstream read(readbytes(text));
+        std::string words;
+        for (std::string word; read >> word;) words += word + " ";
+        EXPECT_NE(words.find("1 Ed Castillo 78 1 23 55 1 10 2 Bill Archer 78 1 22 56 2 8"),
+                  std::string::npos)
+            << words;
+    }
+
+    // On gross the two 78s share 1st and 2nd: 9 points each.
+    QWidget* settings = open("competitionmenu", "Compform");
+    ASSERT_NE(settings, nullptr);
+    control<QRadioButton>(settings, "Option1_1")->click();
+    click(settings, "Savebutton");
+    EXPECT_EQ(window("Compform"), nullptr);
+    night = open("nightresultsmenu", "Nightform");
+    const Lines gross = lines(control<QListWidget>(night, "List1"));
+    EXPECT_EQ(gross.back(), row("1", "Ed Castillo", "   78     1      23    55     1       9"));
+}
