@@ -17,6 +17,17 @@ enum class TieRule { share, countback };
 enum class FlightMode { none, byhand, byhandicap };
 enum class FlightDraw { firstnight, everynight };
 
+// Skins: which are played, whether a tied hole carries its skin on, and what becomes of
+// a skin carried past the last hole (lost, or split among the night's skin winners).
+enum class SkinsMode { off, gross, net, both };
+struct SkinsSettings {
+    SkinsMode mode = SkinsMode::off;
+    bool carryover = false;
+    bool splitlast = false; // false: a carry past the last hole is lost
+    int potcents = 0;       // each player's stake a night, in cents
+    bool operator==(const SkinsSettings&) const = default;
+};
+
 // A player given a flight by hand.
 struct FlightAssignment {
     std::string player;
@@ -35,6 +46,8 @@ struct CompetitionSettings {
     FlightDraw draw = FlightDraw::firstnight;
     std::vector<FlightAssignment> assigned; // by hand
     int bestnights = 0;                     // 0: every night counts
+    SkinsSettings skins;
+    int teambest = 0; // a team's night points: its best K players' points, 0 all of them
     bool operator==(const CompetitionSettings&) const = default;
 };
 
