@@ -52,8 +52,9 @@ const ResultLine& lineof(const ResultsFile& f, int day) {
 
 TEST(ResultsFile, roundTripsAndRefusesALineAtOddsWithItself) {
     ResultsFile f;
-    f.settings = {90, Scoring::gross,         TieRule::countback,    {12, 9}, 1, FlightMode::byhand,
-                  3,  FlightDraw::everynight, {{"Ann Lee", "Gold"}}, 8};
+    f.settings = {
+        90, Scoring::gross,         TieRule::countback,    {12, 9}, 1,  FlightMode::byhand,
+        3,  FlightDraw::everynight, {{"Ann Lee", "Gold"}}, 8,       {}, 0};
     f.lines = {resultline("Ann Lee", {}, std::nullopt), totalsline("Bo", 38, 0, -2, 2)};
     f.lines[1].index = -15;
     const std::string bytes = resultsbytes(f);
