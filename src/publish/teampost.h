@@ -1,0 +1,49 @@
+#pragma once
+
+#include "model/golf1.h"
+#include "model/outcome.h"
+#include "results/resultsfile.h"
+#include "teams/teamdata.h"
+
+#include <string>
+#include <vector>
+
+namespace greenfold {
+
+// A night's results carried into the teams' point records: one record per team for the
+// night, its players' points added up (only the best K when the settings say so). A
+// posted record is known by its text alone, so posting the night again replaces it where
+// it stands and the records typed by hand are never touched.
+
+struct TeamNight {
+    int team = 0;
+    int counted = 0; // the players whose points went into the sum
+    double points = 0;
+};
+
+// Every team's night, teams in order; a team none of whose players played has 0 from 0.
+// A player is found on the roster by name (the last of two alike, as the team windows
+// do); one no longer on it belongs to no team.
+std::vector<TeamNight> teamnight(const GOLF1& g, const Teamdata& t, const ResultsFile& f,
+                                 const NightDate& night);
+
+// "Night results 06/04/26": the text a posted record carries and is found by.
+std::string postedtext(const NightDate& night);
+
+// Puts the night's records into t: over the team's record of that night where it has one
+// (a second copy left by an earlier fault goes), else after its last record; the count
+// of players as the number the user keeps. Nothing changes when a team has all its
+// records and none of that night.
+Outcome postnight(Teamdata& t, const std::vector<TeamNight>& nights, const NightDate& night);
+
+// The whole command on the open league's files in dir: its teams read, the night posted,
+// the team file written the safe way. Refused for a league without teams.
+Outcome postteams(GOLF1& g, const ResultsFile& f, const NightDate& night, const fs::path& dir = {});
+
+// The question asked before posting, and what was posted.
+Message postquestion(const NightDate& night);
+Message postedmessage(const Teamdata& t, const std::vector<TeamNight>& nights,
+                      const NightDate& night);
+Message noteams();
+
+} // namespace greenfold

@@ -1,0 +1,67 @@
+// A night's results posted to the teams' point records.
+#include "publish/teampost.h"
+#include "support/testfiles.h"
+#include "teams/teamfile.h"
+
+#include "results/resultlines.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace greenfold;
+using namespace greenfold::testing;
+
+namespace {
+
+// Net 60, 62, 64, 66, 68 on the 1st of June: 10, 8, 6, 5 and 4 points.
+ResultsFile night(const std::vector<std::string>& names) {
+    ResultsFile f;
+    int gross = 70;
+    for (const std::string& n : names) {
+        f.lines.push_back(totalsline(n, gross / 2, gross - gross / 2, 10));
+        gross += 2;
+    }
+    return f;
+}
+
+} // namespace
+
+TEST(TeamPosting, postingTwiceReplacesTheNightAndKeepsRecordsTypedByHand) {
+    TempDir dir;
+    auto g = std::make_unique<GOLF1>();
+    g->leaguefile = "T.LGE";
+    g->playercount = 5;
+    for (int p = 1; p <= 5; ++p) g->playername[p] = std::string(1, char('A' + p - 1));
+    // Eagles: A, B, D; Hawks: C, E. Eagles already have a bonus typed by hand.
+    writebytes(dir.path() / "T.tea", " 2 \r\nEagles\r\nHawks\r\n 1 \r\n 1 \r\n 2 \r\n 1 \r\n 2 \r\n"
+                                     " 1 \r\nBonus\r\n 0 \r\n 2.5 \r\n 0 \r\n");
+    ResultsFile f = night({"A", "B", "C", "D", "E"});
+    const NightDate june1{6, 1, 26};
+    ASSERT_TRUE(postteams(*g, f, june1, dir.path()));
+
+    // Now only each team's best two count: the Eagles' 10 + 8, the Hawks' 6 + 4.
+    f.settings.teambest = 2;
+    const Outcome again = postteams(*g, f, june1, dir.path());
+    ASSERT_TRUE(again);
+    EXPECT_EQ(again.messages.back().text, "The night of 06/01/26 is posted to the teams:\r\n"
+                                          "Eagles: 18 points from 2 players\r\n"
+                                          "Hawks: 10 points from 2 players");
+    auto t = std::make_unique<Teamdata>();
+    loadteams(*g, *t, dir.path());
+    ASSERT_EQ(t->eventcount[1], 2);
+    EXPECT_EQ(t->eventtext[1][1], "Bonus");
+    EXPECT_FLOAT_EQ(t->eventpoints[1][1], 2.5f);
+    EXPECT_EQ(t->eventtext[1][2], "Night results 06/01/26");
+    EXPECT_FLOAT_EQ(t->eventmanual[1][2], 2);
+    EXPECT_FLOAT_EQ(t->eventpoints[1][2], 18);
+    ASSERT_EQ(t->eventcount[2], 1);
+    EXPECT_FLOAT_EQ(t->eventpoints[2][1], 10);
+
+    // With every player counting the Eagles have 10 + 8 + 5 = 23 from three.
+    f.settings.teambest = 0;
+    postnight(*t, teamnight(*g, *t, f, june1), june1);
+    EXPECT_EQ(t->eventcount[1], 2);
+    EXPECT_FLOAT_EQ(t->eventmanual[1][2], 3);
+    EXPECT_FLOAT_EQ(t->eventpoints[1][2], 23);
+}
