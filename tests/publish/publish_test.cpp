@@ -1,5 +1,6 @@
-// A night's results posted to the teams' point records.
+// A night's results posted to the teams' point records, and the standings web page.
 #include "publish/teampost.h"
+#include "publish/webpage.h"
 #include "support/testfiles.h"
 #include "teams/teamfile.h"
 
@@ -7,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
 
 using namespace greenfold;
@@ -64,4 +66,31 @@ TEST(TeamPosting, postingTwiceReplacesTheNightAndKeepsRecordsTypedByHand) {
     EXPECT_EQ(t->eventcount[1], 2);
     EXPECT_FLOAT_EQ(t->eventmanual[1][2], 3);
     EXPECT_FLOAT_EQ(t->eventpoints[1][2], 23);
+}
+
+TEST(WebPage, hostileNamesAreEscapedAndThePageValidates) {
+    const std::string hostile = "O'Brien <b>";
+    const ResultsFile f = night({hostile, "Ann & Bo", "Cy"});
+    NightSkins skins{{6, 1, 26}, {SkinsMode::gross, false, false, 500}, {}, {}};
+    skins.games.push_back(
+        {"", SkinKind::gross, 3, 1500, {{4, hostile, 3, 1, 1500}}, 0, false, 1, 1500, 0});
+    const std::string page = webpage("Tuesday <League>", f, skins, "12-07-2026");
+
+    const std::string cell = "<td class=\"name\">O&#39;Brien &lt;b&gt;</td>";
+    std::size_t cells = 0;
+    for (auto at = page.find(cell); at != std::string::npos; at = page.find(cell, at + 1)) ++cells;
+    EXPECT_EQ(cells, 3u) << "the standings, the night and the skin";
+    EXPECT_NE(page.find("<h1>Tuesday &lt;League&gt;</h1>"), std::string::npos);
+    EXPECT_NE(page.find("Ann &amp; Bo"), std::string::npos);
+    EXPECT_NE(page.find("15.00"), std::string::npos);
+    for (const char* banned : {"<b>", "<script", "src=", "href=", "url(", "@import"})
+        EXPECT_EQ(page.find(banned), std::string::npos) << banned;
+    for (const char* wanted : {"@media print", "name=\"viewport\"", "Written 12-07-2026"})
+        EXPECT_NE(page.find(wanted), std::string::npos) << wanted;
+
+    // tidy exits 0 only when it finds neither an error nor a warning.
+    TempDir dir;
+    ASSERT_TRUE(savewebpage(dir.path() / "page.html", page));
+    const std::string tidy = "tidy -q -e '" + (dir.path() / "page.html").string() + "'";
+    EXPECT_EQ(std::system(tidy.c_str()), 0);
 }

@@ -1,0 +1,222 @@
+#include "publish/webpage.h"
+
+#include "model/safefile.h"
+#include "results/night.h"
+#include "results/resultstext.h"
+#include "results/standings.h"
+#include "whs/decimal.h"
+
+#include <vector>
+
+namespace greenfold {
+
+namespace {
+
+// Narrow screens drop the columns marked wide, paper drops the colours. Kept inside the
+// page so it reads the same mailed, put on a server or opened from a stick.
+constexpr const char* style = R"(body{font-family:system-ui,sans-serif;color:#111;background:#fff;
+max-width:48em;margin:0 auto;padding:0 .8em}
+h1{font-size:1.5em;margin:.6em 0 .2em}
+h2{font-size:1.2em;margin:1.4em 0 .3em;border-bottom:2px solid #2e6b30}
+h3{font-size:1em;margin:1em 0 .3em}
+p{margin:.3em 0}
+table{border-collapse:collapse;width:100%;margin:.3em 0 .8em}
+th,td{padding:.25em .4em;text-align:right;border-bottom:1px solid #ccc}
+th{background:#e6efe6}
+.name{text-align:left}
+footer{margin:2em 0 1em;font-size:.85em;color:#555}
+@media (max-width:32em){body{padding:0 .3em;font-size:.95em}th,td{padding:.2em}.wide{display:none}}
+@media print{body{max-width:none;padding:0;font-size:10pt}th{background:none}
+h2,h3{break-after:avoid}tr{break-inside:avoid}footer{color:#000}}
+)";
+
+struct Column {
+    const char* heading;
+    const char* cls = nullptr; // "name" or "wide"
+};
+
+std::string cell(const char* tag, const Column& c, const std::string& text) {
+    std::string open = std::string("<") + tag;
+    if (c.cls) open += std::string(" class=\"") + c.cls + "\"";
+    if (std::string_view(tag) == "th") open += " scope=\"col\"";
+    return open + ">" + htmltext(text) + "</" + tag + ">";
+}
+
+std::string table(const std::vector<Column>& columns,
+                  const std::vector<std::vector<std::string>>& rows) {
+    std::string out = "<table>\n<thead><tr>";
+    for (const Column& c : columns) out += cell("th", c, c.heading);
+    out += "</tr></thead>\n<tbody>\n";
+    for (const auto& row : rows) {
+        out += "<tr>";
+        for (std::size_t k = 0; k < columns.size() && k < row.size(); ++k)
+            out += cell("td", columns[k], row[k]);
+        out += "</tr>\n";
+    }
+    return out + "</tbody>\n</table>\n";
+}
+
+std::string heading(int level, const std::string& text) {
+    const std::string h = "h" + std::to_string(level);
+    return "<" + h + ">" + htmltext(text) + "</" + h + ">\n";
+}
+
+std::string paragraph(const std::string& text) {
+    return "<p>" + htmltext(text) + "</p>\n";
+}
+
+std::string flighttitle(const std::string& flight) {
+    return flight.empty() ? "" : heading(3, "Flight " + flight);
+}
+
+std::string place(int p) {
+    return p > 0 ? std::to_string(p) : "";
+}
+
+std::string standingssection(const ResultsFile& f) {
+    const int nights = int(seasonnights(f).size());
+    const int best = f.settings.bestnights;
+    std::string out = "<section>\n" + heading(2, "Season standings") +
+                      paragraph(std::to_string(nights) + (nights == 1 ? " night" : " nights") +
+                                (best > 0 ? ", the best " + std::to_string(best) + " count."
+                                          : ", all of them count."));
+    for (const FlightStandings& fs : standings(f)) {
+        std::vector<std::vector<std::string>> rows;
+        for (const StandingRow& r : fs.rows)
+            rows.push_back({std::to_string(r.place), r.name, std::to_string(r.nights),
+                            pointstext(r.points), r.averagenet ? averagetext(*r.averagenet) : ""});
+        out += flighttitle(fs.flight) +
+               table({{"Place"}, {"Player", "name"}, {"Nights"}, {"Points"}, {"Avg net", "wide"}},
+                     rows);
+    }
+    return out + "</section>\n";
+}
+
+std::string nightsection(const NightResults& night) {
+    std::string out = "<section>\n" + heading(2, "Night of " + nighttext(night.date)) +
+                      paragraph(night.scoring == Scoring::net ? "Points on net scores."
+                                                              : "Points on gross scores.");
+    for (const FlightNight& fn : night.flights) {
+        std::vector<std::vector<std::string>> rows;
+        for (const NightRow& r : fn.rows)
+            rows.push_back({place(r.place), r.name, std::to_string(r.gross), place(r.grossplace),
+                            r.hcp ? whs::handicaptext(*r.hcp) : "no hcp",
+                            r.net ? std::to_string(*r.net) : "", place(r.netplace),
+                            pointstext(r.points)});
+        out += flighttitle(fn.flight) + table({{"Place"},
+                                               {"Player", "name"},
+                                               {"Gross"},
+                                               {"G.Pl", "wide"},
+                                               {"Hcp"},
+                                               {"Net"},
+                                               {"N.Pl", "wide"},
+                                               {"Points"}},
+                                              rows);
+    }
+    return out + "</section>\n";
+}
+
+std::string money(int cents) {
+    const std::string c = std::to_string(cents % 100);
+    return std::to_string(cents / 100) + "." + (c.size() < 2 ? "0" : "") + c;
+}
+
+std::string gametitle(const SkinsGame& game) {
+    const bool gross = game.kind == SkinKind::gross;
+    if (game.flight.empty()) return gross ? "Gross skins" : "Net skins";
+    return "Flight " + game.flight + (gross ? ", gross skins" : ", net skins");
+}
+
+std::string gamesection(const SkinsGame& game) {
+    std::string out = heading(3, gametitle(game));
+    std::string pot = std::to_string(game.players) + (game.players == 1 ? " player" : " players");
+    if (game.potcents > 0) pot += ", a pot of " + money(game.potcents);
+    if (!game.paidout()) return out + paragraph(pot + "; no skin was won.");
+    if (game.potcents > 0)
+        pot += "; each skin pays " + money(game.skincents) + ", " + money(game.remaindercents) +
+               " left over";
+    if (game.carriedpast > 0)
+        pot += "; " + std::to_string(game.carriedpast) + " carried past the last hole " +
+               (game.split ? "and split" : "and lost");
+    std::vector<std::vector<std::string>> rows;
+    for (const SkinWin& w : game.wins)
+        rows.push_back({w.hole > 0 ? std::to_string(w.hole) : "carry", w.player,
+                        w.hole > 0 ? std::to_string(w.score) : "", std::to_string(w.carried),
+                        money(w.cents)});
+    return out + paragraph(pot + ".") +
+           table({{"Hole"}, {"Player", "name"}, {"Score"}, {"Carried", "wide"}, {"Pays"}}, rows);
+}
+
+std::string skinssection(const NightSkins& skins) {
+    if (skins.settings.mode == SkinsMode::off) return "";
+    std::string out = "<section>\n" + heading(2, "Skins, night of " + nighttext(skins.date));
+    if (!skins.nonet.empty()) out += paragraph(skins.nonet);
+    for (const SkinsGame& game : skins.games) out += gamesection(game);
+    return out + "</section>\n";
+}
+
+} // namespace
+
+std::string htmltext(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '\'':
+            out += "&#39;";
+            break;
+        default:
+            if ((unsigned char)c >= 0x20 && c != 0x7f) out += c;
+        }
+    }
+    return out;
+}
+
+std::string webpage(const std::string& league, const ResultsFile& f, const NightSkins& skins,
+                    const std::string& written) {
+    std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+                      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                      "<title>" +
+                      htmltext(league + " standings") + "</title>\n<style>\n" + style +
+                      "</style>\n</head>\n<body>\n<header>\n" + heading(1, league) +
+                      paragraph("Season standings, written " + written + ".") +
+                      "</header>\n<main>\n";
+    const std::vector<NightDate> nights = seasonnights(f);
+    if (nights.empty())
+        out += paragraph("No rounds have been recorded since results were kept.");
+    else
+        out += standingssection(f) + nightsection(nightresults(f, nights.front())) +
+               skinssection(skins);
+    return out + "</main>\n<footer>\n" + paragraph("Written " + written + " by Greenfold.") +
+           "</footer>\n</body>\n</html>\n";
+}
+
+NightSkins newestskins(const GOLF1& g, const ResultsFile& f) {
+    const std::vector<NightDate> nights = seasonnights(f);
+    if (nights.empty()) return {};
+    // SKINS: nightskins(f, g, nights.front()) once the skins are worked out in results/;
+    // until then the page says only that the night's skins are played.
+    (void)g;
+    return {nights.front(), f.settings.skins, {}, {}};
+}
+
+Outcome savewebpage(const fs::path& file, const std::string& bytes) {
+    if (atomicwrite(file, bytes)) return {};
+    return Outcome::failure({"The web page could not be written to " + file.string() +
+                                 ". A page that was there before is as it was.",
+                             "Save as Web Page", Icon::exclamation});
+}
+
+} // namespace greenfold
