@@ -17,14 +17,15 @@ struct CommandWord {
     const char* options; // the options it takes, each between spaces
 };
 
-constexpr std::array<CommandWord, 7> commands{
+constexpr std::array<CommandWord, 8> commands{
     {{CliCommand::leagues, "leagues", 0, " --dir --help "},
      {CliCommand::list, "list", 1, " --dir --help --view --date --player --long --today --output "},
      {CliCommand::import, "import", 2, " --dir --help --dry-run "},
      {CliCommand::exportrounds, "export", 1, " --dir --help --output "},
      {CliCommand::replay, "replay", 1, " --dir --help --method --write "},
      {CliCommand::results, "results", 1, " --dir --help --date --csv --output "},
-     {CliCommand::standings, "standings", 1, " --dir --help --csv --output "}}};
+     {CliCommand::standings, "standings", 1, " --dir --help --csv --html --output "},
+     {CliCommand::postteams, "postteams", 1, " --dir --help --date "}}};
 
 // The values that are checked once the command is known.
 struct Values {
@@ -38,7 +39,7 @@ void addoptions(CLI::App& app, CliRequest& r, Values& v) {
     app.set_help_flag(); // the help texts are clihelp's
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--write", "--csv"})
+    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--write", "--csv", "--html"})
         app.add_flag(flag);
     app.add_option("--dir", r.dir);
     app.add_option("--view", v.view);
@@ -149,6 +150,8 @@ std::string fillrequest(const CLI::App& app, const std::vector<std::string>& wor
     r.dryrun = app.count("--dry-run");
     r.write = app.count("--write");
     r.csv = app.count("--csv");
+    r.html = app.count("--html");
+    if (r.csv && r.html) return "--csv and --html are two different outputs; give one";
     for (const std::string& e :
          {takeview(v.view, r.list), takedate("--date", v.date, readrounddate, r.list.date),
           takedate("--today", v.today, readtoday, r.today), takemethod(v.method, r.method)})
@@ -171,7 +174,7 @@ ParsedArgs parseargs(const std::vector<std::string>& args) {
         // Raised only when the last word is an option still waiting for its value.
         wrong = args.back() + " needs a value";
     }
-    for (const char* flag : {"--dry-run", "--long", "--help", "--write", "--csv"})
+    for (const char* flag : {"--dry-run", "--long", "--help", "--write", "--csv", "--html"})
         if (app.count(flag) && app[flag]->results().front() != "true")
             wrong = flag + std::string(" takes no value");
     const std::vector<std::string> words = sortrest(app, unknown);

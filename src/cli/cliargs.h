@@ -12,7 +12,17 @@ namespace greenfold {
 // The command line of greenfold-cli: global options, a command, its arguments and its
 // options, in any order after the command word.
 
-enum class CliCommand { none, leagues, list, import, exportrounds, replay, results, standings };
+enum class CliCommand {
+    none,
+    leagues,
+    list,
+    import,
+    exportrounds,
+    replay,
+    results,
+    standings,
+    postteams
+};
 
 inline constexpr int exit_ok = 0;
 inline constexpr int exit_data = 1;  // bad data, or a file that could not be read or written
@@ -31,7 +41,8 @@ struct CliRequest {
     bool dryrun = false;
     std::optional<HandicapMethod> method; // replay: the method asked for, else the setting's
     bool write = false;
-    bool csv = false; // results, standings: CSV instead of the printed text
+    bool csv = false;  // results, standings: CSV instead of the printed text
+    bool html = false; // standings: the web page
 };
 
 struct ParsedArgs {

@@ -17,6 +17,7 @@ std::string programhelp() {
            "  replay LEAGUE           every kept round worked out again, a line a player\n"
            "  results LEAGUE          a night's places and points\n"
            "  standings LEAGUE        the season's points table\n"
+           "  postteams LEAGUE        a night's points into the teams' point records\n"
            "\n"
            "import, list and export follow the handicap method set in greenfold.ini in\n"
            "the settings folder (method=classic, the default, or method=whs): under the\n"
@@ -128,7 +129,7 @@ std::string resultshelp() {
 }
 
 std::string standingshelp() {
-    return "Usage: greenfold-cli [--dir DIR] standings LEAGUE [--csv] [-o FILE]\n"
+    return "Usage: greenfold-cli [--dir DIR] standings LEAGUE [--csv | --html] [-o FILE]\n"
            "\n"
            "Prints the season's standings: each player's points over every night, or his\n"
            "best nights when the league counts only those, the nights he played and his\n"
@@ -136,7 +137,22 @@ std::string standingshelp() {
            "\n"
            "  --csv                  CSV instead: place, player, flight, nights, points,\n"
            "                         average net\n"
+           "  --html                 a web page instead: the standings, the newest\n"
+           "                         night's results and skins, in one file that needs\n"
+           "                         nothing else\n"
            "  -o, --output FILE      write to FILE instead of standard output\n";
+}
+
+std::string postteamshelp() {
+    return "Usage: greenfold-cli [--dir DIR] postteams LEAGUE [--date MM/DD/YY]\n"
+           "\n"
+           "Posts a night's results to the team points records: each team gets one record,\n"
+           "\"Night results MM/DD/YY\", with its players' points that night (only its best\n"
+           "players' when Competition Settings say how many count) and the number of\n"
+           "players counted. Posting a night again replaces its records; records typed\n"
+           "in Enter Team Results stay as they are. Prints what each team got.\n"
+           "\n"
+           "  --date MM/DD/YY        the night (the newest night when not given)\n";
 }
 
 } // namespace
@@ -157,6 +173,8 @@ std::string commandhelp(CliCommand command) {
         return resultshelp();
     case CliCommand::standings:
         return standingshelp();
+    case CliCommand::postteams:
+        return postteamshelp();
     case CliCommand::none:
         break;
     }

@@ -7,6 +7,7 @@
 #include "cli/importrecord.h"
 #include "cli/importrows.h"
 #include "cli/listview.h"
+#include "cli/publishcommands.h"
 #include "cli/replaylines.h"
 #include "cli/resultscommands.h"
 #include "cli/roundexport.h"
@@ -152,7 +153,9 @@ int runreplay(CliContext& ctx, const CliRequest& r) {
 int runresults(CliContext& ctx, const CliRequest& r) {
     auto g = openrequested(ctx, r, false);
     if (!g) return exit_data;
-    const ResultsOutput out = resultsoutput(*g, r, ctx.today);
+    const ResultsOutput out = r.command == CliCommand::postteams ? postteamsoutput(*g, r)
+                              : r.html                           ? webpageoutput(*g, r, ctx.today)
+                                                                 : resultsoutput(*g, r, ctx.today);
     return out.problem.empty() ? deliver(ctx, r, out.bytes) : fail(ctx, out.problem);
 }
 
@@ -170,6 +173,7 @@ int runcommand(CliContext& ctx, const CliRequest& r) {
         return runreplay(ctx, r);
     case CliCommand::results:
     case CliCommand::standings:
+    case CliCommand::postteams:
         return runresults(ctx, r);
     case CliCommand::none:
         break;

@@ -1,0 +1,42 @@
+// An imported night posted to the teams and the standings written as a web page, from the
+// command line.
+#include "cli/clifolder.h"
+#include "publish/teampost.h"
+#include "teams/teamfile.h"
+
+using namespace greenfold;
+using namespace greenfold::testing;
+
+namespace {
+
+class PublishCommand : public CliFolder {};
+
+} // namespace
+
+TEST_F(PublishCommand, postteamsAndTheWebPageWorkOnTheImportedNight) {
+    // Bill and Ed share 1st and 2nd (9 points each), Jack is 3rd (6), as results_test has it.
+    const std::string night =
+        "Date,Player,Course,Tee,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"
+        "06/30/26,Bill Archer,Cedar Ridge,mens,5,4,5,4,4,4,3,6,5,4,5,4,5,4,4,3,5,4\r\n"
+        "06/30/26,Ed Castillo,Cedar Ridge,mens,40,39\r\n"
+        "06/30/26,Jack Hughes,Cedar Ridge,mens,45,45\r\n";
+    ASSERT_EQ(run({"import", cliLeague, writecsv(night).string()}).status, exit_ok);
+    EXPECT_EQ(run({"postteams", cliLeague}).err, "greenfold-cli: " + noteams().text + "\n");
+
+    auto g = league();
+    auto t = std::make_unique<Teamdata>();
+    t->teamcount = 2;
+    t->teamname = {"", "Eagles", "Hawks"};
+    for (int p = 1; p <= g->playercount; ++p)
+        g->playerteam[p] = g->playername[p] == "Jack Hughes" ? 2 : 1;
+    ASSERT_TRUE(writeteamfile(*g, *t, data.path()));
+    const CliRun posted = run({"postteams", cliLeague, "--date", "06/30/26"});
+    ASSERT_EQ(posted.status, exit_ok) << posted.err;
+    EXPECT_EQ(posted.out, "The night of 06/30/26 is posted to the teams:\n"
+                          "Eagles: 18 points from 2 players\nHawks: 6 points from 1 player\n");
+
+    const fs::path page = data.path() / "standings.html";
+    ASSERT_EQ(run({"standings", cliLeague, "--html", "-o", page.string()}).status, exit_ok);
+    EXPECT_NE(readbytes(page).find("Written 05-14-2004"), std::string::npos);
+    EXPECT_EQ(run({"standings", cliLeague, "--html", "--csv"}).status, exit_usage);
+}
