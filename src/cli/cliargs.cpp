@@ -39,8 +39,9 @@ void addoptions(CLI::App& app, CliRequest& r, Values& v) {
     app.set_help_flag(); // the help texts are clihelp's
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--write", "--csv", "--html"})
+    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--write", "--csv"})
         app.add_flag(flag);
+    app.add_flag("--html");
     app.add_option("--dir", r.dir);
     app.add_option("--view", v.view);
     app.add_option("--date", v.date);
@@ -148,10 +149,10 @@ std::string fillrequest(const CLI::App& app, const std::vector<std::string>& wor
     if (c.arguments >= 2) r.csvfile = words[2];
     r.longlines = app.count("--long");
     r.dryrun = app.count("--dry-run");
+    r.html = app.count("--html");
+    if (app.count("--csv") && r.html) return "--csv and --html are two different outputs; give one";
     r.write = app.count("--write");
     r.csv = app.count("--csv");
-    r.html = app.count("--html");
-    if (r.csv && r.html) return "--csv and --html are two different outputs; give one";
     for (const std::string& e :
          {takeview(v.view, r.list), takedate("--date", v.date, readrounddate, r.list.date),
           takedate("--today", v.today, readtoday, r.today), takemethod(v.method, r.method)})
@@ -174,9 +175,11 @@ ParsedArgs parseargs(const std::vector<std::string>& args) {
         // Raised only when the last word is an option still waiting for its value.
         wrong = args.back() + " needs a value";
     }
-    for (const char* flag : {"--dry-run", "--long", "--help", "--write", "--csv", "--html"})
+    for (const char* flag : {"--dry-run", "--long", "--help", "--write", "--csv"})
         if (app.count(flag) && app[flag]->results().front() != "true")
             wrong = flag + std::string(" takes no value");
+    if (app.count("--html") && app["--html"]->results().front() != "true")
+        wrong = "--html takes no value";
     const std::vector<std::string> words = sortrest(app, unknown);
     if (!unknown.empty()) wrong = "unknown option " + unknown;
 
