@@ -116,7 +116,7 @@ std::string nightsection(const NightResults& night) {
     return out + "</section>\n";
 }
 
-std::string money(int cents) {
+std::string money(long long cents) {
     const std::string c = std::to_string(cents % 100);
     return std::to_string(cents / 100) + "." + (c.size() < 2 ? "0" : "") + c;
 }
@@ -206,10 +206,13 @@ std::string webpage(const std::string& league, const ResultsFile& f, const Night
 NightSkins newestskins(const GOLF1& g, const ResultsFile& f) {
     const std::vector<NightDate> nights = seasonnights(f);
     if (nights.empty()) return {};
-    // SKINS: nightskins(f, g, nights.front()) once the skins are worked out in results/;
-    // until then the page says only that the night's skins are played.
+    // SKINS: return nightskins(f, g, nights.front()) once the skins are worked out in
+    // results/; until then the page says only that the night plays skins.
     (void)g;
-    return {nights.front(), f.settings.skins, {}, {}};
+    NightSkins skins;
+    skins.date = nights.front();
+    skins.settings = f.settings.skins;
+    return skins;
 }
 
 Outcome savewebpage(const fs::path& file, const std::string& bytes) {

@@ -71,7 +71,9 @@ TEST(TeamPosting, postingTwiceReplacesTheNightAndKeepsRecordsTypedByHand) {
 TEST(WebPage, hostileNamesAreEscapedAndThePageValidates) {
     const std::string hostile = "O'Brien <b>";
     const ResultsFile f = night({hostile, "Ann & Bo", "Cy"});
-    NightSkins skins{{6, 1, 26}, {SkinsMode::gross, false, false, 500}, {}, {}};
+    NightSkins skins;
+    skins.date = {6, 1, 26};
+    skins.settings.mode = SkinsMode::gross;
     skins.games.push_back(
         {"", SkinKind::gross, 3, 1500, {{4, hostile, 3, 1, 1500}}, 0, false, 1, 1500, 0});
     const std::string page = webpage("Tuesday <League>", f, skins, "12-07-2026");
