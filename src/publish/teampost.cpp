@@ -88,6 +88,12 @@ Outcome postnight(Teamdata& t, const std::vector<TeamNight>& nights, const Night
     return {};
 }
 
+bool hasteams(GOLF1& g, const fs::path& dir) {
+    auto t = std::make_unique<Teamdata>();
+    loadteams(g, *t, dir);
+    return g.teamsdefined != 0;
+}
+
 Outcome postteams(GOLF1& g, const ResultsFile& f, const NightDate& night, const fs::path& dir) {
     auto t = std::make_unique<Teamdata>();
     loadteams(g, *t, dir);

@@ -36,6 +36,9 @@ std::string postedtext(const NightDate& night);
 // records and none of that night.
 Outcome postnight(Teamdata& t, const std::vector<TeamNight>& nights, const NightDate& night);
 
+// Reads the open league's team file in dir; true when a player of the roster is on a team.
+bool hasteams(GOLF1& g, const fs::path& dir = {});
+
 // The whole command on the open league's files in dir: its teams read, the night posted,
 // the team file written the safe way. Refused for a league without teams.
 Outcome postteams(GOLF1& g, const ResultsFile& f, const NightDate& night, const fs::path& dir = {});

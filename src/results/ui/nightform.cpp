@@ -3,6 +3,7 @@
 #include "help/helpindex.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
+#include "publish/teampost.h"
 #include "results/night.h"
 #include "results/resultstext.h"
 
@@ -46,6 +47,13 @@ Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path dat
     connect(printbutton, &QPushButton::clicked, this, &Nightform::print);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::results);
+
+    // Posting goes with printing, to the left of the stretch.
+    auto* postbutton =
+        button(this, "Postbutton", "Post to &Teams", "Add this night's points to the team records");
+    buttons->insertWidget(1, postbutton);
+    setTabOrder(printbutton, postbutton);
+    connect(postbutton, &QPushButton::clicked, this, &Nightform::postteams);
 }
 
 void Nightform::load() {
@@ -57,6 +65,23 @@ void Nightform::load() {
     if (nights_.empty()) list1_->addItem("No rounds have been recorded since results were kept.");
     shownight(0);
     present(0, nightcombo_);
+}
+
+void Nightform::postteams() {
+    const int k = nightcombo_->currentIndex();
+    if (k < 0 || k >= int(nights_.size())) {
+        services_.dialogs.beep();
+        return;
+    }
+    const NightDate night = nights_[std::size_t(k)];
+    if (!hasteams(g_, datadir_)) {
+        services_.dialogs.message(noteams());
+        return;
+    }
+    if (services_.dialogs.message(postquestion(night), Buttons::yesno, Answer::yes) != Answer::yes)
+        return;
+    services_.dialogs.show(whilebusy(
+        services_.busy, [&] { return greenfold::postteams(g_, file_, night, datadir_); }));
 }
 
 std::vector<std::string> Nightform::shownlines() const {

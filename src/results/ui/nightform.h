@@ -18,6 +18,8 @@ class Nightform : public ResultsWindow {
     Nightform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
     // Reads the results file and shows the newest night.
     void load() override;
+    // Posts the chosen night to the teams' point records, after asking.
+    void postteams();
     void shownight(int index);
     void print();
 

@@ -1,7 +1,10 @@
 #include "results/ui/standform.h"
 
 #include "help/helpindex.h"
+#include "platform/services.h"
 #include "platform/widgets.h"
+#include "publish/webpage.h"
+#include "reports/ui/printcommands.h"
 #include "results/night.h"
 #include "results/resultstext.h"
 #include "results/standings.h"
@@ -19,10 +22,13 @@ Standform::Standform(GOLF1& model, Services& services, std::filesystem::path dat
                     "Season Standings") {
     list1_ = resultslist(this, "List1");
     auto* printbutton = button(this, "Printbutton", "&Print", "Print the season's standings");
+    auto* webbutton = button(this, "Webbutton", "Save as &Web Page...",
+                             "Write the standings and the newest night as a web page");
     auto* infobutton = button(this, "Infobutton", "&Help", "Help on results and standings");
     auto* donebutton = button(this, "Donebutton", "&Done", "Close this window");
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(printbutton);
+    buttons->addWidget(webbutton);
     buttons->addStretch(1);
     buttons->addWidget(infobutton);
     buttons->addWidget(donebutton);
@@ -32,6 +38,7 @@ Standform::Standform(GOLF1& model, Services& services, std::filesystem::path dat
     list1_->setMinimumSize(520, 360);
 
     connect(printbutton, &QPushButton::clicked, this, &Standform::print);
+    connect(webbutton, &QPushButton::clicked, this, &Standform::saveweb);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::results);
 }
@@ -49,6 +56,23 @@ void Standform::load() {
 
 void Standform::print() {
     if (!lines_.empty()) printlines(lines_);
+}
+
+void Standform::saveweb() {
+    if (lines_.empty()) {
+        services_.dialogs.beep();
+        return;
+    }
+    const auto file = services_.dialogs.savefile("Save as Web Page", "Web page (*.html)", "html");
+    if (!file) return;
+    const std::string page = webpage(leaguename(), file_, newestskins(g_, file_), todaysdate());
+    const Outcome saved = savewebpage(fs::path(*file), page);
+    if (!saved) {
+        services_.dialogs.show(saved);
+        return;
+    }
+    services_.dialogs.message({"The standings are written to " + *file + " as a web page.",
+                               "Save as Web Page", Icon::information});
 }
 
 } // namespace greenfold

@@ -14,6 +14,8 @@ class Standform : public ResultsWindow {
     Standform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
     void load() override;
     void print();
+    // Writes the standings, the newest night and its skins as a web page.
+    void saveweb();
 
   private:
     QListWidget* list1_;
