@@ -12,7 +12,17 @@ namespace greenfold {
 // The command line of greenfold-cli: global options, a command, its arguments and its
 // options, in any order after the command word.
 
-enum class CliCommand { none, leagues, list, import, exportrounds, replay, results, standings };
+enum class CliCommand {
+    none,
+    leagues,
+    list,
+    import,
+    exportrounds,
+    replay,
+    results,
+    standings,
+    newseason
+};
 
 inline constexpr int exit_ok = 0;
 inline constexpr int exit_data = 1;  // bad data, or a file that could not be read or written

@@ -17,6 +17,7 @@ std::string programhelp() {
            "  replay LEAGUE           every kept round worked out again, a line a player\n"
            "  results LEAGUE          a night's places and points\n"
            "  standings LEAGUE        the season's points table\n"
+           "  newseason LEAGUE        put the season's nights and team points aside\n"
            "\n"
            "import, list and export follow the handicap method set in greenfold.ini in\n"
            "the settings folder (method=classic, the default, or method=whs): under the\n"
@@ -139,6 +140,17 @@ std::string standingshelp() {
            "  -o, --output FILE      write to FILE instead of standard output\n";
 }
 
+std::string newseasonhelp() {
+    return "Usage: greenfold-cli [--dir DIR] newseason LEAGUE\n"
+           "\n"
+           "Starts a new season. The players, the teams and every kept round stay, so the\n"
+           "handicaps carry over. The results file is kept as LEAGUE-YEAR.res (YEAR the\n"
+           "season's first night's; numbered LEAGUE-YEAR-2.res and on when taken) and a new\n"
+           "one starts with no nights and the same competition settings; the team file is\n"
+           "kept as LEAGUE-YEAR.tea and its points records are cleared. Putting the kept\n"
+           "files back under their old names undoes it.\n";
+}
+
 } // namespace
 
 std::string commandhelp(CliCommand command) {
@@ -157,6 +169,8 @@ std::string commandhelp(CliCommand command) {
         return resultshelp();
     case CliCommand::standings:
         return standingshelp();
+    case CliCommand::newseason:
+        return newseasonhelp();
     case CliCommand::none:
         break;
     }
