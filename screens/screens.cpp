@@ -156,13 +156,13 @@ void roster(Form2& main, const fs::path& data) {
 }
 
 // The real message box of a question the windows asked through the scripted dialogs.
-void savequestion(const Message& m, const char* name) {
+void savequestion(const FakeDialogs::Shown& asked, const char* name) {
     QTimer::singleShot(300, [name] {
         QWidget* box = QApplication::activeModalWidget();
         save(box, name);
         if (box != nullptr) box->close();
     });
-    QtDialogs(nullptr).message(m, Buttons::yesnocancel, Answer::cancel);
+    QtDialogs(nullptr).message(asked.message, asked.buttons, asked.defaultbutton);
 }
 
 void typekeys(QWidget* w, const QString& keys) {
@@ -181,8 +181,7 @@ void whs(Form2& main, FakeServices& fake, GOLF1& g) {
     save(w, "Setfont-whs");
     fake.dialogs.answers = {Answer::yes};
     click(w, "okbutton");
-    if (!fake.dialogs.shown.empty())
-        savequestion(fake.dialogs.shown.back().message, "replayquestion");
+    if (!fake.dialogs.shown.empty()) savequestion(fake.dialogs.shown.back(), "replayquestion");
 
     main.action(menu::GCmenu_2)->trigger();
     if (auto* combo = main.findChild<QComboBox*>("Selectcoursecombo"))
@@ -235,6 +234,13 @@ void results(Form2& main, const fs::path& data) {
     shoot(main, menu::standingsmenu, "Standform", "Standform", "Donebutton");
 }
 
+// The new season's question, answered No.
+void newseason(Form2& main, FakeServices& fake) {
+    fake.dialogs.answers = {Answer::no};
+    main.action(menu::newseasonmenu)->trigger();
+    if (!fake.dialogs.shown.empty()) savequestion(fake.dialogs.shown.back(), "newseasonquestion");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -256,6 +262,7 @@ int main(int argc, char** argv) {
     reports(main);
     roster(main, data.path());
     results(main, data.path());
+    newseason(main, fake);
     whs(main, fake, *g);
     return failures == 0 ? 0 : 1;
 }

@@ -17,7 +17,7 @@ struct CommandWord {
     const char* options; // the options it takes, each between spaces
 };
 
-constexpr std::array<CommandWord, 8> commands{
+constexpr std::array<CommandWord, 9> commands{
     {{CliCommand::leagues, "leagues", 0, " --dir --help "},
      {CliCommand::list, "list", 1, " --dir --help --view --date --player --long --today --output "},
      {CliCommand::import, "import", 2, " --dir --help --dry-run "},
@@ -25,7 +25,8 @@ constexpr std::array<CommandWord, 8> commands{
      {CliCommand::replay, "replay", 1, " --dir --help --method --write "},
      {CliCommand::results, "results", 1, " --dir --help --date --csv --output "},
      {CliCommand::standings, "standings", 1, " --dir --help --csv --html --output "},
-     {CliCommand::postteams, "postteams", 1, " --dir --help --date "}}};
+     {CliCommand::postteams, "postteams", 1, " --dir --help --date "},
+     {CliCommand::newseason, "newseason", 1, " --dir --help "}}};
 
 // The values that are checked once the command is known.
 struct Values {

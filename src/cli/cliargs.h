@@ -21,7 +21,8 @@ enum class CliCommand {
     replay,
     results,
     standings,
-    postteams
+    postteams,
+    newseason
 };
 
 inline constexpr int exit_ok = 0;

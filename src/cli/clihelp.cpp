@@ -18,6 +18,7 @@ std::string programhelp() {
            "  results LEAGUE          a night's places and points\n"
            "  standings LEAGUE        the season's points table\n"
            "  postteams LEAGUE        a night's points into the teams' point records\n"
+           "  newseason LEAGUE        put the season's nights and team points aside\n"
            "\n"
            "import, list and export follow the handicap method set in greenfold.ini in\n"
            "the settings folder (method=classic, the default, or method=whs): under the\n"
@@ -155,6 +156,17 @@ std::string postteamshelp() {
            "  --date MM/DD/YY        the night (the newest night when not given)\n";
 }
 
+std::string newseasonhelp() {
+    return "Usage: greenfold-cli [--dir DIR] newseason LEAGUE\n"
+           "\n"
+           "Starts a new season. The players, the teams and every kept round stay, so the\n"
+           "handicaps carry over. The results file is kept as LEAGUE-YEAR.res (YEAR the\n"
+           "season's first night's; numbered LEAGUE-YEAR-2.res and on when taken) and a new\n"
+           "one starts with no nights and the same competition settings; the team file is\n"
+           "kept as LEAGUE-YEAR.tea and its points records are cleared. Putting the kept\n"
+           "files back under their old names undoes it.\n";
+}
+
 } // namespace
 
 std::string commandhelp(CliCommand command) {
@@ -175,6 +187,8 @@ std::string commandhelp(CliCommand command) {
         return standingshelp();
     case CliCommand::postteams:
         return postteamshelp();
+    case CliCommand::newseason:
+        return newseasonhelp();
     case CliCommand::none:
         break;
     }

@@ -15,6 +15,7 @@
 #include "model/resultsname.h"
 #include "model/textline.h"
 #include "reports/listexport.h"
+#include "results/newseason.h"
 #include "results/nightrecord.h"
 #include "scoring/replay.h"
 
@@ -159,6 +160,16 @@ int runresults(CliContext& ctx, const CliRequest& r) {
     return out.problem.empty() ? deliver(ctx, r, out.bytes) : fail(ctx, out.problem);
 }
 
+int runnewseason(CliContext& ctx, const CliRequest& r) {
+    auto g = openrequested(ctx, r, false);
+    if (!g) return exit_data;
+    const SeasonStart start = planseason(*g, r.dir);
+    if (!start.plan) return fail(ctx, start.refusal.text);
+    const Outcome out = startseason(*g, *start.plan, r.dir);
+    for (const Message& m : out.messages) ctx.err << "greenfold-cli: " << m.text << "\n";
+    return out ? exit_ok : exit_data;
+}
+
 int runcommand(CliContext& ctx, const CliRequest& r) {
     switch (r.command) {
     case CliCommand::leagues:
@@ -175,6 +186,8 @@ int runcommand(CliContext& ctx, const CliRequest& r) {
     case CliCommand::standings:
     case CliCommand::postteams:
         return runresults(ctx, r);
+    case CliCommand::newseason:
+        return runnewseason(ctx, r);
     case CliCommand::none:
         break;
     }

@@ -4,11 +4,13 @@
 #include "model/leaguelist.h"
 #include "model/resultsname.h"
 #include "resultlines.h"
+#include "results/newseason.h"
 #include "results/nightbook.h"
 #include "results/nightrecord.h"
 #include "results/standings.h"
 #include "scoring/roundslots.h"
 #include "support/testfiles.h"
+#include "teams/teamfile.h"
 
 #include <gtest/gtest.h>
 
@@ -170,4 +172,47 @@ TEST(ResultsFile, followsTheRosterAndGoesWithItsLeagueToBackupAndBack) {
     EXPECT_FALSE(fs::exists(dir.path() / "Spring.res"));
     ASSERT_TRUE(restore(disk.path()));
     EXPECT_EQ(readbytes(dir.path() / "Spring.res"), bytes);
+}
+
+TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightStartsAFreshTable) {
+    TempDir dir;
+    auto g = league();
+    EXPECT_EQ(planseason(*g, dir.path()).refusal.text,
+              "Spring has no night in its results yet: there is no season to put aside.");
+    {
+        NightBook book(*g, dir.path());
+        play(book, 1, 46, 46);
+        play(book, 8, 45, 45);
+        ASSERT_TRUE(book.save());
+    }
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    auto teams = std::make_unique<Teamdata>();
+    teams->teamcount = 1;
+    teams->teamname[1] = "Eagles";
+    teams->eventcount[1] = 1;
+    teams->eventtext[1][1] = "June 1";
+    teams->eventpoints[1][1] = 12;
+    g->playerteam[1] = 1;
+    ASSERT_TRUE(writeteamfile(*g, *teams, dir.path()));
+    const std::string nights = readbytes(dir.path() / "Spring.res");
+    const std::string teamfile = readbytes(dir.path() / "Spring.tea");
+    const std::string leaguebytes = readbytes(dir.path() / "Spring.LGE");
+    writebytes(dir.path() / "Spring-2026.tea", "an older season's teams"); // the name is taken
+
+    const SeasonStart start = planseason(*g, dir.path());
+    ASSERT_TRUE(start.plan);
+    EXPECT_EQ(std::tuple(start.plan->nights, start.plan->resultsto, start.plan->teamsto),
+              std::tuple(2, "Spring-2026-2.res", "Spring-2026-2.tea"));
+    EXPECT_NE(newseasonquestion(*g, *start.plan).text.find("the 2 nights"), std::string::npos);
+    ASSERT_TRUE(startseason(*g, *start.plan, dir.path()));
+    EXPECT_EQ(readbytes(dir.path() / "Spring-2026-2.res"), nights);
+    EXPECT_EQ(readbytes(dir.path() / "Spring-2026-2.tea"), teamfile);
+    EXPECT_EQ(readbytes(dir.path() / "Spring.LGE"), leaguebytes);
+    EXPECT_EQ(readbytes(dir.path() / "Spring.tea"), " 1 \r\nEagles\r\n 1 \r\n 0 \r\n"); // no records
+    EXPECT_EQ(planseason(*g, dir.path()).refusal.title, "New Season"); // no night now
+
+    NightBook book(*g, dir.path());
+    play(book, 15, 44, 44); // the handicap carries over
+    EXPECT_EQ(book.file().lines.size(), 1u);
+    EXPECT_TRUE(book.file().lines[0].hcp);
 }

@@ -27,7 +27,7 @@ const std::map<std::string, std::set<std::string>> core = {
     {"players", {"model", "teams"}},
     {"charts", {"model", "reports", "whs"}},
     {"shell", {"model", "whs"}},
-    {"results", {"model", "scoring", "whs", "reports"}},
+    {"results", {"model", "scoring", "whs", "reports", "teams"}},
     {"publish", {"model", "whs", "teams", "results"}},
     {"cli",
      {"model", "lists", "courses", "scoring", "reports", "shell", "whs", "results", "publish"}}};

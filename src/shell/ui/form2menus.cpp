@@ -77,6 +77,7 @@ void Form2::buildfilemenu() {
     backup->setObjectName("backupmainmenu");
     addentries(backup, {{menu::Backupmenu, "Backup Data Files to floppy disk"},
                         {menu::Restoremenu, "Restore Data from Backup Disk"}});
+    addentry(file, menu::newseasonmenu, "Start a &New Season...");
     connect(addentry(file, menu::Exitmenu, "E&xit"), &QAction::triggered, qApp,
             &QApplication::quit);
 }

@@ -1,5 +1,7 @@
 // The Results menu: the competition settings, a night's results and the season's
-// standings of the open league.
+// standings of the open league; and the File menu's new season.
+#include "platform/services.h"
+#include "results/newseason.h"
 #include "results/ui/compform.h"
 #include "results/ui/nightform.h"
 #include "results/ui/standform.h"
@@ -10,6 +12,23 @@
 
 namespace greenfold {
 
+namespace {
+
+// Asked first; the open league's nights and team points are put aside.
+void newseason(Form2& main) {
+    Dialogs& dialogs = main.services().dialogs;
+    const SeasonStart start = planseason(main.model(), main.datadir());
+    if (!start.plan) {
+        dialogs.message(start.refusal);
+        return;
+    }
+    const Message question = newseasonquestion(main.model(), *start.plan);
+    if (dialogs.message(question, Buttons::yesno, Answer::no) != Answer::yes) return;
+    dialogs.show(startseason(main.model(), *start.plan, main.datadir()));
+}
+
+} // namespace
+
 void Form2::wireresults() {
     connect(action(menu::competitionmenu), &QAction::triggered, this,
             [this] { openwindow(new Compform(g_, services_, datadir_, this)); });
@@ -17,6 +36,7 @@ void Form2::wireresults() {
             [this] { openwindow(new Nightform(g_, services_, datadir_, this)); });
     connect(action(menu::standingsmenu), &QAction::triggered, this,
             [this] { openwindow(new Standform(g_, services_, datadir_, this)); });
+    connect(action(menu::newseasonmenu), &QAction::triggered, this, [this] { newseason(*this); });
 }
 
 } // namespace greenfold

@@ -33,6 +33,7 @@ inline constexpr const char* teamsummarymenu = "teamsummarymenu";
 inline constexpr const char* competitionmenu = "competitionmenu";
 inline constexpr const char* nightresultsmenu = "nightresultsmenu";
 inline constexpr const char* standingsmenu = "standingsmenu";
+inline constexpr const char* newseasonmenu = "newseasonmenu";
 inline constexpr const char* leaguehcmenu = "leaguehcmenu";
 inline constexpr const char* graphmenu_0 = "graphmenu_0";
 inline constexpr const char* graphmenu_1 = "graphmenu_1";

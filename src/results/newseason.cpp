@@ -1,0 +1,113 @@
+#include "results/newseason.h"
+
+#include "model/resultsname.h"
+#include "model/textline.h"
+#include "results/night.h"
+#include "results/resultsfile.h"
+#include "teams/teamfile.h"
+
+#include <memory>
+
+namespace greenfold {
+
+namespace {
+
+constexpr const char* seasontitle = "New Season";
+
+std::string leaguestem(const GOLF1& g) {
+    return fs::path(g.leaguefile).stem().string();
+}
+
+bool taken(const fs::path& dir, const std::string& name) {
+    std::error_code ec;
+    return !name.empty() && fs::exists(findfile(dir, name), ec);
+}
+
+// "Spring-2026", or "Spring-2026-2" and on when a kept results or team file has the name.
+std::string keptstem(const GOLF1& g, int year, const fs::path& dir) {
+    const std::string base = leaguestem(g) + "-" + std::to_string(year);
+    std::string stem = base;
+    for (int n = 2; taken(dir, stem + resultssuffix) || taken(dir, stem + ".tea"); ++n)
+        stem = base + "-" + std::to_string(n);
+    return stem;
+}
+
+bool keepaside(const fs::path& dir, const std::string& from, const std::string& to) {
+    std::string bytes;
+    return readwhole(findfile(dir, from), bytes) && atomicwrite(dir / to, bytes);
+}
+
+Message notkept(const std::string& file) {
+    return {"Greenfold could not keep a copy of " + file +
+                ", so the new season was not started. Nothing has changed.",
+            seasontitle, Icon::exclamation};
+}
+
+Outcome clearteampoints(GOLF1& g, const fs::path& dir) {
+    auto teams = std::make_unique<Teamdata>();
+    loadteams(g, *teams, dir);
+    for (int t = 1; t <= teams->teamcount && t <= maxteams; ++t) clearevents(*teams, t);
+    return writeteamfile(g, *teams, dir);
+}
+
+} // namespace
+
+SeasonStart planseason(GOLF1& g, const fs::path& dir) {
+    if (g.leaguefile.empty()) return {std::nullopt, {"Open a league first.", seasontitle}};
+    LoadedResults loaded = loadresults(g, dir);
+    if (!loaded.outcome.messages.empty()) return {std::nullopt, loaded.outcome.messages.front()};
+    const std::vector<NightDate> nights = seasonnights(loaded.file);
+    if (nights.empty())
+        return {std::nullopt,
+                {leaguestem(g) + " has no night in its results yet: there is no season to put "
+                                 "aside.",
+                 seasontitle, Icon::information}};
+    SeasonPlan plan;
+    plan.results = resultsfilename(g.leaguefile);
+    plan.nights = int(nights.size());
+    plan.year = fullyear(nights.back().year);
+    const std::string stem = keptstem(g, plan.year, dir);
+    plan.resultsto = stem + resultssuffix;
+    if (teamfileexists(g, dir)) {
+        plan.teams = teamfilename(g);
+        plan.teamsto = stem + ".tea";
+    }
+    return {plan, {}};
+}
+
+Message newseasonquestion(const GOLF1& g, const SeasonPlan& plan) {
+    std::string text = "Start a new season for " + leaguestem(g) +
+                       "?\r\n\r\n"
+                       "Kept as they are: the players, the teams and every kept round, so the "
+                       "handicaps carry over.\r\n\r\n"
+                       "Moved aside: the " +
+                       std::to_string(plan.nights) + (plan.nights == 1 ? " night" : " nights") +
+                       " of the season that began in " + std::to_string(plan.year) + ", to " +
+                       plan.resultsto;
+    if (!plan.teams.empty()) text += ", and the team points records, to " + plan.teamsto;
+    text += ".\r\n\r\nThe new season starts with no nights, the same competition settings" +
+            std::string(plan.teams.empty() ? "" : " and no team points") +
+            ". Putting the moved files back under their old names undoes it.";
+    return {text, seasontitle, Icon::question};
+}
+
+Outcome startseason(GOLF1& g, const SeasonPlan& plan, const fs::path& dir) {
+    LoadedResults loaded = loadresults(g, dir);
+    if (!loaded.outcome.messages.empty()) return Outcome::failure(loaded.outcome.messages.front());
+    if (!keepaside(dir, plan.results, plan.resultsto))
+        return Outcome::failure(notkept(plan.results));
+    if (!plan.teams.empty() && !keepaside(dir, plan.teams, plan.teamsto))
+        return Outcome::failure(notkept(plan.teams));
+    ResultsFile fresh;
+    fresh.settings = loaded.file.settings;
+    Outcome out = saveresults(g, fresh, dir);
+    if (out && !plan.teams.empty()) out.merge(clearteampoints(g, dir));
+    if (!out) return out;
+    out.add({"The season that began in " + std::to_string(plan.year) + " is kept as " +
+                 plan.resultsto + (plan.teams.empty() ? "" : " and " + plan.teamsto) +
+                 ". The new season has no nights yet.",
+             seasontitle, Icon::information});
+    return out;
+}
+
+} // namespace greenfold

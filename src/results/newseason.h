@@ -1,0 +1,42 @@
+#pragma once
+
+#include "model/golf1.h"
+#include "model/outcome.h"
+#include "model/safefile.h"
+
+#include <optional>
+#include <string>
+
+namespace greenfold {
+
+// A new season: the roster, the teams and every kept round stay, so the handicaps carry
+// over; the season's nights and the team points records are kept aside under the year of
+// the season's first night ("Spring.res" as "Spring-2026.res", "Spring.tea" as
+// "Spring-2026.tea", numbered "Spring-2026-2.res" when taken), and the league starts an
+// empty results file with the same competition settings and a team file without points
+// records. Putting the kept files back under their old names undoes it.
+struct SeasonPlan {
+    std::string results; // the results file's name now
+    std::string resultsto;
+    std::string teams; // the team file's name now; empty when the league has none
+    std::string teamsto;
+    int nights = 0;
+    int year = 0; // of the season's first night
+};
+
+// The plan for the open league, or the reason there is none: no league is open, or the
+// season has no night yet, or its results file could not be read.
+struct SeasonStart {
+    std::optional<SeasonPlan> plan;
+    Message refusal;
+};
+SeasonStart planseason(GOLF1& g, const fs::path& dir = {});
+
+// Asked first: what stays and what is moved.
+Message newseasonquestion(const GOLF1& g, const SeasonPlan& plan);
+
+// Keeps the two files aside, then writes the new ones. When a file cannot be kept aside
+// nothing changes; the outcome says what was done or what failed.
+Outcome startseason(GOLF1& g, const SeasonPlan& plan, const fs::path& dir = {});
+
+} // namespace greenfold
