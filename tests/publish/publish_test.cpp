@@ -87,5 +87,5 @@ TEST(WebPage, hostileNamesAreEscapedAndThePageValidates) {
     TempDir dir;
     ASSERT_TRUE(savewebpage(dir.path() / "page.html", page));
     const std::string tidy = "tidy -q -e '" + (dir.path() / "page.html").string() + "'";
-    EXPECT_EQ(std::system(tidy.c_str()), 0);
+    EXPECT_EQ(std::system(tidy.c_str()), 0) << "tidy (scripts/setup installs it) on " << tidy;
 }
