@@ -151,6 +151,8 @@ std::string skinssection(const NightSkins& skins) {
     if (skins.settings.mode == SkinsMode::off) return "";
     std::string out = "<section>\n" + heading(2, "Skins, night of " + nighttext(skins.date));
     if (!skins.nonet.empty()) out += paragraph(skins.nonet);
+    if (skins.games.empty() && skins.nonet.empty())
+        out += paragraph("No skins were played: no round of the night has hole scores.");
     for (const SkinsGame& game : skins.games) out += gamesection(game);
     return out + "</section>\n";
 }
