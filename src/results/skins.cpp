@@ -95,14 +95,16 @@ SkinsGame game(const std::string& flight, SkinKind kind,
     return g;
 }
 
-// Why the night has no net skins: a round with hole scores and a handicap on a course
-// without stroke indexes. Empty when it has them.
-std::string nonet(const std::vector<const ResultLine*>& lines, const CourseIndexes& courses) {
+// A round with hole scores and a handicap on a course without stroke indexes takes the
+// night's net skins away; 0 when there is none.
+int nonetcourse(const std::vector<const ResultLine*>& lines, const CourseIndexes& courses) {
     for (const ResultLine* l : lines)
-        if (l->hcp && !l->totalsonly() && !courses.contains(l->course))
-            return "No net skins this night: course " + std::to_string(l->course) +
-                   " has no stroke indexes.";
-    return "";
+        if (l->hcp && !l->totalsonly() && !courses.contains(l->course)) return l->course;
+    return 0;
+}
+
+std::string nonettext(const std::string& course) {
+    return "No net skins this night: " + course + " has no stroke indexes.";
 }
 
 } // namespace
@@ -145,7 +147,8 @@ NightSkins nightskins(const ResultsFile& f, const NightDate& night, const Flight
         }
     const bool gross = s.mode == SkinsMode::gross || s.mode == SkinsMode::both;
     bool net = s.mode == SkinsMode::net || s.mode == SkinsMode::both;
-    if (net) out.nonet = nonet(all, courses);
+    if (net) out.nonetcourse = nonetcourse(all, courses);
+    if (out.nonetcourse != 0) out.nonet = nonettext("course " + std::to_string(out.nonetcourse));
     net = net && out.nonet.empty();
     for (std::size_t k = 0; k < byflight.size(); ++k) {
         if (byflight[k].empty()) continue;
@@ -158,7 +161,12 @@ NightSkins nightskins(const ResultsFile& f, const NightDate& night, const Flight
 }
 
 NightSkins nightskins(const ResultsFile& f, const GOLF1& g, const NightDate& night) {
-    return nightskins(f, night, drawflights(f, night), courseindexes(g));
+    NightSkins n = nightskins(f, night, drawflights(f, night), courseindexes(g));
+    if (n.nonetcourse >= 1 && n.nonetcourse <= g.coursecount) {
+        const std::string& name = coursefield(g, n.nonetcourse, courseline_name);
+        if (!name.empty()) n.nonet = nonettext(name);
+    }
+    return n;
 }
 
 } // namespace greenfold

@@ -54,8 +54,10 @@ struct NightSkins {
     NightDate date;
     SkinsSettings settings;
     std::vector<SkinsGame> games; // flight by flight, gross before net
-    // Not empty when the settings play net skins and the night cannot: why.
+    // Not empty when the settings play net skins and the night cannot: why, and the course
+    // without stroke indexes.
     std::string nonet;
+    int nonetcourse = 0;
 };
 
 // The stroke indexes of the courses by course number; a course without them is missing.
