@@ -151,11 +151,11 @@ NightSkins nightskins(const ResultsFile& f, const NightDate& night, const Flight
     if (out.nonetcourse != 0) out.nonet = nonettext("course " + std::to_string(out.nonetcourse));
     net = net && out.nonet.empty();
     for (std::size_t k = 0; k < byflight.size(); ++k) {
-        if (byflight[k].empty()) continue;
-        if (gross)
-            out.games.push_back(game(flights.names[k], SkinKind::gross, byflight[k], s, courses));
-        if (net)
-            out.games.push_back(game(flights.names[k], SkinKind::net, byflight[k], s, courses));
+        for (SkinKind kind : {SkinKind::gross, SkinKind::net}) {
+            if (!(kind == SkinKind::gross ? gross : net)) continue;
+            SkinsGame g = game(flights.names[k], kind, byflight[k], s, courses);
+            if (g.players > 0) out.games.push_back(std::move(g));
+        }
     }
     return out;
 }

@@ -53,7 +53,8 @@ struct SkinsGame {
 struct NightSkins {
     NightDate date;
     SkinsSettings settings;
-    std::vector<SkinsGame> games; // flight by flight, gross before net
+    // Flight by flight, gross before net; only games with a player who has hole scores.
+    std::vector<SkinsGame> games;
     // Not empty when the settings play net skins and the night cannot: why, and the course
     // without stroke indexes.
     std::string nonet;
