@@ -39,7 +39,7 @@ TEST_F(ResultsCommand, importedNightGivesPlacesPointsAndStandingsAsCsv) {
                              "3,Jack Hughes,,1,6,58.0\r\n");
 
     // Gross skins at 1.50 a player: Bill's is the only round with holes, so he plays alone
-    // and wins all 18, 150 / 18 = 8 cents each and 6 over.
+    // and wins all 18, 150 / 18 = 8 cents each.
     const fs::path res = data.path() / "Tuesday Night League.res";
     std::istringstream in(readbytes(res));
     ResultsFile f = *readresults(in);
@@ -48,9 +48,6 @@ TEST_F(ResultsCommand, importedNightGivesPlacesPointsAndStandingsAsCsv) {
     const CliRun skins = run({"results", cliLeague, "--skins", "--csv"});
     EXPECT_EQ(skins.out.substr(0, 91), "date,flight,kind,hole,player,score,carried,payout\r\n"
                                        "06/30/26,,gross,1,Bill Archer,5,0,0.08\r\n");
-    EXPECT_NE(run({"results", cliLeague, "--skins"})
-                  .out.find("18 skins won, 0.08 a skin; remainder 0.06"),
-              std::string::npos);
 
     const CliRun missing = run({"results", cliLeague, "--date", "06/29/26"});
     EXPECT_EQ(missing.status, exit_data);
