@@ -23,7 +23,7 @@ constexpr std::array<CommandWord, 8> commands{
      {CliCommand::import, "import", 2, " --dir --help --dry-run "},
      {CliCommand::exportrounds, "export", 1, " --dir --help --output "},
      {CliCommand::replay, "replay", 1, " --dir --help --method --write "},
-     {CliCommand::results, "results", 1, " --dir --help --date --csv --output "},
+     {CliCommand::results, "results", 1, " --dir --help --date --csv --skins --output "},
      {CliCommand::standings, "standings", 1, " --dir --help --csv --output "},
      {CliCommand::newseason, "newseason", 1, " --dir --help "}}};
 
@@ -39,7 +39,7 @@ void addoptions(CLI::App& app, CliRequest& r, Values& v) {
     app.set_help_flag(); // the help texts are clihelp's
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--write", "--csv"})
+    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--write", "--csv", "--skins"})
         app.add_flag(flag);
     app.add_option("--dir", r.dir);
     app.add_option("--view", v.view);
@@ -150,6 +150,7 @@ std::string fillrequest(const CLI::App& app, const std::vector<std::string>& wor
     r.dryrun = app.count("--dry-run");
     r.write = app.count("--write");
     r.csv = app.count("--csv");
+    r.skins = app.count("--skins");
     for (const std::string& e :
          {takeview(v.view, r.list), takedate("--date", v.date, readrounddate, r.list.date),
           takedate("--today", v.today, readtoday, r.today), takemethod(v.method, r.method)})
@@ -172,7 +173,7 @@ ParsedArgs parseargs(const std::vector<std::string>& args) {
         // Raised only when the last word is an option still waiting for its value.
         wrong = args.back() + " needs a value";
     }
-    for (const char* flag : {"--dry-run", "--long", "--help", "--write", "--csv"})
+    for (const char* flag : {"--dry-run", "--long", "--help", "--write", "--csv", "--skins"})
         if (app.count(flag) && app[flag]->results().front() != "true")
             wrong = flag + std::string(" takes no value");
     const std::vector<std::string> words = sortrest(app, unknown);

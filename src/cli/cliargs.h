@@ -41,7 +41,8 @@ struct CliRequest {
     bool dryrun = false;
     std::optional<HandicapMethod> method; // replay: the method asked for, else the setting's
     bool write = false;
-    bool csv = false; // results, standings: CSV instead of the printed text
+    bool csv = false;   // results, standings: CSV instead of the printed text
+    bool skins = false; // results: the night's skins instead of its places
 };
 
 struct ParsedArgs {
