@@ -215,7 +215,7 @@ void whs(Form2& main, FakeServices& fake, GOLF1& g) {
 }
 
 // Two nights of four players in two flights drawn by handicap, one player new on the
-// second night.
+// second night; gross and net skins with carry-over.
 void results(Form2& main, const fs::path& data) {
     const char* nights[] = {
         "06/02/26 1 2 5 4 5 4 4 4 3 6 5 4 5 4 5 4 4 3 5 4 40 38 78 21.4 22 22 56 Bill Archer",
@@ -225,8 +225,9 @@ void results(Form2& main, const fs::path& data) {
         "06/09/26 1 2 5 5 5 4 4 4 4 6 5 4 5 4 5 5 4 3 5 4 42 39 81 21.1 22 22 59 Bill Archer",
         "06/09/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 41 40 81 22.0 23 23 58 Ed Castillo",
         "06/09/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 47 44 91 - - - - Irene Garza"};
-    std::string file = "Greenfold results 1\r\n 100 \r\n 0 \r\n 1 \r\n 4 \r\n 10 \r\n 8 \r\n"
-                       " 6 \r\n 4 \r\n 1 \r\n 2 \r\n 2 \r\n 0 \r\n 0 \r\n 0 \r\n 7 \r\n";
+    std::string file = "Greenfold results 2\r\n 100 \r\n 0 \r\n 1 \r\n 4 \r\n 10 \r\n 8 \r\n"
+                       " 6 \r\n 4 \r\n 1 \r\n 2 \r\n 2 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                       " 3 \r\n 1 \r\n 1 \r\n2.00\r\n 0 \r\n 7 \r\n";
     for (const char* line : nights) file += std::string(line) + "\r\n";
     writebytes(data / "Tuesday Night League.res", file);
     shoot(main, menu::competitionmenu, "Compform", "Compform", "Cancelbutton");

@@ -23,7 +23,7 @@ constexpr std::array<CommandWord, 9> commands{
      {CliCommand::import, "import", 2, " --dir --help --dry-run "},
      {CliCommand::exportrounds, "export", 1, " --dir --help --output "},
      {CliCommand::replay, "replay", 1, " --dir --help --method --write "},
-     {CliCommand::results, "results", 1, " --dir --help --date --csv --output "},
+     {CliCommand::results, "results", 1, " --dir --help --date --csv --skins --output "},
      {CliCommand::standings, "standings", 1, " --dir --help --csv --html --output "},
      {CliCommand::postteams, "postteams", 1, " --dir --help --date "},
      {CliCommand::newseason, "newseason", 1, " --dir --help "}}};
@@ -40,9 +40,9 @@ void addoptions(CLI::App& app, CliRequest& r, Values& v) {
     app.set_help_flag(); // the help texts are clihelp's
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--write", "--csv"})
+    for (const char* flag :
+         {"-h,--help", "--long", "--dry-run", "--write", "--csv", "--skins", "--html"})
         app.add_flag(flag);
-    app.add_flag("--html");
     app.add_option("--dir", r.dir);
     app.add_option("--view", v.view);
     app.add_option("--date", v.date);
@@ -150,10 +150,11 @@ std::string fillrequest(const CLI::App& app, const std::vector<std::string>& wor
     if (c.arguments >= 2) r.csvfile = words[2];
     r.longlines = app.count("--long");
     r.dryrun = app.count("--dry-run");
-    r.html = app.count("--html");
-    if (app.count("--csv") && r.html) return "--csv and --html are two different outputs; give one";
     r.write = app.count("--write");
     r.csv = app.count("--csv");
+    r.skins = app.count("--skins");
+    r.html = app.count("--html");
+    if (r.csv && r.html) return "--csv and --html are two different outputs; give one";
     for (const std::string& e :
          {takeview(v.view, r.list), takedate("--date", v.date, readrounddate, r.list.date),
           takedate("--today", v.today, readtoday, r.today), takemethod(v.method, r.method)})
@@ -176,11 +177,10 @@ ParsedArgs parseargs(const std::vector<std::string>& args) {
         // Raised only when the last word is an option still waiting for its value.
         wrong = args.back() + " needs a value";
     }
-    for (const char* flag : {"--dry-run", "--long", "--help", "--write", "--csv"})
+    for (const char* flag :
+         {"--dry-run", "--long", "--help", "--write", "--csv", "--skins", "--html"})
         if (app.count(flag) && app[flag]->results().front() != "true")
             wrong = flag + std::string(" takes no value");
-    if (app.count("--html") && app["--html"]->results().front() != "true")
-        wrong = "--html takes no value";
     const std::vector<std::string> words = sortrest(app, unknown);
     if (!unknown.empty()) wrong = "unknown option " + unknown;
 

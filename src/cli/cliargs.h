@@ -40,10 +40,11 @@ struct CliRequest {
     std::optional<CalendarDate> today;
     std::string outfile; // empty: standard output
     bool dryrun = false;
-    bool html = false;                    // standings: the web page
     std::optional<HandicapMethod> method; // replay: the method asked for, else the setting's
     bool write = false;
-    bool csv = false; // results, standings: CSV instead of the printed text
+    bool csv = false;   // results, standings: CSV instead of the printed text
+    bool skins = false; // results: the night's skins instead of its places
+    bool html = false;  // standings: the web page
 };
 
 struct ParsedArgs {

@@ -115,7 +115,8 @@ std::string replayhelp() {
 }
 
 std::string resultshelp() {
-    return "Usage: greenfold-cli [--dir DIR] results LEAGUE [--date MM/DD/YY] [--csv] [-o FILE]\n"
+    return "Usage: greenfold-cli [--dir DIR] results LEAGUE [--date MM/DD/YY] [--skins] [--csv]\n"
+           "                            [-o FILE]\n"
            "\n"
            "Prints a night's results as the printout shows them: each player's gross,\n"
            "handicap and net, his gross and net place and his points, flight by flight.\n"
@@ -126,6 +127,12 @@ std::string resultshelp() {
            "  --csv                  CSV instead: date, flight, place, player, gross,\n"
            "                         handicap, net, points, in place order; players\n"
            "                         without a handicap last with no handicap, net or place\n"
+           "  --skins                the night's skins sheet instead, game by game (gross\n"
+           "                         and net each have their own pot: the stake times the\n"
+           "                         players in that game); with --csv: date, flight, kind,\n"
+           "                         hole, player, score, carried, payout (a plain decimal,\n"
+           "                         \"1.33\"); a share of skins carried past the last hole\n"
+           "                         has no hole and no score\n"
            "  -o, --output FILE      write to FILE instead of standard output\n";
 }
 

@@ -7,6 +7,7 @@
 #include "results/resultsfile.h"
 #include "results/resultsprint.h"
 #include "results/resultstext.h"
+#include "results/skinstext.h"
 
 #include <algorithm>
 
@@ -42,6 +43,11 @@ ResultsOutput night(const GOLF1& g, const ResultsFile& f, const CliRequest& r,
         chosen = {int16_t(d.month), int16_t(d.day), int16_t(twodigityear(d.year))};
         if (std::find(nights.begin(), nights.end(), chosen) == nights.end())
             return {"", "no round was played on " + nighttext(chosen)};
+    }
+    if (r.skins) {
+        const NightSkins skins = nightskins(f, g, chosen);
+        if (r.csv) return {csvbytes(skinsheading(), skinscells(skins)), ""};
+        return {textbytes(g, today, skinslines(leaguename(g), skins)), ""};
     }
     const NightResults results = nightresults(f, chosen);
     if (r.csv) return {csvbytes(nightheading(), nightcells(results)), ""};

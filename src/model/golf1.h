@@ -25,7 +25,7 @@ inline constexpr int courseline_par0 = 4;     // par of hole h is line 4 + h
 inline constexpr int courseline_rating0 = 22; // rating of tee t is line 22 + t
 inline constexpr int courseline_slope0 = 25;  // slope of tee t is line 25 + t
 inline constexpr int courseline_initials = 29;
-inline constexpr int courseline_strokeindex = 30; // "SI 7 15 1 ...", read by the WHS method only
+inline constexpr int courseline_strokeindex = 30; // "SI 7 15 1 ...": the WHS method, net skins
 
 // Tees, numbered the same everywhere.
 inline constexpr int tee_ladies = 1;

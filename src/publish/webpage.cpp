@@ -208,13 +208,7 @@ std::string webpage(const std::string& league, const ResultsFile& f, const Night
 NightSkins newestskins(const GOLF1& g, const ResultsFile& f) {
     const std::vector<NightDate> nights = seasonnights(f);
     if (nights.empty()) return {};
-    // SKINS: return nightskins(f, g, nights.front()) once the skins are worked out in
-    // results/; until then the page says only that the night plays skins.
-    (void)g;
-    NightSkins skins;
-    skins.date = nights.front();
-    skins.settings = f.settings.skins;
-    return skins;
+    return nightskins(f, g, nights.front());
 }
 
 Outcome savewebpage(const fs::path& file, const std::string& bytes) {

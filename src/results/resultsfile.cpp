@@ -166,7 +166,23 @@ bool readassigned(LineReader& in, CompetitionSettings& s) {
     return true;
 }
 
-std::optional<CompetitionSettings> readsettings(LineReader& in) {
+// Version 2's lines: the skins played (0 off, 1 gross, 2 net, 3 both), carry-over, a carry
+// past the last hole split, the stake as money ("5.00"); then how many players count for a team.
+bool readversion2(LineReader& in, CompetitionSettings& s) {
+    auto mode = readenum<SkinsMode>(in, 3);
+    auto carry = in.nextinteger(), split = in.nextinteger();
+    auto pottext = in.next();
+    auto pot = pottext ? readcents(*pottext) : std::nullopt;
+    auto team = in.nextinteger();
+    if (!mode || !inrange(carry, 0, 1) || !inrange(split, 0, 1) || !pot ||
+        !inrange(team, 0, maxplayers))
+        return false;
+    s.skins = {*mode, *carry == 1, *split == 1, *pot};
+    s.teambest = *team;
+    return true;
+}
+
+std::optional<CompetitionSettings> readsettings(LineReader& in, bool version2) {
     CompetitionSettings s;
     auto allowance = in.nextinteger();
     if (!inrange(allowance, 0, 100)) return std::nullopt;
@@ -187,6 +203,7 @@ std::optional<CompetitionSettings> readsettings(LineReader& in) {
     s.draw = *draw;
     s.bestnights = *best;
     if (!readassigned(in, s)) return std::nullopt;
+    if (version2 && !readversion2(in, s)) return std::nullopt;
     return s;
 }
 
@@ -203,6 +220,25 @@ std::string nighttext(const NightDate& d) {
            formatpattern(d.year, "00");
 }
 
+std::string centstext(long long cents) {
+    return std::to_string(cents / 100) + '.' + formatpattern(double(cents % 100), "00");
+}
+
+std::optional<int> readcents(std::string_view text) {
+    const auto point = text.find('.');
+    const std::string_view whole = text.substr(0, point);
+    const std::string_view frac = point == std::string_view::npos ? "" : text.substr(point + 1);
+    const auto digits = [](std::string_view s) {
+        return std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    if (whole.empty() || whole.size() > 3 || frac.size() > 2 || !digits(whole) || !digits(frac))
+        return std::nullopt;
+    int cents = 0;
+    for (char c : whole) cents = cents * 10 + (c - '0');
+    for (std::size_t k = 0; k < 2; ++k) cents = cents * 10 + (k < frac.size() ? frac[k] - '0' : 0);
+    return cents;
+}
+
 std::optional<int> ResultLine::net() const {
     if (!hcp) return std::nullopt;
     return gross() - *hcp;
@@ -214,9 +250,10 @@ bool ResultLine::totalsonly() const {
 
 std::optional<ResultsFile> readresults(std::istream& in) {
     LineReader lines(in);
-    if (lines.next() != resultsversion) return std::nullopt;
+    const auto version = lines.next();
+    if (version != resultsversion && version != resultsversion1) return std::nullopt;
     ResultsFile f;
-    auto settings = readsettings(lines);
+    auto settings = readsettings(lines, version == resultsversion);
     if (!settings) return std::nullopt;
     f.settings = std::move(*settings);
     auto n = lines.nextinteger();
@@ -247,6 +284,8 @@ std::string resultsbytes(const ResultsFile& f) {
     out.integer(s.participation).integer(int(s.flights)).integer(s.flightcount);
     out.integer(int(s.draw)).integer(s.bestnights).integer(long(s.assigned.size()));
     for (const FlightAssignment& a : s.assigned) out.text(a.player).text(a.flight);
+    out.integer(int(s.skins.mode)).integer(s.skins.carryover).integer(s.skins.splitlast);
+    out.text(centstext(s.skins.potcents)).integer(s.teambest);
     out.integer(long(f.lines.size()));
     for (const ResultLine& l : f.lines) out.text(linetext(l));
     return out.str();

@@ -10,6 +10,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace greenfold {
@@ -17,7 +18,11 @@ namespace greenfold {
 // The results file beside a league file: the competition settings and one line for every
 // round of the season, also for rounds the league file has long dropped (it keeps only a
 // player's last 20). Its layout is written down in docs/results-file.md.
-inline constexpr const char* resultsversion = "Greenfold results 1";
+// Version 2 added the skins and the team points settings; a version 1 file reads with
+// their defaults.
+inline constexpr const char* resultsversion = "Greenfold results 2";
+inline constexpr const char* resultsversion1 = "Greenfold results 1";
+inline constexpr int maxpotcents = 99999; // a skins stake of at most 999.99 a player
 inline constexpr int maxresultlines = 30000;
 
 // A league night: the round's date as the league file has it, with a two-digit year.
@@ -31,6 +36,11 @@ struct NightDate {
 
 // "06/04/26".
 std::string nighttext(const NightDate& d);
+
+// Money in cents as "12.05", and back: digits with at most two after the point ("5",
+// "5.5", "5.50"), 0..maxpotcents. Nothing for any other text.
+std::string centstext(long long cents);
+std::optional<int> readcents(std::string_view text);
 
 // One round of one night. A player has at most one line a night.
 struct ResultLine {

@@ -31,31 +31,34 @@ enum class SkinKind { gross, net };
 struct SkinWin {
     int hole = 0; // 1..18; 0 for a share of the carry past the last hole
     std::string player;
-    int score = 0;   // the winning score on the hole, net for net skins
-    int carried = 0; // skins carried into the hole; the win takes 1 + carried
-    int cents = 0;   // what the win pays
+    int score = 0;       // the winning score on the hole, net for net skins
+    int carried = 0;     // skins carried into the hole; the win takes 1 + carried
+    long long cents = 0; // what the win pays
 };
 
 struct SkinsGame {
     std::string flight; // empty without flights
     SkinKind kind = SkinKind::gross;
-    int players = 0; // players with at least one hole in the game
-    int potcents = 0;
-    std::vector<SkinWin> wins; // by hole, the shares of a split carry last
-    int carriedpast = 0;       // skins tied on the last holes and carried past the end
-    bool split = false;        // those were split among the game's winners
-    int skinswon = 0;          // what the pot is divided by
-    int skincents = 0;         // what one skin pays
-    int remaindercents = 0;    // the pot less what was paid out
+    int players = 0;              // players with at least one hole in the game
+    long long potcents = 0;       // a large field of players stakes more than an int holds
+    std::vector<SkinWin> wins;    // by hole, the shares of a split carry last
+    int carriedpast = 0;          // skins tied on the last holes and carried past the end
+    bool split = false;           // those were split among the game's winners
+    int skinswon = 0;             // what the pot is divided by
+    long long skincents = 0;      // what one skin pays
+    long long remaindercents = 0; // the pot less what was paid out
     bool paidout() const { return skinswon > 0; }
 };
 
 struct NightSkins {
     NightDate date;
     SkinsSettings settings;
-    std::vector<SkinsGame> games; // flight by flight, gross before net
-    // Not empty when the settings play net skins and the night cannot: why.
+    // Flight by flight, gross before net; only games with a player who has hole scores.
+    std::vector<SkinsGame> games;
+    // Not empty when the settings play net skins and the night cannot: why, and the course
+    // without stroke indexes.
     std::string nonet;
+    int nonetcourse = 0;
 };
 
 // The stroke indexes of the courses by course number; a course without them is missing.

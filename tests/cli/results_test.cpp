@@ -1,5 +1,8 @@
 // A night imported through greenfold-cli, then its results and the season's standings.
 #include "cli/clifolder.h"
+#include "results/resultsfile.h"
+
+#include <sstream>
 
 using namespace greenfold;
 using namespace greenfold::testing;
@@ -34,6 +37,17 @@ TEST_F(ResultsCommand, importedNightGivesPlacesPointsAndStandingsAsCsv) {
                              "1,Bill Archer,,1,9,56.0\r\n"
                              "1,Ed Castillo,,1,9,56.0\r\n"
                              "3,Jack Hughes,,1,6,58.0\r\n");
+
+    // Gross skins at 1.50 a player: Bill's is the only round with holes, so he plays alone
+    // and wins all 18, 150 / 18 = 8 cents each.
+    const fs::path res = data.path() / "Tuesday Night League.res";
+    std::istringstream in(readbytes(res));
+    ResultsFile f = *readresults(in);
+    f.settings.skins = {SkinsMode::gross, false, false, 150};
+    writebytes(res, resultsbytes(f));
+    const CliRun skins = run({"results", cliLeague, "--skins", "--csv"});
+    EXPECT_EQ(skins.out.substr(0, 91), "date,flight,kind,hole,player,score,carried,payout\r\n"
+                                       "06/30/26,,gross,1,Bill Archer,5,0,0.08\r\n");
 
     const CliRun missing = run({"results", cliLeague, "--date", "06/29/26"});
     EXPECT_EQ(missing.status, exit_data);

@@ -54,18 +54,36 @@ const ResultLine& lineof(const ResultsFile& f, int day) {
 
 TEST(ResultsFile, roundTripsAndRefusesALineAtOddsWithItself) {
     ResultsFile f;
-    f.settings = {
-        90, Scoring::gross,         TieRule::countback,    {12, 9}, 1,  FlightMode::byhand,
-        3,  FlightDraw::everynight, {{"Ann Lee", "Gold"}}, 8,       {}, 0};
+    f.settings = {90,
+                  Scoring::gross,
+                  TieRule::countback,
+                  {12, 9},
+                  1,
+                  FlightMode::byhand,
+                  3,
+                  FlightDraw::everynight,
+                  {{"Ann Lee", "Gold"}},
+                  8,
+                  {SkinsMode::both, true, true, 1205},
+                  3};
     f.lines = {resultline("Ann Lee", {}, std::nullopt), totalsline("Bo", 38, 0, -2, 2)};
     f.lines[1].index = -15;
     const std::string bytes = resultsbytes(f);
-    EXPECT_EQ(bytes.substr(0, 21), "Greenfold results 1\r\n");
+    EXPECT_EQ(bytes.substr(0, 21), "Greenfold results 2\r\n");
+    EXPECT_NE(bytes.find("Gold\r\n 3 \r\n 1 \r\n 1 \r\n12.05\r\n 3 \r\n"), std::string::npos);
     EXPECT_NE(
         bytes.find("06/02/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 38 0 38 -1.5 -2 -2 40 Bo\r\n"),
         std::string::npos);
     std::istringstream in(bytes);
     EXPECT_EQ(readresults(in), f);
+    // The first version, without the skins and team lines, reads with their defaults.
+    std::string first = bytes;
+    first.replace(first.find("2\r\n"), 1, "1").erase(first.find("Gold\r\n") + 6, 27);
+    std::istringstream old(first);
+    ResultsFile defaults = f;
+    defaults.settings.skins = {};
+    defaults.settings.teambest = 0;
+    EXPECT_EQ(readresults(old), defaults);
     // A net that is not gross less handicap, or a file cut short, is refused whole.
     for (const std::string& bad : {std::string(bytes).replace(bytes.find(" 40 Bo"), 6, " 41 Bo"),
                                    bytes.substr(0, bytes.size() - 10)}) {

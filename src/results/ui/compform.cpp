@@ -8,6 +8,9 @@
 #include "results/competition.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -20,6 +23,8 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace greenfold {
 
@@ -59,6 +64,7 @@ Compform::Compform(GOLF1& model, Services& services, std::filesystem::path datad
                     "Competition Settings") {
     QWidget* scoring = buildscoring();
     QWidget* flights = buildflights();
+    QWidget* skins = buildskins();
     // Made in the order they stand, so Tab goes through them that way.
     auto* infobutton = button(this, "Infobutton", "&Help", "Help on results and standings");
     auto* savebutton = button(this, "Savebutton", "&Save", "Keep these settings");
@@ -71,7 +77,8 @@ Compform::Compform(GOLF1& model, Services& services, std::filesystem::path datad
     auto* grid = new QGridLayout(this);
     grid->addWidget(scoring, 0, 0);
     grid->addWidget(flights, 0, 1);
-    grid->addLayout(buttons, 1, 0, 1, 2);
+    grid->addWidget(skins, 1, 0, 1, 2);
+    grid->addLayout(buttons, 2, 0, 1, 2);
     savebutton->setDefault(true);
 
     connect(savebutton, &QPushButton::clicked, this, &Compform::save);
@@ -131,6 +138,41 @@ QWidget* Compform::buildflights() {
     return frame;
 }
 
+// Skins and team points share a row under the other two.
+QWidget* Compform::buildskins() {
+    auto* frame = new QGroupBox("Skins and Teams", this);
+    frame->setObjectName("Frame3");
+    auto* grid = new QGridLayout(frame);
+    auto* left = new QFormLayout;
+    skins_ = new QComboBox(frame);
+    skins_->setObjectName("Skinscombo");
+    skins_->addItems({"Off", "Gross", "Net", "Gross and net"});
+    addrow(left, frame, "S&kins", skins_);
+    stake_ = new QDoubleSpinBox(frame);
+    stake_->setObjectName("Stakespin");
+    stake_->setDecimals(2);
+    stake_->setRange(0, maxpotcents / 100.0);
+    stake_->setToolTip("Each player's stake a night; gross and net skins each have a pot of "
+                       "their own");
+    addrow(left, frame, "Stake per player, each ga&me", stake_);
+    grid->addLayout(left, 0, 0);
+    auto* right = new QVBoxLayout;
+    carry_ = checkbox(frame, "Carrycheck", "A tied hole carr&ies its skin to the next");
+    split_ = checkbox(frame, "Splitcheck",
+                      "A carr&y past the last hole is split among the night's winners");
+    right->addWidget(carry_);
+    right->addWidget(split_);
+    grid->addLayout(right, 0, 1);
+    auto* team = new QFormLayout;
+    teambest_ = spin(frame, "Teamspin", 0, maxplayers);
+    teambest_->setSpecialValueText("all");
+    addrow(team, frame, "Team p&oints: best K players (0 all)", teambest_);
+    grid->addLayout(team, 1, 0);
+    connect(skins_, &QComboBox::currentIndexChanged, this, &Compform::enableskins);
+    connect(carry_, &QCheckBox::toggled, this, &Compform::enableskins);
+    return frame;
+}
+
 void Compform::load() {
     readresults();
     showsettings();
@@ -148,6 +190,11 @@ void Compform::showsettings() {
     flights_->button(int(s.flights))->setChecked(true);
     flightcount_->setValue(s.flightcount);
     draw_->button(int(s.draw))->setChecked(true);
+    skins_->setCurrentIndex(int(s.skins.mode));
+    carry_->setChecked(s.skins.carryover);
+    split_->setChecked(s.skins.splitlast);
+    stake_->setValue(s.skins.potcents / 100.0);
+    teambest_->setValue(s.teambest);
     table_->setRowCount(g_.playercount);
     for (int p = 1; p <= g_.playercount; ++p) {
         auto* name = new QTableWidgetItem(QString::fromStdString(g_.playername[p]));
@@ -158,6 +205,14 @@ void Compform::showsettings() {
             new QTableWidgetItem(QString::fromStdString(handflight(s, g_.playername[p]))));
     }
     enableflights();
+    enableskins();
+}
+
+void Compform::enableskins() {
+    const bool on = skins_->currentIndex() != int(SkinsMode::off);
+    carry_->setEnabled(on);
+    split_->setEnabled(on && carry_->isChecked());
+    stake_->setEnabled(on);
 }
 
 // Only the choices of the way flights are made can be changed.
@@ -178,6 +233,9 @@ CompetitionSettings Compform::shownsettings() const {
     s.flights = FlightMode(flights_->checkedId());
     s.flightcount = flightcount_->value();
     s.draw = FlightDraw(draw_->checkedId());
+    s.skins = {SkinsMode(skins_->currentIndex()), carry_->isChecked(), split_->isChecked(),
+               int(std::lround(stake_->value() * 100))};
+    s.teambest = teambest_->value();
     // Players not on the roster keep the flight they were given.
     std::erase_if(s.assigned, [&](const FlightAssignment& a) {
         for (int p = 1; p <= g_.playercount; ++p)

@@ -4,6 +4,9 @@
 #include "results/ui/resultswindow.h"
 
 class QSpinBox;
+class QDoubleSpinBox;
+class QComboBox;
+class QCheckBox;
 class QTableWidget;
 class QButtonGroup;
 
@@ -11,7 +14,8 @@ namespace greenfold {
 
 // The competition settings of the open league: the results allowance, net or gross,
 // how ties are settled, the points table and participation points, flights and how
-// players are put in them, and how many nights count. Save writes them into the league's
+// players are put in them, how many nights count, the skins and how many players' points
+// make a team's night. Save writes them into the league's
 // results file; Cancel leaves it as it was.
 class Compform : public ResultsWindow {
     Q_OBJECT
@@ -24,6 +28,8 @@ class Compform : public ResultsWindow {
   private:
     QWidget* buildscoring();
     QWidget* buildflights();
+    QWidget* buildskins();
+    void enableskins();
     void showsettings();
     void enableflights();
     CompetitionSettings shownsettings() const;
@@ -38,6 +44,11 @@ class Compform : public ResultsWindow {
     QButtonGroup* flights_;
     QButtonGroup* draw_;
     QTableWidget* table_;
+    QComboBox* skins_;
+    QCheckBox* carry_;
+    QCheckBox* split_;
+    QDoubleSpinBox* stake_;
+    QSpinBox* teambest_;
 };
 
 } // namespace greenfold

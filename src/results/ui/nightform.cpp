@@ -6,6 +6,8 @@
 #include "publish/teampost.h"
 #include "results/night.h"
 #include "results/resultstext.h"
+#include "results/skins.h"
+#include "results/skinstext.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -25,6 +27,7 @@ Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path dat
     nightlabel->setBuddy(nightcombo_);
     list1_ = resultslist(this, "List1");
     auto* printbutton = button(this, "Printbutton", "&Print", "Print this night's results");
+    skinsbutton_ = button(this, "Skinsbutton", "Print &Skins", "Print this night's skins");
     auto* infobutton = button(this, "Infobutton", "&Help", "Help on results and standings");
     auto* donebutton = button(this, "Donebutton", "&Done", "Close this window");
 
@@ -34,6 +37,7 @@ Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path dat
     top->addStretch(1);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(printbutton);
+    buttons->addWidget(skinsbutton_);
     buttons->addStretch(1);
     buttons->addWidget(infobutton);
     buttons->addWidget(donebutton);
@@ -45,6 +49,7 @@ Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path dat
 
     connect(nightcombo_, &QComboBox::currentIndexChanged, this, &Nightform::shownight);
     connect(printbutton, &QPushButton::clicked, this, &Nightform::print);
+    connect(skinsbutton_, &QPushButton::clicked, this, &Nightform::printskins);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::results);
 
@@ -59,6 +64,7 @@ Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path dat
 void Nightform::load() {
     readresults();
     nights_ = seasonnights(file_);
+    skinsbutton_->setEnabled(file_.settings.skins.mode != SkinsMode::off && !nights_.empty());
     nightcombo_->blockSignals(true);
     for (const NightDate& n : nights_) nightcombo_->addItem(QString::fromStdString(nighttext(n)));
     nightcombo_->blockSignals(false);
@@ -90,15 +96,31 @@ std::vector<std::string> Nightform::shownlines() const {
     return nightlines(leaguename(), nightresults(file_, nights_[std::size_t(k)]));
 }
 
+// The skins sheet of the chosen night; nothing when the league plays no skins.
+std::vector<std::string> Nightform::skinslines() const {
+    const int k = nightcombo_->currentIndex();
+    if (k < 0 || k >= int(nights_.size()) || file_.settings.skins.mode == SkinsMode::off) return {};
+    return greenfold::skinslines(leaguename(), nightskins(file_, g_, nights_[std::size_t(k)]));
+}
+
 void Nightform::shownight(int) {
     const std::vector<std::string> lines = shownlines();
     if (lines.empty()) return;
     list1_->clear();
     addlines(list1_, lines);
+    if (const std::vector<std::string> skins = skinslines(); !skins.empty()) {
+        list1_->addItem("");
+        addlines(list1_, skins);
+    }
 }
 
 void Nightform::print() {
     const std::vector<std::string> lines = shownlines();
+    if (!lines.empty()) printlines(lines);
+}
+
+void Nightform::printskins() {
+    const std::vector<std::string> lines = skinslines();
     if (!lines.empty()) printlines(lines);
 }
 

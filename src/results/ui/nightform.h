@@ -9,8 +9,9 @@
 namespace greenfold {
 
 // A night's results: the nights of the season newest first, and for the chosen one each
-// player's gross, handicap and net, his places and points, flight by flight; printed as
-// shown.
+// player's gross, handicap and net, his places and points, flight by flight, and under
+// them the night's skins when the league plays them; the results and the skins sheet are
+// printed apart.
 class Nightform : public ResultsWindow {
     Q_OBJECT
 
@@ -22,12 +23,15 @@ class Nightform : public ResultsWindow {
     void postteams();
     void shownight(int index);
     void print();
+    void printskins();
 
   private:
     std::vector<std::string> shownlines() const;
+    std::vector<std::string> skinslines() const;
 
     QComboBox* nightcombo_;
     QListWidget* list1_;
+    QPushButton* skinsbutton_;
     std::vector<NightDate> nights_;
 };
 

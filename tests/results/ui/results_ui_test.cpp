@@ -1,9 +1,11 @@
 // A night typed in the score window, its results on screen, on paper and as a PDF, and
-// the competition settings changing how it is scored.
+// the competition settings changing how it is scored and adding skins.
 #include "platform/qtprintsurface.h"
 #include "results/ui/nightform.h"
 #include "support/windowfixture.h"
 
+#include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QRadioButton>
 
 #include <cstdlib>
@@ -83,4 +85,18 @@ TEST_F(ResultsWindows, aTypedNightIsScoredShownPrintedAndScoredAgainOnGross) {
     night = open("nightresultsmenu", "Nightform");
     const Lines gross = lines(control<QListWidget>(night, "List1"));
     EXPECT_EQ(gross.back(), row("1", "Ed Castillo", "   78     1      23    55     1       9"));
+    click(night, "Donebutton");
+
+    // Gross skins at 1.25: the two 78s are alike hole for hole, so no skin is won and the
+    // pot of 2.50 stays; the sheet prints on its own.
+    settings = open("competitionmenu", "Compform");
+    control<QComboBox>(settings, "Skinscombo")->setCurrentIndex(1);
+    control<QDoubleSpinBox>(settings, "Stakespin")->setValue(1.25);
+    click(settings, "Savebutton");
+    night = open("nightresultsmenu", "Nightform");
+    const std::string nopot = "No skin won: the pot of 2.50 is not paid out";
+    EXPECT_EQ(lines(control<QListWidget>(night, "List1")).back(), nopot);
+    click(night, "Skinsbutton");
+    ASSERT_EQ(printouts.size(), 2u);
+    EXPECT_EQ(printouts[1]->alllines().back(), nopot);
 }

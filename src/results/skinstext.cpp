@@ -1,0 +1,100 @@
+#include "results/skinstext.h"
+
+#include "model/textline.h"
+
+namespace greenfold {
+
+namespace {
+
+std::string left(const std::string& s, std::size_t width) {
+    const std::size_t w = textwidth(s);
+    return w >= width ? s : s + std::string(width - w, ' ');
+}
+std::string right(const std::string& s, std::size_t width) {
+    const std::size_t w = textwidth(s);
+    return w >= width ? s : std::string(width - w, ' ') + s;
+}
+std::string money(long long cents) {
+    return centstext(cents);
+}
+std::string skins(int n) {
+    return std::to_string(n) + (n == 1 ? " skin" : " skins");
+}
+
+// What is played and the stake, then what becomes of a tie.
+std::vector<std::string> settingslines(const SkinsSettings& s) {
+    const char* kinds[] = {"No skins", "Gross skins", "Net skins", "Gross and net skins"};
+    std::string line = kinds[int(s.mode)];
+    if (s.mode == SkinsMode::off) return {line};
+    line += ", stake " + money(s.potcents) + " a player" +
+            (s.mode == SkinsMode::both ? " in each game" : "");
+    if (!s.carryover) return {line, "A tied hole wins nothing"};
+    return {line, s.splitlast ? "Ties carry over; a carry past the last hole is split"
+                              : "Ties carry over; a carry past the last hole is lost"};
+}
+
+std::string gametitle(const SkinsGame& g) {
+    return (g.flight.empty() ? "" : "Flight " + g.flight + ": ") + skinkindtext(g.kind) + ", " +
+           std::to_string(g.players) + (g.players == 1 ? " player" : " players") + ", pot " +
+           money(g.potcents);
+}
+
+std::string winline(const SkinWin& w) {
+    return right(w.hole > 0 ? std::to_string(w.hole) : "split", 5) + "  " + left(w.player, 22) +
+           right(w.hole > 0 ? std::to_string(w.score) : "", 6) +
+           right(std::to_string(w.carried), 8) + right(money(w.cents), 9);
+}
+
+// What the pot came to: the skins won and their price, a carry past the end, the remainder.
+std::vector<std::string> gamefoot(const SkinsGame& g) {
+    std::vector<std::string> out;
+    if (g.carriedpast > 0)
+        out.push_back(skins(g.carriedpast) + " carried past the last hole: " +
+                      (g.split ? "split among the winners" : "lost"));
+    if (!g.paidout()) {
+        out.push_back("No skin won: the pot of " + money(g.potcents) + " is not paid out");
+        return out;
+    }
+    out.push_back(skins(g.skinswon) + " won, " + money(g.skincents) + " a skin; remainder " +
+                  money(g.remaindercents));
+    return out;
+}
+
+} // namespace
+
+std::string skinkindtext(SkinKind kind) {
+    return kind == SkinKind::gross ? "Gross skins" : "Net skins";
+}
+
+std::vector<std::string> skinslines(const std::string& league, const NightSkins& night) {
+    std::vector<std::string> out;
+    out.push_back(league + " Skins " + nighttext(night.date));
+    for (std::string& l : settingslines(night.settings)) out.push_back(std::move(l));
+    if (!night.nonet.empty()) out.push_back(night.nonet);
+    for (const SkinsGame& g : night.games) {
+        out.push_back("");
+        out.push_back(gametitle(g));
+        if (!g.wins.empty()) out.push_back(" Hole  Player                 Score Carried   Payout");
+        for (const SkinWin& w : g.wins) out.push_back(winline(w));
+        for (std::string& l : gamefoot(g)) out.push_back(std::move(l));
+    }
+    return out;
+}
+
+std::vector<std::string> skinsheading() {
+    return {"date", "flight", "kind", "hole", "player", "score", "carried", "payout"};
+}
+
+std::vector<std::vector<std::string>> skinscells(const NightSkins& night) {
+    std::vector<std::vector<std::string>> rows;
+    for (const SkinsGame& g : night.games)
+        for (const SkinWin& w : g.wins)
+            rows.push_back({nighttext(night.date), g.flight,
+                            g.kind == SkinKind::gross ? "gross" : "net",
+                            w.hole > 0 ? std::to_string(w.hole) : "", w.player,
+                            w.hole > 0 ? std::to_string(w.score) : "", std::to_string(w.carried),
+                            money(w.cents)});
+    return rows;
+}
+
+} // namespace greenfold
