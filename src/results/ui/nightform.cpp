@@ -28,6 +28,8 @@ Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path dat
     list1_ = resultslist(this, "List1");
     auto* printbutton = button(this, "Printbutton", "&Print", "Print this night's results");
     skinsbutton_ = button(this, "Skinsbutton", "Print &Skins", "Print this night's skins");
+    auto* postbutton =
+        button(this, "Postbutton", "Post to &Teams", "Add this night's points to the team records");
     auto* infobutton = button(this, "Infobutton", "&Help", "Help on results and standings");
     auto* donebutton = button(this, "Donebutton", "&Done", "Close this window");
 
@@ -38,6 +40,7 @@ Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path dat
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(printbutton);
     buttons->addWidget(skinsbutton_);
+    buttons->addWidget(postbutton);
     buttons->addStretch(1);
     buttons->addWidget(infobutton);
     buttons->addWidget(donebutton);
@@ -50,15 +53,9 @@ Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path dat
     connect(nightcombo_, &QComboBox::currentIndexChanged, this, &Nightform::shownight);
     connect(printbutton, &QPushButton::clicked, this, &Nightform::print);
     connect(skinsbutton_, &QPushButton::clicked, this, &Nightform::printskins);
+    connect(postbutton, &QPushButton::clicked, this, &Nightform::postteams);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::results);
-
-    // Posting goes with printing, to the left of the stretch.
-    auto* postbutton =
-        button(this, "Postbutton", "Post to &Teams", "Add this night's points to the team records");
-    buttons->insertWidget(1, postbutton);
-    setTabOrder(printbutton, postbutton);
-    connect(postbutton, &QPushButton::clicked, this, &Nightform::postteams);
 }
 
 void Nightform::load() {
