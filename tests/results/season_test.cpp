@@ -226,7 +226,8 @@ TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightSta
     EXPECT_EQ(readbytes(dir.path() / "Spring-2026-2.res"), nights);
     EXPECT_EQ(readbytes(dir.path() / "Spring-2026-2.tea"), teamfile);
     EXPECT_EQ(readbytes(dir.path() / "Spring.LGE"), leaguebytes);
-    EXPECT_EQ(readbytes(dir.path() / "Spring.tea"), " 1 \r\nEagles\r\n 1 \r\n 0 \r\n"); // no records
+    EXPECT_EQ(readbytes(dir.path() / "Spring.tea"),
+              " 1 \r\nEagles\r\n 1 \r\n 0 \r\n");                      // no records
     EXPECT_EQ(planseason(*g, dir.path()).refusal.title, "New Season"); // no night now
 
     NightBook book(*g, dir.path());

@@ -148,12 +148,11 @@ void enterrounds(Form2& main) {
 // A switch of handicap method may have worked the league out again: the list is redrawn.
 void opensettings(Form2& main) {
     const HandicapMethod before = main.model().method;
-    main.openwindow(
-        new Setfont(main.model(), main.services(), main.datadir(), settingsdir(main.model()),
-                    &main),
-        [&main, before] {
-            if (main.model().method != before) main.startviewtimer();
-        });
+    main.openwindow(new Setfont(main.model(), main.services(), main.datadir(),
+                                settingsdir(main.model()), &main),
+                    [&main, before] {
+                        if (main.model().method != before) main.startviewtimer();
+                    });
 }
 
 } // namespace
