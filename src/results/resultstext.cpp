@@ -5,16 +5,18 @@
 
 namespace greenfold {
 
-namespace {
-
-std::string left(const std::string& s, std::size_t width) {
+std::string leftcolumn(const std::string& s, std::size_t width) {
     const std::size_t w = textwidth(s);
     return w >= width ? s : s + std::string(width - w, ' ');
 }
-std::string right(const std::string& s, std::size_t width) {
+
+std::string rightcolumn(const std::string& s, std::size_t width) {
     const std::size_t w = textwidth(s);
     return w >= width ? s : std::string(width - w, ' ') + s;
 }
+
+namespace {
+
 std::string placetext(int place) {
     return place > 0 ? std::to_string(place) : "";
 }
@@ -24,16 +26,16 @@ std::string flightheading(const std::string& flight) {
 
 std::string nightrowline(const NightRow& r) {
     const std::string hcp = r.hcp ? whs::handicaptext(*r.hcp) : "no hcp";
-    return right(placetext(r.place), 5) + "  " + left(r.name, 22) +
-           right(std::to_string(r.gross), 5) + right(placetext(r.grossplace), 6) + right(hcp, 8) +
-           right(r.net ? std::to_string(*r.net) : "", 6) + right(placetext(r.netplace), 6) +
-           right(pointstext(r.points), 8);
+    return rightcolumn(placetext(r.place), 5) + "  " + leftcolumn(r.name, 22) +
+           rightcolumn(std::to_string(r.gross), 5) + rightcolumn(placetext(r.grossplace), 6) +
+           rightcolumn(hcp, 8) + rightcolumn(r.net ? std::to_string(*r.net) : "", 6) +
+           rightcolumn(placetext(r.netplace), 6) + rightcolumn(pointstext(r.points), 8);
 }
 
 std::string standingline(const StandingRow& r) {
-    return right(std::to_string(r.place), 5) + "  " + left(r.name, 22) +
-           right(std::to_string(r.nights), 7) + right(pointstext(r.points), 9) +
-           right(r.averagenet ? averagetext(*r.averagenet) : "", 9);
+    return rightcolumn(std::to_string(r.place), 5) + "  " + leftcolumn(r.name, 22) +
+           rightcolumn(std::to_string(r.nights), 7) + rightcolumn(pointstext(r.points), 9) +
+           rightcolumn(r.averagenet ? averagetext(*r.averagenet) : "", 9);
 }
 
 } // namespace

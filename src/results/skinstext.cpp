@@ -1,19 +1,12 @@
 #include "results/skinstext.h"
 
 #include "model/textline.h"
+#include "results/resultstext.h"
 
 namespace greenfold {
 
 namespace {
 
-std::string left(const std::string& s, std::size_t width) {
-    const std::size_t w = textwidth(s);
-    return w >= width ? s : s + std::string(width - w, ' ');
-}
-std::string right(const std::string& s, std::size_t width) {
-    const std::size_t w = textwidth(s);
-    return w >= width ? s : std::string(width - w, ' ') + s;
-}
 std::string money(long long cents) {
     return centstext(cents);
 }
@@ -40,9 +33,9 @@ std::string gametitle(const SkinsGame& g) {
 }
 
 std::string winline(const SkinWin& w) {
-    return right(w.hole > 0 ? std::to_string(w.hole) : "split", 5) + "  " + left(w.player, 22) +
-           right(w.hole > 0 ? std::to_string(w.score) : "", 6) +
-           right(std::to_string(w.carried), 8) + right(money(w.cents), 9);
+    return rightcolumn(w.hole > 0 ? std::to_string(w.hole) : "split", 5) + "  " +
+           leftcolumn(w.player, 22) + rightcolumn(w.hole > 0 ? std::to_string(w.score) : "", 6) +
+           rightcolumn(std::to_string(w.carried), 8) + rightcolumn(money(w.cents), 9);
 }
 
 // What the pot came to: the skins won and their price, a carry past the end, the remainder.

@@ -21,6 +21,15 @@ namespace greenfold::testing {
 inline const char* cliLeague = "Tuesday Night League";
 inline const char* cliLeagueFile = "Tuesday Night League.LGE";
 
+// A night on Cedar Ridge, Mens tee 68.9 / 117. Bill (index 21.4) plays to Int(22.16 + .5) =
+// 22, Ed (22.1) to 23, Jack (30.9) to 32. Bill's 78 and Ed's 79 are both net 56 and share
+// 1st and 2nd's 10 + 8; Jack's 90 is net 58, 3rd, 6 points.
+inline const char* cliNight =
+    "Date,Player,Course,Tee,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"
+    "06/30/26,Bill Archer,Cedar Ridge,mens,5,4,5,4,4,4,3,6,5,4,5,4,5,4,4,3,5,4\r\n"
+    "06/30/26,Ed Castillo,Cedar Ridge,mens,40,39\r\n"
+    "06/30/26,Jack Hughes,Cedar Ridge,mens,45,45\r\n";
+
 struct CliRun {
     int status;
     std::string out, err;

@@ -14,13 +14,8 @@ class PublishCommand : public CliFolder {};
 } // namespace
 
 TEST_F(PublishCommand, postteamsAndTheWebPageWorkOnTheImportedNight) {
-    // Bill and Ed share 1st and 2nd (9 points each), Jack is 3rd (6), as results_test has it.
-    const std::string night =
-        "Date,Player,Course,Tee,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"
-        "06/30/26,Bill Archer,Cedar Ridge,mens,5,4,5,4,4,4,3,6,5,4,5,4,5,4,4,3,5,4\r\n"
-        "06/30/26,Ed Castillo,Cedar Ridge,mens,40,39\r\n"
-        "06/30/26,Jack Hughes,Cedar Ridge,mens,45,45\r\n";
-    ASSERT_EQ(run({"import", cliLeague, writecsv(night).string()}).status, exit_ok);
+    // Bill and Ed share 1st and 2nd (9 points each), Jack is 3rd (6): see cliNight.
+    ASSERT_EQ(run({"import", cliLeague, writecsv(cliNight).string()}).status, exit_ok);
     EXPECT_EQ(run({"postteams", cliLeague}).err, "greenfold-cli: " + noteams().text + "\n");
 
     auto g = league();

@@ -14,15 +14,7 @@ class ResultsCommand : public CliFolder {};
 } // namespace
 
 TEST_F(ResultsCommand, importedNightGivesPlacesPointsAndStandingsAsCsv) {
-    // Cedar Ridge, Mens tee 68.9 / 117. Bill (index 21.4) plays to Int(22.16 + .5) = 22,
-    // Ed (22.1) to 23, Jack (30.9) to 32. Bill's 78 and Ed's 79 are both net 56 and share
-    // 1st and 2nd's 10 + 8; Jack's 90 is net 58, 3rd, 6 points.
-    const std::string night =
-        "Date,Player,Course,Tee,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18\r\n"
-        "06/30/26,Bill Archer,Cedar Ridge,mens,5,4,5,4,4,4,3,6,5,4,5,4,5,4,4,3,5,4\r\n"
-        "06/30/26,Ed Castillo,Cedar Ridge,mens,40,39\r\n"
-        "06/30/26,Jack Hughes,Cedar Ridge,mens,45,45\r\n";
-    ASSERT_EQ(run({"import", cliLeague, writecsv(night).string()}).status, exit_ok);
+    ASSERT_EQ(run({"import", cliLeague, writecsv(cliNight).string()}).status, exit_ok);
     EXPECT_TRUE(fs::exists(data.path() / "Tuesday Night League.res"));
 
     const CliRun results = run({"results", cliLeague, "--csv"});
