@@ -49,6 +49,7 @@ TEST(CourseSpins, ratingStepsATenthWithoutDrift_slopeHasNoLimit) {
     std::string r = "65.0";
     for (int i = 0; i < 300; ++i) r = steprating(r, true);
     EXPECT_EQ(r, "95.0");
+    EXPECT_EQ(steprating("20.1", false) + " " + steprating("20.0", false), "20.0 20.0");
     EXPECT_EQ(stepslope("0", false), "-1");
 }
 
