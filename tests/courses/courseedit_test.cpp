@@ -135,3 +135,27 @@ TEST(CourseSave, strokeIndexRow_aWholeSetOrNothing_anOldLineWithoutASetIsKept) {
     EXPECT_TRUE(saved({}));
     EXPECT_EQ(g->coursedata[1][courseline_strokeindex], "");
 }
+
+TEST(CourseEdit, everyTeeShownAndWrittenBackAsItWas_everyNamedCourseOffered) {
+    auto g = twocourses();
+    const char* ratings[] = {"", " 69.8", " 68.9", " 71.4"};
+    const char* slopes[] = {"", " 121", " 117", " 126"};
+    auto& willow = g->coursedata[2];
+    for (int t = 1; t <= 3; ++t) {
+        willow[courseline_rating0 + t] = ratings[t];
+        willow[courseline_slope0 + t] = slopes[t];
+    }
+    const CourseForm full = fullform("Willow Creek");
+    for (int h = 1; h <= 18; ++h) willow[courseline_par0 + h] = full.pars[h];
+    willow[courseline_outpar] = full.outpar;
+    willow[courseline_inpar] = full.inpar;
+    willow[courseline_totalpar] = full.totalpar;
+    const auto before = willow;
+    const CourseForm f = courseform(*g, 2);
+    EXPECT_EQ(f.ratings[1] + f.ratings[3] + f.slopes[1] + f.slopes[3], " 69.8 71.4 121 126");
+    TempDir dir;
+    ASSERT_TRUE(savecourse(*g, newcourse, f, dir.path())); // a copy, written from the form
+    EXPECT_EQ(g->coursedata[3], before);
+    EXPECT_EQ(coursenames(*g),
+              (std::vector<std::string>{"Cedar Ridge", "Willow Creek", "Willow Creek"}));
+}

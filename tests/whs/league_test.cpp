@@ -5,8 +5,10 @@
 #include "model/historyfile.h"
 #include "model/leaguefile.h"
 #include "players/roster.h"
+#include "scoring/methodswitch.h"
 #include "scoring/replay.h"
 #include "scoring/roundslots.h"
+#include "support/testfiles.h"
 #include "whs/differential.h"
 #include "whs/leaguerecord.h"
 #include "whs/roundfigures.h"
@@ -250,4 +252,42 @@ TEST(Season, classicReplayGivesTheClassicLeagueBack_alsoAfterAWhsReplay) {
     EXPECT_NE(leaguebytes(*g), classic);
     replayleague(*g, HandicapMethod::classic);
     EXPECT_EQ(leaguebytes(*g), classic);
+}
+
+TEST(Season, aSwitchOfMethodShowsItsTableBeforeWriting_andASwitchBackReadsTheHistory) {
+    using greenfold::testing::readbytes;
+    greenfold::testing::TempDir dir;
+    auto g = season(HandicapMethod::whs);
+    EXPECT_FALSE(leaguehasrounds(*g));
+    std::map<int, std::string> panel;
+    play(*g, 1, 3, panel);
+    EXPECT_TRUE(leaguehasrounds(*g));
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    const std::string league = readbytes(dir.path() / "Season.LGE");
+    const std::string history = readbytes(dir.path() / "Season.HIX");
+
+    SettingsChoice choice = currentsettings(*g);
+    choice.method = HandicapMethod::classic;
+    ReplayPreview preview = previewreplay(*g, choice, dir.path());
+    EXPECT_EQ(g->method, HandicapMethod::whs); // nothing changed before the answer
+    const Message question = replayquestion(*g, preview);
+    EXPECT_EQ(question.title, "Handicap Method");
+    // After three nights Cyd has played 36 holes (two nines and an 18): no index yet under
+    // this method, a blank; the classic method gives him one.
+    const std::string table = question.details;
+    EXPECT_TRUE(table.starts_with("Player                   Rounds       Now  Worked out\r\n"));
+    EXPECT_NE(table.find("\r\nCyd Nines                     3                   8.6\r\n"),
+              std::string::npos)
+        << table;
+    ASSERT_TRUE(writereplay(*g, std::move(preview), dir.path()));
+    EXPECT_EQ(g->method, HandicapMethod::classic);
+    EXPECT_EQ(readbytes(dir.path() / "Season.LGE.before-replay"), league);
+    EXPECT_EQ(readbytes(dir.path() / "Season.HIX.before-replay"), history);
+
+    // Back without working the rounds out again: the history on disk comes back with the
+    // method, so the next save does not write an empty one over it.
+    g->history = {};
+    choice.method = HandicapMethod::whs;
+    EXPECT_TRUE(takesettings(*g, choice, dir.path()));
+    EXPECT_EQ(historybytes(*g), history);
 }
