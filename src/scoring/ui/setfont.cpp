@@ -6,6 +6,7 @@
 #include "model/golf1.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
+#include "results/nightrecord.h"
 #include "scoring/methodswitch.h"
 #include "scoring/settingsrules.h"
 #include "whs/inifile.h"
@@ -258,7 +259,12 @@ bool Setfont::switchmethod(const SettingsChoice& choice, Outcome& out) {
         out = takesettings(g_, choice, datadir_);
         return true;
     }
-    out = whilebusy(services_.busy, [&] { return writereplay(g_, std::move(preview), datadir_); });
+    out = whilebusy(services_.busy, [&] {
+        Outcome written = writereplay(g_, std::move(preview), datadir_);
+        // The nights' handicaps follow the rounds worked out again.
+        if (written) written.merge(refreshleague(g_, datadir_));
+        return written;
+    });
     if (out.ok || g_.method == choice.method) return true;
     services_.dialogs.show(out);
     return false;
