@@ -15,12 +15,6 @@ void padto(std::string& line, std::size_t width, int most) {
     for (int n = 0; n < most && textwidth(line) < width; ++n) line += ' ';
 }
 
-std::string rightaligned(const std::string& text, std::size_t width) {
-    std::string out;
-    for (std::size_t w = textwidth(text); w < width; ++w) out += ' ';
-    return out + text;
-}
-
 std::string twodigits(int value) {
     std::string text = std::to_string(value);
     return text.size() == 1 ? "0" + text : text;
@@ -40,7 +34,7 @@ std::string signspace(float value) {
 // the columns after it out of place, which would garble the short list's cut.
 std::string figurecolumn(const std::string& text, std::size_t width, std::size_t gap) {
     if (textwidth(text) >= width + gap) return std::string(width, '#') + std::string(gap, ' ');
-    const std::string field = rightaligned(text, width);
+    const std::string field = alignright(text, width);
     const std::size_t used = textwidth(field);
     return field + std::string(std::max(width + gap, used + 1) - used, ' ');
 }
@@ -64,7 +58,7 @@ std::string handicapcolumn(const GOLF1& g, int p, int r) {
 std::string holecolumns(const std::array<int16_t, maxholes + 1>& score) {
     std::string out;
     for (int k = 1; k <= 18; ++k) {
-        out += score[k] == 0 ? std::string(" -") : rightaligned(std::to_string(score[k]), 2);
+        out += score[k] == 0 ? std::string(" -") : alignright(std::to_string(score[k]), 2);
         out += ' ';
     }
     return out;
@@ -88,8 +82,8 @@ std::string roundtext(const GOLF1& g, int p, int r, std::optional<int> lastcolum
     line += coursefield(g, g.roundcourse[p][r], courseline_initials);
     padto(line, 14, 3);
 
-    line += rightaligned(std::to_string(score[19]), 2) + "   ";
-    line += rightaligned(std::to_string(score[20]), 2) + "   ";
+    line += alignright(std::to_string(score[19]), 2) + "   ";
+    line += alignright(std::to_string(score[20]), 2) + "   ";
     const std::string total = std::to_string(score[19] + score[20]);
     line += (total.size() < 3 ? " " : "") + total + "  ";
 
@@ -99,7 +93,7 @@ std::string roundtext(const GOLF1& g, int p, int r, std::optional<int> lastcolum
 
     line += holecolumns(score);
     line += "  " + handicapcolumn(g, p, r);
-    if (lastcolumn) line += rightaligned(std::to_string(*lastcolumn), 2);
+    if (lastcolumn) line += alignright(std::to_string(*lastcolumn), 2);
     return line;
 }
 

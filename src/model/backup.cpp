@@ -47,13 +47,6 @@ std::string trimmed(std::string_view s) {
     return std::string(s.substr(first, last - first + 1));
 }
 
-bool copyfile(const fs::path& from, const fs::path& to) {
-    std::string bytes;
-    std::error_code ec;
-    if (!fs::is_regular_file(from, ec) || !readwhole(from, bytes)) return false;
-    return atomicwrite(to, bytes);
-}
-
 } // namespace
 
 std::vector<std::string> backupnames(const GOLF1& g) {

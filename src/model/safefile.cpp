@@ -132,6 +132,13 @@ bool readwhole(const fs::path& file, std::string& bytes) {
     return !in.bad();
 }
 
+bool copyfile(const fs::path& from, const fs::path& to) {
+    std::string bytes;
+    std::error_code ec;
+    if (!fs::is_regular_file(from, ec) || !readwhole(from, bytes)) return false;
+    return atomicwrite(to, bytes);
+}
+
 bool atomicwrite(const fs::path& target, const std::string& bytes, const StreamWrap& wrap) {
     const fs::path tmp = temporaryname(target);
     bool written = false;

@@ -32,6 +32,9 @@ bool atomicwrite(const fs::path& target, const std::string& bytes, const StreamW
 // included).
 bool readwhole(const fs::path& file, std::string& bytes);
 
+// Copies a file whole, written atomically; false when it is no file or either side fails.
+bool copyfile(const fs::path& from, const fs::path& to);
+
 // Forces a file's bytes, or a folder's entries, to disk. False when the system says it
 // could not.
 bool syncfile(const fs::path& file);

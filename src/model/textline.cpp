@@ -361,6 +361,16 @@ std::size_t textwidth(std::string_view text) {
     return n;
 }
 
+std::string alignleft(const std::string& s, std::size_t width) {
+    const std::size_t w = textwidth(s);
+    return w >= width ? s : s + std::string(width - w, ' ');
+}
+
+std::string alignright(const std::string& s, std::size_t width) {
+    const std::size_t w = textwidth(s);
+    return w >= width ? s : std::string(width - w, ' ') + s;
+}
+
 int fullyear(int twodigit) {
     return twodigit >= 85 ? 1900 + twodigit : 2000 + twodigit;
 }

@@ -89,6 +89,10 @@ std::string fromwindows1252(std::string_view text);
 
 // Number of characters (not bytes) of a UTF-8 text, for column padding.
 std::size_t textwidth(std::string_view text);
+// A column of text: filled to width characters on the right (alignleft) or on the left
+// (alignright); a longer text is kept whole.
+std::string alignleft(const std::string& s, std::size_t width);
+std::string alignright(const std::string& s, std::size_t width);
 
 // Dates. Rounds keep two-digit years: 85..99 are 1985..1999, 0..84 are 2000..2084.
 int fullyear(int twodigit);

@@ -33,8 +33,7 @@ std::string keptstem(const GOLF1& g, int year, const fs::path& dir) {
 }
 
 bool keepaside(const fs::path& dir, const std::string& from, const std::string& to) {
-    std::string bytes;
-    return readwhole(findfile(dir, from), bytes) && atomicwrite(dir / to, bytes);
+    return copyfile(findfile(dir, from), dir / to);
 }
 
 Message notkept(const std::string& file) {
@@ -66,6 +65,7 @@ SeasonStart planseason(GOLF1& g, const fs::path& dir) {
     plan.results = resultsfilename(g.leaguefile);
     plan.nights = int(nights.size());
     plan.year = fullyear(nights.back().year);
+    plan.settings = loaded.file.settings;
     const std::string stem = keptstem(g, plan.year, dir);
     plan.resultsto = stem + resultssuffix;
     if (teamfileexists(g, dir)) {
@@ -92,14 +92,12 @@ Message newseasonquestion(const GOLF1& g, const SeasonPlan& plan) {
 }
 
 Outcome startseason(GOLF1& g, const SeasonPlan& plan, const fs::path& dir) {
-    LoadedResults loaded = loadresults(g, dir);
-    if (!loaded.outcome.messages.empty()) return Outcome::failure(loaded.outcome.messages.front());
     if (!keepaside(dir, plan.results, plan.resultsto))
         return Outcome::failure(notkept(plan.results));
     if (!plan.teams.empty() && !keepaside(dir, plan.teams, plan.teamsto))
         return Outcome::failure(notkept(plan.teams));
     ResultsFile fresh;
-    fresh.settings = loaded.file.settings;
+    fresh.settings = plan.settings;
     Outcome out = saveresults(g, fresh, dir);
     if (out && !plan.teams.empty()) out.merge(clearteampoints(g, dir));
     if (!out) return out;

@@ -3,6 +3,7 @@
 #include "model/golf1.h"
 #include "model/outcome.h"
 #include "model/safefile.h"
+#include "results/settings.h"
 
 #include <optional>
 #include <string>
@@ -21,7 +22,8 @@ struct SeasonPlan {
     std::string teams; // the team file's name now; empty when the league has none
     std::string teamsto;
     int nights = 0;
-    int year = 0; // of the season's first night
+    int year = 0;                 // of the season's first night
+    CompetitionSettings settings; // the new season's, as the old one had them
 };
 
 // The plan for the open league, or the reason there is none: no league is open, or the

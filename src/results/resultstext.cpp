@@ -5,16 +5,6 @@
 
 namespace greenfold {
 
-std::string leftcolumn(const std::string& s, std::size_t width) {
-    const std::size_t w = textwidth(s);
-    return w >= width ? s : s + std::string(width - w, ' ');
-}
-
-std::string rightcolumn(const std::string& s, std::size_t width) {
-    const std::size_t w = textwidth(s);
-    return w >= width ? s : std::string(width - w, ' ') + s;
-}
-
 namespace {
 
 std::string placetext(int place) {
@@ -26,16 +16,16 @@ std::string flightheading(const std::string& flight) {
 
 std::string nightrowline(const NightRow& r) {
     const std::string hcp = r.hcp ? whs::handicaptext(*r.hcp) : "no hcp";
-    return rightcolumn(placetext(r.place), 5) + "  " + leftcolumn(r.name, 22) +
-           rightcolumn(std::to_string(r.gross), 5) + rightcolumn(placetext(r.grossplace), 6) +
-           rightcolumn(hcp, 8) + rightcolumn(r.net ? std::to_string(*r.net) : "", 6) +
-           rightcolumn(placetext(r.netplace), 6) + rightcolumn(pointstext(r.points), 8);
+    return alignright(placetext(r.place), 5) + "  " + alignleft(r.name, 22) +
+           alignright(std::to_string(r.gross), 5) + alignright(placetext(r.grossplace), 6) +
+           alignright(hcp, 8) + alignright(r.net ? std::to_string(*r.net) : "", 6) +
+           alignright(placetext(r.netplace), 6) + alignright(pointstext(r.points), 8);
 }
 
 std::string standingline(const StandingRow& r) {
-    return rightcolumn(std::to_string(r.place), 5) + "  " + leftcolumn(r.name, 22) +
-           rightcolumn(std::to_string(r.nights), 7) + rightcolumn(pointstext(r.points), 9) +
-           rightcolumn(r.averagenet ? averagetext(*r.averagenet) : "", 9);
+    return alignright(std::to_string(r.place), 5) + "  " + alignleft(r.name, 22) +
+           alignright(std::to_string(r.nights), 7) + alignright(pointstext(r.points), 9) +
+           alignright(r.averagenet ? averagetext(*r.averagenet) : "", 9);
 }
 
 } // namespace

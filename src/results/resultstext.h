@@ -11,11 +11,6 @@ namespace greenfold {
 // The night's results and the season's standings as lines of text (what the printout and
 // greenfold-cli's text show) and as CSV cells.
 
-// A column of text: filled to width characters on the right (left) or on the left
-// (right); a longer text is kept whole.
-std::string leftcolumn(const std::string& s, std::size_t width);
-std::string rightcolumn(const std::string& s, std::size_t width);
-
 // Points and the like: a plain decimal of at most two places, no trailing zeros: "9",
 // "6.5", "7.67".
 std::string pointstext(double points);

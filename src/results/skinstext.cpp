@@ -1,7 +1,6 @@
 #include "results/skinstext.h"
 
 #include "model/textline.h"
-#include "results/resultstext.h"
 
 namespace greenfold {
 
@@ -33,9 +32,9 @@ std::string gametitle(const SkinsGame& g) {
 }
 
 std::string winline(const SkinWin& w) {
-    return rightcolumn(w.hole > 0 ? std::to_string(w.hole) : "split", 5) + "  " +
-           leftcolumn(w.player, 22) + rightcolumn(w.hole > 0 ? std::to_string(w.score) : "", 6) +
-           rightcolumn(std::to_string(w.carried), 8) + rightcolumn(money(w.cents), 9);
+    return alignright(w.hole > 0 ? std::to_string(w.hole) : "split", 5) + "  " +
+           alignleft(w.player, 22) + alignright(w.hole > 0 ? std::to_string(w.score) : "", 6) +
+           alignright(std::to_string(w.carried), 8) + alignright(money(w.cents), 9);
 }
 
 // What the pot came to: the skins won and their price, a carry past the end, the remainder.

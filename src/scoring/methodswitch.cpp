@@ -22,20 +22,8 @@ bool indexed(const GOLF1& g, int p) {
     return g.roundcount[p] > 0;
 }
 
-std::string column(const std::string& text, std::size_t width) {
-    std::string out;
-    for (std::size_t w = textwidth(text); w < width; ++w) out += ' ';
-    return out + text;
-}
-
 std::string indexcell(const GOLF1& g, int p, whs::Tenths index) {
-    return column(indexed(g, p) ? whs::indextext(index) : "", 10);
-}
-
-std::string namecell(const std::string& name) {
-    std::string out = name;
-    for (std::size_t w = textwidth(name); w < 24; ++w) out += ' ';
-    return out;
+    return alignright(indexed(g, p) ? whs::indextext(index) : "", 10);
 }
 
 } // namespace
@@ -65,13 +53,13 @@ ReplayPreview previewreplay(const GOLF1& g, const SettingsChoice& choice, const 
 
 std::string replaytable(const GOLF1& before, const ReplayPreview& preview) {
     const GOLF1& after = *preview.after;
-    std::string table = namecell("Player") + column("Rounds", 7) + column("Now", 10) +
-                        column("Worked out", 12) + "\r\n";
+    std::string table = alignleft("Player", 24) + alignright("Rounds", 7) + alignright("Now", 10) +
+                        alignright("Worked out", 12) + "\r\n";
     int unrated = 0;
     for (std::size_t i = 0; i < preview.lines.size(); ++i) {
         const int p = int(i) + 1;
         const ReplayLine& line = preview.lines[i];
-        table += namecell(line.name) + column(std::to_string(line.count.rounds), 7) +
+        table += alignleft(line.name, 24) + alignright(std::to_string(line.count.rounds), 7) +
                  indexcell(before, p, line.now) + "  " + indexcell(after, p, line.after) + "\r\n";
         unrated += line.count.unrated;
     }

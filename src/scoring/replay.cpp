@@ -50,8 +50,7 @@ namespace {
 bool keepbeside(const fs::path& file) {
     fs::path before = file;
     before += ".before-replay";
-    std::string bytes;
-    return readwhole(file, bytes) && atomicwrite(before, bytes);
+    return copyfile(file, before);
 }
 
 } // namespace

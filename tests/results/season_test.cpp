@@ -203,6 +203,9 @@ TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightSta
         play(book, 8, 45, 45);
         ASSERT_TRUE(book.save());
     }
+    ResultsFile season = loadresults(*g, dir.path()).file;
+    season.settings.points = {5, 3};
+    ASSERT_TRUE(saveresults(*g, season, dir.path()));
     ASSERT_TRUE(saveleague(*g, dir.path()));
     auto teams = std::make_unique<Teamdata>();
     teams->teamcount = 1;
@@ -226,6 +229,9 @@ TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightSta
     EXPECT_EQ(readbytes(dir.path() / "Spring-2026-2.res"), nights);
     EXPECT_EQ(readbytes(dir.path() / "Spring-2026-2.tea"), teamfile);
     EXPECT_EQ(readbytes(dir.path() / "Spring.LGE"), leaguebytes);
+    const ResultsFile fresh = loadresults(*g, dir.path()).file;
+    EXPECT_TRUE(fresh.lines.empty());
+    EXPECT_EQ(fresh.settings, season.settings);
     EXPECT_EQ(readbytes(dir.path() / "Spring.tea"),
               " 1 \r\nEagles\r\n 1 \r\n 0 \r\n");                      // no records
     EXPECT_EQ(planseason(*g, dir.path()).refusal.title, "New Season"); // no night now

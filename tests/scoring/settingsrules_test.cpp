@@ -27,3 +27,17 @@ TEST(Settings, strokeControlAndAveragingFlagsBothWays) {
         EXPECT_EQ(currentsettings(*g).esc && currentsettings(*g).average, on);
     }
 }
+
+TEST(Settings, allowanceIsAWholePercentFrom1To100_elseTheOldOneStays) {
+    EXPECT_EQ(allowancefrom("95", 100), 95);
+    EXPECT_EQ(allowancefrom("1", 100), 1);
+    for (const char* refused : {"0", "101", "", "9.5", "x"})
+        EXPECT_EQ(allowancefrom(refused, 85), 85) << refused;
+    auto g = std::make_unique<GOLF1>();
+    SettingsChoice c = currentsettings(*g);
+    EXPECT_EQ(c.allowance, "100");
+    c.allowance = "90";
+    c.method = HandicapMethod::whs;
+    applysettings(*g, c);
+    EXPECT_EQ(std::tuple(g->allowance, g->method), std::tuple(90, HandicapMethod::whs));
+}
