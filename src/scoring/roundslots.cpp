@@ -231,13 +231,32 @@ RecordResult recordround(GOLF1& g, const RoundEntry& entry) {
     return result;
 }
 
+namespace {
+
 DisplayedRound NDBadjust(const GOLF1& g, const RoundEntry& entry) {
-    if (g.method != HandicapMethod::whs) return entry.round;
     auto trial = std::make_unique<GOLF1>(g);
     const RecordResult result = recordround(*trial, entry);
     DisplayedRound shown = entry.round;
     for (const auto& [hole, counted] : result.counted) shown.holes[hole] = std::to_string(counted);
     return shown;
+}
+
+} // namespace
+
+HoleLimits limitholes(const GOLF1& g, const RoundEntry& entry) {
+    if (g.method == HandicapMethod::whs) return {NDBadjust(g, entry), entry.round};
+    const DisplayedRound limited = EQadjust(g, entry);
+    return {limited, limited};
+}
+
+std::optional<std::string> limitnotice(const GOLF1& g, bool editing) {
+    if (g.method == HandicapMethod::whs)
+        return "Net double bogey is active: a hole over it shows what it counts; the scores are "
+               "kept as typed";
+    // Stroke control only ever limits new rounds, so the notice says so only then.
+    if (g.escflag == 5 && !editing)
+        return "Equitable Stroke Control is active, hole scores will be limited if necessary";
+    return std::nullopt;
 }
 
 Message deleteroundquestion(const GOLF1& g) {

@@ -4,6 +4,7 @@
 #include "model/outcome.h"
 #include "scoring/scorecard.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -56,11 +57,19 @@ Outcome checkround(const GOLF1& g, const RoundEntry& entry);
 // player's kept rounds worked out again in slot order (whs/leaguereplay.h).
 RecordResult recordround(GOLF1& g, const RoundEntry& entry);
 
-// Under the WHS method the round on screen with each hole over net double bogey shown as
-// it counts, worked out as recording it would be on a copy of the league; the holes are
-// still stored as typed. The round as shown under the classic method, whose stroke
-// control is EQadjust, or when the round would be refused.
-DisplayedRound NDBadjust(const GOLF1& g, const RoundEntry& entry);
+// What Record does to the holes on screen before the round is recorded. Under the classic
+// method stroke control lowers them (EQadjust) and the round takes the lowered holes.
+// Under the WHS method each hole over net double bogey shows what it counts, worked out
+// as recording would on a copy of the league, and the round keeps the holes as typed.
+struct HoleLimits {
+    DisplayedRound shown;
+    DisplayedRound recorded;
+};
+HoleLimits limitholes(const GOLF1& g, const RoundEntry& entry);
+
+// The notice under the boxes while rounds are entered (editing: corrected); none when no
+// limit applies.
+std::optional<std::string> limitnotice(const GOLF1& g, bool editing);
 
 // The question the window asks before a round is deleted (Yes/No); it says what is
 // worked out again afterwards under the league's method.

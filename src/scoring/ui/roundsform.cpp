@@ -51,9 +51,7 @@ roundsform::roundsform(GOLF1& model, Services& services, std::filesystem::path d
     bigfont(pnamelabel_, 2);
     namelabel_ = textpanel(card_, "Namelabel");
     grid_ = new ScoreGrid(card_);
-    eqlabel_ = textpanel(card_, "eqlabel",
-                         "Equitable Stroke Control is active, hole scores will be limited if "
-                         "necessary");
+    eqlabel_ = textpanel(card_, "eqlabel");
     eqlabel_->setStyleSheet("color: #8b0000;");
     eqlabel_->hide();
     auto* cardlayout = new QVBoxLayout(card_);
@@ -131,12 +129,9 @@ void roundsform::load() {
     showplayer();
     if (editing && session_.player != 0)
         grid_->showround(g_.holescore[session_.player][session_.editslot]);
-    // Stroke control only ever limits new rounds, so the notice says so only then; net
-    // double bogey counts for every round.
-    if (g_.method == HandicapMethod::whs)
-        eqlabel_->setText("Net double bogey is active: a hole over it shows what it "
-                          "counts; the scores are kept as typed");
-    eqlabel_->setVisible(g_.method == HandicapMethod::whs || (g_.escflag == 5 && !editing));
+    const std::optional<std::string> notice = limitnotice(g_, editing);
+    eqlabel_->setText(QString::fromStdString(notice.value_or("")));
+    eqlabel_->setVisible(notice.has_value());
     place();
     show();
     grid_->focushole(1);
@@ -181,7 +176,7 @@ int roundsform::tee() const {
 void roundsform::record() {
     if (timer1_->isActive()) return;
     const DisplayedRound shown = grid_->round(tee());
-    typed_ = shown;
+    pending_ = shown;
     if (!bothzero(shown)) {
         // A round the engine would refuse is refused before stroke control lowers a hole.
         Outcome check = checkround(g_, session_.entry(shown));
@@ -189,20 +184,16 @@ void roundsform::record() {
             services_.dialogs.show(check);
             return;
         }
-        const DisplayedRound adjusted = g_.method == HandicapMethod::whs
-                                            ? NDBadjust(g_, session_.entry(shown))
-                                            : EQadjust(g_, session_.entry(shown));
+        const HoleLimits limited = limitholes(g_, session_.entry(shown));
         for (int h = 1; h <= 18; ++h)
-            if (adjusted.holes[h] != shown.holes[h]) grid_->sethole(h, adjusted.holes[h]);
+            if (limited.shown.holes[h] != shown.holes[h]) grid_->sethole(h, limited.shown.holes[h]);
+        pending_ = limited.recorded;
     }
     timer1_->start();
 }
 
 void roundsform::recordnow() {
-    // Stroke control's lowered holes are the round's; the other method's adjustment only
-    // shows what the holes count, and the round keeps the scores as typed.
-    const DisplayedRound round = g_.method == HandicapMethod::whs ? typed_ : grid_->round(tee());
-    RecordResult result = book_.record(session_.entry(round));
+    RecordResult result = book_.record(session_.entry(pending_));
     services_.dialogs.show(result.outcome);
     if (!result.stored) {
         grid_->focushole(1);

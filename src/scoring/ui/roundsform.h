@@ -70,8 +70,8 @@ class roundsform : public FormWindow {
     QTimer* timer1_;
     bool panelopen_ = false;
     bool ended_ = false;
-    int recorded_ = 0;     // rounds recorded in this run
-    DisplayedRound typed_; // the round as typed, while Record waits
+    int recorded_ = 0;       // rounds recorded in this run
+    DisplayedRound pending_; // the round Record records, while it waits
 };
 
 } // namespace greenfold
