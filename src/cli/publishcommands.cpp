@@ -1,5 +1,6 @@
 #include "cli/publishcommands.h"
 
+#include "model/leaguelist.h"
 #include "model/resultsname.h"
 #include "model/textline.h"
 #include "publish/teampost.h"
@@ -11,11 +12,6 @@
 namespace greenfold {
 
 namespace {
-
-std::string leaguename(const GOLF1& g) {
-    const std::string& f = g.leaguefile;
-    return f.size() > 4 ? f.substr(0, f.size() - 4) : f;
-}
 
 // The messages of an outcome as lines of plain text.
 std::string outcometext(const Outcome& o) {

@@ -2,6 +2,7 @@
 
 #include "cli/clidates.h"
 #include "cli/csvfile.h"
+#include "model/leaguelist.h"
 #include "model/resultsname.h"
 #include "model/textline.h"
 #include "results/resultsfile.h"
@@ -14,11 +15,6 @@
 namespace greenfold {
 
 namespace {
-
-std::string leaguename(const GOLF1& g) {
-    const std::string& f = g.leaguefile;
-    return f.size() > 4 ? f.substr(0, f.size() - 4) : f;
-}
 
 std::string textbytes(const GOLF1& g, const CalendarDate& today,
                       const std::vector<std::string>& lines) {

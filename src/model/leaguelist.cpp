@@ -107,6 +107,11 @@ int findleague(const GOLF1& g, std::string_view name) {
     return 0;
 }
 
+std::string leaguename(const GOLF1& g) {
+    const std::string& f = g.leaguefile;
+    return f.size() > 4 ? f.substr(0, f.size() - 4) : f;
+}
+
 bool legalleaguename(std::string_view name) {
     if (textwidth(name) > maxleaguename) return false;
     if (name.find_first_not_of(' ') == std::string_view::npos) return false;

@@ -52,6 +52,9 @@ int findleague(const GOLF1& g, std::string_view name);
 // path or drive separator, not only blanks.
 bool legalleaguename(std::string_view name);
 
+// The open league's name: its file's name without ".LGE".
+std::string leaguename(const GOLF1& g);
+
 // The checks of a new name against the list: empty (a beep), in use, illegal.
 LeagueStep checkleaguename(const GOLF1& g, const std::string& name);
 

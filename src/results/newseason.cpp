@@ -1,5 +1,6 @@
 #include "results/newseason.h"
 
+#include "model/leaguelist.h"
 #include "model/resultsname.h"
 #include "model/textline.h"
 #include "results/night.h"
@@ -14,10 +15,6 @@ namespace {
 
 constexpr const char* seasontitle = "New Season";
 
-std::string leaguestem(const GOLF1& g) {
-    return fs::path(g.leaguefile).stem().string();
-}
-
 bool taken(const fs::path& dir, const std::string& name) {
     std::error_code ec;
     return !name.empty() && fs::exists(findfile(dir, name), ec);
@@ -25,7 +22,7 @@ bool taken(const fs::path& dir, const std::string& name) {
 
 // "Spring-2026", or "Spring-2026-2" and on when a kept results or team file has the name.
 std::string keptstem(const GOLF1& g, int year, const fs::path& dir) {
-    const std::string base = leaguestem(g) + "-" + std::to_string(year);
+    const std::string base = leaguename(g) + "-" + std::to_string(year);
     std::string stem = base;
     for (int n = 2; taken(dir, stem + resultssuffix) || taken(dir, stem + ".tea"); ++n)
         stem = base + "-" + std::to_string(n);
@@ -58,7 +55,7 @@ SeasonStart planseason(GOLF1& g, const fs::path& dir) {
     const std::vector<NightDate> nights = seasonnights(loaded.file);
     if (nights.empty())
         return {std::nullopt,
-                {leaguestem(g) + " has no night in its results yet: there is no season to put "
+                {leaguename(g) + " has no night in its results yet: there is no season to put "
                                  "aside.",
                  seasontitle, Icon::information}};
     SeasonPlan plan;
@@ -76,7 +73,7 @@ SeasonStart planseason(GOLF1& g, const fs::path& dir) {
 }
 
 Message newseasonquestion(const GOLF1& g, const SeasonPlan& plan) {
-    std::string text = "Start a new season for " + leaguestem(g) +
+    std::string text = "Start a new season for " + leaguename(g) +
                        "?\r\n\r\n"
                        "Kept as they are: the players, the teams and every kept round, so the "
                        "handicaps carry over.\r\n\r\n"

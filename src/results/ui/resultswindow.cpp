@@ -1,6 +1,7 @@
 #include "results/ui/resultswindow.h"
 
 #include "model/golf1.h"
+#include "model/leaguelist.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
@@ -28,8 +29,7 @@ void ResultsWindow::printlines(const std::vector<std::string>& lines) {
 }
 
 std::string ResultsWindow::leaguename() const {
-    const std::string& f = g_.leaguefile;
-    return f.size() > 4 ? f.substr(0, f.size() - 4) : f;
+    return greenfold::leaguename(g_);
 }
 
 QListWidget* resultslist(QWidget* parent, const char* name) {
