@@ -20,7 +20,7 @@ struct CommandWord {
 constexpr std::array<CommandWord, 9> commands{
     {{CliCommand::leagues, "leagues", 0, " --dir --help "},
      {CliCommand::list, "list", 1, " --dir --help --view --date --player --long --today --output "},
-     {CliCommand::import, "import", 2, " --dir --help --dry-run "},
+     {CliCommand::import, "import", 2, " --dir --help --dry-run --allow-second-round "},
      {CliCommand::exportrounds, "export", 1, " --dir --help --output "},
      {CliCommand::replay, "replay", 1, " --dir --help --method --write "},
      {CliCommand::results, "results", 1, " --dir --help --date --csv --skins --output "},
@@ -40,8 +40,8 @@ void addoptions(CLI::App& app, CliRequest& r, Values& v) {
     app.set_help_flag(); // the help texts are clihelp's
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    for (const char* flag :
-         {"-h,--help", "--long", "--dry-run", "--write", "--csv", "--skins", "--html"})
+    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--allow-second-round", "--write",
+                             "--csv", "--skins", "--html"})
         app.add_flag(flag);
     app.add_option("--dir", r.dir);
     app.add_option("--view", v.view);
@@ -150,6 +150,7 @@ std::string fillrequest(const CLI::App& app, const std::vector<std::string>& wor
     if (c.arguments >= 2) r.csvfile = words[2];
     r.longlines = app.count("--long");
     r.dryrun = app.count("--dry-run");
+    r.allowsecond = app.count("--allow-second-round");
     r.write = app.count("--write");
     r.csv = app.count("--csv");
     r.skins = app.count("--skins");
@@ -177,8 +178,8 @@ ParsedArgs parseargs(const std::vector<std::string>& args) {
         // Raised only when the last word is an option still waiting for its value.
         wrong = args.back() + " needs a value";
     }
-    for (const char* flag :
-         {"--dry-run", "--long", "--help", "--write", "--csv", "--skins", "--html"})
+    for (const char* flag : {"--dry-run", "--allow-second-round", "--long", "--help", "--write",
+                             "--csv", "--skins", "--html"})
         if (app.count(flag) && app[flag]->results().front() != "true")
             wrong = flag + std::string(" takes no value");
     const std::vector<std::string> words = sortrest(app, unknown);

@@ -40,6 +40,7 @@ struct CliRequest {
     std::optional<CalendarDate> today;
     std::string outfile; // empty: standard output
     bool dryrun = false;
+    bool allowsecond = false; // import: a second round of a player on one date is recorded
     std::optional<HandicapMethod> method; // replay: the method asked for, else the setting's
     bool write = false;
     bool csv = false;   // results, standings: CSV instead of the printed text

@@ -32,7 +32,12 @@ std::string programhelp() {
            "\n"
            "Exit status: 0 done, 1 bad data or a file that could not be read or written,\n"
            "2 a wrong command line. Messages go to standard error. A run that fails writes\n"
-           "nothing.\n";
+           "nothing. A command that changes a league writes its files together, and only\n"
+           "one program changes a league at a time: while the desktop program has it open\n"
+           "or another command changes it, import, replay --write, postteams and newseason\n"
+           "are refused (exit 1, saying who holds it); the other commands wait a moment for\n"
+           "a change in progress and read. The lock file LEAGUE.lock stays beside the\n"
+           "league.\n";
 }
 
 namespace {
@@ -64,6 +69,7 @@ std::string listhelp() {
 
 std::string importhelp() {
     return "Usage: greenfold-cli [--dir DIR] import LEAGUE FILE.csv [--dry-run]\n"
+           "                          [--allow-second-round]\n"
            "\n"
            "Records the rounds of FILE.csv in file order, each as the score window records\n"
            "a typed round: stroke control when it is on, the nine-hole rules, the oldest of\n"
@@ -77,11 +83,18 @@ std::string importhelp() {
            "is taken as a header. An empty hole is a hole not played.\n"
            "\n"
            "Every row is checked first. When any row is wrong, each wrong row is reported\n"
-           "with its number and nothing is recorded. Otherwise the league file is written\n"
-           "once.\n"
+           "with its number and nothing is recorded. Otherwise the league file, its index\n"
+           "history and its results file are written together, once.\n"
+           "\n"
+           "A round the player already has on that date (the same scores; a hole stroke\n"
+           "control lowered counts as the same) is reported and skipped, so a file imported\n"
+           "twice records nothing twice. A different round of his on that date is a wrong\n"
+           "row unless --allow-second-round is given.\n"
            "\n"
            "  --dry-run              print the rounds as they would be recorded (CSV, as\n"
-           "                         export writes them) and write nothing\n";
+           "                         export writes them) and write nothing; the rows that\n"
+           "                         would be skipped or refused are reported\n"
+           "  --allow-second-round   record a second round of a player on one date\n";
 }
 
 std::string exporthelp() {
@@ -110,8 +123,9 @@ std::string replayhelp() {
            "\n"
            "  --method classic|whs   the method to work the rounds out under\n"
            "  --write                save the league (and under whs its index history\n"
-           "                         file), after keeping the league file as it was in\n"
-           "                         LEAGUE.LGE.before-replay\n";
+           "                         file) and its nights' handicaps, together with a copy\n"
+           "                         of the league file as it was, LEAGUE.LGE.before-replay\n"
+           "                         (-2, -3, ... when taken: a copy is never written over)\n";
 }
 
 std::string resultshelp() {

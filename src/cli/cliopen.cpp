@@ -14,22 +14,49 @@ std::string openfolder(GOLF1& g, const fs::path& dir, const std::string& systemd
     return "cannot read the list of leagues " + findfile(dir, latestfilename).string();
 }
 
-LeagueOpened openleaguefile(GOLF1& g, const fs::path& dir, const std::string& name) {
+namespace {
+
+LeagueOpened problem(std::string text) {
+    LeagueOpened out;
+    out.problem = std::move(text);
+    return out;
+}
+
+// The writer's lock and a change left unfinished carried out, or the reader's guard.
+std::string takeleague(LeagueOpened& out, const fs::path& dir, const std::string& leaguefile,
+                       Access access) {
+    if (access == Access::read) {
+        ReadTry guard = guardread(dir, leaguefile);
+        out.reader = std::move(guard.guard);
+        return guard.refusal;
+    }
+    LockTry lock = lockleague(dir, leaguefile);
+    if (!lock.lock) return lock.refusal + " Nothing was written.";
+    out.writer = lock.lock;
+    const Outcome recovered = recoverleague(dir, leaguefile);
+    return recovered ? "" : recovered.messages.front().text;
+}
+
+} // namespace
+
+LeagueOpened openleaguefile(GOLF1& g, const fs::path& dir, const std::string& name, Access access) {
     const int n = findleague(g, name);
     if (n == 0)
-        return {"no league named '" + name + "' in " + dir.string() +
-                    " ('greenfold-cli leagues' lists them)",
-                ""};
+        return problem("no league named '" + name + "' in " + dir.string() +
+                       " ('greenfold-cli leagues' lists them)");
     g.leaguefile = g.leaguelist[n] + leaguesuffix;
+    LeagueOpened out;
+    if (std::string refused = takeleague(out, dir, g.leaguefile, access); !refused.empty())
+        return problem(std::move(refused));
     const Outcome loaded = loadleague(g, dir);
-    if (!loaded) return {"cannot read the league file " + findfile(dir, g.leaguefile).string(), ""};
+    if (!loaded)
+        return problem("cannot read the league file " + findfile(dir, g.leaguefile).string());
     if (!loaded.messages.empty()) // the desktop would go on without the history: not here
-        return {"cannot read the index history file " +
-                    findfile(dir, historyfilename(g.leaguefile)).string(),
-                ""};
+        return problem("cannot read the index history file " +
+                       findfile(dir, historyfilename(g.leaguefile)).string());
     if (!loadcourses(g, dir))
-        return {"", "cannot read the course table " + findfile(dir, coursefilename).string()};
-    return {};
+        out.warning = "cannot read the course table " + findfile(dir, coursefilename).string();
+    return out;
 }
 
 } // namespace greenfold

@@ -43,22 +43,35 @@ int deliver(CliContext& ctx, const CliRequest& r, const std::string& bytes) {
     return exit_ok;
 }
 
+// The league of a command, with the lock or guard it holds while the command runs.
+struct Opened {
+    std::unique_ptr<GOLF1> g;
+    LeagueOpened held;
+};
+
 // The data folder and the league, or a message and nothing.
-std::unique_ptr<GOLF1> openrequested(CliContext& ctx, const CliRequest& r, bool needcourses) {
-    auto g = std::make_unique<GOLF1>();
-    if (auto problem = openfolder(*g, r.dir, ctx.systemdir); !problem.empty()) {
+Opened openrequested(CliContext& ctx, const CliRequest& r, bool needcourses,
+                     Access access = Access::read) {
+    Opened out{std::make_unique<GOLF1>(), {}};
+    GOLF1& g = *out.g;
+    if (auto problem = openfolder(g, r.dir, ctx.systemdir); !problem.empty()) {
         fail(ctx, problem);
-        return nullptr;
+        return {};
     }
-    if (r.method) g->method = *r.method; // the league is read as the method asked for reads it
-    const LeagueOpened opened = openleaguefile(*g, r.dir, r.league);
+    if (!g.methodproblem.empty()) {
+        fail(ctx, g.methodproblem);
+        return {};
+    }
+    if (r.method) g.method = *r.method; // the league is read as the method asked for reads it
+    out.held = openleaguefile(g, r.dir, r.league, access);
+    const LeagueOpened& opened = out.held;
     if (!opened.problem.empty() || (needcourses && !opened.warning.empty())) {
         fail(ctx, opened.problem.empty() ? opened.warning : opened.problem);
-        return nullptr;
+        return {};
     }
     // Without the course table the lists still stand; only the course columns are empty.
     if (!opened.warning.empty()) ctx.err << "greenfold-cli: warning: " << opened.warning << "\n";
-    return g;
+    return out;
 }
 
 int runleagues(CliContext& ctx, const CliRequest& r) {
@@ -72,7 +85,8 @@ int runleagues(CliContext& ctx, const CliRequest& r) {
 }
 
 int runlist(CliContext& ctx, const CliRequest& r) {
-    auto g = openrequested(ctx, r, false);
+    const Opened opened = openrequested(ctx, r, false);
+    GOLF1* g = opened.g.get();
     if (!g) return exit_data;
     const ViewLines view = viewlines(*g, r.list);
     if (!view.problem.empty()) return fail(ctx, view.problem);
@@ -83,20 +97,40 @@ int runlist(CliContext& ctx, const CliRequest& r) {
 }
 
 int runexport(CliContext& ctx, const CliRequest& r) {
-    auto g = openrequested(ctx, r, false);
+    const Opened opened = openrequested(ctx, r, false);
+    GOLF1* g = opened.g.get();
     if (!g) return exit_data;
     return deliver(ctx, r, exportbytes(*g));
 }
 
-int refuserows(CliContext& ctx, const CliRequest& r, const std::vector<RowProblem>& problems) {
-    for (const RowProblem& p : problems)
+void reportrows(CliContext& ctx, const CliRequest& r, const std::vector<RowProblem>& rows) {
+    for (const RowProblem& p : rows)
         ctx.err << "greenfold-cli: " << r.csvfile << ", row " << p.row << ": " << p.reason << "\n";
+}
+
+int refuserows(CliContext& ctx, const CliRequest& r, const std::vector<RowProblem>& problems) {
+    reportrows(ctx, r, problems);
     return fail(ctx, std::to_string(problems.size()) + (problems.size() == 1 ? " row" : " rows") +
                          " refused; nothing was recorded");
 }
 
+// A failed commit in one line: what could not be written, and that nothing was (unless
+// the change stopped between its renames, which the next opening finishes).
+std::string commitfailure(const std::string& leaguefile, const Outcome& out) {
+    std::string text;
+    bool finishes = false;
+    for (const Message& m : out.messages) {
+        if (m.icon != Icon::exclamation) continue;
+        finishes = finishes || m == unfinishedcommit(leaguefile);
+        text += (text.empty() ? "" : " ") + m.text;
+    }
+    return "cannot write the files of " + leaguestem(leaguefile) + ": " + text +
+           (finishes ? "" : " Nothing was written.");
+}
+
 int runimport(CliContext& ctx, const CliRequest& r) {
-    auto g = openrequested(ctx, r, true);
+    const Opened opened = openrequested(ctx, r, true, r.dryrun ? Access::read : Access::write);
+    GOLF1* g = opened.g.get();
     if (!g) return exit_data;
     std::string bytes;
     if (!readwhole(r.csvfile, bytes)) return fail(ctx, "cannot read " + r.csvfile);
@@ -107,10 +141,12 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     // rows are good.
     auto recorded = std::make_unique<GOLF1>(*g);
     LoadedResults nights = loadresults(*recorded, r.dir);
-    const ImportRun run = recordimport(*recorded, plan.rounds, &nights.file);
+    const ImportRun run = recordimport(*recorded, plan.rounds, &nights.file, r.allowsecond);
+    reportrows(ctx, r, run.skipped);
     const auto problems = rowordered(plan.problems, run.problems);
     if (!problems.empty()) return refuserows(ctx, r, problems);
-    if (run.recorded.empty()) return fail(ctx, r.csvfile + " holds no rounds");
+    if (run.recorded.empty() && run.skipped.empty())
+        return fail(ctx, r.csvfile + " holds no rounds");
 
     if (r.dryrun) {
         std::string out = csvline(exportheading(recorded->method));
@@ -118,13 +154,17 @@ int runimport(CliContext& ctx, const CliRequest& r) {
         ctx.out << out << std::flush;
         return exit_ok;
     }
-    if (!saveleague(*recorded, r.dir))
-        return fail(ctx,
-                    "cannot write the league file " + recorded->leaguefile + "; it is as it was");
+    if (run.recorded.empty()) {
+        ctx.err << "greenfold-cli: every round of " << r.csvfile
+                << " is recorded already; nothing was written\n";
+        return exit_ok;
+    }
     for (const Message& m : nights.outcome.messages) ctx.err << "greenfold-cli: " << m.text << "\n";
-    if (!saveresults(*recorded, nights.file, r.dir))
-        return fail(ctx, "the rounds are recorded, but the results file " +
-                             resultsfilename(recorded->leaguefile) + " could not be written");
+    LeagueCommit commit(r.dir, recorded->leaguefile);
+    stageleague(*recorded, commit);
+    stageresults(*recorded, nights.file, commit);
+    if (const Outcome saved = commit.run(recorded->damagedfiles); !saved)
+        return fail(ctx, commitfailure(recorded->leaguefile, saved));
     ctx.err << "greenfold-cli: recorded " << run.recorded.size()
             << (run.recorded.size() == 1 ? " round" : " rounds") << " in " << recorded->leaguefile
             << "\n";
@@ -132,27 +172,26 @@ int runimport(CliContext& ctx, const CliRequest& r) {
 }
 
 int runreplay(CliContext& ctx, const CliRequest& r) {
-    auto g = openrequested(ctx, r, true);
+    const Opened opened = openrequested(ctx, r, true, r.write ? Access::write : Access::read);
+    GOLF1* g = opened.g.get();
     if (!g) return exit_data;
     const std::vector<ReplayLine> lines = replayleague(*g, g->method);
     ctx.out << replaytext(lines, g->method) << std::flush;
     if (!r.write) return exit_ok;
-    const std::string before = keepbeforereplay(*g, r.dir);
-    if (before.empty())
+    const ReplayWrite written = writereplayed(*g, r.dir);
+    if (written.copy.empty())
         return fail(ctx, "cannot keep a copy of " + g->leaguefile + "; nothing was written");
-    if (!saveleague(*g, r.dir))
-        return fail(ctx, "cannot write the league file " + g->leaguefile +
-                             "; the file as it was is " + before);
-    if (!refreshleague(*g, r.dir))
-        return fail(ctx, "the league is written, but its results file " +
-                             resultsfilename(g->leaguefile) + " could not be");
+    if (!written.outcome) return fail(ctx, commitfailure(g->leaguefile, written.outcome));
     ctx.err << "greenfold-cli: " << g->leaguefile << " worked out again under "
-            << methodname(g->method) << " and written; the file as it was is " << before << "\n";
+            << methodname(g->method) << " and written with its results; the file as it was is "
+            << written.copy << "\n";
     return exit_ok;
 }
 
 int runresults(CliContext& ctx, const CliRequest& r) {
-    auto g = openrequested(ctx, r, false);
+    const Opened opened = openrequested(
+        ctx, r, false, r.command == CliCommand::postteams ? Access::write : Access::read);
+    GOLF1* g = opened.g.get();
     if (!g) return exit_data;
     const ResultsOutput out = r.command == CliCommand::postteams ? postteamsoutput(*g, r)
                               : r.html                           ? webpageoutput(*g, r, ctx.today)
@@ -161,7 +200,8 @@ int runresults(CliContext& ctx, const CliRequest& r) {
 }
 
 int runnewseason(CliContext& ctx, const CliRequest& r) {
-    auto g = openrequested(ctx, r, false);
+    const Opened opened = openrequested(ctx, r, false, Access::write);
+    GOLF1* g = opened.g.get();
     if (!g) return exit_data;
     const SeasonStart start = planseason(*g, r.dir);
     if (!start.plan) return fail(ctx, start.refusal.text);

@@ -30,6 +30,56 @@ RoundEntry entryof(const ImportRound& round) {
             round.round};
 }
 
+enum class Earlier { none, same, other };
+
+// Whether stored scores (holes 1..18, out, in) are the typed ones: each hole the same, or
+// lower where stroke control lowered it; a round of totals only, the same two totals.
+bool samescores(const GOLF1& g, const std::array<long, maxholes + 1>& stored,
+                const HoleScores& typed) {
+    const bool lowered = g.method == HandicapMethod::classic && g.escflag != 0;
+    bool holes = false;
+    for (std::size_t h = 1; h <= 18; ++h) {
+        holes = holes || typed[h] != 0;
+        if (stored[h] != typed[h] && !(lowered && stored[h] < typed[h])) return false;
+    }
+    return holes || (stored[19] == typed[19] && stored[20] == typed[20]);
+}
+
+Earlier earlierround(const GOLF1& g, const ResultsFile* results, const ImportRound& round) {
+    const int p = round.player;
+    const NightDate date{int16_t(round.date.month), int16_t(round.date.day),
+                         int16_t(twodigityear(round.date.year))};
+    const HoleScores typed = holescores(round.round);
+    Earlier found = Earlier::none;
+    auto take = [&](const std::array<long, maxholes + 1>& stored) {
+        if (samescores(g, stored, typed)) found = Earlier::same;
+        if (found == Earlier::none) found = Earlier::other;
+    };
+    for (int r = 1; r <= std::clamp<int>(g.roundcount[p], 0, maxrounds); ++r) {
+        if (slotdate(g, p, r) != date) continue;
+        std::array<long, maxholes + 1> stored{};
+        for (int k = 1; k <= maxholes; ++k) stored[std::size_t(k)] = g.holescore[p][r][k];
+        take(stored);
+    }
+    if (results)
+        for (const ResultLine& l : results->lines) {
+            if (l.date != date || l.name != g.playername[p]) continue;
+            std::array<long, maxholes + 1> stored{};
+            for (int h = 1; h <= 18; ++h) stored[std::size_t(h)] = l.holes[std::size_t(h - 1)];
+            stored[19] = l.out;
+            stored[20] = l.in;
+            take(stored);
+        }
+    return found;
+}
+
+// "Bill Archer ... 07/01/26".
+std::string whowhen(const GOLF1& g, const ImportRound& round, const char* what) {
+    return g.playername[round.player] + what +
+           nighttext({int16_t(round.date.month), int16_t(round.date.day),
+                      int16_t(twodigityear(round.date.year))});
+}
+
 } // namespace
 
 RecordResult recordimportround(GOLF1& g, const ImportRound& round) {
@@ -41,9 +91,21 @@ RecordResult recordimportround(GOLF1& g, const ImportRound& round) {
     return recordround(g, entry);
 }
 
-ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds, ResultsFile* results) {
+ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds, ResultsFile* results,
+                       bool allowsecond) {
     ImportRun run;
     for (const ImportRound& round : rounds) {
+        const Earlier earlier = earlierround(g, results, round);
+        if (earlier == Earlier::same) {
+            run.skipped.push_back(
+                {round.row, whowhen(g, round, " already has this round on ") + "; skipped"});
+            continue;
+        }
+        if (earlier == Earlier::other && !allowsecond) {
+            run.problems.push_back({round.row, whowhen(g, round, " already has a round on ") +
+                                                   "; --allow-second-round records a second one"});
+            continue;
+        }
         const RecordResult result = recordimportround(g, round);
         if (!result.stored) {
             const std::string why = oneline(result.outcome);

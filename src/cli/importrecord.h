@@ -14,7 +14,8 @@ namespace greenfold {
 // imported night and a typed one leave the same league behind.
 
 struct ImportRun {
-    std::vector<RowProblem> problems;               // rounds the engine refused
+    std::vector<RowProblem> problems;               // rounds refused
+    std::vector<RowProblem> skipped;                // rounds the league has already
     std::vector<std::vector<std::string>> recorded; // each stored round as exported
 };
 
@@ -24,9 +25,11 @@ struct ImportRun {
 RecordResult recordimportround(GOLF1& g, const ImportRound& round);
 
 // Every round in file order; each stored round also goes into its night of results, when
-// given.
+// given. A round the player already has on that date (in the league or the results, the
+// same scores, a hole lowered by stroke control counting as the same) is skipped; another
+// round of his on that date is refused unless a second round is allowed.
 ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds,
-                       ResultsFile* results = nullptr);
+                       ResultsFile* results = nullptr, bool allowsecond = false);
 
 // The problems of both stages together, in row order.
 std::vector<RowProblem> rowordered(std::vector<RowProblem> a, const std::vector<RowProblem>& b);

@@ -2,6 +2,7 @@
 // a night's scores in a spreadsheet or put the handicap list on a web page.
 #include "cli/clidates.h"
 #include "cli/commands.h"
+#include "model/leaguelock.h"
 #include "model/settingsfile.h"
 
 #include <ctime>
@@ -27,6 +28,7 @@ greenfold::CalendarDate clocktoday() {
 
 int main(int argc, char** argv) {
     std::ios::sync_with_stdio(false);
+    greenfold::setlockprogram("greenfold-cli"); // named in the lock of a league it changes
     const std::vector<std::string> args(argv + 1, argv + argc);
     greenfold::CliContext ctx{std::cout, std::cerr, greenfold::getsystemdir(), clocktoday()};
     return greenfold::runcli(args, ctx);

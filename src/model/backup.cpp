@@ -1,6 +1,7 @@
 #include "model/backup.h"
 
 #include "model/historyfile.h"
+#include "model/leaguecommit.h"
 #include "model/resultsname.h"
 #include "model/textline.h"
 
@@ -180,24 +181,83 @@ std::vector<BackupPair> readrestorelist(std::istream& in) {
     return pairs;
 }
 
+namespace {
+
+// One file to restore: where it goes and the bytes of its copy.
+struct Restoring {
+    fs::path folder;
+    std::string name;
+    std::string bytes;
+};
+
+// Every listed file read from the backup folder; false at the first pair that is not one
+// of the program's data files or whose copy cannot be read, before anything is written.
+bool readcopies(const fs::path& backupdir, std::vector<Restoring>& files) {
+    std::ifstream in(findfile(backupdir, restorelistname), std::ios::binary);
+    if (!in) return false;
+    for (const auto& pair : readrestorelist(in)) {
+        const std::string name = lastpart(pair.copy);
+        const std::string target = lastpart(pair.source);
+        if (!datafilename(name) || lower(name) != lower(target)) return false;
+        const std::string folder = pair.source.substr(0, pair.source.size() - target.size());
+        Restoring r{fs::path(folder.empty() ? "." : folder), target, {}};
+        if (!readwhole(findfile(backupdir, name), r.bytes)) return false;
+        files.push_back(std::move(r));
+    }
+    return true;
+}
+
+// A league's files ("Spring.lge", "Spring.tea", ...) are restored together; the list of
+// leagues and the course table each on its own.
+std::string leagueof(const Restoring& r) {
+    const std::string n = lower(r.name);
+    if (n == "grnfld.dat" || n == "course.dat") return "";
+    return r.name.substr(0, r.name.find('.'));
+}
+
+} // namespace
+
 Outcome restore(const fs::path& backupdir, std::vector<std::string>* restored) {
     std::vector<std::string> done;
     auto finish = [&](Outcome out) {
         if (restored) *restored = done;
         return out;
     };
-    std::ifstream in(findfile(backupdir, restorelistname), std::ios::binary);
-    if (!in) return finish(Outcome::failure(restorefailure(done)));
-    for (const auto& pair : readrestorelist(in)) {
-        const std::string name = lastpart(pair.copy);
-        const std::string target = lastpart(pair.source);
-        if (!datafilename(name) || lower(name) != lower(target))
+    std::vector<Restoring> files;
+    if (!readcopies(backupdir, files)) return finish(Outcome::failure(restorefailure(done)));
+    std::vector<bool> written(files.size());
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (written[i]) continue;
+        const std::string league = leagueof(files[i]);
+        if (league.empty()) {
+            const fs::path to = findfile(files[i].folder, files[i].name);
+            if (!atomicwrite(to, files[i].bytes))
+                return finish(Outcome::failure(restorefailure(done)));
+            done.push_back(to.string());
+            continue;
+        }
+        std::error_code ec;
+        if (!fs::is_directory(files[i].folder, ec))
             return finish(Outcome::failure(restorefailure(done)));
-        std::string folder = pair.source.substr(0, pair.source.size() - target.size());
-        const fs::path to = findfile(fs::path(folder.empty() ? "." : folder), target);
-        if (!copyfile(findfile(backupdir, name), to))
-            return finish(Outcome::failure(restorefailure(done)));
-        done.push_back(to.string());
+        LeagueCommit commit(files[i].folder, league + ".LGE");
+        std::vector<std::string> names;
+        for (std::size_t k = i; k < files.size(); ++k) {
+            if (files[k].folder != files[i].folder || leagueof(files[k]) != league) continue;
+            commit.write(files[k].name, files[k].bytes, {}); // said below
+            names.push_back(findfile(files[k].folder, files[k].name).string());
+            written[k] = true;
+        }
+        std::vector<std::string> nodamaged;
+        Outcome out = commit.run(nodamaged);
+        if (!out) {
+            // What was restored before, then why the league's files could not be written
+            // (another program has the league open).
+            Outcome failed = Outcome::failure(restorefailure(done));
+            for (const Message& m : out.messages)
+                if (!m.text.empty()) failed.add(m);
+            return finish(failed);
+        }
+        done.insert(done.end(), names.begin(), names.end());
     }
     Outcome out;
     out.add(restoredone());

@@ -124,6 +124,9 @@ struct SettingsData {
     int16_t leagueindex = 0;
     HandicapMethod method = HandicapMethod::classic;
     int16_t allowance = 100;
+    // Why greenfold.ini was refused (a method or allowance it does not know); empty when
+    // it was read. No league is changed under a method the user did not choose.
+    std::string methodproblem;
 };
 
 // What start-up read of the machine: monthname, screenwidth, colordepthok, inipath.

@@ -3,6 +3,7 @@
 #include "model/textline.h"
 
 #include <algorithm>
+#include <chrono>
 #include <fstream>
 
 namespace greenfold {
@@ -13,13 +14,23 @@ bool inrange(const std::optional<int16_t>& v, int lo, int hi) {
     return v && *v >= lo && *v <= hi;
 }
 
+// A day that is on the calendar, in the years a league's rounds can have.
+bool realdate(int year, const std::optional<int16_t>& month, const std::optional<int16_t>& day) {
+    if (year < 1900 || year > 2099 || !inrange(month, 1, 12) || !inrange(day, 1, 31)) return false;
+    const std::chrono::year_month_day date{std::chrono::year{year},
+                                           std::chrono::month{unsigned(*month)},
+                                           std::chrono::day{unsigned(*day)}};
+    return date.ok();
+}
+
 bool readnote(LineReader& in, DatedNote& n) {
     auto month = in.nextinteger();
     auto day = in.nextinteger();
     auto year = in.nextinteger();
     auto tee = in.nextinteger();
     auto flags = in.nextinteger();
-    if (!month || !day || !year || !inrange(tee, 0, tee_pro) || !inrange(flags, 0, roundflags))
+    if (!inrange(year, 0, 99) || !realdate(fullyear(*year), month, day) ||
+        !inrange(tee, 0, tee_pro) || !inrange(flags, 0, roundflags))
         return false;
     n = {*month, *day, *year, {*tee, static_cast<uint8_t>(*flags)}};
     return true;
@@ -30,7 +41,8 @@ bool readissued(LineReader& in, IssuedIndex& i) {
     auto month = in.nextinteger();
     auto day = in.nextinteger();
     auto tenths = in.nextinteger();
-    if (!year || !month || !day || !tenths) return false;
+    if (!year || !realdate(*year, month, day) || !inrange(tenths, minindextenths, maxindextenths))
+        return false;
     i = {*year, *month, *day, *tenths};
     return true;
 }
@@ -156,9 +168,8 @@ Outcome loadhistory(GOLF1& g, const fs::path& dir) {
     return {};
 }
 
-Outcome savehistory(GOLF1& g, const fs::path& dir, const StreamWrap& wrap) {
-    return safesave(g.damagedfiles, findfile(dir, historyfilename(g.leaguefile)), historybytes(g),
-                    historysavefailure(), wrap);
+void stagehistory(const GOLF1& g, LeagueCommit& commit) {
+    commit.write(historyfilename(g.leaguefile), historybytes(g), historysavefailure());
 }
 
 } // namespace greenfold

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/golf1.h"
+#include "model/leaguecommit.h"
 #include "model/outcome.h"
 #include "model/safefile.h"
 
@@ -20,6 +21,10 @@ namespace greenfold {
 //   (month, day, two-digit year), the tee and the flags;
 //   the number of indexes issued, then for each its date (year, month, day) and tenths.
 inline constexpr const char* historysuffix = ".HIX";
+// The range of a Handicap Index, in tenths: +10.0 to 54.0. An issued index outside it, or
+// any date that is not on the calendar, makes the file damaged.
+inline constexpr int minindextenths = -100;
+inline constexpr int maxindextenths = 540;
 inline constexpr const char* historyversion = "Greenfold index history 1";
 
 // The league file's name with ".HIX" in place of its ".LGE", or added to it.
@@ -53,7 +58,8 @@ void placehistory(LeagueData& g, const std::vector<HistoryEntry>& entries);
 // empty history; so does one whose file cannot be read whole: that file is kept beside
 // itself before it is saved over, and the outcome, still ok, says so.
 Outcome loadhistory(GOLF1& g, const fs::path& dir = {});
-Outcome savehistory(GOLF1& g, const fs::path& dir = {}, const StreamWrap& wrap = {});
+// The history into a commit of the league's files (see leaguefile.h's stageleague).
+void stagehistory(const GOLF1& g, LeagueCommit& commit);
 
 Message historyloadfailure(const std::string& file);
 Message historysavefailure();

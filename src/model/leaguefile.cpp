@@ -112,17 +112,15 @@ Outcome loadleague(GOLF1& g, const fs::path& dir) {
     return {};
 }
 
+void stageleague(const GOLF1& g, LeagueCommit& commit) {
+    commit.write(g.leaguefile, leaguebytes(g), leaguesavefailure());
+    if (g.method == HandicapMethod::whs) stagehistory(g, commit);
+}
+
 Outcome saveleague(GOLF1& g, const fs::path& dir, const StreamWrap& wrap) {
-    Outcome out;
-    // The history first: its notes are dated, so notes of rounds a failed league save did
-    // not write are passed over when the league is read, while a league saved without its
-    // history would leave its newest rounds without their tees and issued indexes.
-    if (g.method == HandicapMethod::whs) {
-        out = savehistory(g, dir, wrap);
-        if (!out) return out;
-    }
-    return out.merge(safesave(g.damagedfiles, findfile(dir, g.leaguefile), leaguebytes(g),
-                              leaguesavefailure(), wrap));
+    LeagueCommit commit(dir, g.leaguefile);
+    stageleague(g, commit);
+    return commit.run(g.damagedfiles, wrap);
 }
 
 } // namespace greenfold

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/golf1.h"
+#include "model/leaguecommit.h"
 #include "model/outcome.h"
 #include "model/safefile.h"
 
@@ -23,8 +24,12 @@ std::string leaguebytes(const GOLF1& g);
 // World Handicap System method the index history file is read with it (historyfile.h).
 Outcome loadleague(GOLF1& g, const fs::path& dir = {});
 
-// Writes the league members to g.leaguefile in dir, whole or not at all; under the World
-// Handicap System method the index history file first.
+// The league members into a commit of the league's files; under the World Handicap
+// System method the index history file with them.
+void stageleague(const GOLF1& g, LeagueCommit& commit);
+
+// Writes the league members to g.leaguefile in dir, and under the World Handicap System
+// method the index history file, together or not at all.
 Outcome saveleague(GOLF1& g, const fs::path& dir = {}, const StreamWrap& wrap = {});
 
 Message leagueloadfailure();

@@ -3,8 +3,10 @@
 #include "model/coursefile.h"
 #include "model/historyfile.h"
 #include "model/latestfile.h"
+#include "model/leaguecommit.h"
 #include "model/leaguefile.h"
 #include "model/resultsname.h"
+#include "model/settingsfile.h"
 #include "model/textline.h"
 
 #include <algorithm>
@@ -67,6 +69,16 @@ bool fileexists(const fs::path& dir, const std::string& name) {
 void removefile(const fs::path& dir, const std::string& name) {
     std::error_code ec; // a file that is not there is as good as deleted
     fs::remove(findfile(dir, name), ec);
+}
+
+// The writer's lock of the league open in the desktop program, held while it is open.
+LeagueLock& openleaguelock() {
+    static LeagueLock held;
+    return held;
+}
+
+Message inuse(const std::string& refusal, const char* then) {
+    return {refusal + then, "Greenfold", Icon::exclamation};
 }
 
 // Takes entry k off the list and keeps leagueindex on the league it named.
@@ -164,6 +176,7 @@ LeagueStep createleague(GOLF1& g, const std::string& name, const fs::path& dir,
         return failed(listed.merge(saved));
     }
     g = std::move(*fresh);
+    releaseopenleague(); // the window goes on with no league open
     LeagueStep done;
     done.outcome = saved.merge(listed);
     done.status = noleaguetext;
@@ -192,6 +205,9 @@ LeagueStep deleteleague(GOLF1& g, const std::string& name, bool confirmed, bool 
 
     const int k = findleague(g, name);
     const std::string known = g.leaguelist[k];
+    // A league another program has open is not deleted under it.
+    const LockTry lock = lockleague(dir, known + leaguesuffix);
+    if (!lock.lock) return failed(Outcome::failure(inuse(lock.refusal, " It was not deleted.")));
     const auto list = g.leaguelist;
     const int16_t count = g.leaguecount, index = g.leagueindex;
     removeentry(g, k);
@@ -206,6 +222,8 @@ LeagueStep deleteleague(GOLF1& g, const std::string& name, bool confirmed, bool 
     removefile(dir, known + leaguesuffix);
     removefile(dir, historyfilename(known + leaguesuffix));
     removefile(dir, resultsfilename(known + leaguesuffix));
+    removefile(dir, known + locksuffix);
+    if (g.leaguefile == known + leaguesuffix) releaseopenleague();
     g.leaguefile.clear();
     if (teamsdefined) removefile(dir, known + teamsuffix);
     LeagueStep done;
@@ -217,6 +235,15 @@ LeagueStep deleteleague(GOLF1& g, const std::string& name, bool confirmed, bool 
 LeagueStep openleague(GOLF1& g, int entry, const fs::path& dir, const StreamWrap& wrap) {
     if (entry < 0 || entry >= knowncount(g) || g.leaguelist[entry + 1].empty()) return beep();
     const std::string name = g.leaguelist[entry + 1];
+    if (!g.methodproblem.empty()) return failed(Outcome::failure(methodrefusal(g)));
+    // The league is held while it is open, and a change a writer before left unfinished is
+    // finished (or undone) before it is read.
+    const LockTry lock = lockleague(dir, name + leaguesuffix);
+    if (!lock.lock)
+        return failed(Outcome::failure(
+            inuse(lock.refusal, " It can be opened here once it is closed there.")));
+    if (Outcome recovered = recoverleague(dir, name + leaguesuffix); !recovered)
+        return failed(recovered);
     const std::string previous = g.leaguefile;
     g.leaguefile = name + leaguesuffix;
     Outcome loaded = loadleague(g, dir);
@@ -224,6 +251,7 @@ LeagueStep openleague(GOLF1& g, int entry, const fs::path& dir, const StreamWrap
         g.leaguefile = previous;
         return failed(loaded);
     }
+    openleaguelock() = lock.lock;
     LeagueStep done;
     // A course table or index history that cannot be read is reported, but the league is
     // open.
@@ -239,6 +267,10 @@ LeagueStep openleague(GOLF1& g, int entry, const fs::path& dir, const StreamWrap
                                      listed.messages.end());
     }
     return done;
+}
+
+void releaseopenleague() {
+    openleaguelock() = {};
 }
 
 std::string currentleaguetext(const std::string& name) {

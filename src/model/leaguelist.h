@@ -71,15 +71,22 @@ LeagueStep checkdelete(const GOLF1& g, const std::string& name);
 Question deletequestion();
 
 // Carries out the user's answer to deletequestion(): takes the league off the list,
-// saves the record, then deletes the league file with its index history file and, with
-// teams defined, the team file. leagueindex keeps pointing at the same league, or at the first
+// saves the record, then deletes the league file with its index history, results and lock
+// files and, with teams defined, the team file. A league another program holds is not
+// deleted. leagueindex keeps pointing at the same league, or at the first
 // entry when that league is gone.
 LeagueStep deleteleague(GOLF1& g, const std::string& name, bool confirmed, bool teamsdefined,
                         const fs::path& dir = {}, const StreamWrap& wrap = {});
 
-// Opens the league of File menu entry `entry` (0-based). When the league file cannot
-// be read the league open before stays open under its own file name.
+// Opens the league of File menu entry `entry` (0-based) and holds it (leaguelock.h) while
+// it is open: a league another program holds is refused, saying who. A change a writer
+// left unfinished is finished first. When the league file cannot be read the league open
+// before stays open under its own file name.
 LeagueStep openleague(GOLF1& g, int entry, const fs::path& dir = {}, const StreamWrap& wrap = {});
+
+// Lets go of the open league's lock: it is closed (deleted, restored over, or another
+// league created).
+void releaseopenleague();
 
 std::string currentleaguetext(const std::string& name);
 

@@ -32,9 +32,14 @@ std::string datestamp() {
     return buf;
 }
 
+// Unique to the process, so two programs saving one file never share a temporary file.
 fs::path temporaryname(const fs::path& target) {
     auto tmp = target;
-    tmp += ".saving~";
+#ifdef _WIN32
+    tmp += "." + std::to_string(GetCurrentProcessId()) + ".saving~";
+#else
+    tmp += "." + std::to_string(::getpid()) + ".saving~";
+#endif
     return tmp;
 }
 

@@ -103,4 +103,12 @@ bool savesettings(GOLF1& g, const std::string& systemdir, const StreamWrap& wrap
     return atomicwrite(g.inipath, settingsbytes(g), wrap);
 }
 
+Message methodrefusal(const GOLF1& g) {
+    return {g.methodproblem +
+                ".\r\n\r\nGreenfold leaves the file as it is and opens no league until the "
+                "handicap method is known: correct the file, or choose the method under "
+                "Settings.",
+            "Greenfold", Icon::exclamation};
+}
+
 } // namespace greenfold

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/golf1.h"
+#include "model/outcome.h"
 #include "model/safefile.h"
 
 #include <istream>
@@ -28,5 +29,9 @@ void readsettings(GOLF1& g, std::istream& in);
 // Writes the settings; false when the file could not be written (no message).
 bool savesettings(GOLF1& g, const std::string& systemdir, const StreamWrap& wrap = {});
 std::string settingsbytes(const GOLF1& g);
+
+// What the program says while greenfold.ini is refused (g.methodproblem): at start, and
+// when a league is to be opened.
+Message methodrefusal(const GOLF1& g);
 
 } // namespace greenfold

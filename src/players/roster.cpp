@@ -108,10 +108,10 @@ void clearplayer(GOLF1& g, int p) {
 }
 
 Outcome saveroster(GOLF1& g, const Teamdata* teams, const fs::path& dir) {
-    Outcome out;
-    if (teams != nullptr) out.merge(writeteamfile(g, *teams, dir));
-    out.merge(saveleague(g, dir));
-    return out;
+    LeagueCommit commit(dir, g.leaguefile);
+    if (teams != nullptr) stageteams(g, *teams, commit);
+    stageleague(g, commit);
+    return commit.run(g.damagedfiles);
 }
 
 bool addkeepsteams(const GOLF1& g, const fs::path& dir) {

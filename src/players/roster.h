@@ -48,9 +48,9 @@ void copyplayer(GOLF1& g, int from, int to);
 // Empties a player slot: no name, tee 0, no team, every round value zero, no history.
 void clearplayer(GOLF1& g, int p);
 
-// What a roster window saves when it closes: the team file first when teams is given
-// (the player lines of that file follow the roster), then the league file. Both are
-// tried; the outcome carries every notice and failure.
+// What a roster window saves when it closes: the league file, and the team file when
+// teams is given (the player lines of that file follow the roster), together or not at
+// all; the outcome carries every notice and failure.
 Outcome saveroster(GOLF1& g, const Teamdata* teams, const fs::path& dir = {});
 
 // Whether adding players must rewrite the team file: whenever the league has a team

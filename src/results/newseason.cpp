@@ -7,6 +7,7 @@
 #include "results/resultsfile.h"
 #include "teams/teamfile.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace greenfold {
@@ -29,21 +30,26 @@ std::string keptstem(const GOLF1& g, int year, const fs::path& dir) {
     return stem;
 }
 
-bool keepaside(const fs::path& dir, const std::string& from, const std::string& to) {
-    return copyfile(findfile(dir, from), dir / to);
-}
-
 Message notkept(const std::string& file) {
     return {"Greenfold could not keep a copy of " + file +
                 ", so the new season was not started. Nothing has changed.",
             seasontitle, Icon::exclamation};
 }
 
-Outcome clearteampoints(GOLF1& g, const fs::path& dir) {
+// The file as it is now, to be kept under its season's name; false when it cannot be read.
+bool keepaside(LeagueCommit& commit, const fs::path& dir, const std::string& from,
+               const std::string& to) {
+    std::string bytes;
+    if (!readwhole(findfile(dir, from), bytes)) return false;
+    commit.write(to, std::move(bytes), notkept(from));
+    return true;
+}
+
+void clearteampoints(GOLF1& g, LeagueCommit& commit, const fs::path& dir) {
     auto teams = std::make_unique<Teamdata>();
     loadteams(g, *teams, dir);
     for (int t = 1; t <= teams->teamcount && t <= maxteams; ++t) clearevents(*teams, t);
-    return writeteamfile(g, *teams, dir);
+    stageteams(g, *teams, commit);
 }
 
 } // namespace
@@ -89,15 +95,26 @@ Message newseasonquestion(const GOLF1& g, const SeasonPlan& plan) {
 }
 
 Outcome startseason(GOLF1& g, const SeasonPlan& plan, const fs::path& dir) {
-    if (!keepaside(dir, plan.results, plan.resultsto))
+    // The kept copies and the new files are written together: all of them, or none.
+    LeagueCommit commit(dir, g.leaguefile);
+    if (!keepaside(commit, dir, plan.results, plan.resultsto))
         return Outcome::failure(notkept(plan.results));
-    if (!plan.teams.empty() && !keepaside(dir, plan.teams, plan.teamsto))
+    if (!plan.teams.empty() && !keepaside(commit, dir, plan.teams, plan.teamsto))
         return Outcome::failure(notkept(plan.teams));
     ResultsFile fresh;
     fresh.settings = plan.settings;
-    Outcome out = saveresults(g, fresh, dir);
-    if (out && !plan.teams.empty()) out.merge(clearteampoints(g, dir));
-    if (!out) return out;
+    stageresults(g, fresh, commit);
+    if (!plan.teams.empty()) clearteampoints(g, commit, dir);
+    Outcome out = commit.run(g.damagedfiles);
+    if (!out) {
+        const bool said =
+            std::any_of(out.messages.begin(), out.messages.end(),
+                        [](const Message& m) { return m.text.ends_with("Nothing has changed."); });
+        if (!said)
+            out.add({"The new season was not started. Nothing has changed.", seasontitle,
+                     Icon::exclamation});
+        return out;
+    }
     out.add({"The season that began in " + std::to_string(plan.year) + " is kept as " +
                  plan.resultsto + (plan.teams.empty() ? "" : " and " + plan.teamsto) +
                  ". The new season has no nights yet.",

@@ -37,8 +37,8 @@ SeasonStart planseason(GOLF1& g, const fs::path& dir = {});
 // Asked first: what stays and what is moved.
 Message newseasonquestion(const GOLF1& g, const SeasonPlan& plan);
 
-// Keeps the two files aside, then writes the new ones. When a file cannot be kept aside
-// nothing changes; the outcome says what was done or what failed.
+// Keeps the two files aside and writes the new ones, together: when anything cannot be
+// written nothing changes; the outcome says what was done or what failed.
 Outcome startseason(GOLF1& g, const SeasonPlan& plan, const fs::path& dir = {});
 
 } // namespace greenfold

@@ -1,5 +1,6 @@
 #include "results/nightbook.h"
 
+#include "model/leaguefile.h"
 #include "results/nightrecord.h"
 
 namespace greenfold {
@@ -46,8 +47,11 @@ DeleteResult NightBook::remove(int p, int s, int selectedtee) {
 Outcome NightBook::save() {
     Outcome out = opened_;
     opened_ = {};
-    if (changed_) out.merge(saveresults(g_, file_, dir_));
-    changed_ = false;
+    LeagueCommit commit(dir_, g_.leaguefile);
+    stageleague(g_, commit);
+    if (changed_) stageresults(g_, file_, commit);
+    out.merge(commit.run(g_.damagedfiles));
+    if (out) changed_ = false;
     return out;
 }
 

@@ -10,7 +10,7 @@ namespace greenfold {
 
 // The engine's round operations with the league's results file kept in step: what the
 // score window and round editing use in place of recordround and deleteround. The file is
-// read when the book opens and written by save, after the league, when a round changed.
+// read when the book opens and written by save with the league, in one commit.
 class NightBook {
   public:
     NightBook(GOLF1& g, fs::path dir);
@@ -18,8 +18,9 @@ class NightBook {
     RecordResult record(const RoundEntry& entry);
     DeleteResult remove(int p, int s, int selectedtee);
 
-    // Writes the file when a night changed; the outcome also carries the notice of a file
-    // that could not be read when the book opened.
+    // Writes the league, and the results file when a night changed, together; the outcome
+    // also carries the notice of a results file that could not be read when the book
+    // opened.
     Outcome save();
 
     const ResultsFile& file() const { return file_; }

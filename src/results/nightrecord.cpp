@@ -1,7 +1,10 @@
 #include "results/nightrecord.h"
 
+#include "model/leaguefile.h"
 #include "model/textline.h"
 #include "scoring/handicap.h"
+#include "scoring/replay.h"
+#include "teams/teamfile.h"
 #include "whs/coursehandicap.h"
 #include "whs/leaguerecord.h"
 
@@ -122,12 +125,30 @@ void refreshplayer(ResultsFile& f, const GOLF1& g, int p) {
             keepround(f, g, p, r, l->tee);
 }
 
-Outcome refreshleague(GOLF1& g, const fs::path& dir) {
+Outcome stagerefresh(GOLF1& g, LeagueCommit& commit, const fs::path& dir) {
     LoadedResults r = loadresults(g, dir);
     if (!r.exists || !r.outcome.messages.empty()) return r.outcome;
     for (int p = 1; p <= std::clamp<int>(g.playercount, 0, maxplayers); ++p)
         refreshplayer(r.file, g, p);
-    return saveresults(g, r.file, dir);
+    stageresults(g, r.file, commit);
+    return {};
+}
+
+ReplayWrite writereplayed(GOLF1& after, const fs::path& dir) {
+    ReplayWrite w;
+    LeagueCommit commit(dir, after.leaguefile);
+    w.copy = stagebeforereplay(after, dir, commit);
+    if (w.copy.empty()) {
+        w.outcome = Outcome::failure({"A copy of " + after.leaguefile +
+                                          " could not be kept, so the rounds were not worked out "
+                                          "again. The league and its method are as they were.",
+                                      "Handicap Method", Icon::exclamation});
+        return w;
+    }
+    stageleague(after, commit);
+    w.outcome = stagerefresh(after, commit, dir);
+    w.outcome.merge(commit.run(after.damagedfiles));
+    return w;
 }
 
 void applyallowance(ResultsFile& f) {
@@ -156,19 +177,28 @@ void RosterChanges::removed(std::string name) {
     changes_.push_back({std::move(name), std::nullopt});
 }
 
-Outcome RosterChanges::apply(GOLF1& g, const fs::path& dir) {
+Outcome RosterChanges::stage(GOLF1& g, LeagueCommit& commit, const fs::path& dir) {
     if (changes_.empty()) return {};
-    const std::vector<Change> changes = std::move(changes_);
-    changes_.clear();
     LoadedResults r = loadresults(g, dir);
     // A file that could not be read is left for the next save to keep beside itself.
     if (!r.exists || !r.outcome.messages.empty()) return r.outcome;
-    for (const Change& c : changes)
+    for (const Change& c : changes_)
         if (c.newname)
             renameinresults(r.file, c.name, *c.newname);
         else
             removefromresults(r.file, c.name);
-    return saveresults(g, r.file, dir);
+    stageresults(g, r.file, commit);
+    return {};
+}
+
+Outcome RosterChanges::save(GOLF1& g, const Teamdata* teams, const fs::path& dir) {
+    LeagueCommit commit(dir, g.leaguefile);
+    if (teams != nullptr) stageteams(g, *teams, commit);
+    stageleague(g, commit);
+    Outcome out = stage(g, commit, dir);
+    out.merge(commit.run(g.damagedfiles));
+    if (out) changes_.clear();
+    return out;
 }
 
 } // namespace greenfold

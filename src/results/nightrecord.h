@@ -4,6 +4,7 @@
 #include "model/outcome.h"
 #include "model/safefile.h"
 #include "results/resultsfile.h"
+#include "teams/teamdata.h"
 
 #include <optional>
 #include <string>
@@ -47,8 +48,19 @@ NightDate slotdate(const GOLF1& g, int p, int r);
 void refreshplayer(ResultsFile& f, const GOLF1& g, int p);
 
 // Every player's lines worked out again, in the league's file in dir when it has one
-// that can be read: after the whole league was worked out again.
-Outcome refreshleague(GOLF1& g, const fs::path& dir = {});
+// that can be read, staged with the rest of the change: after the whole league was worked
+// out again.
+Outcome stagerefresh(GOLF1& g, LeagueCommit& commit, const fs::path& dir = {});
+
+// A league worked out again written with everything that goes with it, in one commit:
+// its league and index history files as they were, kept beside themselves (see
+// stagebeforereplay), the league and its history as worked out, and its nights'
+// handicaps worked out again. Nothing is written unless all of it is.
+struct ReplayWrite {
+    Outcome outcome;
+    std::string copy; // the kept copy of the league file; empty when none could be made
+};
+ReplayWrite writereplayed(GOLF1& after, const fs::path& dir = {});
 
 // The handicap in effect of every line again with the settings' allowance.
 void applyallowance(ResultsFile& f);
@@ -63,7 +75,10 @@ class RosterChanges {
   public:
     void renamed(std::string oldname, std::string newname);
     void removed(std::string name);
-    Outcome apply(GOLF1& g, const fs::path& dir = {});
+    // The results file changed as the roster was, into the commit.
+    Outcome stage(GOLF1& g, LeagueCommit& commit, const fs::path& dir = {});
+    // The league, its team file when teams is given, and its results file, together.
+    Outcome save(GOLF1& g, const Teamdata* teams, const fs::path& dir = {});
 
   private:
     struct Change {

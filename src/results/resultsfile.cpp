@@ -319,9 +319,14 @@ LoadedResults loadresults(GOLF1& g, const fs::path& dir) {
     return r;
 }
 
+void stageresults(const GOLF1& g, const ResultsFile& f, LeagueCommit& commit) {
+    commit.write(resultsfilename(g.leaguefile), resultsbytes(f), resultssavefailure());
+}
+
 Outcome saveresults(GOLF1& g, const ResultsFile& f, const fs::path& dir, const StreamWrap& wrap) {
-    return safesave(g.damagedfiles, findfile(dir, resultsfilename(g.leaguefile)), resultsbytes(f),
-                    resultssavefailure(), wrap);
+    LeagueCommit commit(dir, g.leaguefile);
+    stageresults(g, f, commit);
+    return commit.run(g.damagedfiles, wrap);
 }
 
 } // namespace greenfold

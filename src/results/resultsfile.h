@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/golf1.h"
+#include "model/leaguecommit.h"
 #include "model/outcome.h"
 #include "model/safefile.h"
 #include "results/settings.h"
@@ -88,6 +89,8 @@ struct LoadedResults {
 LoadedResults loadresults(GOLF1& g, const fs::path& dir = {});
 Outcome saveresults(GOLF1& g, const ResultsFile& f, const fs::path& dir = {},
                     const StreamWrap& wrap = {});
+// The file into a commit of the league's files.
+void stageresults(const GOLF1& g, const ResultsFile& f, LeagueCommit& commit);
 
 Message resultsloadfailure(const std::string& file);
 Message resultssavefailure();

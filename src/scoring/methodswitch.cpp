@@ -48,6 +48,7 @@ ReplayPreview previewreplay(const GOLF1& g, const SettingsChoice& choice, const 
     preview.after = std::make_unique<GOLF1>(g);
     preview.read = takesettings(*preview.after, choice, dir);
     preview.lines = replayleague(*preview.after, preview.after->method);
+    preview.copy = beforereplayname(g, dir);
     return preview;
 }
 
@@ -78,27 +79,14 @@ Message replayquestion(const GOLF1& g, const ReplayPreview& preview) {
                   " now?\r\n\r\n"
                   "Yes: the indexes below are written; the league file as it was\r\n"
                   "is kept beside it as " +
-                  g.leaguefile +
-                  ".before-replay.\r\n"
+                  preview.copy +
+                  ".\r\n"
                   "No: the method changes and the rounds keep their figures;\r\n"
                   "new rounds are worked out by the new method.\r\n"
                   "Cancel: nothing changes.",
               "Handicap Method", Icon::question};
     m.details = replaytable(g, preview);
     return m;
-}
-
-Outcome writereplay(GOLF1& g, ReplayPreview preview, const fs::path& dir) {
-    const std::string before = keepbeforereplay(g, dir);
-    if (before.empty())
-        return Outcome::failure({"A copy of " + g.leaguefile +
-                                     " could not be kept, so the rounds were not worked out "
-                                     "again. The league and its method are as they were.",
-                                 "Handicap Method", Icon::exclamation});
-    g = std::move(*preview.after);
-    Outcome saved = saveleague(g, dir);
-    saved.merge(preview.read);
-    return saved;
 }
 
 } // namespace greenfold

@@ -27,7 +27,8 @@ Outcome takesettings(GOLF1& g, const SettingsChoice& choice, const fs::path& dir
 struct ReplayPreview {
     std::unique_ptr<GOLF1> after;
     std::vector<ReplayLine> lines;
-    Outcome read; // what reading the index history said
+    Outcome read;     // what reading the index history said
+    std::string copy; // the name the league file as it was will be kept under
 };
 ReplayPreview previewreplay(const GOLF1& g, const SettingsChoice& choice, const fs::path& dir);
 
@@ -38,8 +39,6 @@ Message replayquestion(const GOLF1& g, const ReplayPreview& preview);
 // The table: one line a player, his index now and worked out again (blank without one).
 std::string replaytable(const GOLF1& before, const ReplayPreview& preview);
 
-// Yes: keeps the league file beside itself, takes the worked-out league as the open one
-// and writes it. When no copy can be kept nothing changes.
-Outcome writereplay(GOLF1& g, ReplayPreview preview, const fs::path& dir);
+// Yes is written with the league's nights by writereplayed (results/nightrecord.h).
 
 } // namespace greenfold

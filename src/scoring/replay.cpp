@@ -47,21 +47,46 @@ std::vector<ReplayLine> replayleague(GOLF1& g, HandicapMethod method) {
 
 namespace {
 
-bool keepbeside(const fs::path& file) {
-    fs::path before = file;
-    before += ".before-replay";
-    return copyfile(file, before);
+constexpr const char* beforereplay = ".before-replay";
+
+struct KeptFiles {
+    fs::path league, history; // as they are now
+    std::string suffix;       // ".before-replay", or with the first free number
+};
+
+KeptFiles keptfiles(const GOLF1& g, const fs::path& dir) {
+    KeptFiles k{findfile(dir, g.leaguefile), findfile(dir, historyfilename(g.leaguefile)),
+                beforereplay};
+    std::error_code ec;
+    auto taken = [&](const fs::path& file) {
+        return fs::exists(findfile(dir, file.filename().string() + k.suffix), ec);
+    };
+    for (int n = 2; taken(k.league) || taken(k.history); ++n)
+        k.suffix = std::string(beforereplay) + "-" + std::to_string(n);
+    return k;
 }
 
 } // namespace
 
-std::string keepbeforereplay(const GOLF1& g, const fs::path& dir) {
-    const fs::path league = findfile(dir, g.leaguefile);
-    if (!keepbeside(league)) return "";
-    const fs::path history = findfile(dir, historyfilename(g.leaguefile));
+std::string beforereplayname(const GOLF1& g, const fs::path& dir) {
+    const KeptFiles k = keptfiles(g, dir);
+    return k.league.filename().string() + k.suffix;
+}
+
+std::string stagebeforereplay(const GOLF1& g, const fs::path& dir, LeagueCommit& commit) {
+    const KeptFiles k = keptfiles(g, dir);
+    const Message failure{"A copy of " + g.leaguefile + " could not be kept.", "Greenfold",
+                          Icon::exclamation};
+    std::string league, history;
+    if (!readwhole(k.league, league)) return "";
     std::error_code ec;
-    if (fs::exists(history, ec) && !keepbeside(history)) return "";
-    return league.filename().string() + ".before-replay";
+    const bool hashistory = fs::is_regular_file(k.history, ec);
+    if (hashistory && !readwhole(k.history, history)) return "";
+    const std::string copy = k.league.filename().string() + k.suffix;
+    commit.write(copy, std::move(league), failure);
+    if (hashistory)
+        commit.write(k.history.filename().string() + k.suffix, std::move(history), failure);
+    return copy;
 }
 
 } // namespace greenfold

@@ -16,8 +16,6 @@ namespace greenfold {
 
 namespace {
 
-using HoleScores = std::array<long, maxholes + 1>;
-
 Message refusal(std::string text) {
     return {std::move(text), "Greenfold", Icon::exclamation};
 }
@@ -32,7 +30,8 @@ long wholescore(const std::string& text) {
     return roundhalfeven(value);
 }
 
-// Hole boxes 1..18, then the out (19) and in (20) boxes.
+} // namespace
+
 HoleScores holescores(const DisplayedRound& round) {
     HoleScores scores{};
     for (int h = 1; h <= 18; ++h) scores[h] = wholescore(round.holes[h]);
@@ -40,6 +39,8 @@ HoleScores holescores(const DisplayedRound& round) {
     scores[20] = wholescore(round.in);
     return scores;
 }
+
+namespace {
 
 bool fitscores(const HoleScores& scores) {
     for (int k = 1; k <= maxholes; ++k)

@@ -4,6 +4,7 @@
 #include "model/outcome.h"
 #include "scoring/scorecard.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <utility>
@@ -31,6 +32,11 @@ struct RecordResult {
     std::vector<std::string> panel;           // the calculation panel lines
     std::vector<std::pair<int, int>> counted; // WHS: each hole lowered, and what it counts
 };
+
+// The boxes of a round as the engine reads them: hole boxes 1..18, then the out (19) and
+// in (20) boxes, each its leading whole number (an empty box 0).
+using HoleScores = std::array<long, maxholes + 1>;
+HoleScores holescores(const DisplayedRound& round);
 
 // Drops slot 1 of player p and moves slots 2..20 down one. Slot 20 keeps its values until
 // the new round overwrites them.

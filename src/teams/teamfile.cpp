@@ -118,10 +118,17 @@ void loadteams(GOLF1& g, Teamdata& t, const fs::path& dir) {
     g.teamsdefined = teamsin(g);
 }
 
-Outcome writeteamfile(GOLF1& g, const Teamdata& t, const fs::path& dir, const StreamWrap& wrap) {
+bool stageteams(const GOLF1& g, const Teamdata& t, LeagueCommit& commit) {
     const std::string name = teamfilename(g);
-    if (name.empty()) return Outcome::failure(teamsavefailure(name));
-    return safesave(g.damagedfiles, teampath(g, dir), teambytes(g, t), teamsavefailure(name), wrap);
+    if (name.empty()) return false;
+    commit.write(name, teambytes(g, t), teamsavefailure(name));
+    return true;
+}
+
+Outcome writeteamfile(GOLF1& g, const Teamdata& t, const fs::path& dir, const StreamWrap& wrap) {
+    LeagueCommit commit(dir, g.leaguefile);
+    if (!stageteams(g, t, commit)) return Outcome::failure(teamsavefailure(""));
+    return commit.run(g.damagedfiles, wrap);
 }
 
 Message teamsavefailure(const std::string& file) {

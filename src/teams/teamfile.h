@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/golf1.h"
+#include "model/leaguecommit.h"
 #include "model/outcome.h"
 #include "model/safefile.h"
 #include "teams/teamdata.h"
@@ -41,6 +42,8 @@ int16_t teamsin(const GOLF1& g);
 // at all, keeping a damaged original first.
 Outcome writeteamfile(GOLF1& g, const Teamdata& t, const fs::path& dir = {},
                       const StreamWrap& wrap = {});
+// The same into a commit of the league's files; false (nothing staged) with no league open.
+bool stageteams(const GOLF1& g, const Teamdata& t, LeagueCommit& commit);
 
 Message teamsavefailure(const std::string& file);
 

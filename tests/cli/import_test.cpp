@@ -1,6 +1,7 @@
 // Importing a night of scores: the rounds the score window would record, or nothing.
 #include "cli/clifolder.h"
 #include "cli/csvfile.h"
+#include "cli/importrows.h"
 #include "cli/roundexport.h"
 #include "model/settingsfile.h"
 #include "scoring/roundslots.h"
@@ -49,21 +50,21 @@ TEST_F(Import, csvNight_equalsTheSameNightTyped_byteForByte) {
     GOLF1 settings;
     settings.escflag = 5;
     ASSERT_TRUE(savesettings(settings, sys.path().string() + "/"));
-    std::string night = heading + "05/19/26,Bill Archer,cedar ridge,mens" +
+    std::string night = heading + "05/20/26,Bill Archer,cedar ridge,mens" +
                         holes("549444365454544354") + "\r\n" +
-                        "2026-05-19,Ed Castillo,CEDAR RIDGE,2,49,47\r\n" +
-                        "5/19/26,Dana Brooks,Willow Creek (9),1,52,0\r\n";
+                        "2026-05-20,Ed Castillo,CEDAR RIDGE,2,49,47\r\n" +
+                        "5/20/26,Dana Brooks,Willow Creek (9),1,52,0\r\n";
     for (int d = 1; d <= 10; ++d)
-        night += "06/" + std::to_string(10 + d) + "/26,Hank Foster,Cedar Ridge,pro" +
+        night += "07/" + std::to_string(10 + d) + "/26,Hank Foster,Cedar Ridge,pro" +
                  holes("656555476565655465") + "\r\n";
 
     TempDir typedfolder;
     auto g = league();
-    typeround(*g, 1, 1, 5, 19, typed("549444365454544354", tee_mens));
-    typeround(*g, 3, 1, 5, 19, typed("", tee_mens, "49", "47"));
-    typeround(*g, 2, 2, 5, 19, typed("", tee_ladies, "52", "0"));
+    typeround(*g, 1, 1, 5, 20, typed("549444365454544354", tee_mens));
+    typeround(*g, 3, 1, 5, 20, typed("", tee_mens, "49", "47"));
+    typeround(*g, 2, 2, 5, 20, typed("", tee_ladies, "52", "0"));
     for (int d = 1; d <= 10; ++d)
-        typeround(*g, 6, 1, 6, 10 + d, typed("656555476565655465", tee_pro));
+        typeround(*g, 6, 1, 7, 10 + d, typed("656555476565655465", tee_pro));
     ASSERT_TRUE(saveleague(*g, typedfolder.path()));
 
     const CliRun in = run({"import", cliLeague, writecsv(night).string()});
@@ -84,13 +85,13 @@ TEST_F(Import, everyBadRowIsReportedInRowOrder_andNothingIsWritten) {
     ASSERT_TRUE(savecourses(*courses, data.path()));
     const auto before = folderbytes(data.path());
 
-    const std::string bill = "05/19/26,Bill Archer,";
+    const std::string bill = "05/20/26,Bill Archer,";
     const std::pair<std::string, std::string> rows[] = {
         {bill + "Willow Creek (9),Ladies,44,0",
          "This course has no slope rating for the selected tee. Set the slope in the course "
          "window before recording the round."},
-        {"05/19/26,Bil Archer,Cedar Ridge,2" + good, "no player named 'Bil Archer' in the league"},
-        {"05/19/26,bill archer,Cedar Ridge,2" + good,
+        {"05/20/26,Bil Archer,Cedar Ridge,2" + good, "no player named 'Bil Archer' in the league"},
+        {"05/20/26,bill archer,Cedar Ridge,2" + good,
          "no player named 'bill archer' in the league"},
         {bill + "Pine Valley,2" + good, "no course named 'Pine Valley'"},
         {"05/32/26,Bill Archer,Cedar Ridge,2" + good, "'05/32/26' is not a day of the calendar"},
@@ -105,7 +106,7 @@ TEST_F(Import, everyBadRowIsReportedInRowOrder_andNothingIsWritten) {
         {bill + "Cedar Ridge,\"2,40,38", "a quoted cell is not closed"},
     };
     // Rows count records: the heading is row 1 and the empty line row 3.
-    std::string night = heading + "05/19/26,Ed Castillo,Cedar Ridge,2" + good + "\r\n\r\n";
+    std::string night = heading + "05/20/26,Ed Castillo,Cedar Ridge,2" + good + "\r\n\r\n";
     const fs::path csv = csvdir.path() / "night.csv";
     std::string expected;
     int row = 3;
@@ -128,15 +129,15 @@ TEST_F(Import, nothingToReadOrADryRun_writesNothing) {
     EXPECT_TRUE(missing.status == exit_data &&
                 missing.err.find("cannot read") != std::string::npos);
     EXPECT_EQ(run({"import", "Thursday", writecsv(heading).string()}).status, exit_data);
-    const fs::path one = writecsv("05/19/26,Nobody,Cedar Ridge,2,40,38\n");
+    const fs::path one = writecsv("05/20/26,Nobody,Cedar Ridge,2,40,38\n");
     EXPECT_EQ(run({"import", cliLeague, one.string()}).err,
               "greenfold-cli: " + one.string() +
                   ", row 1: no player named 'Nobody' in the league\n"
                   "greenfold-cli: 1 row refused; nothing was recorded\n");
 
     // No header; a blank spreadsheet row; an empty tee is the player's own (Frank: Pro).
-    const fs::path csv = writecsv("05/19/26,Frank Doyle,Willow Creek (9),,40,0\r\n,,,\r\n"
-                                  "05/19/26,Bill Archer,Cedar Ridge,2,40,38\r\n");
+    const fs::path csv = writecsv("05/20/26,Frank Doyle,Willow Creek (9),,40,0\r\n,,,\r\n"
+                                  "05/20/26,Bill Archer,Cedar Ridge,2,40,38\r\n");
     const CliRun dry = run({"import", cliLeague, csv.string(), "--dry-run"});
     ASSERT_EQ(dry.status, exit_ok) << dry.err;
     EXPECT_EQ(folderbytes(data.path()), before);
@@ -148,3 +149,47 @@ TEST_F(Import, nothingToReadOrADryRun_writesNothing) {
 }
 
 } // namespace
+
+TEST_F(Import, aRoundAlreadyRecordedIsSkipped_anotherOnItsDateNeedsToBeAllowed) {
+    // Stroke control lowers Bill's 9 on the par 3: the lowered hole is still his round.
+    GOLF1 settings;
+    settings.escflag = 5;
+    ASSERT_TRUE(savesettings(settings, sys.path().string() + "/"));
+    const fs::path first =
+        writecsv("07/07/26,Bill Archer,Cedar Ridge,2" + holes("549444365454544354") +
+                 "\r\n07/07/26,Ed Castillo,Cedar Ridge,2,49,47\r\n");
+    ASSERT_EQ(run({"import", cliLeague, first.string()}).status, exit_ok);
+    const auto once = folderbytes(data.path());
+    const CliRun again = run({"import", cliLeague, first.string()});
+    EXPECT_EQ(
+        std::tuple(again.status, again.err),
+        std::tuple(exit_ok, "greenfold-cli: " + first.string() +
+                                ", row 1: Bill Archer already has this round on 07/07/26; skipped\n"
+                                "greenfold-cli: " +
+                                first.string() +
+                                ", row 2: Ed Castillo already has this round on 07/07/26; skipped\n"
+                                "greenfold-cli: every round of " +
+                                first.string() + " is recorded already; nothing was written\n"));
+    EXPECT_EQ(folderbytes(data.path()), once);
+
+    // Ed's card again beside a different one of his, and Jack's first: a dry run shows both
+    // kinds; the second round is refused until it is allowed.
+    const fs::path second = writecsv("07/07/26,Ed Castillo,Cedar Ridge,2,49,47\r\n"
+                                     "07/07/26,Ed Castillo,Cedar Ridge,2,50,47\r\n"
+                                     "07/07/26,Jack Hughes,Cedar Ridge,2,50,50\r\n");
+    const CliRun dry = run({"import", cliLeague, second.string(), "--dry-run"});
+    EXPECT_EQ(dry.err, "greenfold-cli: " + second.string() +
+                           ", row 1: Ed Castillo already has this round on 07/07/26; skipped\n"
+                           "greenfold-cli: " +
+                           second.string() +
+                           ", row 2: Ed Castillo already has a round on 07/07/26; "
+                           "--allow-second-round records a second one\n"
+                           "greenfold-cli: 1 row refused; nothing was recorded\n");
+    EXPECT_EQ(run({"import", cliLeague, second.string()}).status, exit_data);
+    EXPECT_EQ(folderbytes(data.path()), once);
+    const CliRun allowed = run({"import", cliLeague, second.string(), "--allow-second-round"});
+    EXPECT_EQ(allowed.status, exit_ok) << allowed.err;
+    auto g = league();
+    const int ed = findplayer(*g, "Ed Castillo");
+    EXPECT_EQ(g->holescore[ed][g->roundcount[ed]][19], 50); // his second round is his newest
+}

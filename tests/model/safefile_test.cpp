@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace greenfold;
 using namespace greenfold::testing;
 
@@ -33,7 +35,12 @@ TEST(SafeFile, saveThatFailsPartWay_leavesTheOldFileWhole) {
                       {"Error Creating League Record File", "Greenfold", Icon::exclamation}}));
         EXPECT_EQ(readbytes(dir.path() / "two.LGE"), golden("two.LGE"));
     }
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), {}), 1);
+    // No temporary file is left; beside the league only its lock file.
+    std::vector<std::string> files;
+    for (auto& e : fs::directory_iterator(dir.path()))
+        files.push_back(e.path().filename().string());
+    std::sort(files.begin(), files.end());
+    EXPECT_EQ(files, (std::vector<std::string>{"two.LGE", "two.lock"}));
 
     EXPECT_EQ(savecourses(*g, dir.path(), failafter(3)).messages,
               (std::vector<Message>{

@@ -112,7 +112,9 @@ TEST(Roster, saveWritesBothFiles_andReportsAFailedLeagueSave) {
     EXPECT_EQ(readbytes(dir.path() / "Test.LGE"), leaguebytes(*g));
     EXPECT_TRUE(addkeepsteams(*g, dir.path())); // a team file must follow the roster
 
-    fs::create_directory(dir.path() / "Test.LGE.saving~"); // the save cannot be written
+    // The save cannot be written: the league file's name is taken by a folder.
+    fs::remove(dir.path() / "Test.LGE");
+    fs::create_directory(dir.path() / "Test.LGE");
     Outcome out = saveroster(*g, nullptr, dir.path());
     EXPECT_TRUE(!out.ok && out.messages == std::vector<Message>{leaguesavefailure()});
 }

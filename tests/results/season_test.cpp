@@ -174,7 +174,7 @@ TEST(ResultsFile, followsTheRosterAndGoesWithItsLeagueToBackupAndBack) {
     RosterChanges changes;
     changes.renamed("Ann", "Anne");
     changes.removed("Bob");
-    ASSERT_TRUE(changes.apply(*g, dir.path()));
+    ASSERT_TRUE(changes.save(*g, nullptr, dir.path()));
     f = loadresults(*g, dir.path()).file;
     EXPECT_EQ(f.lines.size(), 2u);
     EXPECT_EQ(f.lines[1].name, "Anne");

@@ -101,6 +101,26 @@ TEST_F(History, damagedFileRefusedWhole_keptBeforeTheFirstSave_aFailedSaveWrites
         std::istringstream in(bad);
         EXPECT_FALSE(readhistory(in)) << bad;
     }
+    // Ann with one kept round dated month/day/year and one index issued; only real dates
+    // and indexes from +10.0 to 54.0 are read.
+    auto ann = [](int month, int day, int year, int iy, int im, int id, int tenths) {
+        std::ostringstream f;
+        f << "Greenfold index history 1\r\n 1 \r\nAnn\r\n 1 \r\n " << month << " \r\n " << day
+          << " \r\n " << year << " \r\n 2 \r\n 0 \r\n 1 \r\n " << iy << " \r\n " << im << " \r\n "
+          << id << " \r\n " << tenths << " \r\n";
+        std::istringstream in(f.str());
+        return readhistory(in).has_value();
+    };
+    EXPECT_TRUE(ann(2, 29, 24, 2024, 2, 29, -100) && ann(12, 31, 99, 2000, 2, 29, 540));
+    for (const auto& [month, day, year, iy, im, id, tenths] :
+         {std::tuple(5, 1, 24, 2024, 2, 30, 100), std::tuple(5, 1, 24, 2024, 13, 1, 100),
+          std::tuple(5, 1, 24, 2024, 5, 99, 100), std::tuple(5, 1, 24, 32767, 5, 1, 100),
+          std::tuple(5, 1, 24, 2024, 5, 1, -500), std::tuple(5, 1, 24, 2024, 5, 1, 541),
+          std::tuple(13, 1, 24, 2024, 5, 1, 100), std::tuple(2, 29, 23, 2024, 5, 1, 100),
+          std::tuple(5, 1, 100, 2024, 5, 1, 100), std::tuple(5, 0, 24, 2024, 5, 1, 100)})
+        EXPECT_FALSE(ann(month, day, year, iy, im, id, tenths))
+            << month << "/" << day << "/" << year << " " << iy << "-" << im << "-" << id << " "
+            << tenths;
     writebytes(dir.path() / "Spring.HIX", bads[0]);
     const Outcome out = reload();
     ASSERT_TRUE(out && out.messages.size() == 1u);

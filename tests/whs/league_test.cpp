@@ -5,6 +5,7 @@
 #include "model/historyfile.h"
 #include "model/leaguefile.h"
 #include "players/roster.h"
+#include "results/nightrecord.h"
 #include "scoring/methodswitch.h"
 #include "scoring/replay.h"
 #include "scoring/roundslots.h"
@@ -279,7 +280,10 @@ TEST(Season, aSwitchOfMethodShowsItsTableBeforeWriting_andASwitchBackReadsTheHis
     EXPECT_NE(table.find("\r\nCyd Nines                     3                   8.6\r\n"),
               std::string::npos)
         << table;
-    ASSERT_TRUE(writereplay(*g, std::move(preview), dir.path()));
+    EXPECT_NE(question.text.find("is kept beside it as Season.LGE.before-replay.\r\n"),
+              std::string::npos);
+    ASSERT_TRUE(writereplayed(*preview.after, dir.path()).outcome);
+    *g = std::move(*preview.after);
     EXPECT_EQ(g->method, HandicapMethod::classic);
     EXPECT_EQ(readbytes(dir.path() / "Season.LGE.before-replay"), league);
     EXPECT_EQ(readbytes(dir.path() / "Season.HIX.before-replay"), history);

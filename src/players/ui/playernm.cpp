@@ -77,10 +77,7 @@ void Playernm::rename() {
 
 void Playernm::leaving() {
     list1_->clearSelection();
-    Outcome out = whilebusy(services_.busy, [&] {
-        Outcome saved = saveleague(g_, datadir_);
-        return saved ? saved.merge(results_.apply(g_, datadir_)) : saved;
-    });
+    Outcome out = whilebusy(services_.busy, [&] { return results_.save(g_, nullptr, datadir_); });
     services_.dialogs.show(out);
 }
 

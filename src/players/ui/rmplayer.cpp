@@ -61,10 +61,8 @@ void RMplayer::remove() {
 
 void RMplayer::leaving() {
     list1_->clearSelection();
-    Outcome out = whilebusy(services_.busy, [&] {
-        Outcome saved = saveroster(g_, teams_.get(), datadir_);
-        return saved ? saved.merge(results_.apply(g_, datadir_)) : saved;
-    });
+    Outcome out =
+        whilebusy(services_.busy, [&] { return results_.save(g_, teams_.get(), datadir_); });
     services_.dialogs.show(out);
 }
 

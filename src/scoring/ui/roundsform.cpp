@@ -252,10 +252,7 @@ void roundsform::finishrun(bool save) {
     ended_ = true;
     if (!save) return;
     emit saving(true);
-    Outcome saved = whilebusy(services_.busy, [&] {
-        Outcome league = saveleague(g_, datadir_);
-        return league ? league.merge(book_.save()) : league;
-    });
+    Outcome saved = whilebusy(services_.busy, [&] { return book_.save(); });
     emit saving(false);
     services_.dialogs.show(saved);
 }

@@ -260,12 +260,16 @@ bool Setfont::switchmethod(const SettingsChoice& choice, Outcome& out) {
         return true;
     }
     out = whilebusy(services_.busy, [&] {
-        Outcome written = writereplay(g_, std::move(preview), datadir_);
-        // The nights' handicaps follow the rounds worked out again.
-        if (written) written.merge(refreshleague(g_, datadir_));
-        return written;
+        // The league, its copies and its nights' handicaps are written together; the
+        // worked-out league becomes the open one only when they were.
+        ReplayWrite written = writereplayed(*preview.after, datadir_);
+        if (written.outcome) {
+            g_ = std::move(*preview.after);
+            written.outcome.merge(preview.read);
+        }
+        return written.outcome;
     });
-    if (out.ok || g_.method == choice.method) return true;
+    if (out.ok) return true;
     services_.dialogs.show(out);
     return false;
 }
