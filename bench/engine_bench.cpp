@@ -16,8 +16,8 @@ using namespace greenfold;
 
 namespace {
 
-std::unique_ptr<GOLF1> fullcourses() {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> fullcourses() {
+    auto g = std::make_unique<ProgramState>();
     g->coursecount = maxcourses;
     for (int c = 1; c <= maxcourses; ++c) {
         g->coursedata[c][1] = "Course " + std::to_string(c);
@@ -72,7 +72,7 @@ void recordround_fullleague(benchmark::State& state) {
 }
 
 // Every player with 20 rounds of 1..20 June 2026, recorded under the method.
-std::unique_ptr<GOLF1> fullleague(HandicapMethod method) {
+std::unique_ptr<ProgramState> fullleague(HandicapMethod method) {
     auto g = fullcourses();
     g->method = method;
     for (int p = 1; p <= maxplayers; ++p)

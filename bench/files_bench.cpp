@@ -25,8 +25,8 @@ fs::path benchdir() {
     return dir;
 }
 
-std::unique_ptr<GOLF1> fullmodel() {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> fullmodel() {
+    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "Full.LGE";
     g->playercount = maxplayers;
     for (int p = 1; p <= maxplayers; ++p) {

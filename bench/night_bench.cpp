@@ -45,7 +45,7 @@ const std::map<std::string, std::string>& startingfiles() {
         fs::remove_all(folder);
         fs::create_directories(folder / "settings");
         std::ofstream(systemdir + "greenfold.ini") << "method=whs\r\n";
-        auto g = std::make_unique<GOLF1>();
+        auto g = std::make_unique<ProgramState>();
         g->method = HandicapMethod::whs;
         g->coursecount = 1;
         g->coursedata[1][1] = "Cedar Ridge";
@@ -87,8 +87,8 @@ void putback() {
         std::ofstream(folder / name, std::ios::binary | std::ios::trunc) << bytes;
 }
 
-std::unique_ptr<GOLF1> openfull() {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> openfull() {
+    auto g = std::make_unique<ProgramState>();
     g->method = HandicapMethod::whs;
     g->leaguefile = "Full.LGE";
     (void)loadcourses(*g, folder);

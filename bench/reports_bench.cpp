@@ -22,8 +22,8 @@ using namespace greenfold;
 
 namespace {
 
-std::unique_ptr<GOLF1> fullleague() {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> fullleague() {
+    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "Full.LGE";
     g->playercount = maxplayers;
     g->coursecount = 1;
@@ -46,7 +46,7 @@ std::unique_ptr<GOLF1> fullleague() {
     return g;
 }
 
-ListLines recent(const GOLF1& g) {
+ListLines recent(const ProgramState& g) {
     RoundView v;
     return *refreshview(g, v);
 }

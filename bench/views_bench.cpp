@@ -6,7 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #ifdef GREENFOLD_BENCH_GUI
-#include "shell/ui/form2.h"
+#include "shell/ui/mainwindow.h"
 #include "support/fakeservices.h"
 #include "support/testfiles.h"
 
@@ -21,8 +21,8 @@ using namespace greenfold;
 
 namespace {
 
-std::unique_ptr<GOLF1> fullleague() {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> fullleague() {
+    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "Full.LGE";
     g->playercount = maxplayers;
     g->coursecount = 1;
@@ -74,7 +74,7 @@ void windowview(benchmark::State& state) {
     auto g = fullleague();
     (void)saveleague(*g, dir.path());
     testing::FakeServices fake;
-    Form2 form(*g, fake.services);
+    MainWindow form(*g, fake.services);
     form.load(dir.path(), dir.path().string() + "/");
     g->leaguefile = "Full.LGE";
     const int view = int(state.range(0));

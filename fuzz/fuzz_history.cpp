@@ -12,8 +12,8 @@ namespace {
 using namespace greenfold;
 
 // The league the entries describe: their names, and rounds on the dates of their notes.
-std::unique_ptr<LeagueData> leagueof(const std::vector<HistoryEntry>& entries) {
-    auto g = std::make_unique<LeagueData>();
+std::unique_ptr<League> leagueof(const std::vector<HistoryEntry>& entries) {
+    auto g = std::make_unique<League>();
     g->playercount = static_cast<int16_t>(entries.size());
     for (std::size_t k = 0; k < entries.size(); ++k) {
         const int p = int(k) + 1;

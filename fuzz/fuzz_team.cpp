@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size < 1) return 0;
-    auto g = std::make_unique<greenfold::GOLF1>();
+    auto g = std::make_unique<greenfold::ProgramState>();
     g->playercount = int16_t(data[0] % (greenfold::maxplayers + 1));
     auto teams = std::make_unique<greenfold::Teamdata>();
     std::istringstream in(std::string(reinterpret_cast<const char*>(data) + 1, size - 1));

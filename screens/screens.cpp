@@ -1,14 +1,14 @@
 // Renders every window of the program, opened from the main window on a copy of the demo
 // folder, to PNG files for a person to look at:  greenfold-screens FOLDER
 // It checks nothing; the window tests do that.
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/qtdialogs.h"
 #include "platform/qthelpviewer.h"
 #include "platform/qtprintsurface.h"
 #include "reports/handicaplists.h"
-#include "shell/ui/form1.h"
-#include "shell/ui/form2.h"
+#include "shell/ui/mainwindow.h"
 #include "shell/ui/menunames.h"
+#include "shell/ui/splashwindow.h"
 #include "support/fakeservices.h"
 #include "support/testfiles.h"
 
@@ -59,7 +59,7 @@ void row(QWidget* w, int r) {
 }
 
 // Opens a window from the menu, takes its picture and closes it with the button.
-QWidget* shoot(Form2& main, const char* menu, const char* window, const char* picture,
+QWidget* shoot(MainWindow& main, const char* menu, const char* window, const char* picture,
                const char* closer = nullptr) {
     main.action(menu)->trigger();
     QWidget* w = shown(window);
@@ -76,8 +76,9 @@ QWidget* follow(QWidget* from, const char* button, const char* window, const cha
     return w;
 }
 
-void shell(Form2& main, const fs::path& data, const fs::path& sys, GOLF1& g, FakeServices& fake) {
-    Form1 splash(g, fake.services);
+void shell(MainWindow& main, const fs::path& data, const fs::path& sys, ProgramState& g,
+           FakeServices& fake) {
+    SplashWindow splash(g, fake.services);
     splash.load();
     splash.show();
     save(&splash, "Form1");
@@ -105,7 +106,7 @@ void shell(Form2& main, const fs::path& data, const fs::path& sys, GOLF1& g, Fak
     save(&help, "help");
 }
 
-void leaguenight(Form2& main) {
+void leaguenight(MainWindow& main) {
     QWidget* w = shoot(main, menu::entermenu, "selectplayers", "selectplayers");
     if (auto* list = w ? w->findChild<QListWidget*>("List1") : nullptr) list->selectAll();
     if (auto* combo = w ? w->findChild<QComboBox*>() : nullptr) combo->setCurrentIndex(0);
@@ -125,7 +126,7 @@ void leaguenight(Form2& main) {
     shoot(main, menu::settingsmenu, "Setfont", "Setfont", "okbutton");
 }
 
-void reports(Form2& main) {
+void reports(MainWindow& main) {
     shoot(main, menu::coursehcpmenu, "CHcpform", "CHcpform", "closebutton");
     shoot(main, menu::printcardsmenu, "HcpCards", "HcpCards", "donebutton");
     QWidget* w = shoot(main, menu::graphmenu_0, "ANchooseplayer", "ANchooseplayer");
@@ -135,7 +136,7 @@ void reports(Form2& main) {
     shoot(main, menu::leaguehcmenu, "compareform", "compareform", "donebutton");
 }
 
-void roster(Form2& main, const fs::path& data) {
+void roster(MainWindow& main, const fs::path& data) {
     QWidget* w = shoot(main, menu::Playermenu_1, "playform", "playform");
     if (auto* name = w ? w->findChild<QLineEdit*>("Text1") : nullptr) name->setText("Kim Lowe");
     save(w, "playform");
@@ -174,7 +175,7 @@ void typekeys(QWidget* w, const QString& keys) {
 
 // The league switched to the World Handicap System, a course given stroke indexes, a round
 // with a hole over net double bogey and the calculation panel open, and the short list.
-void whs(Form2& main, FakeServices& fake, GOLF1& g) {
+void whs(MainWindow& main, FakeServices& fake, ProgramState& g) {
     QWidget* w = shoot(main, menu::settingsmenu, "Setfont", "Setfont-classic");
     if (auto* b = w ? w->findChild<QRadioButton*>("methodoption_2") : nullptr) b->click();
     if (auto* c = w ? w->findChild<QComboBox*>("allowancecombo") : nullptr) c->setEditText("95");
@@ -216,7 +217,7 @@ void whs(Form2& main, FakeServices& fake, GOLF1& g) {
 
 // Two nights of four players in two flights drawn by handicap, one player new on the
 // second night; gross and net skins with carry-over.
-void results(Form2& main, const fs::path& data) {
+void results(MainWindow& main, const fs::path& data) {
     const char* nights[] = {
         "06/02/26 1 2 5 4 5 4 4 4 3 6 5 4 5 4 5 4 4 3 5 4 40 38 78 21.4 22 22 56 Bill Archer",
         "06/02/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 40 39 79 22.1 23 23 56 Ed Castillo",
@@ -236,7 +237,7 @@ void results(Form2& main, const fs::path& data) {
 }
 
 // The new season's question, answered No.
-void newseason(Form2& main, FakeServices& fake) {
+void newseason(MainWindow& main, FakeServices& fake) {
     fake.dialogs.answers = {Answer::no};
     main.action(menu::newseasonmenu)->trigger();
     if (!fake.dialogs.shown.empty()) savequestion(fake.dialogs.shown.back(), "newseasonquestion");
@@ -256,8 +257,8 @@ int main(int argc, char** argv) {
     for (const auto& f : fs::directory_iterator(GREENFOLD_DEMO))
         fs::copy_file(f.path(), data.path() / f.path().filename());
     FakeServices fake;
-    auto g = std::make_unique<GOLF1>();
-    Form2 main(*g, fake.services);
+    auto g = std::make_unique<ProgramState>();
+    MainWindow main(*g, fake.services);
     shell(main, data.path(), sys.path(), *g, fake);
     leaguenight(main);
     reports(main);

@@ -1,11 +1,11 @@
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "model/settingsfile.h"
 #include "platform/qtdialogs.h"
 #include "platform/qthelpviewer.h"
 #include "platform/qtprintsurface.h"
 #include "platform/qtservices.h"
-#include "shell/ui/form1.h"
-#include "shell/ui/form2.h"
+#include "shell/ui/mainwindow.h"
+#include "shell/ui/splashwindow.h"
 
 #include <QApplication>
 
@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(":/pictures/tool3.png"));
 
     // The model lives for the whole run; data files are in the working folder.
-    auto model = std::make_unique<GOLF1>();
+    auto model = std::make_unique<ProgramState>();
     QtDialogs dialogs;
     QtHelpViewer help;
     QtDisplay display;
@@ -28,15 +28,15 @@ int main(int argc, char* argv[]) {
     QtPrinting printing(dialogs);
     Services services{dialogs, help, display, busy, printing};
 
-    Form1 splash(*model, services);
-    Form2 window(*model, services);
+    SplashWindow splash(*model, services);
+    MainWindow window(*model, services);
     dialogs.setparent(&window);
-    QObject::connect(&splash, &Form1::lowcolour, &window, &Form2::uselowcolourtoolbar);
-    QObject::connect(&splash, &Form1::dismissed, &window, [&window] {
+    QObject::connect(&splash, &SplashWindow::lowcolour, &window, &MainWindow::uselowcolourtoolbar);
+    QObject::connect(&splash, &SplashWindow::dismissed, &window, [&window] {
         window.setEnabled(true);
         window.show();
     });
-    QObject::connect(&window, &Form2::aboutrequested, &splash, [&window, &splash] {
+    QObject::connect(&window, &MainWindow::aboutrequested, &splash, [&window, &splash] {
         window.setEnabled(false);
         window.hide();
         splash.load();

@@ -4,7 +4,7 @@
 
 namespace greenfold {
 
-std::vector<int> listedslots(const GOLF1& g) {
+std::vector<int> listedslots(const ProgramState& g) {
     std::vector<int> slots;
     const int count = std::clamp<int>(g.playercount, 0, maxplayers);
     for (int p = 1; p <= count; ++p)
@@ -12,16 +12,16 @@ std::vector<int> listedslots(const GOLF1& g) {
     return slots;
 }
 
-bool chartedplayer(const GOLF1& g, int p) {
+bool chartedplayer(const ProgramState& g, int p) {
     return p >= 1 && p <= std::min<int>(g.playercount, maxplayers);
 }
 
-int keptrounds(const GOLF1& g, int p) {
+int keptrounds(const ProgramState& g, int p) {
     if (!chartedplayer(g, p)) return 0;
     return std::clamp<int>(g.roundcount[p], 0, maxrounds);
 }
 
-float currentindex(const GOLF1& g, int p) {
+float currentindex(const ProgramState& g, int p) {
     return chartedplayer(g, p) ? g.hcpindex[p][keptrounds(g, p)] : 0.0f;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <vector>
 
@@ -12,17 +12,17 @@ namespace greenfold {
 // slot order, empty names left out. The picker finds the chosen player here rather than
 // taking the list position for the slot, so a roster with a gap (a damaged file) still
 // charts the player whose name was clicked.
-std::vector<int> listedslots(const GOLF1& g);
+std::vector<int> listedslots(const ProgramState& g);
 
 // Whether p is a player slot of the league.
-bool chartedplayer(const GOLF1& g, int p);
+bool chartedplayer(const ProgramState& g, int p);
 
 // The number of round slots the charts read for player p: the round count held to
 // 0..20, and 0 for a slot outside the league.
-int keptrounds(const GOLF1& g, int p);
+int keptrounds(const ProgramState& g, int p);
 
 // The index stored with the player's most recent round (slot 0, which reads 0, when
 // there is none).
-float currentindex(const GOLF1& g, int p);
+float currentindex(const ProgramState& g, int p);
 
 } // namespace greenfold

@@ -10,7 +10,7 @@ const std::string indent(15, ' ');
 
 // The page starts on another font and then the print font, as every report page does,
 // so the panels print in the print font rather than in whatever font the switch left.
-void startchart(PrintSurface& s, const GOLF1& g) {
+void startchart(PrintSurface& s, const ProgramState& g) {
     // Laid out for an upright page, whatever the last printout used.
     s.setorientation(orientation_portrait);
     const std::string font = reportfontname(g);
@@ -41,7 +41,7 @@ Message chartquestion() {
     return {"Ready to send chart to Printer", "Greenfold", Icon::none};
 }
 
-void printgraph(PrintSurface& s, const GOLF1& g, const GraphTexts& texts,
+void printgraph(PrintSurface& s, const ProgramState& g, const GraphTexts& texts,
                 const PrintPicture& picture, const std::string& date) {
     startchart(s, g);
     const double w = s.pagewidth(), h = s.pageheight();
@@ -59,8 +59,8 @@ void printgraph(PrintSurface& s, const GOLF1& g, const GraphTexts& texts,
     s.enddocument();
 }
 
-void printpie(PrintSurface& s, const GOLF1& g, const PieTexts& texts, const PrintPicture& picture,
-              const std::string& date) {
+void printpie(PrintSurface& s, const ProgramState& g, const PieTexts& texts,
+              const PrintPicture& picture, const std::string& date) {
     startchart(s, g);
     const double w = s.pagewidth(), h = s.pageheight();
     s.drawpicture(picture, w / 20, h / 10, w / 1.1, h / 2.4);

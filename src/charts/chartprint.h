@@ -2,8 +2,8 @@
 
 #include "charts/graph.h"
 #include "charts/pie.h"
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "reports/printsurface.h"
 
 #include <string>
@@ -18,11 +18,11 @@ namespace greenfold {
 Message chartquestion();
 
 // The graph at (W/20, H/10), W/1.1 by H/2.5, with a legend of both series under it.
-void printgraph(PrintSurface& s, const GOLF1& g, const GraphTexts& texts,
+void printgraph(PrintSurface& s, const ProgramState& g, const GraphTexts& texts,
                 const PrintPicture& picture, const std::string& date);
 
 // The pie and its legend at (W/20, H/10), W/1.1 by H/2.4.
-void printpie(PrintSurface& s, const GOLF1& g, const PieTexts& texts, const PrintPicture& picture,
-              const std::string& date);
+void printpie(PrintSurface& s, const ProgramState& g, const PieTexts& texts,
+              const PrintPicture& picture, const std::string& date);
 
 } // namespace greenfold

@@ -59,7 +59,7 @@ std::string starline(const std::string& name, std::optional<float> index,
 
 // Under the WHS method a plus index carries its "+" in the sign position, and a player
 // who has no index yet has neither star nor value.
-std::string whsline(const GOLF1& g, const Ranked& r) {
+std::string whsline(const ProgramState& g, const Ranked& r) {
     const std::string& name = g.playername[r.slot];
     if (!r.indexed) return starline(name, std::nullopt, "");
     return starline(name, r.index, (r.index < 0 ? "" : " ") + whs::indexfigure(r.index));
@@ -71,7 +71,7 @@ std::string scalecaption1() {
     return spaces(36) + "10   15   20   25   30   35   40";
 }
 
-std::vector<Ranked> rankplayers(const GOLF1& g) {
+std::vector<Ranked> rankplayers(const ProgramState& g) {
     struct Keyed {
         bool indexed;
         float key;
@@ -103,7 +103,7 @@ std::string compareline(const std::string& name, float index) {
     return starline(name, index, (index >= 0 ? " " : "") + generalformat(index));
 }
 
-std::vector<std::string> comparelines(const GOLF1& g) {
+std::vector<std::string> comparelines(const ProgramState& g) {
     std::vector<std::string> lines;
     for (const auto& r : rankplayers(g)) {
         if (keptrounds(g, r.slot) == 0) continue;
@@ -118,7 +118,7 @@ Message listquestion() {
     return {"Ready to send List to the Printer.", "Greenfold", Icon::question};
 }
 
-void printcomparison(PrintSurface& s, const GOLF1& g, const std::vector<std::string>& lines,
+void printcomparison(PrintSurface& s, const ProgramState& g, const std::vector<std::string>& lines,
                      const std::string& date) {
     const std::string font = reportfontname(g);
     s.setorientation(orientation_portrait);

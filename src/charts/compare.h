@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "reports/printsurface.h"
 
 #include <string>
@@ -32,7 +32,7 @@ struct Ranked {
 // rather than being decoded from the key's last digits: an absurd index read from a
 // damaged file leaves no digits for the slot, and would otherwise list somebody else.
 // Under the WHS method the players without an index come after the others, in slot order.
-std::vector<Ranked> rankplayers(const GOLF1& g);
+std::vector<Ranked> rankplayers(const ProgramState& g);
 
 // The star's column offset for an index: the index rounded half up, held to -6..41.
 int starstep(float index);
@@ -46,13 +46,13 @@ std::string compareline(const std::string& name, float index);
 // The chart lines of the players who have rounds, in chart order. Under the WHS method a
 // plus index is written with its "+" in the sign position, and a player without an index
 // has neither star nor value.
-std::vector<std::string> comparelines(const GOLF1& g);
+std::vector<std::string> comparelines(const ProgramState& g);
 
 Message listquestion();
 
 // The printed listing: portrait, the heading, five spaces before each line, and after
 // the 50th line a new page with the heading again (the roster holds at most 100).
-void printcomparison(PrintSurface& s, const GOLF1& g, const std::vector<std::string>& lines,
+void printcomparison(PrintSurface& s, const ProgramState& g, const std::vector<std::string>& lines,
                      const std::string& date);
 
 } // namespace greenfold

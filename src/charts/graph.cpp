@@ -30,7 +30,7 @@ void drawlabels(Canvas& c) {
     for (int v = 20; v >= 1; --v) c.text(600 + 380.0 * v + (v < 10 ? 45 : 0), 3800, number(v));
 }
 
-std::vector<float> series(const RoundTable<float>& table, const GOLF1& g, int p) {
+std::vector<float> series(const RoundTable<float>& table, const ProgramState& g, int p) {
     std::vector<float> values;
     for (int j = 1; j <= keptrounds(g, p); ++j) values.push_back(table[p][j]);
     return values;
@@ -77,7 +77,7 @@ void drawseries(Canvas& c, const std::vector<float>& values, int colour) {
     }
 }
 
-void drawgraph(Canvas& c, const GOLF1& g, int p) {
+void drawgraph(Canvas& c, const ProgramState& g, int p) {
     c.clear();
     drawgrid(c);
     drawseries(c, series(g.differential, g, p), differentialcolour);
@@ -89,7 +89,7 @@ namespace {
 
 // Under the WHS method a plus index carries its "+", and a player without an index shows
 // none.
-std::string indexshown(const GOLF1& g, int p) {
+std::string indexshown(const ProgramState& g, int p) {
     if (g.method != HandicapMethod::whs) return generalformat(currentindex(g, p));
     const int last = keptrounds(g, p);
     if (last == 0 || whs::noindexyet(g, p, last)) return "";
@@ -98,7 +98,7 @@ std::string indexshown(const GOLF1& g, int p) {
 
 } // namespace
 
-GraphTexts graphtexts(const GOLF1& g, int p) {
+GraphTexts graphtexts(const ProgramState& g, int p) {
     GraphTexts t;
     if (chartedplayer(g, p)) t.name = g.playername[p];
     t.currentindex = "Current Hcp. Index = " + indexshown(g, p);

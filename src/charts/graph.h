@@ -1,7 +1,7 @@
 #pragma once
 
 #include "charts/canvas.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <string>
 #include <vector>
@@ -31,7 +31,7 @@ void drawgrid(Canvas& c);
 void drawseries(Canvas& c, const std::vector<float>& values, int colour);
 // The whole graph of player p on a cleared picture: grid, both series, the direction
 // note under the round numbers and the word HANDICAP down the left edge.
-void drawgraph(Canvas& c, const GOLF1& g, int p);
+void drawgraph(Canvas& c, const ProgramState& g, int p);
 
 // The window's panels, which the printout repeats.
 struct GraphTexts {
@@ -39,6 +39,6 @@ struct GraphTexts {
     std::string currentindex; // Lab2(4): "Current Hcp. Index = 12.3"
     std::string roundsplayed; // Lab2(3): "20 rounds played"
 };
-GraphTexts graphtexts(const GOLF1& g, int p);
+GraphTexts graphtexts(const ProgramState& g, int p);
 
 } // namespace greenfold

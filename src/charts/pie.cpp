@@ -12,11 +12,11 @@ namespace {
 constexpr float pi = 3.141593f;
 constexpr float twopi = 6.283186f;
 
-double holepar(const GOLF1& g, int course, int hole) {
+double holepar(const ProgramState& g, int course, int hole) {
     return leadingnumber(coursefield(g, course, courseline_par0 + hole));
 }
 
-void countround(const GOLF1& g, int p, int r, ScoreCount& count) {
+void countround(const ProgramState& g, int p, int r, ScoreCount& count) {
     const int course = g.roundcourse[p][r];
     for (int h = 1; h <= 18; ++h) {
         const int s = g.holescore[p][r][h];
@@ -51,7 +51,7 @@ ScoreClass classify(int score, double par) {
     return ScoreClass::other;
 }
 
-ScoreCount countscores(const GOLF1& g, int p) {
+ScoreCount countscores(const ProgramState& g, int p) {
     ScoreCount count;
     for (int r = keptrounds(g, p); r >= 1; --r) countround(g, p, r, count);
     return count;
@@ -111,7 +111,7 @@ void drawlegend(Canvas& c, const std::vector<Slice>& slices) {
     }
 }
 
-PieTexts pietexts(const GOLF1& g, int p, const ScoreCount& count) {
+PieTexts pietexts(const ProgramState& g, int p, const ScoreCount& count) {
     PieTexts t;
     if (chartedplayer(g, p)) t.name = g.playername[p];
     t.avepar = "Avg. Par per hole =";

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "charts/canvas.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <array>
 #include <string>
@@ -27,7 +27,7 @@ struct ScoreCount {
     double parsum = 0;
     double scoresum = 0;
 };
-ScoreCount countscores(const GOLF1& g, int p);
+ScoreCount countscores(const ProgramState& g, int p);
 
 // One slice of the pie: a category with at least one score. Colours follow the slice's
 // position (light blue for the first, then light green ...), not its category.
@@ -64,6 +64,6 @@ struct PieTexts {
     std::string avehole;    // aveholelabel
     std::string totalholes; // totalholeslabel
 };
-PieTexts pietexts(const GOLF1& g, int p, const ScoreCount& count);
+PieTexts pietexts(const ProgramState& g, int p, const ScoreCount& count);
 
 } // namespace greenfold

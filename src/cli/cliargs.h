@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/listview.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <optional>
 #include <string>

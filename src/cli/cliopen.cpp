@@ -9,7 +9,7 @@
 
 namespace greenfold {
 
-std::string openfolder(GOLF1& g, const fs::path& dir, const std::string& systemdir) {
+std::string openfolder(ProgramState& g, const fs::path& dir, const std::string& systemdir) {
     if (startup(g, dir, systemdir)) return "";
     return "cannot read the list of leagues " + findfile(dir, latestfilename).string();
 }
@@ -39,7 +39,8 @@ std::string takeleague(LeagueOpened& out, const fs::path& dir, const std::string
 
 } // namespace
 
-LeagueOpened openleaguefile(GOLF1& g, const fs::path& dir, const std::string& name, Access access) {
+LeagueOpened openleaguefile(ProgramState& g, const fs::path& dir, const std::string& name,
+                            Access access) {
     const int n = findleague(g, name);
     if (n == 0)
         return problem("no league named '" + name + "' in " + dir.string() +

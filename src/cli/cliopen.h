@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/leaguecommit.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <string>
@@ -13,7 +13,7 @@ namespace greenfold {
 // remembers the league opened last; the command line leaves that record alone.
 
 // The settings and the list of leagues. The problem is empty when the list was read.
-std::string openfolder(GOLF1& g, const fs::path& dir, const std::string& systemdir);
+std::string openfolder(ProgramState& g, const fs::path& dir, const std::string& systemdir);
 
 // How a command uses the league: reading it, or changing it.
 enum class Access { read, write };
@@ -30,7 +30,7 @@ struct LeagueOpened {
 // first finishes or undoes what a writer before it left; one that reads it waits for a
 // change in progress. Under the WHS method an index history file that cannot be read is a
 // problem too: a command would otherwise work on without the indexes issued before.
-LeagueOpened openleaguefile(GOLF1& g, const fs::path& dir, const std::string& name,
+LeagueOpened openleaguefile(ProgramState& g, const fs::path& dir, const std::string& name,
                             Access access = Access::read);
 
 } // namespace greenfold

@@ -45,15 +45,15 @@ int deliver(CliContext& ctx, const CliRequest& r, const std::string& bytes) {
 
 // The league of a command, with the lock or guard it holds while the command runs.
 struct Opened {
-    std::unique_ptr<GOLF1> g;
+    std::unique_ptr<ProgramState> g;
     LeagueOpened held;
 };
 
 // The data folder and the league, or a message and nothing.
 Opened openrequested(CliContext& ctx, const CliRequest& r, bool needcourses,
                      Access access = Access::read) {
-    Opened out{std::make_unique<GOLF1>(), {}};
-    GOLF1& g = *out.g;
+    Opened out{std::make_unique<ProgramState>(), {}};
+    ProgramState& g = *out.g;
     if (auto problem = openfolder(g, r.dir, ctx.systemdir); !problem.empty()) {
         fail(ctx, problem);
         return {};
@@ -75,7 +75,7 @@ Opened openrequested(CliContext& ctx, const CliRequest& r, bool needcourses,
 }
 
 int runleagues(CliContext& ctx, const CliRequest& r) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     if (auto problem = openfolder(*g, r.dir, ctx.systemdir); !problem.empty())
         return fail(ctx, problem);
     for (int n = 1; n <= g->leaguecount && n <= maxleagues; ++n)
@@ -86,7 +86,7 @@ int runleagues(CliContext& ctx, const CliRequest& r) {
 
 int runlist(CliContext& ctx, const CliRequest& r) {
     const Opened opened = openrequested(ctx, r, false);
-    GOLF1* g = opened.g.get();
+    ProgramState* g = opened.g.get();
     if (!g) return exit_data;
     const ViewLines view = viewlines(*g, r.list);
     if (!view.problem.empty()) return fail(ctx, view.problem);
@@ -98,7 +98,7 @@ int runlist(CliContext& ctx, const CliRequest& r) {
 
 int runexport(CliContext& ctx, const CliRequest& r) {
     const Opened opened = openrequested(ctx, r, false);
-    GOLF1* g = opened.g.get();
+    ProgramState* g = opened.g.get();
     if (!g) return exit_data;
     return deliver(ctx, r, exportbytes(*g));
 }
@@ -130,7 +130,7 @@ std::string commitfailure(const std::string& leaguefile, const Outcome& out) {
 
 int runimport(CliContext& ctx, const CliRequest& r) {
     const Opened opened = openrequested(ctx, r, true, r.dryrun ? Access::read : Access::write);
-    GOLF1* g = opened.g.get();
+    ProgramState* g = opened.g.get();
     if (!g) return exit_data;
     std::string bytes;
     if (!readwhole(r.csvfile, bytes)) return fail(ctx, "cannot read " + r.csvfile);
@@ -139,7 +139,7 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     // Every round is recorded on a copy first: the engine's own refusals (a tee without
     // a slope) come out with their rows, and the league on disk is untouched until all
     // rows are good.
-    auto recorded = std::make_unique<GOLF1>(*g);
+    auto recorded = std::make_unique<ProgramState>(*g);
     LoadedResults nights = loadresults(*recorded, r.dir);
     const ImportRun run = recordimport(*recorded, plan.rounds, &nights.file, r.allowsecond);
     reportrows(ctx, r, run.skipped);
@@ -173,7 +173,7 @@ int runimport(CliContext& ctx, const CliRequest& r) {
 
 int runreplay(CliContext& ctx, const CliRequest& r) {
     const Opened opened = openrequested(ctx, r, true, r.write ? Access::write : Access::read);
-    GOLF1* g = opened.g.get();
+    ProgramState* g = opened.g.get();
     if (!g) return exit_data;
     const std::vector<ReplayLine> lines = replayleague(*g, g->method);
     ctx.out << replaytext(lines, g->method) << std::flush;
@@ -191,7 +191,7 @@ int runreplay(CliContext& ctx, const CliRequest& r) {
 int runresults(CliContext& ctx, const CliRequest& r) {
     const Opened opened = openrequested(
         ctx, r, false, r.command == CliCommand::postteams ? Access::write : Access::read);
-    GOLF1* g = opened.g.get();
+    ProgramState* g = opened.g.get();
     if (!g) return exit_data;
     const ResultsOutput out = r.command == CliCommand::postteams ? postteamsoutput(*g, r)
                               : r.html                           ? webpageoutput(*g, r, ctx.today)
@@ -201,7 +201,7 @@ int runresults(CliContext& ctx, const CliRequest& r) {
 
 int runnewseason(CliContext& ctx, const CliRequest& r) {
     const Opened opened = openrequested(ctx, r, false, Access::write);
-    GOLF1* g = opened.g.get();
+    ProgramState* g = opened.g.get();
     if (!g) return exit_data;
     const SeasonStart start = planseason(*g, r.dir);
     if (!start.plan) return fail(ctx, start.refusal.text);

@@ -34,7 +34,7 @@ enum class Earlier { none, same, other };
 
 // Whether stored scores (holes 1..18, out, in) are the typed ones: each hole the same, or
 // lower where stroke control lowered it; a round of totals only, the same two totals.
-bool samescores(const GOLF1& g, const std::array<long, maxholes + 1>& stored,
+bool samescores(const ProgramState& g, const std::array<long, maxholes + 1>& stored,
                 const HoleScores& typed) {
     const bool lowered = g.method == HandicapMethod::classic && g.escflag != 0;
     bool holes = false;
@@ -45,7 +45,7 @@ bool samescores(const GOLF1& g, const std::array<long, maxholes + 1>& stored,
     return holes || (stored[19] == typed[19] && stored[20] == typed[20]);
 }
 
-Earlier earlierround(const GOLF1& g, const ResultsFile* results, const ImportRound& round) {
+Earlier earlierround(const ProgramState& g, const ResultsFile* results, const ImportRound& round) {
     const int p = round.player;
     const NightDate date{int16_t(round.date.month), int16_t(round.date.day),
                          int16_t(twodigityear(round.date.year))};
@@ -74,7 +74,7 @@ Earlier earlierround(const GOLF1& g, const ResultsFile* results, const ImportRou
 }
 
 // "Bill Archer ... 07/01/26".
-std::string whowhen(const GOLF1& g, const ImportRound& round, const char* what) {
+std::string whowhen(const ProgramState& g, const ImportRound& round, const char* what) {
     return g.playername[round.player] + what +
            nighttext({int16_t(round.date.month), int16_t(round.date.day),
                       int16_t(twodigityear(round.date.year))});
@@ -82,7 +82,7 @@ std::string whowhen(const GOLF1& g, const ImportRound& round, const char* what) 
 
 } // namespace
 
-RecordResult recordimportround(GOLF1& g, const ImportRound& round) {
+RecordResult recordimportround(ProgramState& g, const ImportRound& round) {
     RoundEntry entry = entryof(round);
     RecordResult refused;
     refused.outcome = checkround(g, entry);
@@ -91,8 +91,8 @@ RecordResult recordimportround(GOLF1& g, const ImportRound& round) {
     return recordround(g, entry);
 }
 
-ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds, ResultsFile* results,
-                       bool allowsecond) {
+ImportRun recordimport(ProgramState& g, const std::vector<ImportRound>& rounds,
+                       ResultsFile* results, bool allowsecond) {
     ImportRun run;
     for (const ImportRound& round : rounds) {
         const Earlier earlier = earlierround(g, results, round);

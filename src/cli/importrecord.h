@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/importrows.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "results/resultsfile.h"
 #include "scoring/roundslots.h"
 
@@ -22,13 +22,13 @@ struct ImportRun {
 // One round: the set-up's session values (course, date, the player, a new round), then
 // the engine's check before stroke control lowers any hole, stroke control when it is
 // on, and the record itself.
-RecordResult recordimportround(GOLF1& g, const ImportRound& round);
+RecordResult recordimportround(ProgramState& g, const ImportRound& round);
 
 // Every round in file order; each stored round also goes into its night of results, when
 // given. A round the player already has on that date (in the league or the results, the
 // same scores, a hole lowered by stroke control counting as the same) is skipped; another
 // round of his on that date is refused unless a second round is allowed.
-ImportRun recordimport(GOLF1& g, const std::vector<ImportRound>& rounds,
+ImportRun recordimport(ProgramState& g, const std::vector<ImportRound>& rounds,
                        ResultsFile* results = nullptr, bool allowsecond = false);
 
 // The problems of both stages together, in row order.

@@ -91,7 +91,7 @@ bool bothtotalszero(const DisplayedRound& round) {
 
 // Tee 1..3, or its name in any case; an empty cell is the player's default tee, the one
 // the score window starts with. 0 when the cell names no tee.
-int readtee(const GOLF1& g, int player, std::string_view cell) {
+int readtee(const ProgramState& g, int player, std::string_view cell) {
     static constexpr std::array<std::string_view, 4> names{"", "Ladies", "Mens", "Pro"};
     if (cell.empty()) {
         const int tee = player >= 1 && player <= maxplayers ? g.playertee[player] : 0;
@@ -102,7 +102,8 @@ int readtee(const GOLF1& g, int player, std::string_view cell) {
     return 0;
 }
 
-std::string readlead(const GOLF1& g, const std::vector<std::string>& cells, ImportRound& round) {
+std::string readlead(const ProgramState& g, const std::vector<std::string>& cells,
+                     ImportRound& round) {
     const DateRead date = readrounddate(trimmed(cells[0]));
     if (!date.ok()) return date.problem;
     round.date = date.date;
@@ -120,7 +121,7 @@ std::string readlead(const GOLF1& g, const std::vector<std::string>& cells, Impo
     return "";
 }
 
-RowProblem readimportrow(const GOLF1& g, const CsvRecord& record, ImportRound& round) {
+RowProblem readimportrow(const ProgramState& g, const CsvRecord& record, ImportRound& round) {
     round.row = record.row;
     if (!record.problem.empty()) return {record.row, record.problem};
     const std::size_t count = record.cells.size();
@@ -134,14 +135,14 @@ RowProblem readimportrow(const GOLF1& g, const CsvRecord& record, ImportRound& r
 
 } // namespace
 
-int findplayer(const GOLF1& g, std::string_view name) {
+int findplayer(const ProgramState& g, std::string_view name) {
     if (name.empty()) return 0;
     for (int p = 1; p <= g.playercount && p <= maxplayers; ++p)
         if (g.playername[p] == name) return p;
     return 0;
 }
 
-ImportPlan readimport(const GOLF1& g, const std::vector<CsvRecord>& records) {
+ImportPlan readimport(const ProgramState& g, const std::vector<CsvRecord>& records) {
     ImportPlan plan;
     for (const CsvRecord& record : records) {
         if (blankrecord(record) && record.problem.empty()) continue;

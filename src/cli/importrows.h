@@ -2,7 +2,7 @@
 
 #include "cli/clidates.h"
 #include "cli/csvfile.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "scoring/scorecard.h"
 
 #include <string>
@@ -41,9 +41,9 @@ struct ImportPlan {
 
 // Reads every record against the league's roster and the course table. The first
 // record is a header when its date cell holds no digit; blank records are passed over.
-ImportPlan readimport(const GOLF1& g, const std::vector<CsvRecord>& records);
+ImportPlan readimport(const ProgramState& g, const std::vector<CsvRecord>& records);
 
 // The first player of the roster with exactly this name, or 0.
-int findplayer(const GOLF1& g, std::string_view name);
+int findplayer(const ProgramState& g, std::string_view name);
 
 } // namespace greenfold

@@ -15,7 +15,7 @@ std::string shortdate(const CalendarDate& date) {
            formatpattern(twodigityear(date.year), "00");
 }
 
-ViewLines dateview(const GOLF1& g, const std::optional<CalendarDate>& date) {
+ViewLines dateview(const ProgramState& g, const std::optional<CalendarDate>& date) {
     RoundView v;
     v.view = view_date;
     if (!date) return {showdates(g, v), ""};
@@ -27,7 +27,7 @@ ViewLines dateview(const GOLF1& g, const std::optional<CalendarDate>& date) {
     return {showdate(g, v), ""};
 }
 
-ViewLines playerview(const GOLF1& g, const std::string& name) {
+ViewLines playerview(const ProgramState& g, const std::string& name) {
     const int p = findplayer(g, name);
     if (p == 0) return {{}, "no player named '" + name + "' in the league"};
     return {showplayer(g, p), ""};
@@ -35,7 +35,7 @@ ViewLines playerview(const GOLF1& g, const std::string& name) {
 
 } // namespace
 
-ViewLines viewlines(const GOLF1& g, const ListChoice& choice) {
+ViewLines viewlines(const ProgramState& g, const ListChoice& choice) {
     if (choice.view == view_date) return dateview(g, choice.date);
     if (choice.view == view_player) return playerview(g, choice.player);
     RoundView v;

@@ -3,7 +3,7 @@
 #include "cli/clidates.h"
 #include "lists/roundlines.h"
 #include "lists/views.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <optional>
 #include <string>
@@ -27,7 +27,7 @@ struct ViewLines {
 // The recent view shows each player's newest round, as after a fresh redraw; the date
 // view starts at the newest date, as choosing it in the VIEW menu does; the player view
 // is the list the player picker leads to.
-ViewLines viewlines(const GOLF1& g, const ListChoice& choice);
+ViewLines viewlines(const ProgramState& g, const ListChoice& choice);
 
 // The long lines of the list without the page furniture: heading, dash rule and one
 // line a round with the hole scores, CR LF line ends. The heading stays whole: nothing

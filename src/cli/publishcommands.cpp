@@ -26,7 +26,7 @@ std::string outcometext(const Outcome& o) {
 }
 
 // The results file, or why there is nothing to work on.
-std::optional<ResultsFile> seasonfile(GOLF1& g, const CliRequest& r, std::string& problem) {
+std::optional<ResultsFile> seasonfile(ProgramState& g, const CliRequest& r, std::string& problem) {
     LoadedResults loaded = loadresults(g, r.dir);
     if (!loaded.outcome.messages.empty())
         problem = "cannot read the results file " + resultsfilename(g.leaguefile);
@@ -39,7 +39,7 @@ std::optional<ResultsFile> seasonfile(GOLF1& g, const CliRequest& r, std::string
 
 } // namespace
 
-ResultsOutput postteamsoutput(GOLF1& g, const CliRequest& r) {
+ResultsOutput postteamsoutput(ProgramState& g, const CliRequest& r) {
     std::string problem;
     const std::optional<ResultsFile> f = seasonfile(g, r, problem);
     if (!f) return {"", problem};
@@ -55,7 +55,7 @@ ResultsOutput postteamsoutput(GOLF1& g, const CliRequest& r) {
     return {outcometext(posted) + "\n", ""};
 }
 
-ResultsOutput webpageoutput(GOLF1& g, const CliRequest& r, const CalendarDate& today) {
+ResultsOutput webpageoutput(ProgramState& g, const CliRequest& r, const CalendarDate& today) {
     std::string problem;
     const std::optional<ResultsFile> f = seasonfile(g, r, problem);
     if (!f) return {"", problem};

@@ -3,15 +3,15 @@
 #include "cli/cliargs.h"
 #include "cli/clidates.h"
 #include "cli/resultscommands.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 namespace greenfold {
 
 // greenfold-cli's postteams: the night of --date, or the newest, posted to the teams' point
 // records and the team file written; what each team got is printed.
-ResultsOutput postteamsoutput(GOLF1& g, const CliRequest& r);
+ResultsOutput postteamsoutput(ProgramState& g, const CliRequest& r);
 
 // standings --html: the web page, dated today.
-ResultsOutput webpageoutput(GOLF1& g, const CliRequest& r, const CalendarDate& today);
+ResultsOutput webpageoutput(ProgramState& g, const CliRequest& r, const CalendarDate& today);
 
 } // namespace greenfold

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "scoring/replay.h"
 
 #include <string>

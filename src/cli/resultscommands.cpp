@@ -16,7 +16,7 @@ namespace greenfold {
 
 namespace {
 
-std::string textbytes(const GOLF1& g, const CalendarDate& today,
+std::string textbytes(const ProgramState& g, const CalendarDate& today,
                       const std::vector<std::string>& lines) {
     std::string out = resultsheader(g, reportdate(today.year, today.month, today.day)) + "\n\n";
     for (const std::string& l : lines) out += l + "\n";
@@ -30,7 +30,7 @@ std::string csvbytes(const std::vector<std::string>& heading,
     return out;
 }
 
-ResultsOutput night(const GOLF1& g, const ResultsFile& f, const CliRequest& r,
+ResultsOutput night(const ProgramState& g, const ResultsFile& f, const CliRequest& r,
                     const CalendarDate& today) {
     const std::vector<NightDate> nights = seasonnights(f);
     NightDate chosen = nights.front();
@@ -52,7 +52,7 @@ ResultsOutput night(const GOLF1& g, const ResultsFile& f, const CliRequest& r,
 
 } // namespace
 
-ResultsOutput resultsoutput(GOLF1& g, const CliRequest& r, const CalendarDate& today) {
+ResultsOutput resultsoutput(ProgramState& g, const CliRequest& r, const CalendarDate& today) {
     LoadedResults loaded = loadresults(g, r.dir);
     const std::string file = resultsfilename(g.leaguefile);
     if (!loaded.outcome.messages.empty()) return {"", "cannot read the results file " + file};

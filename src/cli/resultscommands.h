@@ -2,7 +2,7 @@
 
 #include "cli/cliargs.h"
 #include "cli/clidates.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <string>
 
@@ -17,6 +17,6 @@ struct ResultsOutput {
 };
 
 // The text starts with the printout's header, dated today.
-ResultsOutput resultsoutput(GOLF1& g, const CliRequest& r, const CalendarDate& today);
+ResultsOutput resultsoutput(ProgramState& g, const CliRequest& r, const CalendarDate& today);
 
 } // namespace greenfold

@@ -38,7 +38,7 @@ std::vector<std::string> exportheading(HandicapMethod method) {
     return cells;
 }
 
-std::vector<std::string> roundcells(const GOLF1& g, int p, int r) {
+std::vector<std::string> roundcells(const ProgramState& g, int p, int r) {
     const auto& score = g.holescore[p][r];
     const CalendarDate date{fullyear(g.ryear[p][r]), g.rmonth[p][r], g.rday[p][r]};
     std::vector<std::string> cells{g.playername[p], isodate(date),
@@ -58,7 +58,7 @@ std::vector<std::string> roundcells(const GOLF1& g, int p, int r) {
     return cells;
 }
 
-std::string exportbytes(const GOLF1& g) {
+std::string exportbytes(const ProgramState& g) {
     std::string out = csvline(exportheading(g.method));
     const int players = std::clamp<int>(g.playercount, 0, maxplayers);
     for (int p = 1; p <= players; ++p) {

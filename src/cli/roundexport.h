@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <string>
 #include <vector>
@@ -18,10 +18,10 @@ namespace greenfold {
 std::vector<std::string> exportheading(HandicapMethod method = HandicapMethod::classic);
 
 // The cells of round slot r of player p.
-std::vector<std::string> roundcells(const GOLF1& g, int p, int r);
+std::vector<std::string> roundcells(const ProgramState& g, int p, int r);
 
 // The heading and every kept round, players in roster order, each player's rounds oldest
 // first; CR LF line ends.
-std::string exportbytes(const GOLF1& g);
+std::string exportbytes(const ProgramState& g);
 
 } // namespace greenfold

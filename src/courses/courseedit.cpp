@@ -25,7 +25,7 @@ bool sameignoringcase(std::string_view a, std::string_view b) {
     return true;
 }
 
-bool validcourse(const GOLF1& g, int c) {
+bool validcourse(const ProgramState& g, int c) {
     return c >= 1 && c <= g.coursecount && c <= maxcourses;
 }
 
@@ -110,12 +110,12 @@ std::string panelfield(std::string_view panel) {
     return (value >= 0 ? " " : "") + generalformat(value);
 }
 
-Outcome opencourse(const GOLF1& g, int c) {
+Outcome opencourse(const ProgramState& g, int c) {
     if (c == newcourse && g.coursecount >= maxcourses) return Outcome::failure(coursetablefull());
     return {};
 }
 
-CourseForm courseform(const GOLF1& g, int c) {
+CourseForm courseform(const ProgramState& g, int c) {
     CourseForm form;
     form.pars.fill(" ");
     if (c == newcourse || !validcourse(g, c)) return form;
@@ -136,7 +136,7 @@ CourseForm courseform(const GOLF1& g, int c) {
     return form;
 }
 
-Outcome savecourse(GOLF1& g, int c, const CourseForm& form, const fs::path& dir,
+Outcome savecourse(ProgramState& g, int c, const CourseForm& form, const fs::path& dir,
                    const StreamWrap& wrap) {
     if (!complete(form)) return Outcome::failure(courserefusal());
     const std::string row = strokeindexrow(form);
@@ -185,7 +185,7 @@ Message coursetablefull() {
             "Greenfold", Icon::exclamation};
 }
 
-std::vector<std::string> coursenames(const GOLF1& g) {
+std::vector<std::string> coursenames(const ProgramState& g) {
     std::vector<std::string> names;
     for (int c = 1; validcourse(g, c); ++c)
         if (!g.coursedata[c][courseline_name].empty())
@@ -193,7 +193,7 @@ std::vector<std::string> coursenames(const GOLF1& g) {
     return names;
 }
 
-int findcourse(const GOLF1& g, std::string_view name) {
+int findcourse(const ProgramState& g, std::string_view name) {
     if (name.empty()) return 0;
     int found = 0;
     for (int c = 1; validcourse(g, c); ++c)
@@ -213,7 +213,7 @@ Message deletecoursequestion() {
             "Confirm Delete", Icon::stop};
 }
 
-Outcome deletecourse(GOLF1& g, int c, const fs::path& dir) {
+Outcome deletecourse(ProgramState& g, int c, const fs::path& dir) {
     if (!validcourse(g, c)) return {};
     const auto old = g.coursedata[c];
     for (auto& line : g.coursedata[c]) line.clear();

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <array>
@@ -59,16 +59,16 @@ inline constexpr int newcourse = 0;
 // Prepares the window. Rounds in every league file keep their course by number, so a new
 // course always takes a number never used before (a deleted course keeps its empty
 // slot); when all 200 have been used the addition is refused.
-Outcome opencourse(const GOLF1& g, int c);
+Outcome opencourse(const ProgramState& g, int c);
 // The window's contents for course c, or the empty form for a new one.
-CourseForm courseform(const GOLF1& g, int c);
+CourseForm courseform(const ProgramState& g, int c);
 
 // Stores the form into the table (a new course at the end, or course c) and writes the
 // course file. The stroke index row becomes course line 30: the set, or nothing once the
 // row is emptied; a line 30 that never held a set is left as it was. A refused form changes
 // nothing; when the file cannot be written the table is put back as it was, so trying again cannot
 // add the course twice.
-Outcome savecourse(GOLF1& g, int c, const CourseForm& form, const fs::path& dir = {},
+Outcome savecourse(ProgramState& g, int c, const CourseForm& form, const fs::path& dir = {},
                    const StreamWrap& wrap = {});
 
 Message courserefusal();
@@ -77,13 +77,13 @@ Message strokeindexrefusal();
 Message coursetablefull();
 
 // Names offered in course lists: every course that has one, in table order.
-std::vector<std::string> coursenames(const GOLF1& g);
+std::vector<std::string> coursenames(const ProgramState& g);
 // The last course whose name equals the text ignoring case; 0 when none does.
-int findcourse(const GOLF1& g, std::string_view name);
+int findcourse(const ProgramState& g, std::string_view name);
 
 Message deletecoursequestion();
 // Empties every line of course c and writes the course file. Rounds played there keep
 // its number.
-Outcome deletecourse(GOLF1& g, int c, const fs::path& dir = {});
+Outcome deletecourse(ProgramState& g, int c, const fs::path& dir = {});
 
 } // namespace greenfold

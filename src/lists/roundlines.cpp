@@ -42,14 +42,14 @@ std::string figurecolumn(const std::string& text, std::size_t width, std::size_t
 // The index and course handicap columns. Under the WHS method a plus figure carries its
 // "+" in the sign position (" 9.9", "12.3", "+2.1"; " 7", "+3") and a round played before
 // the player had an index leaves both blank.
-std::string indexcolumn(const GOLF1& g, int p, int r) {
+std::string indexcolumn(const ProgramState& g, int p, int r) {
     const float index = g.hcpindex[p][r];
     if (g.method != HandicapMethod::whs)
         return signspace(index) + formatpattern(index, "#0.0") + "    ";
     return figurecolumn(whs::noindexyet(g, p, r) ? "" : whs::indexfigure(index), 4, 4);
 }
 
-std::string handicapcolumn(const GOLF1& g, int p, int r) {
+std::string handicapcolumn(const ProgramState& g, int p, int r) {
     const float chcp = g.coursehcp[p][r];
     if (g.method != HandicapMethod::whs) return signspace(chcp) + generalformat(chcp) + "     ";
     return figurecolumn(whs::noindexyet(g, p, r) ? "" : whs::handicapfigure(chcp), 2, 5);
@@ -75,7 +75,7 @@ ListLines listheaders() {
     return lines;
 }
 
-std::string roundtext(const GOLF1& g, int p, int r, std::optional<int> lastcolumn) {
+std::string roundtext(const ProgramState& g, int p, int r, std::optional<int> lastcolumn) {
     const auto& score = g.holescore[p][r];
     std::string line = twodigits(g.rmonth[p][r]) + "/" + twodigits(g.rday[p][r]) + "/" +
                        twodigits(g.ryear[p][r]) + "   ";
@@ -97,7 +97,8 @@ std::string roundtext(const GOLF1& g, int p, int r, std::optional<int> lastcolum
     return line;
 }
 
-void roundline(ListLines& lines, const GOLF1& g, int p, int r, std::optional<int> lastcolumn) {
+void roundline(ListLines& lines, const ProgramState& g, int p, int r,
+               std::optional<int> lastcolumn) {
     lines.names.push_back(g.playername[p]);
     lines.rounds.push_back(roundtext(g, p, r, lastcolumn));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <optional>
 #include <string>
@@ -22,9 +22,10 @@ ListLines listheaders();
 
 // The text of round slot r of player p. The last column differs by view, so the caller
 // passes it; nothing leaves the column out.
-std::string roundtext(const GOLF1& g, int p, int r, std::optional<int> lastcolumn);
+std::string roundtext(const ProgramState& g, int p, int r, std::optional<int> lastcolumn);
 
 // Adds the player's name to the name list and the round's text to the round list.
-void roundline(ListLines& lines, const GOLF1& g, int p, int r, std::optional<int> lastcolumn);
+void roundline(ListLines& lines, const ProgramState& g, int p, int r,
+               std::optional<int> lastcolumn);
 
 } // namespace greenfold

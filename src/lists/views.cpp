@@ -10,19 +10,19 @@ bool validround(int p, int r) {
     return p >= 1 && p <= maxplayers && r >= 1 && r <= maxrounds;
 }
 
-int roundsof(const GOLF1& g, int p) {
+int roundsof(const ProgramState& g, int p) {
     return std::clamp<int>(g.roundcount[p], 0, maxrounds);
 }
 
-int players(const GOLF1& g) {
+int players(const ProgramState& g) {
     return std::clamp<int>(g.playercount, 0, maxplayers);
 }
 
-float roundkey(const GOLF1& g, int p, int r) {
+float roundkey(const ProgramState& g, int p, int r) {
     return datekey(g.ryear[p][r], g.rmonth[p][r], g.rday[p][r]);
 }
 
-SpinStep recentstep(const GOLF1& g, RoundView& v, int by, const char* hint) {
+SpinStep recentstep(const ProgramState& g, RoundView& v, int by, const char* hint) {
     for (int p = 1; p <= maxplayers; ++p) {
         const int slot = v.viewslot[p] + by;
         if (by < 0 ? v.viewslot[p] > 0 : slot <= roundsof(g, p))
@@ -31,7 +31,7 @@ SpinStep recentstep(const GOLF1& g, RoundView& v, int by, const char* hint) {
     return {hint, showrecent(g, v)};
 }
 
-SpinStep datestep(const GOLF1& g, RoundView& v, int by, const char* hint) {
+SpinStep datestep(const ProgramState& g, RoundView& v, int by, const char* hint) {
     const int to = v.dateindex + by;
     if (to < 1 || to > int(v.datekeys.size())) return {"", showdate(g, v)};
     v.dateindex = to;
@@ -59,7 +59,7 @@ void shellsort(std::vector<float>& keys) {
     }
 }
 
-void builddates(const GOLF1& g, RoundView& v) {
+void builddates(const ProgramState& g, RoundView& v) {
     v.datekeys.clear();
     for (int p = 1; p <= players(g); ++p)
         for (int r = 1; r <= roundsof(g, p); ++r) v.datekeys.push_back(roundkey(g, p, r));
@@ -69,7 +69,7 @@ void builddates(const GOLF1& g, RoundView& v) {
     v.datekeys.erase(std::unique(v.datekeys.begin(), v.datekeys.end()), v.datekeys.end());
 }
 
-ListLines showrecent(const GOLF1& g, const RoundView& v) {
+ListLines showrecent(const ProgramState& g, const RoundView& v) {
     ListLines lines = listheaders();
     for (int p = 1; p <= players(g); ++p) {
         const int slot = v.viewslot[p];
@@ -79,13 +79,13 @@ ListLines showrecent(const GOLF1& g, const RoundView& v) {
     return lines;
 }
 
-ListLines showdates(const GOLF1& g, RoundView& v) {
+ListLines showdates(const ProgramState& g, RoundView& v) {
     builddates(g, v);
     v.dateindex = int(v.datekeys.size());
     return showdate(g, v);
 }
 
-ListLines showdate(const GOLF1& g, const RoundView& v) {
+ListLines showdate(const ProgramState& g, const RoundView& v) {
     ListLines lines = listheaders();
     if (v.dateindex < 1 || v.dateindex > int(v.datekeys.size())) return lines;
     const float key = v.datekeys[std::size_t(v.dateindex - 1)];
@@ -95,7 +95,7 @@ ListLines showdate(const GOLF1& g, const RoundView& v) {
     return lines;
 }
 
-ListLines showplayer(const GOLF1& g, int p) {
+ListLines showplayer(const ProgramState& g, int p) {
     ListLines lines = listheaders();
     if (p < 1 || p > maxplayers) return lines;
     const int newest = roundsof(g, p);
@@ -104,7 +104,7 @@ ListLines showplayer(const GOLF1& g, int p) {
     return lines;
 }
 
-std::optional<ListLines> refreshview(const GOLF1& g, RoundView& v) {
+std::optional<ListLines> refreshview(const ProgramState& g, RoundView& v) {
     if (v.view == view_recent) {
         for (int p = 1; p <= maxplayers; ++p) v.viewslot[p] = static_cast<int16_t>(roundsof(g, p));
         return showrecent(g, v);
@@ -117,13 +117,13 @@ bool spinvisible(const RoundView& v) {
     return v.view == view_recent || v.view == view_date;
 }
 
-SpinStep spindown(const GOLF1& g, RoundView& v) {
+SpinStep spindown(const ProgramState& g, RoundView& v) {
     if (v.view == view_recent) return recentstep(g, v, -1, hint_recentdown);
     if (v.view == view_date) return datestep(g, v, -1, hint_datedown);
     return {"", showplayer(g, v.player)};
 }
 
-SpinStep spinup(const GOLF1& g, RoundView& v) {
+SpinStep spinup(const ProgramState& g, RoundView& v) {
     if (v.view == view_recent) return recentstep(g, v, +1, hint_recentup);
     if (v.view == view_date) return datestep(g, v, +1, hint_dateup);
     return {"", showplayer(g, v.player)};

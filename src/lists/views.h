@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lists/roundlines.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <optional>
 #include <string>
@@ -38,18 +38,18 @@ float datekey(int year, int month, int day);
 void shellsort(std::vector<float>& keys);
 
 // Fills the date table from every kept round, each date once, oldest first.
-void builddates(const GOLF1& g, RoundView& v);
+void builddates(const ProgramState& g, RoundView& v);
 
-ListLines showrecent(const GOLF1& g, const RoundView& v);
+ListLines showrecent(const ProgramState& g, const RoundView& v);
 // Builds the date table and shows the newest date.
-ListLines showdates(const GOLF1& g, RoundView& v);
-ListLines showdate(const GOLF1& g, const RoundView& v);
+ListLines showdates(const ProgramState& g, RoundView& v);
+ListLines showdate(const ProgramState& g, const RoundView& v);
 // Every kept round of player p, newest first.
-ListLines showplayer(const GOLF1& g, int p);
+ListLines showplayer(const ProgramState& g, int p);
 
 // Redraws view 1 or 2 from scratch (view 1 back at everyone's newest round). View 3
 // has nothing to redraw until a player is picked: nothing is returned.
-std::optional<ListLines> refreshview(const GOLF1& g, RoundView& v);
+std::optional<ListLines> refreshview(const ProgramState& g, RoundView& v);
 
 // The spin button is shown in views 1 and 2 only.
 bool spinvisible(const RoundView& v);
@@ -60,7 +60,7 @@ struct SpinStep {
     std::string hint;
     ListLines lines;
 };
-SpinStep spindown(const GOLF1& g, RoundView& v);
-SpinStep spinup(const GOLF1& g, RoundView& v);
+SpinStep spindown(const ProgramState& g, RoundView& v);
+SpinStep spinup(const ProgramState& g, RoundView& v);
 
 } // namespace greenfold

@@ -50,7 +50,7 @@ std::string trimmed(std::string_view s) {
 
 } // namespace
 
-std::vector<std::string> backupnames(const GOLF1& g) {
+std::vector<std::string> backupnames(const ProgramState& g) {
     std::vector<std::string> names;
     const int count = std::clamp<int>(g.leaguecount, 0, maxleagues);
     for (int n = 1; n <= count; ++n) names.push_back(g.leaguelist[n] + ".lge");
@@ -115,7 +115,8 @@ void removestaged(const std::vector<BackupPair>& pairs) {
 
 // The files to copy, with where each copy goes. A team, index history or results file that
 // is not there is left out; any other missing file is copied (and fails) in its turn.
-std::vector<BackupPair> backuppairs(const GOLF1& g, const fs::path& from, const fs::path& dest) {
+std::vector<BackupPair> backuppairs(const ProgramState& g, const fs::path& from,
+                                    const fs::path& dest) {
     const auto names = backupnames(g);
     const std::size_t optionalfrom = std::size_t(std::clamp<int>(g.leaguecount, 0, maxleagues)) + 2;
     std::vector<BackupPair> pairs;
@@ -145,7 +146,7 @@ bool replacecopies(const std::vector<BackupPair>& pairs, const fs::path& dest) {
 
 } // namespace
 
-Outcome backup(const GOLF1& g, const fs::path& datadir, const fs::path& dest,
+Outcome backup(const ProgramState& g, const fs::path& datadir, const fs::path& dest,
                std::vector<BackupPair>* copied) {
     std::error_code ec;
     const fs::path from = fs::absolute(datadir.empty() ? fs::current_path(ec) : datadir, ec);

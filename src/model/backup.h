@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <string>
@@ -21,7 +21,7 @@ inline constexpr int maxrestoreitems = 2 * (4 * maxleagues + 2);
 // The files a backup copies, in order: each known league, the latest-league record, the
 // course file, each league's team file, each league's index history file, each league's
 // results file.
-std::vector<std::string> backupnames(const GOLF1& g);
+std::vector<std::string> backupnames(const ProgramState& g);
 
 struct BackupPair {
     std::string copy;   // the copy in the backup folder
@@ -31,7 +31,7 @@ struct BackupPair {
 // Copies the data files of datadir into dest and writes the list file. A team or index
 // history or results file that is not there is skipped and gets no pair in the list, so a later
 // restore does not stop at it. Any other missing file or failed copy stops the backup.
-Outcome backup(const GOLF1& g, const fs::path& datadir, const fs::path& dest,
+Outcome backup(const ProgramState& g, const fs::path& datadir, const fs::path& dest,
                std::vector<BackupPair>* copied = nullptr);
 
 // The list file's pairs, read whole-line (a path may hold a comma), at most maxrestoreitems;

@@ -22,7 +22,7 @@ bool readcourses(std::istream& in, CourseTable& g) {
     return true;
 }
 
-std::string coursebytes(const GOLF1& g) {
+std::string coursebytes(const ProgramState& g) {
     LineWriter out;
     out.integer(g.coursecount);
     for (int c = 1; c <= g.coursecount; ++c)
@@ -46,7 +46,7 @@ Message coursesavefailure() {
     return {"Unable to save settings to disk", "Course Setup", Icon::exclamation};
 }
 
-Outcome loadcourses(GOLF1& g, const fs::path& dir, CourseLoad why) {
+Outcome loadcourses(ProgramState& g, const fs::path& dir, CourseLoad why) {
     const fs::path file = findfile(dir, coursefilename);
     std::ifstream in(file, std::ios::binary);
     if (!in) return Outcome::failure(courseloadfailure(why));
@@ -59,7 +59,7 @@ Outcome loadcourses(GOLF1& g, const fs::path& dir, CourseLoad why) {
     return {};
 }
 
-Outcome savecourses(GOLF1& g, const fs::path& dir, const StreamWrap& wrap) {
+Outcome savecourses(ProgramState& g, const fs::path& dir, const StreamWrap& wrap) {
     return safesave(g.damagedfiles, findfile(dir, coursefilesavename), coursebytes(g),
                     coursesavefailure(), wrap);
 }

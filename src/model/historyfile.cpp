@@ -64,7 +64,7 @@ bool readentry(LineReader& in, HistoryEntry& e) {
 }
 
 // The entry player p takes; taken marks the entries already given out.
-int entryfor(const LeagueData& g, int p, const std::vector<HistoryEntry>& entries,
+int entryfor(const League& g, int p, const std::vector<HistoryEntry>& entries,
              const std::vector<bool>& taken) {
     const std::size_t own = std::size_t(p - 1);
     if (own < entries.size() && !taken[own] && entries[own].name == g.playername[p])
@@ -74,7 +74,7 @@ int entryfor(const LeagueData& g, int p, const std::vector<HistoryEntry>& entrie
     return -1;
 }
 
-void placeentry(LeagueData& g, int p, const HistoryEntry& e) {
+void placeentry(League& g, int p, const HistoryEntry& e) {
     PlayerHistory& h = g.history[p];
     h.issued = e.issued;
     const int rounds = std::min<int>(g.roundcount[p], int(e.rounds.size()));
@@ -107,7 +107,7 @@ std::optional<std::vector<HistoryEntry>> readhistory(std::istream& in) {
     return entries;
 }
 
-std::string historybytes(const LeagueData& g) {
+std::string historybytes(const League& g) {
     LineWriter out;
     const int players = std::clamp<int>(g.playercount, 0, maxplayers);
     out.text(historyversion).integer(players);
@@ -128,7 +128,7 @@ std::string historybytes(const LeagueData& g) {
     return out.str();
 }
 
-void placehistory(LeagueData& g, const std::vector<HistoryEntry>& entries) {
+void placehistory(League& g, const std::vector<HistoryEntry>& entries) {
     g.history = {};
     std::vector<bool> taken(entries.size());
     const int players = std::clamp<int>(g.playercount, 0, maxplayers);
@@ -151,7 +151,7 @@ Message historysavefailure() {
     return {"Error Creating Index History File", "Greenfold", Icon::exclamation};
 }
 
-Outcome loadhistory(GOLF1& g, const fs::path& dir) {
+Outcome loadhistory(ProgramState& g, const fs::path& dir) {
     g.history = {};
     const fs::path file = findfile(dir, historyfilename(g.leaguefile));
     std::error_code ec;
@@ -168,7 +168,7 @@ Outcome loadhistory(GOLF1& g, const fs::path& dir) {
     return {};
 }
 
-void stagehistory(const GOLF1& g, LeagueCommit& commit) {
+void stagehistory(const ProgramState& g, LeagueCommit& commit) {
     commit.write(historyfilename(g.leaguefile), historybytes(g), historysavefailure());
 }
 

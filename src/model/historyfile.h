@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/leaguecommit.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <istream>
@@ -46,20 +46,20 @@ struct HistoryEntry {
 // The whole file, or nothing when a line is missing, is not a number where one belongs
 // or is out of range.
 std::optional<std::vector<HistoryEntry>> readhistory(std::istream& in);
-std::string historybytes(const LeagueData& g);
+std::string historybytes(const League& g);
 
 // Gives each player of the league his entry: the one in his own position when it carries
 // his name, else the first other one with his name, else none. A kept round takes its
 // note only when the note is dated with the round, so a round the file never heard of
 // (recorded under the classic method, or moved there since) has none.
-void placehistory(LeagueData& g, const std::vector<HistoryEntry>& entries);
+void placehistory(League& g, const std::vector<HistoryEntry>& entries);
 
 // Reads the open league's history file from dir. A league without one starts with an
 // empty history; so does one whose file cannot be read whole: that file is kept beside
 // itself before it is saved over, and the outcome, still ok, says so.
-Outcome loadhistory(GOLF1& g, const fs::path& dir = {});
+Outcome loadhistory(ProgramState& g, const fs::path& dir = {});
 // The history into a commit of the league's files (see leaguefile.h's stageleague).
-void stagehistory(const GOLF1& g, LeagueCommit& commit);
+void stagehistory(const ProgramState& g, LeagueCommit& commit);
 
 Message historyloadfailure(const std::string& file);
 Message historysavefailure();

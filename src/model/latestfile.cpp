@@ -54,7 +54,7 @@ bool parselatest(LineReader& lines, Latest& l) {
 
 } // namespace
 
-bool readlatest(std::istream& in, GOLF1& g) {
+bool readlatest(std::istream& in, ProgramState& g) {
     LineReader lines(in);
     Latest l;
     if (!parselatest(lines, l)) return false;
@@ -79,7 +79,7 @@ Message latestsavefailure() {
     return {"Cannot Write GrnFld.DAT, Please check disk write protect.", "Greenfold", Icon::none};
 }
 
-Outcome loadlatest(GOLF1& g, const fs::path& dir) {
+Outcome loadlatest(ProgramState& g, const fs::path& dir) {
     const fs::path file = findfile(dir, latestfilename);
     std::ifstream in(file, std::ios::binary);
     if (in && readlatest(in, g)) return {};
@@ -87,7 +87,7 @@ Outcome loadlatest(GOLF1& g, const fs::path& dir) {
     return Outcome::failure(latestloadfailure());
 }
 
-std::string latestbytes(const GOLF1& g) {
+std::string latestbytes(const ProgramState& g) {
     LineWriter out;
     const int count = std::clamp<int>(g.leaguecount, 0, maxleagues);
     out.integer(count);
@@ -97,7 +97,7 @@ std::string latestbytes(const GOLF1& g) {
     return out.str();
 }
 
-Outcome savelatest(GOLF1& g, const fs::path& dir, const StreamWrap& wrap) {
+Outcome savelatest(ProgramState& g, const fs::path& dir, const StreamWrap& wrap) {
     return safesave(g.damagedfiles, findfile(dir, latestfilename), latestbytes(g),
                     latestsavefailure(), wrap);
 }

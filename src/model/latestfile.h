@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <istream>
@@ -16,11 +16,11 @@ inline constexpr const char* latestfilename = "GrnFld.DAT";
 
 // Reads the record into g, whole or not at all. After a good read a factor below 0.5
 // becomes .96 and an empty font "Courier New".
-bool readlatest(std::istream& in, GOLF1& g);
-Outcome loadlatest(GOLF1& g, const fs::path& dir = {});
+bool readlatest(std::istream& in, ProgramState& g);
+Outcome loadlatest(ProgramState& g, const fs::path& dir = {});
 
-std::string latestbytes(const GOLF1& g);
-Outcome savelatest(GOLF1& g, const fs::path& dir = {}, const StreamWrap& wrap = {});
+std::string latestbytes(const ProgramState& g);
+Outcome savelatest(ProgramState& g, const fs::path& dir = {}, const StreamWrap& wrap = {});
 
 Message latestloadfailure();
 Message latestsavefailure();

@@ -16,7 +16,7 @@ bool inrange(const std::optional<int16_t>& v, int lo, int hi) {
     return v && *v >= lo && *v <= hi;
 }
 
-bool readround(LineReader& in, LeagueData& g, int p, int r) {
+bool readround(LineReader& in, League& g, int p, int r) {
     auto diff = in.nextsingle();
     auto month = in.nextinteger();
     auto day = in.nextinteger();
@@ -41,7 +41,7 @@ bool readround(LineReader& in, LeagueData& g, int p, int r) {
     return true;
 }
 
-bool readplayer(LineReader& in, LeagueData& g, int p) {
+bool readplayer(LineReader& in, League& g, int p) {
     auto name = in.next();
     if (!name) return false;
     g.playername[p] = std::string(*name);
@@ -57,7 +57,7 @@ bool readplayer(LineReader& in, LeagueData& g, int p) {
 
 } // namespace
 
-bool readleague(std::istream& in, LeagueData& g) {
+bool readleague(std::istream& in, League& g) {
     LineReader lines(in);
     auto count = lines.nextinteger();
     if (!inrange(count, 0, maxplayers)) return false;
@@ -67,7 +67,7 @@ bool readleague(std::istream& in, LeagueData& g) {
     return true;
 }
 
-std::string leaguebytes(const GOLF1& g) {
+std::string leaguebytes(const ProgramState& g) {
     LineWriter out;
     out.reserve(8 + std::size_t(g.playercount) * 543 * 7);
     out.integer(g.playercount);
@@ -97,27 +97,27 @@ Message leaguesavefailure() {
     return {"Error Creating League Record File", "Greenfold", Icon::exclamation};
 }
 
-Outcome loadleague(GOLF1& g, const fs::path& dir) {
+Outcome loadleague(ProgramState& g, const fs::path& dir) {
     const fs::path file = findfile(dir, g.leaguefile);
     std::ifstream in(file, std::ios::binary);
     if (!in) return Outcome::failure(leagueloadfailure());
-    auto fresh = std::make_unique<LeagueData>(static_cast<const LeagueData&>(g));
+    auto fresh = std::make_unique<League>(static_cast<const League&>(g));
     fresh->history = {};
     if (!readleague(in, *fresh)) {
         markdamaged(g.damagedfiles, file);
         return Outcome::failure(leagueloadfailure());
     }
-    static_cast<LeagueData&>(g) = std::move(*fresh);
+    static_cast<League&>(g) = std::move(*fresh);
     if (g.method == HandicapMethod::whs) return loadhistory(g, dir);
     return {};
 }
 
-void stageleague(const GOLF1& g, LeagueCommit& commit) {
+void stageleague(const ProgramState& g, LeagueCommit& commit) {
     commit.write(g.leaguefile, leaguebytes(g), leaguesavefailure());
     if (g.method == HandicapMethod::whs) stagehistory(g, commit);
 }
 
-Outcome saveleague(GOLF1& g, const fs::path& dir, const StreamWrap& wrap) {
+Outcome saveleague(ProgramState& g, const fs::path& dir, const StreamWrap& wrap) {
     LeagueCommit commit(dir, g.leaguefile);
     stageleague(g, commit);
     return commit.run(g.damagedfiles, wrap);

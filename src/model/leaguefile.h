@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/leaguecommit.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <istream>
@@ -16,21 +16,21 @@ namespace greenfold {
 
 // Reads a whole league from a stream into the league members of g. On failure g may
 // hold part of the file; loadleague below never lets that reach the open league.
-bool readleague(std::istream& in, LeagueData& g);
-std::string leaguebytes(const GOLF1& g);
+bool readleague(std::istream& in, League& g);
+std::string leaguebytes(const ProgramState& g);
 
 // Reads the file named by g.leaguefile in dir. The open league is replaced only when
 // the whole file was read; players above the file's count keep what they held. Under the
 // World Handicap System method the index history file is read with it (historyfile.h).
-Outcome loadleague(GOLF1& g, const fs::path& dir = {});
+Outcome loadleague(ProgramState& g, const fs::path& dir = {});
 
 // The league members into a commit of the league's files; under the World Handicap
 // System method the index history file with them.
-void stageleague(const GOLF1& g, LeagueCommit& commit);
+void stageleague(const ProgramState& g, LeagueCommit& commit);
 
 // Writes the league members to g.leaguefile in dir, and under the World Handicap System
 // method the index history file, together or not at all.
-Outcome saveleague(GOLF1& g, const fs::path& dir = {}, const StreamWrap& wrap = {});
+Outcome saveleague(ProgramState& g, const fs::path& dir = {}, const StreamWrap& wrap = {});
 
 Message leagueloadfailure();
 Message leaguesavefailure();

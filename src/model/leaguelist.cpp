@@ -16,7 +16,7 @@ namespace greenfold {
 
 namespace {
 
-int knowncount(const GOLF1& g) {
+int knowncount(const ProgramState& g) {
     return std::clamp<int>(g.leaguecount, 0, maxleagues);
 }
 
@@ -82,7 +82,7 @@ Message inuse(const std::string& refusal, const char* then) {
 }
 
 // Takes entry k off the list and keeps leagueindex on the league it named.
-void removeentry(GOLF1& g, int k) {
+void removeentry(ProgramState& g, int k) {
     const int count = knowncount(g);
     for (int n = k; n < maxleagues; ++n) g.leaguelist[n] = g.leaguelist[n + 1];
     g.leaguelist[maxleagues].clear();
@@ -101,25 +101,25 @@ bool acceptkey(int code) {
     return code == 8 || code == 32 || code >= 48;
 }
 
-std::vector<std::string> leaguemenucaptions(const GOLF1& g) {
+std::vector<std::string> leaguemenucaptions(const ProgramState& g) {
     const int count = knowncount(g);
     if (count == 0) return {noentries};
     return {g.leaguelist.begin() + 1, g.leaguelist.begin() + 1 + count};
 }
 
-int findleagueexact(const GOLF1& g, std::string_view name) {
+int findleagueexact(const ProgramState& g, std::string_view name) {
     for (int n = 1; n <= knowncount(g); ++n)
         if (g.leaguelist[n] == name) return n;
     return 0;
 }
 
-int findleague(const GOLF1& g, std::string_view name) {
+int findleague(const ProgramState& g, std::string_view name) {
     for (int n = 1; n <= knowncount(g); ++n)
         if (sameletters(g.leaguelist[n], name)) return n;
     return 0;
 }
 
-std::string leaguename(const GOLF1& g) {
+std::string leaguename(const ProgramState& g) {
     const std::string& f = g.leaguefile;
     return f.size() > 4 ? f.substr(0, f.size() - 4) : f;
 }
@@ -131,7 +131,7 @@ bool legalleaguename(std::string_view name) {
                         [](char c) { return illegalchar(static_cast<unsigned char>(c)); });
 }
 
-LeagueStep checkleaguename(const GOLF1& g, const std::string& name) {
+LeagueStep checkleaguename(const ProgramState& g, const std::string& name) {
     if (name.empty()) return beep();
     if (findleagueexact(g, name) != 0)
         return refuse(exclamation("That name is already in use."), true);
@@ -149,7 +149,7 @@ Message leagueexists(const std::string& name) {
                        " is already in the folder. Choose another name.");
 }
 
-LeagueStep createleague(GOLF1& g, const std::string& name, const fs::path& dir,
+LeagueStep createleague(ProgramState& g, const std::string& name, const fs::path& dir,
                         const StreamWrap& wrap) {
     LeagueStep check = checkleaguename(g, name);
     if (!check.outcome) return check;
@@ -159,7 +159,7 @@ LeagueStep createleague(GOLF1& g, const std::string& name, const fs::path& dir,
 
     // The new league is built on a copy, so a failed write leaves the open league and
     // the list as they were.
-    auto fresh = std::make_unique<GOLF1>(g);
+    auto fresh = std::make_unique<ProgramState>(g);
     clearleague(*fresh);
     fresh->leaguefile = name + leaguesuffix;
     Outcome saved = saveleague(*fresh, dir, wrap);
@@ -183,7 +183,7 @@ LeagueStep createleague(GOLF1& g, const std::string& name, const fs::path& dir,
     return done;
 }
 
-LeagueStep checkdelete(const GOLF1& g, const std::string& name) {
+LeagueStep checkdelete(const ProgramState& g, const std::string& name) {
     if (name.empty()) return beep();
     if (findleague(g, name) == 0)
         return refuse(exclamation("That name is not on the active list."), true);
@@ -197,7 +197,7 @@ Question deletequestion() {
             true};
 }
 
-LeagueStep deleteleague(GOLF1& g, const std::string& name, bool confirmed, bool teamsdefined,
+LeagueStep deleteleague(ProgramState& g, const std::string& name, bool confirmed, bool teamsdefined,
                         const fs::path& dir, const StreamWrap& wrap) {
     LeagueStep check = checkdelete(g, name);
     if (!check.outcome) return check;
@@ -232,7 +232,7 @@ LeagueStep deleteleague(GOLF1& g, const std::string& name, bool confirmed, bool 
     return done;
 }
 
-LeagueStep openleague(GOLF1& g, int entry, const fs::path& dir, const StreamWrap& wrap) {
+LeagueStep openleague(ProgramState& g, int entry, const fs::path& dir, const StreamWrap& wrap) {
     if (entry < 0 || entry >= knowncount(g) || g.leaguelist[entry + 1].empty()) return beep();
     const std::string name = g.leaguelist[entry + 1];
     if (!g.methodproblem.empty()) return failed(Outcome::failure(methodrefusal(g)));

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <string>
@@ -40,12 +40,12 @@ bool acceptkey(int code);
 
 // Captions of the File menu's league entries leaguesmenu(0..): one per known league, in
 // list order, or the single entry "No Entries".
-std::vector<std::string> leaguemenucaptions(const GOLF1& g);
+std::vector<std::string> leaguemenucaptions(const ProgramState& g);
 
 // Position 1..leaguecount of a known league, or 0. New names are compared exactly;
 // deletion finds a name whatever its letter case, as file names are matched.
-int findleagueexact(const GOLF1& g, std::string_view name);
-int findleague(const GOLF1& g, std::string_view name);
+int findleagueexact(const ProgramState& g, std::string_view name);
+int findleague(const ProgramState& g, std::string_view name);
 
 // Whether a name can become a league file name beside the others on any disk the
 // leagues are copied to: at most 30 characters, no character the name box refuses, no
@@ -53,21 +53,21 @@ int findleague(const GOLF1& g, std::string_view name);
 bool legalleaguename(std::string_view name);
 
 // The open league's name: its file's name without ".LGE".
-std::string leaguename(const GOLF1& g);
+std::string leaguename(const ProgramState& g);
 
 // The checks of a new name against the list: empty (a beep), in use, illegal.
-LeagueStep checkleaguename(const GOLF1& g, const std::string& name);
+LeagueStep checkleaguename(const ProgramState& g, const std::string& name);
 
 Message leaguesfull();
 Message leagueexists(const std::string& name);
 
 // Writes a new, empty league under the name, adds it to the known leagues and saves the
 // latest-league record. Nothing changes unless every file was written.
-LeagueStep createleague(GOLF1& g, const std::string& name, const fs::path& dir = {},
+LeagueStep createleague(ProgramState& g, const std::string& name, const fs::path& dir = {},
                         const StreamWrap& wrap = {});
 
 // The checks before the question: empty (a beep), not a known league.
-LeagueStep checkdelete(const GOLF1& g, const std::string& name);
+LeagueStep checkdelete(const ProgramState& g, const std::string& name);
 Question deletequestion();
 
 // Carries out the user's answer to deletequestion(): takes the league off the list,
@@ -75,14 +75,15 @@ Question deletequestion();
 // files and, with teams defined, the team file. A league another program holds is not
 // deleted. leagueindex keeps pointing at the same league, or at the first
 // entry when that league is gone.
-LeagueStep deleteleague(GOLF1& g, const std::string& name, bool confirmed, bool teamsdefined,
+LeagueStep deleteleague(ProgramState& g, const std::string& name, bool confirmed, bool teamsdefined,
                         const fs::path& dir = {}, const StreamWrap& wrap = {});
 
 // Opens the league of File menu entry `entry` (0-based) and holds it (leaguelock.h) while
 // it is open: a league another program holds is refused, saying who. A change a writer
 // left unfinished is finished first. When the league file cannot be read the league open
 // before stays open under its own file name.
-LeagueStep openleague(GOLF1& g, int entry, const fs::path& dir = {}, const StreamWrap& wrap = {});
+LeagueStep openleague(ProgramState& g, int entry, const fs::path& dir = {},
+                      const StreamWrap& wrap = {});
 
 // Lets go of the open league's lock: it is closed (deleted, restored over, or another
 // league created).

@@ -1,15 +1,15 @@
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 namespace greenfold {
 
-void setmonthnames(GOLF1& g) {
+void setmonthnames(ProgramState& g) {
     static constexpr const char* names[] = {"January",   "February", "March",    "April",
                                             "May",       "June",     "July",     "August",
                                             "September", "October",  "November", "December"};
     for (int m = 1; m <= 12; ++m) g.monthname[m] = names[m - 1];
 }
 
-void clearleague(GOLF1& g) {
+void clearleague(ProgramState& g) {
     g.playercount = 0;
     for (int p = 1; p <= maxplayers; ++p) {
         g.playername[p].clear();
@@ -29,7 +29,7 @@ void clearleague(GOLF1& g) {
     }
 }
 
-const std::string& coursefield(const GOLF1& g, int c, int n) {
+const std::string& coursefield(const ProgramState& g, int c, int n) {
     static const std::string empty;
     if (c < 1 || c > maxcourses || n < 1 || n > courselines) return empty;
     return g.coursedata[c][n];

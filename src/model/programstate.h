@@ -75,7 +75,7 @@ struct PlayerHistory {
 // The open league: playercount, playername, playertee, roundcount, the round tables
 // (differential, rmonth, rday, ryear, roundcourse, holescore, hcpindex, coursehcp),
 // playerteam, teamsdefined and leaguefile; and the index history of each player.
-struct LeagueData {
+struct League {
     int16_t playercount = 0;
     PlayerTable<std::string> playername{};
     PlayerTable<int16_t> playertee{};
@@ -108,7 +108,7 @@ enum class HandicapMethod { classic, whs };
 // averageflag, hcplimit, dateremind, printfont, hoffset, wdoffset, pscaling, leaguelist,
 // leaguecount and leagueindex; and from greenfold.ini the handicap method and the handicap
 // allowance in whole percent (the World Handicap System method's playing handicaps).
-struct SettingsData {
+struct Settings {
     int16_t escflag = 0;
     float hcpfactor = 0.96f;
     int16_t ninehole = 0;
@@ -136,7 +136,7 @@ struct SettingsData {
 // curmonth, curday, curyear and editslot; the course window takes its course number
 // (coursemode add is newcourse); the charts and the main window's player view take the
 // chosen player; each window opens its own help topic (helptopic).
-struct MachineData {
+struct StartupInfo {
     std::array<std::string, 13> monthname{};
     int16_t screenwidth = 0;
     int16_t colordepthok = 1;
@@ -147,20 +147,20 @@ struct MachineData {
 // (g.playercount, g.coursedata, g.hcpfactor, g.inipath). Plain data; the file code, the
 // engine and the windows all work on one instance of it. A reader replaces only the
 // part it reads.
-struct GOLF1 : LeagueData, CourseTable, SettingsData, MachineData {
+struct ProgramState : League, CourseTable, Settings, StartupInfo {
     // Files that exist but could not be read whole in this run. Before the first save
     // over one of them the damaged original is kept beside it (see safefile.h).
     std::vector<std::string> damagedfiles;
 };
 
-void setmonthnames(GOLF1& g);
+void setmonthnames(ProgramState& g);
 
 // Empties the league: no players, every name, tee, count, round and hole value zero, no
 // index history. Team numbers, the course table and the settings stay.
-void clearleague(GOLF1& g);
+void clearleague(ProgramState& g);
 
 // Course line n of course c, or an empty text for a slot outside the table, so a
 // damaged round that names a course out of range reads as a course without values.
-const std::string& coursefield(const GOLF1& g, int c, int n);
+const std::string& coursefield(const ProgramState& g, int c, int n);
 
 } // namespace greenfold

@@ -32,7 +32,7 @@ std::string envdir(const char* name) {
     return v ? std::string(v) : std::string();
 }
 
-void setdefaults(GOLF1& g) {
+void setdefaults(ProgramState& g) {
     g.escflag = 0;
     g.hoffset = 0;
     g.wdoffset = 0;
@@ -62,7 +62,7 @@ std::string getsystemdir() {
 #endif
 }
 
-void readsettings(GOLF1& g, std::istream& in) {
+void readsettings(ProgramState& g, std::istream& in) {
     LineReader lines(in);
     auto esc = lines.nextinteger();
     auto hoff = lines.nextsingle();
@@ -79,7 +79,7 @@ void readsettings(GOLF1& g, std::istream& in) {
     g.averageflag = lines.nextinteger().value_or(0);
 }
 
-void readsettings(GOLF1& g, const std::string& systemdir) {
+void readsettings(ProgramState& g, const std::string& systemdir) {
     g.inipath = systemdir + settingsfilename;
     std::ifstream in(g.inipath, std::ios::binary);
     if (!in) {
@@ -89,21 +89,21 @@ void readsettings(GOLF1& g, const std::string& systemdir) {
     readsettings(g, in);
 }
 
-std::string settingsbytes(const GOLF1& g) {
+std::string settingsbytes(const ProgramState& g) {
     LineWriter out;
     out.integer(g.escflag).single(g.hoffset).single(g.wdoffset).single(g.pscaling);
     out.integer(g.averageflag);
     return out.str();
 }
 
-bool savesettings(GOLF1& g, const std::string& systemdir, const StreamWrap& wrap) {
+bool savesettings(ProgramState& g, const std::string& systemdir, const StreamWrap& wrap) {
     g.inipath = systemdir + settingsfilename;
     std::error_code ec;
     if (!systemdir.empty()) fs::create_directories(systemdir, ec);
     return atomicwrite(g.inipath, settingsbytes(g), wrap);
 }
 
-Message methodrefusal(const GOLF1& g) {
+Message methodrefusal(const ProgramState& g) {
     return {g.methodproblem +
                 ".\r\n\r\nGreenfold leaves the file as it is and opens no league until the "
                 "handicap method is known: correct the file, or choose the method under "

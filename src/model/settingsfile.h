@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <istream>
@@ -23,15 +23,15 @@ std::string getsystemdir();
 // Reads the settings into g. A missing file, or one that fails before its fifth item,
 // leaves the defaults (stroke control off, offsets 0, scaling 1, averaging off); a file
 // of four items is read with averaging off. No message either way.
-void readsettings(GOLF1& g, const std::string& systemdir);
-void readsettings(GOLF1& g, std::istream& in);
+void readsettings(ProgramState& g, const std::string& systemdir);
+void readsettings(ProgramState& g, std::istream& in);
 
 // Writes the settings; false when the file could not be written (no message).
-bool savesettings(GOLF1& g, const std::string& systemdir, const StreamWrap& wrap = {});
-std::string settingsbytes(const GOLF1& g);
+bool savesettings(ProgramState& g, const std::string& systemdir, const StreamWrap& wrap = {});
+std::string settingsbytes(const ProgramState& g);
 
 // What the program says while greenfold.ini is refused (g.methodproblem): at start, and
 // when a league is to be opened.
-Message methodrefusal(const GOLF1& g);
+Message methodrefusal(const ProgramState& g);
 
 } // namespace greenfold

@@ -21,7 +21,7 @@ struct CommandTexts {
     const char* keyword;
 };
 
-// The base of every window the main window opens (Form2::openwindow). Its one signal,
+// The base of every window the main window opens (MainWindow::openwindow). Its one signal,
 // closed, says the window has gone without handing over to another window: the main
 // window is then usable again. A window that hands over (a picker to its chart, round
 // set-up to score entry) says so with a signal of its own instead.

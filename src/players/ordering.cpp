@@ -13,7 +13,7 @@ std::string orderline(int position, const std::string& name) {
     return number + "  " + name;
 }
 
-std::vector<OrderLine> orderlines(const GOLF1& g) {
+std::vector<OrderLine> orderlines(const ProgramState& g) {
     std::vector<OrderLine> lines;
     for (int p = 1; p <= g.playercount; ++p)
         if (!g.playername[p].empty()) lines.push_back({p, orderline(p, g.playername[p])});
@@ -24,13 +24,13 @@ std::string ordername(const std::string& line) {
     return line.size() > 5 ? line.substr(5) : std::string();
 }
 
-int clampposition(const GOLF1& g, double typed) {
+int clampposition(const ProgramState& g, double typed) {
     if (!(typed >= 1)) return 1; // below 1, or not a number at all
     if (typed > g.playercount) return std::max<int>(g.playercount, 1);
     return static_cast<int>(typed);
 }
 
-bool moveplayer(GOLF1& g, int from, int target) {
+bool moveplayer(ProgramState& g, int from, int target) {
     const int n = g.playercount;
     if (from == target || from < 1 || from > n || target < 1 || target > n) return false;
     copyplayer(g, from, 0);

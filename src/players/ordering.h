@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <string>
 #include <vector>
@@ -18,17 +18,17 @@ struct OrderLine {
 };
 
 std::string orderline(int position, const std::string& name);
-std::vector<OrderLine> orderlines(const GOLF1& g);
+std::vector<OrderLine> orderlines(const ProgramState& g);
 
 // The name part of a list line, as the window shows it over the position box.
 std::string ordername(const std::string& line);
 
 // A typed target position: within 1..playercount.
-int clampposition(const GOLF1& g, double typed);
+int clampposition(const ProgramState& g, double typed);
 
 // Moves the player in slot `from` to slot `target` with all his data and team; everyone
 // between shifts by one. Slot 0 is the holding place during the move and is empty
 // afterwards. False when there is nothing to move (same slot, or a slot off the roster).
-bool moveplayer(GOLF1& g, int from, int target);
+bool moveplayer(ProgramState& g, int from, int target);
 
 } // namespace greenfold

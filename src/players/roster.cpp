@@ -16,7 +16,7 @@ std::string upper(std::string_view s) {
 }
 
 // The last slot holding exactly this name, or 0.
-int lastnamed(const GOLF1& g, std::string_view name) {
+int lastnamed(const ProgramState& g, std::string_view name) {
     int found = 0;
     if (name.empty()) return 0; // an empty name stands for no selection, never a player
     for (int p = 1; p <= g.playercount; ++p)
@@ -35,7 +35,7 @@ std::string rostername(std::string_view typed) {
     return name;
 }
 
-AddResult addplayer(GOLF1& g, std::string_view typed, int tee) {
+AddResult addplayer(ProgramState& g, std::string_view typed, int tee) {
     const std::string name = rostername(typed);
     if (textwidth(name) < std::size_t(minaddname) || g.playercount >= maxplayers)
         return AddResult::rejected;
@@ -52,7 +52,7 @@ AddResult addplayer(GOLF1& g, std::string_view typed, int tee) {
     return AddResult::added;
 }
 
-bool removeplayer(GOLF1& g, std::string_view name) {
+bool removeplayer(ProgramState& g, std::string_view name) {
     const int pos = lastnamed(g, name);
     if (pos == 0) return false;
     for (int j = pos; j < g.playercount; ++j) copyplayer(g, j + 1, j);
@@ -61,7 +61,7 @@ bool removeplayer(GOLF1& g, std::string_view name) {
     return true;
 }
 
-RenameResult checkrename(const GOLF1& g, std::string_view oldname, std::string_view typed) {
+RenameResult checkrename(const ProgramState& g, std::string_view oldname, std::string_view typed) {
     const std::string name = rostername(typed);
     if (textwidth(name) < std::size_t(minrenamename) || lastnamed(g, oldname) == 0)
         return RenameResult::rejected;
@@ -69,13 +69,13 @@ RenameResult checkrename(const GOLF1& g, std::string_view oldname, std::string_v
     return RenameResult::changed;
 }
 
-RenameResult renameplayer(GOLF1& g, std::string_view oldname, std::string_view typed) {
+RenameResult renameplayer(ProgramState& g, std::string_view oldname, std::string_view typed) {
     const RenameResult check = checkrename(g, oldname, typed);
     if (check == RenameResult::changed) g.playername[lastnamed(g, oldname)] = rostername(typed);
     return check;
 }
 
-void copyplayer(GOLF1& g, int from, int to) {
+void copyplayer(ProgramState& g, int from, int to) {
     g.playername[to] = g.playername[from];
     g.playertee[to] = g.playertee[from];
     g.roundcount[to] = g.roundcount[from];
@@ -91,7 +91,7 @@ void copyplayer(GOLF1& g, int from, int to) {
     g.history[to] = g.history[from];
 }
 
-void clearplayer(GOLF1& g, int p) {
+void clearplayer(ProgramState& g, int p) {
     g.playername[p].clear();
     g.playertee[p] = 0;
     g.roundcount[p] = 0;
@@ -107,27 +107,27 @@ void clearplayer(GOLF1& g, int p) {
     g.history[p] = {};
 }
 
-Outcome saveroster(GOLF1& g, const Teamdata* teams, const fs::path& dir) {
+Outcome saveroster(ProgramState& g, const Teamdata* teams, const fs::path& dir) {
     LeagueCommit commit(dir, g.leaguefile);
     if (teams != nullptr) stageteams(g, *teams, commit);
     stageleague(g, commit);
     return commit.run(g.damagedfiles);
 }
 
-bool addkeepsteams(const GOLF1& g, const fs::path& dir) {
+bool addkeepsteams(const ProgramState& g, const fs::path& dir) {
     return g.teamsdefined == 1 || teamfileexists(g, dir);
 }
 
-std::string playerstitle(const GOLF1& g) {
+std::string playerstitle(const ProgramState& g) {
     const std::string& file = g.leaguefile;
     return (file.size() >= 4 ? file.substr(0, file.size() - 4) : file) + " Players";
 }
 
-std::string membercount(const GOLF1& g) {
+std::string membercount(const ProgramState& g) {
     return std::to_string(g.playercount) + " member(s)";
 }
 
-std::string leagueplayerlist(const GOLF1& g) {
+std::string leagueplayerlist(const ProgramState& g) {
     return g.leaguefile + " Player List";
 }
 

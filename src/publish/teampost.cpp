@@ -13,7 +13,7 @@ namespace greenfold {
 
 namespace {
 
-std::map<std::string, int> teamsbyname(const GOLF1& g) {
+std::map<std::string, int> teamsbyname(const ProgramState& g) {
     std::map<std::string, int> teams;
     for (int p = 1; p <= g.playercount; ++p) teams[g.playername[p]] = g.playerteam[p];
     return teams;
@@ -48,7 +48,7 @@ Message teamsfull(const std::string& team) {
 
 } // namespace
 
-std::vector<TeamNight> teamnight(const GOLF1& g, const Teamdata& t, const ResultsFile& f,
+std::vector<TeamNight> teamnight(const ProgramState& g, const Teamdata& t, const ResultsFile& f,
                                  const NightDate& night) {
     const std::map<std::string, int> teams = teamsbyname(g);
     std::vector<std::vector<double>> points(std::size_t(t.teamcount) + 1);
@@ -88,13 +88,14 @@ Outcome postnight(Teamdata& t, const std::vector<TeamNight>& nights, const Night
     return {};
 }
 
-bool hasteams(GOLF1& g, const fs::path& dir) {
+bool hasteams(ProgramState& g, const fs::path& dir) {
     auto t = std::make_unique<Teamdata>();
     loadteams(g, *t, dir);
     return g.teamsdefined != 0;
 }
 
-Outcome postteams(GOLF1& g, const ResultsFile& f, const NightDate& night, const fs::path& dir) {
+Outcome postteams(ProgramState& g, const ResultsFile& f, const NightDate& night,
+                  const fs::path& dir) {
     auto t = std::make_unique<Teamdata>();
     loadteams(g, *t, dir);
     if (!g.teamsdefined) return Outcome::failure(noteams());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "results/resultsfile.h"
 #include "teams/teamdata.h"
 
@@ -24,7 +24,7 @@ struct TeamNight {
 // Every team's night, teams in order; a team none of whose players played has 0 from 0.
 // A player is found on the roster by name (the last of two alike, as the team windows
 // do); one no longer on it belongs to no team.
-std::vector<TeamNight> teamnight(const GOLF1& g, const Teamdata& t, const ResultsFile& f,
+std::vector<TeamNight> teamnight(const ProgramState& g, const Teamdata& t, const ResultsFile& f,
                                  const NightDate& night);
 
 // "Night results 06/04/26": the text a posted record carries and is found by.
@@ -37,11 +37,12 @@ std::string postedtext(const NightDate& night);
 Outcome postnight(Teamdata& t, const std::vector<TeamNight>& nights, const NightDate& night);
 
 // Reads the open league's team file in dir; true when a player of the roster is on a team.
-bool hasteams(GOLF1& g, const fs::path& dir = {});
+bool hasteams(ProgramState& g, const fs::path& dir = {});
 
 // The whole command on the open league's files in dir: its teams read, the night posted,
 // the team file written the safe way. Refused for a league without teams.
-Outcome postteams(GOLF1& g, const ResultsFile& f, const NightDate& night, const fs::path& dir = {});
+Outcome postteams(ProgramState& g, const ResultsFile& f, const NightDate& night,
+                  const fs::path& dir = {});
 
 // The question asked before posting, and what was posted.
 Message postquestion(const NightDate& night);

@@ -205,7 +205,7 @@ std::string webpage(const std::string& league, const ResultsFile& f, const Night
            "</footer>\n</body>\n</html>\n";
 }
 
-NightSkins newestskins(const GOLF1& g, const ResultsFile& f) {
+NightSkins newestskins(const ProgramState& g, const ResultsFile& f) {
     const std::vector<NightDate> nights = seasonnights(f);
     if (nights.empty()) return {};
     return nightskins(f, g, nights.front());

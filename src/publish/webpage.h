@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "results/resultsfile.h"
 #include "results/skins.h"
 
@@ -25,7 +25,7 @@ std::string webpage(const std::string& league, const ResultsFile& f, const Night
                     const std::string& written);
 
 // The newest night's skins of the league. Nothing when the file has no nights.
-NightSkins newestskins(const GOLF1& g, const ResultsFile& f);
+NightSkins newestskins(const ProgramState& g, const ResultsFile& f);
 
 // Writes the page whole or not at all.
 Outcome savewebpage(const fs::path& file, const std::string& bytes);

@@ -34,11 +34,11 @@ constexpr double logox = 0.39, logoy = 0.06, logow = 0.07, logoh = 0.077;
 constexpr std::array<double, 5> rowdrop{0, 0.194, 0.388, 0.582, 0.774};
 constexpr double rightcolumn = 0.42;
 
-int roundsof(const GOLF1& g, int p) {
+int roundsof(const ProgramState& g, int p) {
     return std::clamp<int>(g.roundcount[p], 0, maxrounds);
 }
 
-std::string scoreentry(const GOLF1& g, int p, int r) {
+std::string scoreentry(const ProgramState& g, int p, int r) {
     std::string initials = coursefield(g, g.roundcourse[p][r], courseline_initials);
     if (initials.empty()) initials = " -  ";
     const int total = g.holescore[p][r][19] + g.holescore[p][r][20];
@@ -46,7 +46,7 @@ std::string scoreentry(const GOLF1& g, int p, int r) {
            (total < 100 ? " " : "");
 }
 
-void placetext(PrintSurface& s, const GOLF1& g, int slot, const CardText& at,
+void placetext(PrintSurface& s, const ProgramState& g, int slot, const CardText& at,
                const std::string& text) {
     // The blank line of resetprintfont goes at the top of the page, where it can never
     // push the lower cards of a sheet over the page's end.
@@ -65,7 +65,8 @@ void placetext(PrintSurface& s, const GOLF1& g, int slot, const CardText& at,
 
 // A figure of the player's newest round, slot r; none without rounds, and under the WHS
 // method none when he had no index yet, where a plus figure carries its "+".
-std::string cardfigure(const GOLF1& g, int p, int r, float value, std::string (*whsfigure)(float)) {
+std::string cardfigure(const ProgramState& g, int p, int r, float value,
+                       std::string (*whsfigure)(float)) {
     if (r == 0) return {};
     if (g.method != HandicapMethod::whs) return generalformat(value);
     return whs::noindexyet(g, p, r) ? std::string() : whsfigure(value);
@@ -95,7 +96,7 @@ std::string cardcountlabel(int count) {
     return "Cards to Print : " + std::string(count >= 0 ? " " : "") + std::to_string(count);
 }
 
-std::vector<int> selectcards(const GOLF1& g, const std::vector<int>& lines) {
+std::vector<int> selectcards(const ProgramState& g, const std::vector<int>& lines) {
     const int players = std::clamp<int>(g.playercount, 0, maxplayers);
     std::vector<int> chosen;
     for (int line : lines)
@@ -105,7 +106,7 @@ std::vector<int> selectcards(const GOLF1& g, const std::vector<int>& lines) {
     return chosen;
 }
 
-std::array<std::string, 4> scorerows(const GOLF1& g, int p) {
+std::array<std::string, 4> scorerows(const ProgramState& g, int p) {
     std::array<std::string, 4> rows;
     const int rounds = roundsof(g, p);
     for (int r = 1; r <= 4; ++r)
@@ -113,19 +114,19 @@ std::array<std::string, 4> scorerows(const GOLF1& g, int p) {
     return rows;
 }
 
-std::string cardindexline(const GOLF1& g, int p) {
+std::string cardindexline(const ProgramState& g, int p) {
     const int last = roundsof(g, p);
     return "  Hcp Index: " + cardfigure(g, p, last, g.hcpindex[p][last], whs::indexfigure);
 }
 
-std::string cardcoursehcpline(const GOLF1& g, int p) {
+std::string cardcoursehcpline(const ProgramState& g, int p) {
     const int last = roundsof(g, p);
     if (last == 0) return " CHCP: ";
     return coursefield(g, g.roundcourse[p][last], courseline_initials) +
            " CHCP: " + cardfigure(g, p, last, g.coursehcp[p][last], whs::handicapfigure);
 }
 
-void AdjustPosition(const GOLF1& g, int slot, double w, double h, double& x, double& y) {
+void AdjustPosition(const ProgramState& g, int slot, double w, double h, double& x, double& y) {
     if (slot % 2 == 0) x += rightcolumn * w;
     const int row = std::clamp((slot - 1) / 2, 0, 4);
     y += rowdrop[row] * h * g.pscaling;
@@ -133,7 +134,7 @@ void AdjustPosition(const GOLF1& g, int slot, double w, double h, double& x, dou
     x += g.wdoffset;
 }
 
-void PrintCards(PrintSurface& s, const GOLF1& g, int p, int slot, const std::string& note,
+void PrintCards(PrintSurface& s, const ProgramState& g, int p, int slot, const std::string& note,
                 const PrintPicture& logo) {
     const double w = s.pagewidth(), h = s.pageheight();
     double x = logox * w, y = logoy * h * g.pscaling;
@@ -148,7 +149,7 @@ void PrintCards(PrintSurface& s, const GOLF1& g, int p, int slot, const std::str
     placetext(s, g, slot, noteplace, note);
 }
 
-int printcardjob(PrintSurface& s, const GOLF1& g, const std::vector<int>& players,
+int printcardjob(PrintSurface& s, const ProgramState& g, const std::vector<int>& players,
                  const std::string& note, const PrintPicture& logo) {
     s.setorientation(orientation_portrait);
     const int toprint = int(players.size());

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "reports/printsurface.h"
 
 #include <array>
@@ -29,32 +29,32 @@ std::string cardcountlabel(int count);
 
 // The players of the chosen list lines (0-based, line i is player i + 1), each once,
 // in league order.
-std::vector<int> selectcards(const GOLF1& g, const std::vector<int>& lines);
+std::vector<int> selectcards(const ProgramState& g, const std::vector<int>& lines);
 
 // The four score rows of a card. Row r lists rounds r, r + 4, r + 8, r + 12 and r + 16
 // of the player as far as they exist: the course's initials (" -  " for a course
 // without) filled to 4 characters, the total, and a space or two so that totals below
 // 100 keep the columns.
-std::array<std::string, 4> scorerows(const GOLF1& g, int p);
+std::array<std::string, 4> scorerows(const ProgramState& g, int p);
 
 // The card's index and course handicap lines, from the player's newest round. A player
 // without rounds has neither, nor under the WHS method one who had no index yet at that
 // round: the card leaves them blank rather than show a handicap the player does not have.
-std::string cardindexline(const GOLF1& g, int p);
-std::string cardcoursehcpline(const GOLF1& g, int p);
+std::string cardindexline(const ProgramState& g, int p);
+std::string cardcoursehcpline(const ProgramState& g, int p);
 
 // Moves a position on the first card to the same place on the card in slot 1..10 and
 // adds the user's offsets: the right column is 0.42 of the width further on, each row
 // of cards about a fifth of the (scaled) height further down.
-void AdjustPosition(const GOLF1& g, int slot, double w, double h, double& x, double& y);
+void AdjustPosition(const ProgramState& g, int slot, double w, double h, double& x, double& y);
 
 // One card in its slot: logo, name, index, course handicap, score rows and the note.
-void PrintCards(PrintSurface& s, const GOLF1& g, int p, int slot, const std::string& note,
+void PrintCards(PrintSurface& s, const ProgramState& g, int p, int slot, const std::string& note,
                 const PrintPicture& logo);
 
 // Prints a card for each of the players (slots of the league), a new sheet after every
 // tenth card while more are to come. Returns the number of cards printed.
-int printcardjob(PrintSurface& s, const GOLF1& g, const std::vector<int>& players,
+int printcardjob(PrintSurface& s, const ProgramState& g, const std::vector<int>& players,
                  const std::string& note, const PrintPicture& logo);
 
 } // namespace greenfold

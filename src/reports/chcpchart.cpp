@@ -15,7 +15,7 @@ constexpr float tablesize = 12;
 constexpr int rows = 25;
 constexpr float columnstep = 12.5f;
 
-float chartslope(const GOLF1& g, int course, int tee) {
+float chartslope(const ProgramState& g, int course, int tee) {
     return float(leadingnumber(coursefield(g, course, courseline_slope0 + tee)));
 }
 
@@ -71,7 +71,7 @@ std::string chartheading() {
     return "     Hcp Index  CHcp    Hcp Index  CHcp    Hcp Index  CHcp   Hcp Index   CHcp";
 }
 
-void PrintChcpChart(PrintSurface& s, const GOLF1& g, int course, int tee) {
+void PrintChcpChart(PrintSurface& s, const ProgramState& g, int course, int tee) {
     const float slope = chartslope(g, course, tee);
     s.setorientation(orientation_portrait);
     startpage(s, g, titlesize);

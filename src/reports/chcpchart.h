@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "reports/printsurface.h"
 
 #include <optional>
@@ -37,6 +37,6 @@ std::string teetext(int tee);
 std::string chartheading();
 
 // Prints the chart of a course (1..coursecount) for a tee (1..3).
-void PrintChcpChart(PrintSurface& s, const GOLF1& g, int course, int tee);
+void PrintChcpChart(PrintSurface& s, const ProgramState& g, int course, int tee);
 
 } // namespace greenfold

@@ -31,7 +31,7 @@ std::string longheading(const ListLines& lines) {
 }
 
 // The top of every page after the first: no league header, the heading and the rule.
-void continuation(PrintSurface& s, const GOLF1& g, float size, const std::string& heading,
+void continuation(PrintSurface& s, const ProgramState& g, float size, const std::string& heading,
                   const std::string& rule) {
     s.newpage();
     startpage(s, g, size);
@@ -73,7 +73,7 @@ Message printquestion() {
 
 // A page break only comes when another entry follows it, so a list that ends exactly
 // at a break does not leave a page holding nothing but the heading.
-void printlongreport(PrintSurface& s, const GOLF1& g, const ListLines& lines,
+void printlongreport(PrintSurface& s, const ProgramState& g, const ListLines& lines,
                      const std::string& date) {
     startlist(s, g, orientation_landscape, longsize, longwidth, date);
     const std::size_t n = entries(lines);
@@ -89,7 +89,7 @@ void printlongreport(PrintSurface& s, const GOLF1& g, const ListLines& lines,
     s.enddocument();
 }
 
-void printshortreport(PrintSurface& s, const GOLF1& g, const ListLines& lines,
+void printshortreport(PrintSurface& s, const ProgramState& g, const ListLines& lines,
                       const std::string& date) {
     startlist(s, g, orientation_portrait, shortsize, shortwidth, date);
     const std::size_t n = entries(lines);

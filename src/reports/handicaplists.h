@@ -1,8 +1,8 @@
 #pragma once
 
 #include "lists/roundlines.h"
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "reports/printsurface.h"
 
 #include <string>
@@ -36,11 +36,11 @@ Message printquestion();
 // The long list in landscape at 9 points, with the hole scores. Pages break after
 // entries 43 and 86, each new page repeating the heading and the rule; past that the
 // surface's own page overflow carries the list on.
-void printlongreport(PrintSurface& s, const GOLF1& g, const ListLines& lines,
+void printlongreport(PrintSurface& s, const ProgramState& g, const ListLines& lines,
                      const std::string& date);
 
 // The short list in portrait at 10 points, breaking once, after entry 53.
-void printshortreport(PrintSurface& s, const GOLF1& g, const ListLines& lines,
+void printshortreport(PrintSurface& s, const ProgramState& g, const ListLines& lines,
                       const std::string& date);
 
 } // namespace greenfold

@@ -40,7 +40,8 @@ Message exportreplacequestion(const std::string& file) {
             Icon::exclamation};
 }
 
-std::string shortprintbytes(const GOLF1& g, const ListLines& lines, const std::string& date) {
+std::string shortprintbytes(const ProgramState& g, const ListLines& lines,
+                            const std::string& date) {
     LineWriter out;
     out.text(reportheader(g.leaguefile, exportwidth, date));
     out.text(" ");
@@ -50,7 +51,7 @@ std::string shortprintbytes(const GOLF1& g, const ListLines& lines, const std::s
     return out.str();
 }
 
-Outcome shortprintfile(const GOLF1& g, const ListLines& lines, const std::string& date,
+Outcome shortprintfile(const ProgramState& g, const ListLines& lines, const std::string& date,
                        const std::string& exportfile, const StreamWrap& wrap) {
     if (atomicwrite(fs::path(exportfile), shortprintbytes(g, lines, date), wrap)) return {};
     return Outcome::failure({"The listing could not be written to\r\n" + exportfile +

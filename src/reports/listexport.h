@@ -1,8 +1,8 @@
 #pragma once
 
 #include "lists/roundlines.h"
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <optional>
@@ -27,11 +27,11 @@ Message exportreplacequestion(const std::string& file);
 
 // The bytes of the file: the league header (width 45), a line of one space, then the
 // short list with its heading and rule.
-std::string shortprintbytes(const GOLF1& g, const ListLines& lines, const std::string& date);
+std::string shortprintbytes(const ProgramState& g, const ListLines& lines, const std::string& date);
 
 // Writes the file whole or not at all. A file that cannot be written says so: an
 // export that silently did nothing would look like one that worked.
-Outcome shortprintfile(const GOLF1& g, const ListLines& lines, const std::string& date,
+Outcome shortprintfile(const ProgramState& g, const ListLines& lines, const std::string& date,
                        const std::string& exportfile, const StreamWrap& wrap = {});
 
 } // namespace greenfold

@@ -21,7 +21,7 @@ std::size_t byteofchar(std::string_view text, std::size_t chars) {
 
 } // namespace
 
-std::string reportfontname(const GOLF1& g) {
+std::string reportfontname(const ProgramState& g) {
     return g.printfont.empty() ? std::string("Courier New") : g.printfont;
 }
 
@@ -38,13 +38,13 @@ void resetprintfont(PrintSurface& s, const std::string& printfont) {
     s.printline(" ");
 }
 
-void setreportfont(PrintSurface& s, const GOLF1& g, float size) {
+void setreportfont(PrintSurface& s, const ProgramState& g, float size) {
     s.setfontname(reportfontname(g));
     s.setfontsize(size);
     s.setbold(true);
 }
 
-void startpage(PrintSurface& s, const GOLF1& g, float size) {
+void startpage(PrintSurface& s, const ProgramState& g, float size) {
     resetprintfont(s, reportfontname(g));
     setreportfont(s, g, size);
 }
@@ -57,7 +57,7 @@ std::string reportheader(const std::string& leaguefile, int width, const std::st
            "Greenfold   " + date;
 }
 
-void startlist(PrintSurface& s, const GOLF1& g, int orientation, float size, int width,
+void startlist(PrintSurface& s, const ProgramState& g, int orientation, float size, int width,
                const std::string& date) {
     s.setorientation(orientation);
     startpage(s, g, size);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "reports/printsurface.h"
 
 #include <cstddef>
@@ -14,7 +14,7 @@ namespace greenfold {
 
 // The font every report prints in: the settings' print font, "Courier New" when none
 // is set.
-std::string reportfontname(const GOLF1& g);
+std::string reportfontname(const ProgramState& g);
 
 // Makes some other font of the device the current one, then prints a blank line. Some
 // printers keep the font of the last job cached and ignore a request for the same name,
@@ -22,10 +22,10 @@ std::string reportfontname(const GOLF1& g);
 void resetprintfont(PrintSurface& s, const std::string& printfont);
 
 // The report's font: the print font at the given size, bold.
-void setreportfont(PrintSurface& s, const GOLF1& g, float size);
+void setreportfont(PrintSurface& s, const ProgramState& g, float size);
 
 // The start of a page: resetprintfont, then the report's font.
-void startpage(PrintSurface& s, const GOLF1& g, float size);
+void startpage(PrintSurface& s, const ProgramState& g, float size);
 
 // The first text line of a list: the league's name at column 6 and the program's name
 // and the date at the fixed column 6 + width - 4, whatever the name's length. A name
@@ -34,7 +34,7 @@ std::string reportheader(const std::string& leaguefile, int width, const std::st
 
 // The standard start of a list document: orientation, font, four blank lines, the
 // header and an empty line.
-void startlist(PrintSurface& s, const GOLF1& g, int orientation, float size, int width,
+void startlist(PrintSurface& s, const ProgramState& g, int orientation, float size, int width,
                const std::string& date);
 
 // The line of the course handicap chart being assembled, and its current cells.

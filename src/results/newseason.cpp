@@ -22,7 +22,7 @@ bool taken(const fs::path& dir, const std::string& name) {
 }
 
 // "Spring-2026", or "Spring-2026-2" and on when a kept results or team file has the name.
-std::string keptstem(const GOLF1& g, int year, const fs::path& dir) {
+std::string keptstem(const ProgramState& g, int year, const fs::path& dir) {
     const std::string base = leaguename(g) + "-" + std::to_string(year);
     std::string stem = base;
     for (int n = 2; taken(dir, stem + resultssuffix) || taken(dir, stem + ".tea"); ++n)
@@ -45,7 +45,7 @@ bool keepaside(LeagueCommit& commit, const fs::path& dir, const std::string& fro
     return true;
 }
 
-void clearteampoints(GOLF1& g, LeagueCommit& commit, const fs::path& dir) {
+void clearteampoints(ProgramState& g, LeagueCommit& commit, const fs::path& dir) {
     auto teams = std::make_unique<Teamdata>();
     loadteams(g, *teams, dir);
     for (int t = 1; t <= teams->teamcount && t <= maxteams; ++t) clearevents(*teams, t);
@@ -54,7 +54,7 @@ void clearteampoints(GOLF1& g, LeagueCommit& commit, const fs::path& dir) {
 
 } // namespace
 
-SeasonStart planseason(GOLF1& g, const fs::path& dir) {
+SeasonStart planseason(ProgramState& g, const fs::path& dir) {
     if (g.leaguefile.empty()) return {std::nullopt, {"Open a league first.", seasontitle}};
     LoadedResults loaded = loadresults(g, dir);
     if (!loaded.outcome.messages.empty()) return {std::nullopt, loaded.outcome.messages.front()};
@@ -78,7 +78,7 @@ SeasonStart planseason(GOLF1& g, const fs::path& dir) {
     return {plan, {}};
 }
 
-Message newseasonquestion(const GOLF1& g, const SeasonPlan& plan) {
+Message newseasonquestion(const ProgramState& g, const SeasonPlan& plan) {
     std::string text = "Start a new season for " + leaguename(g) +
                        "?\r\n\r\n"
                        "Kept as they are: the players, the teams and every kept round, so the "
@@ -94,7 +94,7 @@ Message newseasonquestion(const GOLF1& g, const SeasonPlan& plan) {
     return {text, seasontitle, Icon::question};
 }
 
-Outcome startseason(GOLF1& g, const SeasonPlan& plan, const fs::path& dir) {
+Outcome startseason(ProgramState& g, const SeasonPlan& plan, const fs::path& dir) {
     // The kept copies and the new files are written together: all of them, or none.
     LeagueCommit commit(dir, g.leaguefile);
     if (!keepaside(commit, dir, plan.results, plan.resultsto))

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 #include "results/settings.h"
 
@@ -32,13 +32,13 @@ struct SeasonStart {
     std::optional<SeasonPlan> plan;
     Message refusal;
 };
-SeasonStart planseason(GOLF1& g, const fs::path& dir = {});
+SeasonStart planseason(ProgramState& g, const fs::path& dir = {});
 
 // Asked first: what stays and what is moved.
-Message newseasonquestion(const GOLF1& g, const SeasonPlan& plan);
+Message newseasonquestion(const ProgramState& g, const SeasonPlan& plan);
 
 // Keeps the two files aside and writes the new ones, together: when anything cannot be
 // written nothing changes; the outcome says what was done or what failed.
-Outcome startseason(GOLF1& g, const SeasonPlan& plan, const fs::path& dir = {});
+Outcome startseason(ProgramState& g, const SeasonPlan& plan, const fs::path& dir = {});
 
 } // namespace greenfold

@@ -7,13 +7,13 @@ namespace greenfold {
 
 namespace {
 
-bool keptslot(const GOLF1& g, int p, int s) {
+bool keptslot(const ProgramState& g, int p, int s) {
     return p >= 1 && p <= maxplayers && s >= 1 && s <= g.roundcount[p] && s <= maxrounds;
 }
 
 } // namespace
 
-NightBook::NightBook(GOLF1& g, fs::path dir) : g_(g), dir_(std::move(dir)) {
+NightBook::NightBook(ProgramState& g, fs::path dir) : g_(g), dir_(std::move(dir)) {
     LoadedResults r = loadresults(g_, dir_);
     file_ = std::move(r.file);
     opened_ = std::move(r.outcome);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 #include "results/resultsfile.h"
 #include "scoring/roundslots.h"
@@ -13,7 +13,7 @@ namespace greenfold {
 // read when the book opens and written by save with the league, in one commit.
 class NightBook {
   public:
-    NightBook(GOLF1& g, fs::path dir);
+    NightBook(ProgramState& g, fs::path dir);
 
     RecordResult record(const RoundEntry& entry);
     DeleteResult remove(int p, int s, int selectedtee);
@@ -26,7 +26,7 @@ class NightBook {
     const ResultsFile& file() const { return file_; }
 
   private:
-    GOLF1& g_;
+    ProgramState& g_;
     fs::path dir_;
     ResultsFile file_;
     Outcome opened_;

@@ -23,7 +23,7 @@ whs::LeagueScores leaguescores(const ResultLine& l) {
     return s;
 }
 
-std::optional<int> classicbase(const GOLF1& g, const ResultLine& l, int index) {
+std::optional<int> classicbase(const ProgramState& g, const ResultLine& l, int index) {
     const TeeRating t = teerating(g, l.course, l.tee);
     if (!usablerating(t)) return std::nullopt;
     const int ch = int(coursehandicap(float(index) / 10.0f, t.slope));
@@ -32,21 +32,21 @@ std::optional<int> classicbase(const GOLF1& g, const ResultLine& l, int index) {
     return l.nine() ? whs::roundwhole(whs::Fraction(ch, 2)) : ch;
 }
 
-std::optional<int> whsbase(const GOLF1& g, const ResultLine& l, int index) {
+std::optional<int> whsbase(const ProgramState& g, const ResultLine& l, int index) {
     const whs::Round r = whs::leagueround(g, leaguescores(l), l.course, l.tee,
                                           whs::leaguedate(l.date.month, l.date.day, l.date.year));
     if (r.tee.slope <= 0) return std::nullopt;
     return whs::roundhandicap(whs::Tenths{index}, r, g.allowance).playing;
 }
 
-void sethandicap(ResultLine& l, const GOLF1& g, std::optional<int> index, int allowance) {
+void sethandicap(ResultLine& l, const ProgramState& g, std::optional<int> index, int allowance) {
     const InEffect e = handicapfor(g, l, index);
     l.index = e.base ? e.index : std::nullopt;
     l.base = e.base;
     l.hcp = e.base ? std::optional<int>(withallowance(*e.base, allowance)) : std::nullopt;
 }
 
-ResultLine fromslot(const GOLF1& g, int p, int r, int tee) {
+ResultLine fromslot(const ProgramState& g, int p, int r, int tee) {
     ResultLine l;
     l.date = slotdate(g, p, r);
     l.name = g.playername[p];
@@ -72,7 +72,7 @@ ResultLine* findline(ResultsFile& f, std::string_view name, const NightDate& d) 
 
 } // namespace
 
-InEffect handicapfor(const GOLF1& g, const ResultLine& line, std::optional<int> index) {
+InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index) {
     if (!index) return {};
     const auto base =
         g.method == HandicapMethod::whs ? whsbase(g, line, *index) : classicbase(g, line, *index);
@@ -83,7 +83,7 @@ int withallowance(int base, int allowance) {
     return whs::roundwhole(whs::Fraction(int64_t(base) * allowance, 100));
 }
 
-std::optional<int> indexbefore(const GOLF1& g, int p, int r) {
+std::optional<int> indexbefore(const ProgramState& g, int p, int r) {
     if (p < 1 || p > maxplayers || r < 2 || r > maxrounds) return std::nullopt;
     const whs::Tenths index = whs::tenthsnear(g.hcpindex[p][r - 1]);
     if (g.method == HandicapMethod::classic) return index.v;
@@ -95,11 +95,11 @@ std::optional<int> indexbefore(const GOLF1& g, int p, int r) {
     return std::nullopt;
 }
 
-NightDate slotdate(const GOLF1& g, int p, int r) {
+NightDate slotdate(const ProgramState& g, int p, int r) {
     return {g.rmonth[p][r], g.rday[p][r], g.ryear[p][r]};
 }
 
-void keepround(ResultsFile& f, const GOLF1& g, int p, int r, int tee) {
+void keepround(ResultsFile& f, const ProgramState& g, int p, int r, int tee) {
     if (p < 1 || p > maxplayers || r < 1 || r > maxrounds) return;
     ResultLine l = fromslot(g, p, r, tee);
     ResultLine* old = findline(f, l.name, l.date);
@@ -117,7 +117,7 @@ void dropnight(ResultsFile& f, std::string_view name, const NightDate& date) {
     std::erase_if(f.lines, [&](const ResultLine& l) { return l.date == date && l.name == name; });
 }
 
-void refreshplayer(ResultsFile& f, const GOLF1& g, int p) {
+void refreshplayer(ResultsFile& f, const ProgramState& g, int p) {
     if (p < 1 || p > maxplayers) return;
     const int count = std::clamp<int>(g.roundcount[p], 0, maxrounds);
     for (int r = 1; r <= count; ++r)
@@ -125,7 +125,7 @@ void refreshplayer(ResultsFile& f, const GOLF1& g, int p) {
             keepround(f, g, p, r, l->tee);
 }
 
-Outcome stagerefresh(GOLF1& g, LeagueCommit& commit, const fs::path& dir) {
+Outcome stagerefresh(ProgramState& g, LeagueCommit& commit, const fs::path& dir) {
     LoadedResults r = loadresults(g, dir);
     if (!r.exists || !r.outcome.messages.empty()) return r.outcome;
     for (int p = 1; p <= std::clamp<int>(g.playercount, 0, maxplayers); ++p)
@@ -134,7 +134,7 @@ Outcome stagerefresh(GOLF1& g, LeagueCommit& commit, const fs::path& dir) {
     return {};
 }
 
-ReplayWrite writereplayed(GOLF1& after, const fs::path& dir) {
+ReplayWrite writereplayed(ProgramState& after, const fs::path& dir) {
     ReplayWrite w;
     LeagueCommit commit(dir, after.leaguefile);
     w.copy = stagebeforereplay(after, dir, commit);
@@ -177,7 +177,7 @@ void RosterChanges::removed(std::string name) {
     changes_.push_back({std::move(name), std::nullopt});
 }
 
-Outcome RosterChanges::stage(GOLF1& g, LeagueCommit& commit, const fs::path& dir) {
+Outcome RosterChanges::stage(ProgramState& g, LeagueCommit& commit, const fs::path& dir) {
     if (changes_.empty()) return {};
     LoadedResults r = loadresults(g, dir);
     // A file that could not be read is left for the next save to keep beside itself.
@@ -191,7 +191,7 @@ Outcome RosterChanges::stage(GOLF1& g, LeagueCommit& commit, const fs::path& dir
     return {};
 }
 
-Outcome RosterChanges::save(GOLF1& g, const Teamdata* teams, const fs::path& dir) {
+Outcome RosterChanges::save(ProgramState& g, const Teamdata* teams, const fs::path& dir) {
     LeagueCommit commit(dir, g.leaguefile);
     if (teams != nullptr) stageteams(g, *teams, commit);
     stageleague(g, commit);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 #include "results/resultsfile.h"
 #include "teams/teamdata.h"
@@ -24,33 +24,33 @@ struct InEffect {
     std::optional<int> index; // tenths
     std::optional<int> base;
 };
-InEffect handicapfor(const GOLF1& g, const ResultLine& line, std::optional<int> index);
+InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index);
 int withallowance(int base, int allowance);
 
 // The index player p held before his kept round in slot r: the one stored with round
 // r - 1. Nothing for his first kept round, or under the WHS method before any index was
 // issued to him.
-std::optional<int> indexbefore(const GOLF1& g, int p, int r);
+std::optional<int> indexbefore(const ProgramState& g, int p, int r);
 
 // The round now in slot r of player p, played from tee, into its night's line (a new one,
 // or the player's line of that night replaced).
-void keepround(ResultsFile& f, const GOLF1& g, int p, int r, int tee);
+void keepround(ResultsFile& f, const ProgramState& g, int p, int r, int tee);
 
 // Takes the player's line of that night out, when there is one.
 void dropnight(ResultsFile& f, std::string_view name, const NightDate& date);
 
 // The date kept round r of player p carries.
-NightDate slotdate(const GOLF1& g, int p, int r);
+NightDate slotdate(const ProgramState& g, int p, int r);
 
 // Works the lines of player p's kept rounds out again from the league as it stands, after
 // an edit or a deletion changed the indexes of his later rounds. A line whose round the
 // league has dropped keeps its figures.
-void refreshplayer(ResultsFile& f, const GOLF1& g, int p);
+void refreshplayer(ResultsFile& f, const ProgramState& g, int p);
 
 // Every player's lines worked out again, in the league's file in dir when it has one
 // that can be read, staged with the rest of the change: after the whole league was worked
 // out again.
-Outcome stagerefresh(GOLF1& g, LeagueCommit& commit, const fs::path& dir = {});
+Outcome stagerefresh(ProgramState& g, LeagueCommit& commit, const fs::path& dir = {});
 
 // A league worked out again written with everything that goes with it, in one commit:
 // its league and index history files as they were, kept beside themselves (see
@@ -60,7 +60,7 @@ struct ReplayWrite {
     Outcome outcome;
     std::string copy; // the kept copy of the league file; empty when none could be made
 };
-ReplayWrite writereplayed(GOLF1& after, const fs::path& dir = {});
+ReplayWrite writereplayed(ProgramState& after, const fs::path& dir = {});
 
 // The handicap in effect of every line again with the settings' allowance.
 void applyallowance(ResultsFile& f);
@@ -76,9 +76,9 @@ class RosterChanges {
     void renamed(std::string oldname, std::string newname);
     void removed(std::string name);
     // The results file changed as the roster was, into the commit.
-    Outcome stage(GOLF1& g, LeagueCommit& commit, const fs::path& dir = {});
+    Outcome stage(ProgramState& g, LeagueCommit& commit, const fs::path& dir = {});
     // The league, its team file when teams is given, and its results file, together.
-    Outcome save(GOLF1& g, const Teamdata* teams, const fs::path& dir = {});
+    Outcome save(ProgramState& g, const Teamdata* teams, const fs::path& dir = {});
 
   private:
     struct Change {

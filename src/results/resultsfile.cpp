@@ -302,7 +302,7 @@ Message resultssavefailure() {
     return {"Error Creating Results File", "Greenfold", Icon::exclamation};
 }
 
-LoadedResults loadresults(GOLF1& g, const fs::path& dir) {
+LoadedResults loadresults(ProgramState& g, const fs::path& dir) {
     LoadedResults r;
     const fs::path file = findfile(dir, resultsfilename(g.leaguefile));
     std::error_code ec;
@@ -319,11 +319,12 @@ LoadedResults loadresults(GOLF1& g, const fs::path& dir) {
     return r;
 }
 
-void stageresults(const GOLF1& g, const ResultsFile& f, LeagueCommit& commit) {
+void stageresults(const ProgramState& g, const ResultsFile& f, LeagueCommit& commit) {
     commit.write(resultsfilename(g.leaguefile), resultsbytes(f), resultssavefailure());
 }
 
-Outcome saveresults(GOLF1& g, const ResultsFile& f, const fs::path& dir, const StreamWrap& wrap) {
+Outcome saveresults(ProgramState& g, const ResultsFile& f, const fs::path& dir,
+                    const StreamWrap& wrap) {
     LeagueCommit commit(dir, g.leaguefile);
     stageresults(g, f, commit);
     return commit.run(g.damagedfiles, wrap);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/leaguecommit.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 #include "results/settings.h"
 
@@ -86,11 +86,11 @@ struct LoadedResults {
     Outcome outcome;
     bool exists = false;
 };
-LoadedResults loadresults(GOLF1& g, const fs::path& dir = {});
-Outcome saveresults(GOLF1& g, const ResultsFile& f, const fs::path& dir = {},
+LoadedResults loadresults(ProgramState& g, const fs::path& dir = {});
+Outcome saveresults(ProgramState& g, const ResultsFile& f, const fs::path& dir = {},
                     const StreamWrap& wrap = {});
 // The file into a commit of the league's files.
-void stageresults(const GOLF1& g, const ResultsFile& f, LeagueCommit& commit);
+void stageresults(const ProgramState& g, const ResultsFile& f, LeagueCommit& commit);
 
 Message resultsloadfailure(const std::string& file);
 Message resultssavefailure();

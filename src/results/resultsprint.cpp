@@ -12,11 +12,11 @@ constexpr int pagelines = 58; // lines of 10 points a portrait page holds below 
 
 } // namespace
 
-std::string resultsheader(const GOLF1& g, const std::string& date) {
+std::string resultsheader(const ProgramState& g, const std::string& date) {
     return reportheader(g.leaguefile, headerwidth, date);
 }
 
-bool printresults(PrintSurface& s, const GOLF1& g, const std::vector<std::string>& lines,
+bool printresults(PrintSurface& s, const ProgramState& g, const std::vector<std::string>& lines,
                   const std::string& date) {
     startlist(s, g, orientation_portrait, printsize, headerwidth, date);
     int counted = 6;

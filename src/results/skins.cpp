@@ -125,7 +125,7 @@ std::optional<std::array<int, 18>> holestrokes(const ResultLine& line,
     return strokes;
 }
 
-CourseIndexes courseindexes(const GOLF1& g) {
+CourseIndexes courseindexes(const ProgramState& g) {
     CourseIndexes out;
     for (int c = 1; c <= g.coursecount; ++c)
         if (auto si = whs::parsestrokeindexes(coursefield(g, c, courseline_strokeindex)))
@@ -160,7 +160,7 @@ NightSkins nightskins(const ResultsFile& f, const NightDate& night, const Flight
     return out;
 }
 
-NightSkins nightskins(const ResultsFile& f, const GOLF1& g, const NightDate& night) {
+NightSkins nightskins(const ResultsFile& f, const ProgramState& g, const NightDate& night) {
     NightSkins n = nightskins(f, night, drawflights(f, night), courseindexes(g));
     if (n.nonetcourse >= 1 && n.nonetcourse <= g.coursecount) {
         const std::string& name = coursefield(g, n.nonetcourse, courseline_name);

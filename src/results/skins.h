@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "results/flights.h"
 #include "results/resultsfile.h"
 #include "whs/strokeindex.h"
@@ -63,13 +63,13 @@ struct NightSkins {
 
 // The stroke indexes of the courses by course number; a course without them is missing.
 using CourseIndexes = std::map<int, whs::StrokeIndexes>;
-CourseIndexes courseindexes(const GOLF1& g);
+CourseIndexes courseindexes(const ProgramState& g);
 
 // The skins of a night, in the night's flights. Nothing in games when skins are off.
 NightSkins nightskins(const ResultsFile& f, const NightDate& night, const Flights& flights,
                       const CourseIndexes& courses);
 // The same with the night's flights drawn and the league's courses.
-NightSkins nightskins(const ResultsFile& f, const GOLF1& g, const NightDate& night);
+NightSkins nightskins(const ResultsFile& f, const ProgramState& g, const NightDate& night);
 
 // The strokes a round's player receives on each hole from his handicap in effect, by the
 // course's stroke indexes: over 18 holes for a full round, over its nine for a nine-hole

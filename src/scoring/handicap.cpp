@@ -31,12 +31,12 @@ float truncatetenth(float index) {
 
 } // namespace
 
-double coursevalue(const GOLF1& g, int course, int line) {
+double coursevalue(const ProgramState& g, int course, int line) {
     if (course < 1 || course > g.coursecount) return 0;
     return leadingnumber(coursefield(g, course, line));
 }
 
-TeeRating teerating(const GOLF1& g, int course, int tee) {
+TeeRating teerating(const ProgramState& g, int course, int tee) {
     if (tee < tee_ladies || tee > tee_pro) return {};
     return {static_cast<float>(coursevalue(g, course, courseline_rating0 + tee)),
             static_cast<float>(coursevalue(g, course, courseline_slope0 + tee))};
@@ -72,7 +72,7 @@ int roundsused(int rounds, bool average) {
     return usedtable[rounds];
 }
 
-std::vector<std::string> calchcpindex(GOLF1& g, int p, int r, int tee) {
+std::vector<std::string> calchcpindex(ProgramState& g, int p, int r, int tee) {
     if (p < 1 || p > maxplayers || r < 1 || r > maxrounds) return {};
     std::vector<float> sorted(g.differential[p].begin() + 1, g.differential[p].begin() + r + 1);
     std::sort(sorted.begin(), sorted.end());

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <string>
 #include <vector>
@@ -14,14 +14,14 @@ namespace greenfold {
 
 // A course value read as a number: the leading number of the course line, or 0 for a
 // course outside the table, so a stale course number never reads past it.
-double coursevalue(const GOLF1& g, int course, int line);
+double coursevalue(const ProgramState& g, int course, int line);
 
 // Rating and slope of one tee of a course; both 0 for a tee outside 1..3.
 struct TeeRating {
     float rating = 0;
     float slope = 0;
 };
-TeeRating teerating(const GOLF1& g, int course, int tee);
+TeeRating teerating(const ProgramState& g, int course, int tee);
 
 // Whether a differential can be formed on this tee at all: a slope of 0 (or a value too
 // large for a single) would leave it undefined.
@@ -42,7 +42,7 @@ int roundsused(int rounds, bool average);
 // Computes and stores hcpindex(p, r) from differentials 1..r, with the settings' factor,
 // averaging and limit; the limit depends on the tee selected for the round. Returns the
 // calculation panel lines; nothing (and nothing stored) for a player or slot out of range.
-std::vector<std::string> calchcpindex(GOLF1& g, int p, int r, int tee);
+std::vector<std::string> calchcpindex(ProgramState& g, int p, int r, int tee);
 
 // Course handicap for an index on a slope: Int(index x slope / 113 + 0.5), a whole
 // number. The slope must not be 0.

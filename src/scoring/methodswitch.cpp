@@ -17,18 +17,18 @@ std::string methodtitle(HandicapMethod m) {
 
 // Whether player p holds an index under the league's method: the classic method gives one
 // with the first round, the World Handicap System once one has been issued.
-bool indexed(const GOLF1& g, int p) {
+bool indexed(const ProgramState& g, int p) {
     if (g.method == HandicapMethod::whs) return !g.history[p].issued.empty();
     return g.roundcount[p] > 0;
 }
 
-std::string indexcell(const GOLF1& g, int p, whs::Tenths index) {
+std::string indexcell(const ProgramState& g, int p, whs::Tenths index) {
     return alignright(indexed(g, p) ? whs::indextext(index) : "", 10);
 }
 
 } // namespace
 
-bool leaguehasrounds(const GOLF1& g) {
+bool leaguehasrounds(const ProgramState& g) {
     if (g.leaguefile.empty()) return false;
     const int players = std::clamp<int>(g.playercount, 0, maxplayers);
     for (int p = 1; p <= players; ++p)
@@ -36,24 +36,25 @@ bool leaguehasrounds(const GOLF1& g) {
     return false;
 }
 
-Outcome takesettings(GOLF1& g, const SettingsChoice& choice, const fs::path& dir) {
+Outcome takesettings(ProgramState& g, const SettingsChoice& choice, const fs::path& dir) {
     const HandicapMethod before = g.method;
     applysettings(g, choice);
     if (g.method == before || g.method != HandicapMethod::whs || g.leaguefile.empty()) return {};
     return loadhistory(g, dir);
 }
 
-ReplayPreview previewreplay(const GOLF1& g, const SettingsChoice& choice, const fs::path& dir) {
+ReplayPreview previewreplay(const ProgramState& g, const SettingsChoice& choice,
+                            const fs::path& dir) {
     ReplayPreview preview;
-    preview.after = std::make_unique<GOLF1>(g);
+    preview.after = std::make_unique<ProgramState>(g);
     preview.read = takesettings(*preview.after, choice, dir);
     preview.lines = replayleague(*preview.after, preview.after->method);
     preview.copy = beforereplayname(g, dir);
     return preview;
 }
 
-std::string replaytable(const GOLF1& before, const ReplayPreview& preview) {
-    const GOLF1& after = *preview.after;
+std::string replaytable(const ProgramState& before, const ReplayPreview& preview) {
+    const ProgramState& after = *preview.after;
     std::string table = alignleft("Player", 24) + alignright("Rounds", 7) + alignright("Now", 10) +
                         alignright("Worked out", 12) + "\r\n";
     int unrated = 0;
@@ -72,7 +73,7 @@ std::string replaytable(const GOLF1& before, const ReplayPreview& preview) {
     return table;
 }
 
-Message replayquestion(const GOLF1& g, const ReplayPreview& preview) {
+Message replayquestion(const ProgramState& g, const ReplayPreview& preview) {
     const HandicapMethod to = preview.after->method;
     Message m{g.leaguefile + " holds rounds worked out by " + methodtitle(g.method) +
                   ".\r\nWork them all out again under " + methodtitle(to) +

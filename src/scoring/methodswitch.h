@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 #include "scoring/replay.h"
 #include "scoring/settingsrules.h"
@@ -16,28 +16,29 @@ namespace greenfold {
 
 // Whether a league is open and any of its players has a kept round: only then is there
 // anything to work out again.
-bool leaguehasrounds(const GOLF1& g);
+bool leaguehasrounds(const ProgramState& g);
 
 // Takes the chosen settings in. A switch to the method that keeps an index history reads
 // the league's history now, so the next save does not write an empty one over it.
-Outcome takesettings(GOLF1& g, const SettingsChoice& choice, const fs::path& dir);
+Outcome takesettings(ProgramState& g, const SettingsChoice& choice, const fs::path& dir);
 
 // The league with the chosen settings and its rounds worked out again under the chosen
 // method, shown to the user before anything is written.
 struct ReplayPreview {
-    std::unique_ptr<GOLF1> after;
+    std::unique_ptr<ProgramState> after;
     std::vector<ReplayLine> lines;
     Outcome read;     // what reading the index history said
     std::string copy; // the name the league file as it was will be kept under
 };
-ReplayPreview previewreplay(const GOLF1& g, const SettingsChoice& choice, const fs::path& dir);
+ReplayPreview previewreplay(const ProgramState& g, const SettingsChoice& choice,
+                            const fs::path& dir);
 
 // The question the switch asks, with the table of indexes now and after. Yes works the
 // rounds out again and writes them, No changes the method only, Cancel changes nothing.
-Message replayquestion(const GOLF1& g, const ReplayPreview& preview);
+Message replayquestion(const ProgramState& g, const ReplayPreview& preview);
 
 // The table: one line a player, his index now and worked out again (blank without one).
-std::string replaytable(const GOLF1& before, const ReplayPreview& preview);
+std::string replaytable(const ProgramState& before, const ReplayPreview& preview);
 
 // Yes is written with the league's nights by writereplayed (results/nightrecord.h).
 

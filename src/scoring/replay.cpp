@@ -12,12 +12,12 @@ namespace greenfold {
 
 namespace {
 
-whs::Tenths newestindex(const GOLF1& g, int p) {
+whs::Tenths newestindex(const ProgramState& g, int p) {
     const int count = g.roundcount[p];
     return count >= 1 && count <= maxrounds ? whs::tenthsnear(g.hcpindex[p][count]) : whs::Tenths{};
 }
 
-whs::ReplayCount replayclassic(GOLF1& g, int p) {
+whs::ReplayCount replayclassic(ProgramState& g, int p) {
     whs::ReplayCount count;
     const int rounds = std::clamp<int>(g.roundcount[p], 0, maxrounds);
     for (int r = 1; r <= rounds; ++r) {
@@ -31,7 +31,7 @@ whs::ReplayCount replayclassic(GOLF1& g, int p) {
 
 } // namespace
 
-std::vector<ReplayLine> replayleague(GOLF1& g, HandicapMethod method) {
+std::vector<ReplayLine> replayleague(ProgramState& g, HandicapMethod method) {
     std::vector<ReplayLine> lines;
     const int players = std::clamp<int>(g.playercount, 0, maxplayers);
     for (int p = 1; p <= players; ++p) {
@@ -54,7 +54,7 @@ struct KeptFiles {
     std::string suffix;       // ".before-replay", or with the first free number
 };
 
-KeptFiles keptfiles(const GOLF1& g, const fs::path& dir) {
+KeptFiles keptfiles(const ProgramState& g, const fs::path& dir) {
     KeptFiles k{findfile(dir, g.leaguefile), findfile(dir, historyfilename(g.leaguefile)),
                 beforereplay};
     std::error_code ec;
@@ -68,12 +68,12 @@ KeptFiles keptfiles(const GOLF1& g, const fs::path& dir) {
 
 } // namespace
 
-std::string beforereplayname(const GOLF1& g, const fs::path& dir) {
+std::string beforereplayname(const ProgramState& g, const fs::path& dir) {
     const KeptFiles k = keptfiles(g, dir);
     return k.league.filename().string() + k.suffix;
 }
 
-std::string stagebeforereplay(const GOLF1& g, const fs::path& dir, LeagueCommit& commit) {
+std::string stagebeforereplay(const ProgramState& g, const fs::path& dir, LeagueCommit& commit) {
     const KeptFiles k = keptfiles(g, dir);
     const Message failure{"A copy of " + g.leaguefile + " could not be kept.", "Greenfold",
                           Icon::exclamation};

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/leaguecommit.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 #include "whs/decimal.h"
 #include "whs/leaguereplay.h"
@@ -25,15 +25,15 @@ struct ReplayLine {
     whs::ReplayCount count;
 };
 
-std::vector<ReplayLine> replayleague(GOLF1& g, HandicapMethod method);
+std::vector<ReplayLine> replayleague(ProgramState& g, HandicapMethod method);
 
 // Before a replay is written, the league file as it was is kept beside itself
 // ("Spring.LGE.before-replay"), and so is its index history file when it has one; a copy
 // kept before is never written over: the copies then take the next free number
 // ("Spring.LGE.before-replay-2"). The name the league's copy takes:
-std::string beforereplayname(const GOLF1& g, const fs::path& dir);
+std::string beforereplayname(const ProgramState& g, const fs::path& dir);
 // The copies, into the commit that writes the replay. Returns the league copy's name, or
 // nothing when the files could not be read.
-std::string stagebeforereplay(const GOLF1& g, const fs::path& dir, LeagueCommit& commit);
+std::string stagebeforereplay(const ProgramState& g, const fs::path& dir, LeagueCommit& commit);
 
 } // namespace greenfold

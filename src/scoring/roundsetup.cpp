@@ -7,7 +7,7 @@
 
 namespace greenfold {
 
-SetupPlayers setupplayers(const GOLF1& g) {
+SetupPlayers setupplayers(const ProgramState& g) {
     SetupPlayers list;
     for (int p = 1; p <= g.playercount && p <= maxplayers; ++p) {
         if (g.playername[p].empty()) continue;
@@ -29,7 +29,7 @@ std::string yeartext(int year) {
     return formatpattern(year, "00");
 }
 
-std::string monthshort(const GOLF1& g, int month) {
+std::string monthshort(const ProgramState& g, int month) {
     if (month < 1 || month > 12) return "";
     return g.monthname[month].substr(0, 3);
 }
@@ -46,8 +46,8 @@ int stepyear(int year, bool up) {
     return ((year + (up ? 1 : -1)) % 100 + 100) % 100;
 }
 
-SetupResult acceptsetup(const GOLF1& g, const std::vector<int>& chosen, std::string_view coursetext,
-                        const SetupDate& date) {
+SetupResult acceptsetup(const ProgramState& g, const std::vector<int>& chosen,
+                        std::string_view coursetext, const SetupDate& date) {
     SetupResult result;
     ScoreSession& s = result.session;
     for (int p : chosen)

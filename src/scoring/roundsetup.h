@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "scoring/scoreentry.h"
 
 #include <string>
@@ -18,7 +18,7 @@ struct SetupPlayers {
     std::vector<std::string> names;
     std::vector<int> playerslots;
 };
-SetupPlayers setupplayers(const GOLF1& g);
+SetupPlayers setupplayers(const ProgramState& g);
 
 // A two-digit year: 85..99 are the 1900s, 0..84 the 2000s.
 std::string century(int year);
@@ -27,7 +27,7 @@ std::string yearcaption(int year);
 // The year label: always two digits.
 std::string yeartext(int year);
 // The month label: the first three letters of the month's name.
-std::string monthshort(const GOLF1& g, int month);
+std::string monthshort(const ProgramState& g, int month);
 
 // One step of a date spin. Month and day stop at their ends (1..12, 1..31, the day not
 // checked against the month); the year wraps between 00 and 99.
@@ -50,8 +50,8 @@ struct SetupResult {
     SetupCheck check = SetupCheck::ok;
     ScoreSession session;
 };
-SetupResult acceptsetup(const GOLF1& g, const std::vector<int>& chosen, std::string_view coursetext,
-                        const SetupDate& date);
+SetupResult acceptsetup(const ProgramState& g, const std::vector<int>& chosen,
+                        std::string_view coursetext, const SetupDate& date);
 
 Message nocoursemessage();
 Message noplayersmessage();

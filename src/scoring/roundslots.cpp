@@ -48,7 +48,7 @@ bool fitscores(const HoleScores& scores) {
     return true;
 }
 
-bool validslot(const GOLF1& g, int p, int slot) {
+bool validslot(const ProgramState& g, int p, int slot) {
     const int count = g.roundcount[p];
     return count >= 0 && count <= maxrounds && slot >= 0 && slot <= count;
 }
@@ -70,7 +70,7 @@ Message nostrokes() {
 
 // The round's differential, or the reason it cannot be formed. The WHS method works its
 // differential out when it posts the round; here it needs a tee it can rate.
-Outcome differentialof(const GOLF1& g, const RoundEntry& entry, const HoleScores& scores,
+Outcome differentialof(const ProgramState& g, const RoundEntry& entry, const HoleScores& scores,
                        float& d) {
     const TeeRating tee = teerating(g, entry.course, entry.round.tee);
     if (!std::isfinite(tee.slope) || tee.slope == 0) return Outcome::failure(noslope());
@@ -85,7 +85,7 @@ Outcome differentialof(const GOLF1& g, const RoundEntry& entry, const HoleScores
     return {};
 }
 
-Outcome prepare(const GOLF1& g, const RoundEntry& entry, HoleScores& scores, float& d) {
+Outcome prepare(const ProgramState& g, const RoundEntry& entry, HoleScores& scores, float& d) {
     const DisplayedRound& round = entry.round;
     const int p = entry.player;
     if (p < 1 || p > maxplayers) return Outcome::failure(refusal("No player is selected."));
@@ -102,7 +102,7 @@ Outcome prepare(const GOLF1& g, const RoundEntry& entry, HoleScores& scores, flo
 
 // The slot the round goes into: the edited one, or the next free one after dropping the
 // oldest round of a full player.
-int takeslot(GOLF1& g, int p, int slot) {
+int takeslot(ProgramState& g, int p, int slot) {
     if (slot > 0) return slot;
     if (g.roundcount[p] >= maxrounds)
         shiftrounds(g, p);
@@ -117,7 +117,7 @@ whs::LeagueScores leaguescores(const HoleScores& scores) {
     return s;
 }
 
-void storeround(GOLF1& g, const RoundEntry& e, int r, const HoleScores& scores) {
+void storeround(ProgramState& g, const RoundEntry& e, int r, const HoleScores& scores) {
     const int p = e.player;
     g.rmonth[p][r] = int16_t(e.month);
     g.rday[p][r] = int16_t(e.day);
@@ -127,7 +127,7 @@ void storeround(GOLF1& g, const RoundEntry& e, int r, const HoleScores& scores) 
 }
 
 // Every value of a round, in the order the rounds have always been moved.
-void copyslot(GOLF1& g, int p, int from, int to) {
+void copyslot(ProgramState& g, int p, int from, int to) {
     g.differential[p][to] = g.differential[p][from];
     g.rmonth[p][to] = g.rmonth[p][from];
     g.rday[p][to] = g.rday[p][from];
@@ -139,7 +139,7 @@ void copyslot(GOLF1& g, int p, int from, int to) {
     g.history[p].rounds[to] = g.history[p].rounds[from];
 }
 
-void clearslot(GOLF1& g, int p, int r) {
+void clearslot(ProgramState& g, int p, int r) {
     g.differential[p][r] = 0;
     g.rmonth[p][r] = g.rday[p][r] = g.ryear[p][r] = 0;
     g.hcpindex[p][r] = 0;
@@ -150,7 +150,8 @@ void clearslot(GOLF1& g, int p, int r) {
 }
 
 // Under the WHS method a new round is posted to the record the player had before it.
-std::optional<whs::Posting> postnew(const GOLF1& g, const RoundEntry& e, const HoleScores& scores) {
+std::optional<whs::Posting> postnew(const ProgramState& g, const RoundEntry& e,
+                                    const HoleScores& scores) {
     const whs::Date date = whs::leaguedate(e.month, e.day, e.year);
     const whs::Round round = whs::leagueround(g, leaguescores(scores), e.course, e.round.tee, date);
     return whs::recordround(whs::playerrecord(g, e.player), round, {g.allowance});
@@ -158,7 +159,7 @@ std::optional<whs::Posting> postnew(const GOLF1& g, const RoundEntry& e, const H
 
 // A new round is posted and stored; an edited round is stored and all the player's rounds
 // are worked out again.
-RecordResult recordwhs(GOLF1& g, const RoundEntry& e, const HoleScores& scores) {
+RecordResult recordwhs(ProgramState& g, const RoundEntry& e, const HoleScores& scores) {
     RecordResult result;
     std::optional<whs::Posting> posting;
     if (e.slot == 0 && !(posting = postnew(g, e, scores))) {
@@ -187,12 +188,12 @@ RecordResult recordwhs(GOLF1& g, const RoundEntry& e, const HoleScores& scores) 
 
 } // namespace
 
-void shiftrounds(GOLF1& g, int p) {
+void shiftrounds(ProgramState& g, int p) {
     if (p < 1 || p > maxplayers) return;
     for (int k = 1; k < maxrounds; ++k) copyslot(g, p, k + 1, k);
 }
 
-bool recalcround(GOLF1& g, int p, int r, int tee, int limittee) {
+bool recalcround(ProgramState& g, int p, int r, int tee, int limittee) {
     const TeeRating t = teerating(g, g.roundcourse[p][r], tee);
     if (!usablerating(t)) return false;
     const auto& scores = g.holescore[p][r];
@@ -204,13 +205,13 @@ bool recalcround(GOLF1& g, int p, int r, int tee, int limittee) {
     return true;
 }
 
-Outcome checkround(const GOLF1& g, const RoundEntry& entry) {
+Outcome checkround(const ProgramState& g, const RoundEntry& entry) {
     HoleScores scores{};
     float d = 0;
     return prepare(g, entry, scores, d);
 }
 
-RecordResult recordround(GOLF1& g, const RoundEntry& entry) {
+RecordResult recordround(ProgramState& g, const RoundEntry& entry) {
     RecordResult result;
     const DisplayedRound& round = entry.round;
     if (leadingnumber(round.out) == 0 && leadingnumber(round.in) == 0) return result;
@@ -234,8 +235,8 @@ RecordResult recordround(GOLF1& g, const RoundEntry& entry) {
 
 namespace {
 
-DisplayedRound NDBadjust(const GOLF1& g, const RoundEntry& entry) {
-    auto trial = std::make_unique<GOLF1>(g);
+DisplayedRound NDBadjust(const ProgramState& g, const RoundEntry& entry) {
+    auto trial = std::make_unique<ProgramState>(g);
     const RecordResult result = recordround(*trial, entry);
     DisplayedRound shown = entry.round;
     for (const auto& [hole, counted] : result.counted) shown.holes[hole] = std::to_string(counted);
@@ -244,13 +245,13 @@ DisplayedRound NDBadjust(const GOLF1& g, const RoundEntry& entry) {
 
 } // namespace
 
-HoleLimits limitholes(const GOLF1& g, const RoundEntry& entry) {
+HoleLimits limitholes(const ProgramState& g, const RoundEntry& entry) {
     if (g.method == HandicapMethod::whs) return {NDBadjust(g, entry), entry.round};
     const DisplayedRound limited = EQadjust(g, entry);
     return {limited, limited};
 }
 
-std::optional<std::string> limitnotice(const GOLF1& g, bool editing) {
+std::optional<std::string> limitnotice(const ProgramState& g, bool editing) {
     if (g.method == HandicapMethod::whs)
         return "Net double bogey is active: a hole over it shows what it counts; the scores are "
                "kept as typed";
@@ -260,7 +261,7 @@ std::optional<std::string> limitnotice(const GOLF1& g, bool editing) {
     return std::nullopt;
 }
 
-Message deleteroundquestion(const GOLF1& g) {
+Message deleteroundquestion(const ProgramState& g) {
     const std::string asked = "Are You sure you want to Delete this round?\r\n\r\n";
     if (g.method == HandicapMethod::whs)
         return {asked + "After the round is deleted, the player's other\r\n"
@@ -272,7 +273,7 @@ Message deleteroundquestion(const GOLF1& g) {
             "GFD", Icon::question};
 }
 
-DeleteResult deleteround(GOLF1& g, int p, int s, bool confirmed, int selectedtee) {
+DeleteResult deleteround(ProgramState& g, int p, int s, bool confirmed, int selectedtee) {
     DeleteResult result;
     if (!confirmed || p < 1 || p > maxplayers) return result;
     if (s < 1 || s > g.roundcount[p] || g.roundcount[p] > maxrounds) return result;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "scoring/scorecard.h"
 
 #include <array>
@@ -40,18 +40,18 @@ HoleScores holescores(const DisplayedRound& round);
 
 // Drops slot 1 of player p and moves slots 2..20 down one. Slot 20 keeps its values until
 // the new round overwrites them.
-void shiftrounds(GOLF1& g, int p);
+void shiftrounds(ProgramState& g, int p);
 
 // Works kept round r of player p out again under the classic method, as recordround does
 // a new round: the differential on tee `tee`, the index limited by tee `limittee`, the
 // course handicap. A tee without a usable slope cannot give a differential: the round
 // keeps the numbers it has and the answer is false.
-bool recalcround(GOLF1& g, int p, int r, int tee, int limittee);
+bool recalcround(ProgramState& g, int p, int r, int tee, int limittee);
 
 // Whether the displayed round can be recorded: a player and tee in range, a slot that
 // exists, scores that fit, and a course rating and slope that give a differential.
 // recordround checks this itself; the window may ask first, before ESC lowers any hole.
-Outcome checkround(const GOLF1& g, const RoundEntry& entry);
+Outcome checkround(const ProgramState& g, const RoundEntry& entry);
 
 // Stores the round in a new slot (entry slot 0; the oldest of 20 rounds is dropped) or
 // over the edited slot, with its date and course, and computes its differential, index
@@ -61,7 +61,7 @@ Outcome checkround(const GOLF1& g, const RoundEntry& entry);
 // Under the WHS method the round is posted with every step of that method (the panel
 // shows them), its tee and flags go into the index history, and an edited round has the
 // player's kept rounds worked out again in slot order (whs/leaguereplay.h).
-RecordResult recordround(GOLF1& g, const RoundEntry& entry);
+RecordResult recordround(ProgramState& g, const RoundEntry& entry);
 
 // What Record does to the holes on screen before the round is recorded. Under the classic
 // method stroke control lowers them (EQadjust) and the round takes the lowered holes.
@@ -71,15 +71,15 @@ struct HoleLimits {
     DisplayedRound shown;
     DisplayedRound recorded;
 };
-HoleLimits limitholes(const GOLF1& g, const RoundEntry& entry);
+HoleLimits limitholes(const ProgramState& g, const RoundEntry& entry);
 
 // The notice under the boxes while rounds are entered (editing: corrected); none when no
 // limit applies.
-std::optional<std::string> limitnotice(const GOLF1& g, bool editing);
+std::optional<std::string> limitnotice(const ProgramState& g, bool editing);
 
 // The question the window asks before a round is deleted (Yes/No); it says what is
 // worked out again afterwards under the league's method.
-Message deleteroundquestion(const GOLF1& g);
+Message deleteroundquestion(const ProgramState& g);
 
 struct DeleteResult {
     Outcome outcome; // a note when the last round could not be recalculated
@@ -91,6 +91,6 @@ struct DeleteResult {
 // player's last round is recalculated on the player's default tee, its index limited by
 // the tee selected in the window. Earlier rounds keep their numbers. Under the WHS method
 // the player's kept rounds are worked out again in slot order instead.
-DeleteResult deleteround(GOLF1& g, int p, int s, bool confirmed, int selectedtee);
+DeleteResult deleteround(ProgramState& g, int p, int s, bool confirmed, int selectedtee);
 
 } // namespace greenfold

@@ -53,7 +53,7 @@ double holelimit(float ch, bool ninehole, double par) {
     return bandlimit(ch, ninehole);
 }
 
-DisplayedRound EQadjust(const GOLF1& g, const RoundEntry& entry) {
+DisplayedRound EQadjust(const ProgramState& g, const RoundEntry& entry) {
     const DisplayedRound& round = entry.round;
     const int p = entry.player;
     if (g.method == HandicapMethod::whs) return round; // net double bogey is the method's own

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <array>
 #include <string>
@@ -50,6 +50,6 @@ double holelimit(float ch, bool ninehole, double par);
 // new rounds; otherwise, and for a player out of range, the round comes back unchanged.
 // Under the WHS method it never applies: net double bogey adjusts the round when it is
 // posted, and the hole scores are kept as played.
-DisplayedRound EQadjust(const GOLF1& g, const RoundEntry& entry);
+DisplayedRound EQadjust(const ProgramState& g, const RoundEntry& entry);
 
 } // namespace greenfold

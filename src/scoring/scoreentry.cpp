@@ -14,7 +14,7 @@ std::string twodigits(int value) {
     return s.size() == 1 ? "0" + s : s;
 }
 
-bool validplayer(const GOLF1& g, int p) {
+bool validplayer(const ProgramState& g, int p) {
     return p >= 1 && p <= g.playercount && p <= maxplayers;
 }
 
@@ -36,7 +36,7 @@ std::string totalscore(std::string_view out, std::string_view in) {
     return generalformat(leadingnumber(out) + leadingnumber(in));
 }
 
-std::string roundheading(const GOLF1& g, const ScoreSession& s) {
+std::string roundheading(const ProgramState& g, const ScoreSession& s) {
     const std::string month = s.month >= 1 && s.month <= 12 ? g.monthname[s.month] : std::string();
     return coursefield(g, s.course, courseline_name) + "  golf course" + "  on " + month + "  " +
            generalformat(double(s.day));
@@ -64,7 +64,7 @@ Message pausingmessage() {
     return {" Pausing...", "Greenfold", Icon::none};
 }
 
-std::vector<std::string> roundlist(const GOLF1& g, int p) {
+std::vector<std::string> roundlist(const ProgramState& g, int p) {
     std::vector<std::string> rows;
     if (!validplayer(g, p)) return rows;
     for (int r = std::min<int>(g.roundcount[p], maxrounds); r >= 1; --r)
@@ -73,7 +73,7 @@ std::vector<std::string> roundlist(const GOLF1& g, int p) {
     return rows;
 }
 
-std::optional<ScoreSession> chooseround(const GOLF1& g, int p, int row) {
+std::optional<ScoreSession> chooseround(const ProgramState& g, int p, int row) {
     if (!validplayer(g, p)) return std::nullopt;
     const int count = std::min<int>(g.roundcount[p], maxrounds);
     const int r = count - row;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "scoring/scorecard.h"
 
 #include <optional>
@@ -45,7 +45,7 @@ struct ScoreSession {
 };
 
 // The heading over the boxes: course, "golf course", month name and day.
-std::string roundheading(const GOLF1& g, const ScoreSession& s);
+std::string roundheading(const ProgramState& g, const ScoreSession& s);
 
 // How a stored round is shown for editing: hole scores as plain digits, totals behind
 // three spaces.
@@ -62,9 +62,9 @@ bool nextplayer(ScoreSession& s);
 Message pausingmessage();
 
 // The round picker's second list: the player's rounds newest first, "MM/DD/YY".
-std::vector<std::string> roundlist(const GOLF1& g, int p);
+std::vector<std::string> roundlist(const ProgramState& g, int p);
 // The round of player p a row of that list stands for (the first row is the newest
 // slot), as the session that corrects it. Nothing for a row out of range.
-std::optional<ScoreSession> chooseround(const GOLF1& g, int p, int row);
+std::optional<ScoreSession> chooseround(const ProgramState& g, int p, int row);
 
 } // namespace greenfold

@@ -19,7 +19,7 @@ std::string factortext(float factor) {
     return formatpattern(factor, "#.00");
 }
 
-SettingsChoice currentsettings(const GOLF1& g) {
+SettingsChoice currentsettings(const ProgramState& g) {
     SettingsChoice c;
     c.font = g.printfont;
     c.ninehole = g.ninehole >= 1 && g.ninehole <= 3 ? g.ninehole : 0;
@@ -33,7 +33,7 @@ SettingsChoice currentsettings(const GOLF1& g) {
     return c;
 }
 
-void applysettings(GOLF1& g, const SettingsChoice& choice) {
+void applysettings(ProgramState& g, const SettingsChoice& choice) {
     g.printfont = choice.font.empty() ? "Courier New" : choice.font;
     if (choice.ninehole >= 1 && choice.ninehole <= 3) g.ninehole = int16_t(choice.ninehole);
     g.hcplimit = choice.hcplimit ? 1 : 0;
@@ -50,7 +50,7 @@ int16_t allowancefrom(std::string_view text, int16_t old) {
     return typed >= 1 && typed <= 100 && typed == std::floor(typed) ? int16_t(typed) : old;
 }
 
-std::string settingsdir(const GOLF1& g) {
+std::string settingsdir(const ProgramState& g) {
     const std::size_t name = std::strlen(settingsfilename);
     const std::string& path = g.inipath;
     if (path.size() >= name && path.compare(path.size() - name, name, settingsfilename) == 0)
@@ -58,7 +58,7 @@ std::string settingsdir(const GOLF1& g) {
     return getsystemdir();
 }
 
-Outcome savebothsettings(GOLF1& g, const fs::path& dir, const std::string& systemdir) {
+Outcome savebothsettings(ProgramState& g, const fs::path& dir, const std::string& systemdir) {
     Outcome out = savelatest(g, dir);
     savesettings(g, systemdir);
     return out;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <string>
@@ -33,19 +33,19 @@ struct SettingsChoice {
 };
 
 // The window's contents for the current settings.
-SettingsChoice currentsettings(const GOLF1& g);
+SettingsChoice currentsettings(const ProgramState& g);
 
 // Takes the choices into the settings. Without a selected nine-hole option the old one
 // stays; an empty font becomes "Courier New"; an allowance that is not a whole percent
 // 1..100 leaves the old one.
-void applysettings(GOLF1& g, const SettingsChoice& choice);
+void applysettings(ProgramState& g, const SettingsChoice& choice);
 
 // The folder of the settings file as read at start-up.
-std::string settingsdir(const GOLF1& g);
+std::string settingsdir(const ProgramState& g);
 
 // Writes the latest-league record (in dir) and the settings file (in its own folder).
 // Only the record reports a failure; the settings file never has.
-Outcome savebothsettings(GOLF1& g, const fs::path& dir, const std::string& systemdir);
+Outcome savebothsettings(ProgramState& g, const fs::path& dir, const std::string& systemdir);
 
 // The allowance as typed: its leading number when it is 1..100, else the old one.
 int16_t allowancefrom(std::string_view text, int16_t old);

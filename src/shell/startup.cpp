@@ -9,7 +9,7 @@
 
 namespace greenfold {
 
-Outcome startup(GOLF1& g, const fs::path& datadir, const std::string& systemdir) {
+Outcome startup(ProgramState& g, const fs::path& datadir, const std::string& systemdir) {
     setmonthnames(g);
     readsettings(g, systemdir);
     const Outcome method = whs::loadmethod(g, systemdir);
@@ -23,7 +23,7 @@ Outcome startup(GOLF1& g, const fs::path& datadir, const std::string& systemdir)
     return out;
 }
 
-Outcome afterrestore(GOLF1& g, const fs::path& datadir, const std::string& systemdir) {
+Outcome afterrestore(ProgramState& g, const fs::path& datadir, const std::string& systemdir) {
     const bool wasopen = !g.leaguefile.empty();
     clearleague(g);
     g.leaguefile.clear();

@@ -10,7 +10,7 @@ inline constexpr int maxteams = 100;
 inline constexpr int maxevents = 150; // point records per team
 
 // The teams of the open league and their point records. Which team a player plays on
-// is kept with the league (GOLF1::playerteam, GOLF1::teamsdefined), as the player
+// is kept with the league (ProgramState::playerteam, ProgramState::teamsdefined), as the player
 // windows move it with the player; the rest lives here and is read from the team file
 // whenever a window needs it. Slot 0 of every table holds no team data.
 struct Teamdata {

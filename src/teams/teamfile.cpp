@@ -21,7 +21,7 @@ bool readnames(LineReader& in, Teamdata& t) {
     return true;
 }
 
-bool readmembers(LineReader& in, GOLF1& g, const Teamdata& t) {
+bool readmembers(LineReader& in, ProgramState& g, const Teamdata& t) {
     for (int p = 1; p <= g.playercount; ++p) {
         auto team = in.nextinteger();
         if (!inrange(team, 0, maxteams)) return false;
@@ -51,19 +51,19 @@ bool readevents(LineReader& in, Teamdata& t, int team) {
     return true;
 }
 
-fs::path teampath(const GOLF1& g, const fs::path& dir) {
+fs::path teampath(const ProgramState& g, const fs::path& dir) {
     return findfile(dir, teamfilename(g));
 }
 
 } // namespace
 
-std::string teamfilename(const GOLF1& g) {
+std::string teamfilename(const ProgramState& g) {
     const std::string& file = g.leaguefile;
     if (file.size() < 4) return {};
     return file.substr(0, file.size() - 4) + ".tea";
 }
 
-bool readteamfile(std::istream& in, GOLF1& g, Teamdata& t) {
+bool readteamfile(std::istream& in, ProgramState& g, Teamdata& t) {
     LineReader lines(in);
     auto count = lines.nextinteger();
     if (!inrange(count, 0, maxteams)) return false;
@@ -74,7 +74,7 @@ bool readteamfile(std::istream& in, GOLF1& g, Teamdata& t) {
     return true;
 }
 
-std::string teambytes(const GOLF1& g, const Teamdata& t) {
+std::string teambytes(const ProgramState& g, const Teamdata& t) {
     LineWriter out;
     out.integer(t.teamcount);
     for (int team = 1; team <= t.teamcount; ++team) out.text(t.teamname[team]);
@@ -89,7 +89,7 @@ std::string teambytes(const GOLF1& g, const Teamdata& t) {
     return out.str();
 }
 
-bool readteamfile(GOLF1& g, Teamdata& t, const fs::path& dir) {
+bool readteamfile(ProgramState& g, Teamdata& t, const fs::path& dir) {
     if (teamfilename(g).empty()) return false;
     const fs::path file = teampath(g, dir);
     std::ifstream in(file, std::ios::binary);
@@ -99,18 +99,18 @@ bool readteamfile(GOLF1& g, Teamdata& t, const fs::path& dir) {
     return false;
 }
 
-bool teamfileexists(const GOLF1& g, const fs::path& dir) {
+bool teamfileexists(const ProgramState& g, const fs::path& dir) {
     std::error_code ec;
     return !teamfilename(g).empty() && fs::exists(teampath(g, dir), ec);
 }
 
-int16_t teamsin(const GOLF1& g) {
+int16_t teamsin(const ProgramState& g) {
     for (int p = 1; p <= g.playercount; ++p)
         if (g.playerteam[p] > 0) return 1;
     return 0;
 }
 
-void loadteams(GOLF1& g, Teamdata& t, const fs::path& dir) {
+void loadteams(ProgramState& g, Teamdata& t, const fs::path& dir) {
     g.teamsdefined = 0;
     for (int p = 1; p <= maxplayers; ++p) g.playerteam[p] = 0;
     clearteams(t);
@@ -118,14 +118,15 @@ void loadteams(GOLF1& g, Teamdata& t, const fs::path& dir) {
     g.teamsdefined = teamsin(g);
 }
 
-bool stageteams(const GOLF1& g, const Teamdata& t, LeagueCommit& commit) {
+bool stageteams(const ProgramState& g, const Teamdata& t, LeagueCommit& commit) {
     const std::string name = teamfilename(g);
     if (name.empty()) return false;
     commit.write(name, teambytes(g, t), teamsavefailure(name));
     return true;
 }
 
-Outcome writeteamfile(GOLF1& g, const Teamdata& t, const fs::path& dir, const StreamWrap& wrap) {
+Outcome writeteamfile(ProgramState& g, const Teamdata& t, const fs::path& dir,
+                      const StreamWrap& wrap) {
     LeagueCommit commit(dir, g.leaguefile);
     if (!stageteams(g, t, commit)) return Outcome::failure(teamsavefailure(""));
     return commit.run(g.damagedfiles, wrap);

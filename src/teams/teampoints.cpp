@@ -46,7 +46,7 @@ std::string totaltext(const Teamdata& t) {
     return generalformat(countpoints(t));
 }
 
-std::string showmembers(const GOLF1& g, const Teamdata& t) {
+std::string showmembers(const ProgramState& g, const Teamdata& t) {
     std::string text;
     for (int p = 1; p <= g.playercount; ++p)
         if (g.playerteam[p] == t.currentteam) text += g.playername[p] + " , ";

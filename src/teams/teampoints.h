@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "teams/teamdata.h"
 #include "teams/teamrules.h"
 
@@ -26,7 +26,7 @@ std::string totaltext(const Teamdata& t);
 
 // The names of the current team's players, each followed by " , " less the last two
 // characters ("Ann , Bob "); empty for a team without players.
-std::string showmembers(const GOLF1& g, const Teamdata& t);
+std::string showmembers(const ProgramState& g, const Teamdata& t);
 
 // Appends a record to the current team from the typed boxes; the numbers are read as
 // far as they go (none is 0). Refused with a beep when both the text and the points box

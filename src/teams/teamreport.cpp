@@ -51,7 +51,7 @@ std::string teamtotalline(float manual, float sum) {
            formatpattern(sum, "###0.0");
 }
 
-std::vector<std::string> teamnamelines(const GOLF1& g, int team) {
+std::vector<std::string> teamnamelines(const ProgramState& g, int team) {
     std::vector<std::string> lines{"    "};
     const int players = std::clamp<int>(g.playercount, 0, maxplayers);
     for (int p = 1; p <= players; ++p) {
@@ -68,7 +68,7 @@ std::vector<std::string> teamnamelines(const GOLF1& g, int team) {
     return lines;
 }
 
-Teamreport::Teamreport(PrintSurface& s, const GOLF1& g, const Teamdata& teams,
+Teamreport::Teamreport(PrintSurface& s, const ProgramState& g, const Teamdata& teams,
                        Teamreportoptions options)
     : s_(s), g_(g), teams_(teams), options_(options) {}
 
@@ -144,7 +144,7 @@ void Teamreport::TeamFooter(int team) {
     counter_ += 3;
 }
 
-bool printteamreport(PrintSurface& s, const GOLF1& g, const Teamdata& teams,
+bool printteamreport(PrintSurface& s, const ProgramState& g, const Teamdata& teams,
                      Teamreportoptions options, const std::string& date) {
     Teamreport report(s, g, teams, options);
     report.start(date);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "reports/printsurface.h"
 #include "teams/teamdata.h"
 
@@ -37,14 +37,15 @@ std::string teamtotalline(float manual, float sum);
 // " , ", a new line (indented by 4) whenever a name would make the line 70 characters or
 // more; the last line without its last two characters. A team without players gives
 // one line of 2 spaces.
-std::vector<std::string> teamnamelines(const GOLF1& g, int team);
+std::vector<std::string> teamnamelines(const ProgramState& g, int team);
 
 // One print run of the report. The line counter follows what a page holds: a team
 // heading that would start below line 45 begins a new page, and so does a record line
 // that brings the counter past 52.
 class Teamreport {
   public:
-    Teamreport(PrintSurface& s, const GOLF1& g, const Teamdata& teams, Teamreportoptions options);
+    Teamreport(PrintSurface& s, const ProgramState& g, const Teamdata& teams,
+               Teamreportoptions options);
 
     // Portrait, the print font at 10 points, four blank lines, the header and an empty
     // line.
@@ -65,7 +66,7 @@ class Teamreport {
     int records(int team) const;
 
     PrintSurface& s_;
-    const GOLF1& g_;
+    const ProgramState& g_;
     const Teamdata& teams_;
     Teamreportoptions options_;
     int counter_ = 0;
@@ -73,7 +74,7 @@ class Teamreport {
 
 // The whole report, every team in turn, and the end of the document. False when the
 // device failed.
-bool printteamreport(PrintSurface& s, const GOLF1& g, const Teamdata& teams,
+bool printteamreport(PrintSurface& s, const ProgramState& g, const Teamdata& teams,
                      Teamreportoptions options, const std::string& date);
 
 } // namespace greenfold

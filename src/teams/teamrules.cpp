@@ -5,14 +5,14 @@ namespace greenfold {
 namespace {
 
 // The later player of this name among those on `team` (0: without a team), or 0.
-int lastonteam(const GOLF1& g, const std::string& name, int team) {
+int lastonteam(const ProgramState& g, const std::string& name, int team) {
     int found = 0;
     for (int p = 1; p <= g.playercount; ++p)
         if (g.playerteam[p] == team && g.playername[p] == name) found = p;
     return found;
 }
 
-void moveplayers(GOLF1& g, const std::vector<std::string>& names, int from, int to) {
+void moveplayers(ProgramState& g, const std::vector<std::string>& names, int from, int to) {
     for (const auto& name : names)
         if (int p = lastonteam(g, name, from); p != 0) g.playerteam[p] = static_cast<int16_t>(to);
 }
@@ -23,7 +23,7 @@ Teamstep refused(std::optional<Message> message = std::nullopt) {
 
 } // namespace
 
-Teamview teamview(const GOLF1& g, const Teamdata& t) {
+Teamview teamview(const ProgramState& g, const Teamdata& t) {
     Teamview v;
     for (int p = 1; p <= g.playercount; ++p) {
         if (g.playerteam[p] == 0)
@@ -45,7 +45,7 @@ void nameteam(Teamdata& t, std::string_view text) {
     if (!text.empty() && t.teamcount == 0) t.teamcount = 1;
 }
 
-Teamstep assignplayers(GOLF1& g, const Teamdata& t, const std::vector<std::string>& names) {
+Teamstep assignplayers(ProgramState& g, const Teamdata& t, const std::vector<std::string>& names) {
     // Until a team exists there is nothing to join; a number past the team count would
     // hide the player from both lists.
     if (t.teamcount == 0 || t.currentteam < 1 || t.currentteam > t.teamcount) return refused();
@@ -53,7 +53,7 @@ Teamstep assignplayers(GOLF1& g, const Teamdata& t, const std::vector<std::strin
     return Teamstep::ok();
 }
 
-void releaseplayers(GOLF1& g, const Teamdata& t, const std::vector<std::string>& names) {
+void releaseplayers(ProgramState& g, const Teamdata& t, const std::vector<std::string>& names) {
     if (t.currentteam >= 1) moveplayers(g, names, t.currentteam, 0);
 }
 
@@ -68,7 +68,7 @@ Teamstep createteam(Teamdata& t, std::string_view nametext) {
     return Teamstep::ok();
 }
 
-Teamstep removeteam(GOLF1& g, Teamdata& t) {
+Teamstep removeteam(ProgramState& g, Teamdata& t) {
     if (t.teamcount == 0) return refused();
     const int current = t.currentteam;
     for (int p = 1; p <= g.playercount; ++p)

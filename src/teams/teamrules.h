@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "teams/teamdata.h"
 
 #include <optional>
@@ -31,7 +31,7 @@ struct Teamstep {
     static Teamstep ok() { return {true, false, std::nullopt}; }
 };
 
-Teamview teamview(const GOLF1& g, const Teamdata& t);
+Teamview teamview(const ProgramState& g, const Teamdata& t);
 std::string teamcaption(const Teamdata& t);
 
 // The name box changed: the current team takes the text, and the first text typed into
@@ -41,10 +41,10 @@ void nameteam(Teamdata& t, std::string_view text);
 // Puts the listed players without a team into the current team. Each name stands for
 // the later of two players of that name among those still without a team, so repeated
 // names can all be moved in turn. Refused while the league has no team yet.
-Teamstep assignplayers(GOLF1& g, const Teamdata& t, const std::vector<std::string>& names);
+Teamstep assignplayers(ProgramState& g, const Teamdata& t, const std::vector<std::string>& names);
 
 // Takes the listed players out of the current team, found the same way among its players.
-void releaseplayers(GOLF1& g, const Teamdata& t, const std::vector<std::string>& names);
+void releaseplayers(ProgramState& g, const Teamdata& t, const std::vector<std::string>& names);
 
 // Adds an empty team after the last and makes it current. Refused with a beep when the
 // name box is empty, and with a message when the league has all its teams.
@@ -53,7 +53,7 @@ Teamstep createteam(Teamdata& t, std::string_view nametext);
 // Removes the current team when it has no players: later teams move down one number with
 // their names and records, and their players follow. The only team is cleared, not
 // removed: its name goes, its records stay.
-Teamstep removeteam(GOLF1& g, Teamdata& t);
+Teamstep removeteam(ProgramState& g, Teamdata& t);
 
 // Next and previous team; false at either end.
 bool nextteam(Teamdata& t);

@@ -120,7 +120,7 @@ bool saveini(const IniSettings& s, const std::string& systemdir, const StreamWra
     return atomicwrite(systemdir + inifilename, inibytes(s), wrap);
 }
 
-Outcome loadmethod(GOLF1& g, const std::string& systemdir) {
+Outcome loadmethod(ProgramState& g, const std::string& systemdir) {
     const IniSettings s = loadini(systemdir);
     g.method = s.method;
     g.allowance = static_cast<int16_t>(s.allowance);
@@ -132,7 +132,7 @@ Outcome loadmethod(GOLF1& g, const std::string& systemdir) {
     return out;
 }
 
-Outcome savemethod(GOLF1& g, const std::string& systemdir, const StreamWrap& wrap) {
+Outcome savemethod(ProgramState& g, const std::string& systemdir, const StreamWrap& wrap) {
     IniSettings s = loadini(systemdir);
     Outcome out;
     if (!s.problem.empty()) {

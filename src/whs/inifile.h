@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/golf1.h"
 #include "model/outcome.h"
+#include "model/programstate.h"
 #include "model/safefile.h"
 
 #include <string>
@@ -41,10 +41,10 @@ bool saveini(const IniSettings& s, const std::string& systemdir, const StreamWra
 // The method and the allowance of the file in the settings folder into the settings of g,
 // where the program and greenfold-cli read the settings file at start-up. A refused file
 // sets g.methodproblem and is noted as damaged; the outcome says what is wrong.
-Outcome loadmethod(GOLF1& g, const std::string& systemdir);
+Outcome loadmethod(ProgramState& g, const std::string& systemdir);
 // Writes the method and the allowance of g into the file, its other lines kept (a refused
 // file is kept beside itself first and its lines are not). A file that cannot be written
 // says so: the choice then lasts only until the program closes.
-Outcome savemethod(GOLF1& g, const std::string& systemdir, const StreamWrap& wrap = {});
+Outcome savemethod(ProgramState& g, const std::string& systemdir, const StreamWrap& wrap = {});
 
 } // namespace greenfold::whs

@@ -36,7 +36,7 @@ void setflag(RoundNote& note, uint8_t flag, bool on) {
 }
 
 // The differentials of slot r and the slots before it, the newest last in the posting.
-void applydifferentials(GOLF1& g, int p, int r, const Posting& posting) {
+void applydifferentials(ProgramState& g, int p, int r, const Posting& posting) {
     const auto& diffs = posting.differentials;
     const int n = static_cast<int>(diffs.size());
     for (int k = 0; k < r && k < n; ++k) {
@@ -51,7 +51,7 @@ void applydifferentials(GOLF1& g, int p, int r, const Posting& posting) {
 
 } // namespace
 
-Tee leaguetee(const GOLF1& g, int course, int tee) {
+Tee leaguetee(const ProgramState& g, int course, int tee) {
     Tee t;
     if (course < 1 || course > g.coursecount || tee < tee_ladies || tee > tee_pro) return t;
     auto value = [&](int line) { return leadingnumber(coursefield(g, course, line)); };
@@ -67,7 +67,7 @@ Date leaguedate(int month, int day, int year) {
     return {fullyear(year), month, day};
 }
 
-Round leagueround(const GOLF1& g, const LeagueScores& scores, int course, int tee,
+Round leagueround(const ProgramState& g, const LeagueScores& scores, int course, int tee,
                   const Date& date) {
     Round r{date, leaguetee(g, course, tee), {}, scores[19], scores[20]};
     for (int h = 1; h <= 18; ++h) r.holes[h - 1] = scores[h];
@@ -75,18 +75,18 @@ Round leagueround(const GOLF1& g, const LeagueScores& scores, int course, int te
     return r;
 }
 
-KeptTee keptroundtee(const GOLF1& g, int p, int r) {
+KeptTee keptroundtee(const ProgramState& g, int p, int r) {
     const int noted = g.history[p].rounds[r].tee;
     if (noted >= tee_ladies && noted <= tee_pro) return {noted, true};
     return {g.playertee[p], false};
 }
 
-Round keptround(const GOLF1& g, int p, int r) {
+Round keptround(const ProgramState& g, int p, int r) {
     return leagueround(g, g.holescore[p][r], g.roundcourse[p][r], keptroundtee(g, p, r).tee,
                        leaguedate(g.rmonth[p][r], g.rday[p][r], g.ryear[p][r]));
 }
 
-PlayerRecord playerrecord(const GOLF1& g, int p) {
+PlayerRecord playerrecord(const ProgramState& g, int p) {
     PlayerRecord record;
     const int count = std::clamp<int>(g.roundcount[p], 0, maxrounds);
     for (int r = 1; r <= count; ++r) {
@@ -98,7 +98,7 @@ PlayerRecord playerrecord(const GOLF1& g, int p) {
     return record;
 }
 
-std::vector<Revision> issuedindexes(const GOLF1& g, int p) {
+std::vector<Revision> issuedindexes(const ProgramState& g, int p) {
     std::vector<Revision> revisions;
     revisions.reserve(g.history[p].issued.size());
     for (const IssuedIndex& i : g.history[p].issued)
@@ -106,7 +106,7 @@ std::vector<Revision> issuedindexes(const GOLF1& g, int p) {
     return revisions;
 }
 
-void applyposting(GOLF1& g, int p, int r, const Posting& posting) {
+void applyposting(ProgramState& g, int p, int r, const Posting& posting) {
     RoundNote& note = g.history[p].rounds[r];
     const Adjustment& a = posting.account.adjustment;
     note.flags = 0;

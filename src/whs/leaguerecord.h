@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "whs/posting.h"
 #include "whs/record.h"
 
@@ -14,7 +14,7 @@ namespace greenfold::whs {
 // Rating, the pars of the 18 holes and the stroke indexes of line 30 when that line holds
 // a valid set. The classic method never reads line 30. A course or tee outside the table,
 // or figures no course could have, give a tee without a slope, which cannot be rated.
-Tee leaguetee(const GOLF1& g, int course, int tee);
+Tee leaguetee(const ProgramState& g, int course, int tee);
 
 // The league's scores of a round: holes 1..18, then the out and in totals.
 using LeagueScores = std::array<int16_t, maxholes + 1>;
@@ -23,7 +23,7 @@ using LeagueScores = std::array<int16_t, maxholes + 1>;
 // A nine-hole round of a league whose nine-hole option takes the ratings as they are
 // (option 3) is rated with the course's ratings as the nine's own; otherwise they are the
 // 18-hole ratings.
-Round leagueround(const GOLF1& g, const LeagueScores& scores, int course, int tee,
+Round leagueround(const ProgramState& g, const LeagueScores& scores, int course, int tee,
                   const Date& date);
 Date leaguedate(int month, int day, int year);
 
@@ -33,21 +33,21 @@ struct KeptTee {
     int tee = 0;
     bool known = false;
 };
-KeptTee keptroundtee(const GOLF1& g, int p, int r);
-Round keptround(const GOLF1& g, int p, int r);
+KeptTee keptroundtee(const ProgramState& g, int p, int r);
+Round keptround(const ProgramState& g, int p, int r);
 
 // The indexes issued to player p, oldest first.
-std::vector<Revision> issuedindexes(const GOLF1& g, int p);
+std::vector<Revision> issuedindexes(const ProgramState& g, int p);
 
 // Player p's record: his kept rounds in slot order with their differentials (none for a
 // nine still waiting for 54 holes), and the indexes issued to him.
-PlayerRecord playerrecord(const GOLF1& g, int p);
+PlayerRecord playerrecord(const ProgramState& g, int p);
 
 // Puts the posting of the round now in slot r of player p into the league: the
 // differentials of that round and the rounds before it as they stand now (lowered by an
 // exceptional score, or a waiting nine completed), the round's flags, the new index and
 // course handicap (0 and 0 without an index), and the index issued into the history. The
 // round's tee is the caller's to note.
-void applyposting(GOLF1& g, int p, int r, const Posting& posting);
+void applyposting(ProgramState& g, int p, int r, const Posting& posting);
 
 } // namespace greenfold::whs

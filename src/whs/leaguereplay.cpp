@@ -9,7 +9,7 @@ namespace greenfold::whs {
 
 namespace {
 
-Date oldestround(const GOLF1& g, int p, int rounds) {
+Date oldestround(const ProgramState& g, int p, int rounds) {
     Date oldest = leaguedate(g.rmonth[p][1], g.rday[p][1], g.ryear[p][1]);
     for (int r = 2; r <= rounds; ++r)
         oldest = std::min(oldest, leaguedate(g.rmonth[p][r], g.rday[p][r], g.ryear[p][r]));
@@ -18,7 +18,7 @@ Date oldestround(const GOLF1& g, int p, int rounds) {
 
 } // namespace
 
-ReplayCount replayplayer(GOLF1& g, int p, int accountslot, Account* account) {
+ReplayCount replayplayer(ProgramState& g, int p, int accountslot, Account* account) {
     ReplayCount count;
     const int rounds = std::clamp<int>(g.roundcount[p], 0, maxrounds);
     if (rounds > 0) {

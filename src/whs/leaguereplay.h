@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "whs/account.h"
 
 namespace greenfold::whs {
@@ -16,6 +16,6 @@ struct ReplayCount {
     int defaulttee = 0; // worked out from the default tee
     int unrated = 0;
 };
-ReplayCount replayplayer(GOLF1& g, int p, int accountslot = 0, Account* account = nullptr);
+ReplayCount replayplayer(ProgramState& g, int p, int accountslot = 0, Account* account = nullptr);
 
 } // namespace greenfold::whs

@@ -18,7 +18,7 @@ bool holdable(float value) {
 
 } // namespace
 
-bool noindexyet(const GOLF1& g, int p, int r) {
+bool noindexyet(const ProgramState& g, int p, int r) {
     if (p < 1 || p > maxplayers || r < 1 || r > maxrounds) return true;
     if (g.hcpindex[p][r] != 0 || g.coursehcp[p][r] != 0) return false;
     const Date played = leaguedate(g.rmonth[p][r], g.rday[p][r], g.ryear[p][r]);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <string>
 
@@ -16,7 +16,7 @@ namespace greenfold::whs {
 // it always shows, even where the history does not know of it (a league whose history
 // file was lost, or rounds recorded before the league took up this method). A slot outside
 // the league's tables has no index.
-bool noindexyet(const GOLF1& g, int p, int r);
+bool noindexyet(const ProgramState& g, int p, int r);
 
 // A stored index or course handicap as golfers write it: "12.3", "+2.1", "0.0"; "18",
 // "+3". A number no league could hold (a damaged file) is written as it is rather than

@@ -10,7 +10,7 @@
 using namespace greenfold;
 
 TEST(Compare, absurdIndexFromADamagedFile_stillNamesTheRightPlayer) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->playercount = 100;
     for (int p = 1; p <= 100; ++p) {
         g->roundcount[p] = 2;
@@ -25,7 +25,8 @@ TEST(Compare, absurdIndexFromADamagedFile_stillNamesTheRightPlayer) {
 TEST(ComparePrint, fiftyLinesStayOnOnePage_theFiftyFirstStartsAnother) {
     for (int n : {50, 51}) {
         RecordingSurface s;
-        printcomparison(s, GOLF1{}, std::vector<std::string>(std::size_t(n), "x"), "05-14-2004");
+        printcomparison(s, ProgramState{}, std::vector<std::string>(std::size_t(n), "x"),
+                        "05-14-2004");
         EXPECT_EQ(std::pair(s.printout().pages, s.printout().overflows), std::pair(n - 49, 0)) << n;
     }
 }

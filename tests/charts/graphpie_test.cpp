@@ -16,7 +16,7 @@ namespace {
 
 // The points of each series the graph of player 1 draws: its lines less the grid's 12,
 // halved.
-std::size_t seriespoints(const GOLF1& g) {
+std::size_t seriespoints(const ProgramState& g) {
     RecordingCanvas c(graphwidth, graphheight);
     drawgraph(c, g, 1);
     return (c.all(Drawn::Kind::line).size() - 12) / 2;
@@ -25,7 +25,7 @@ std::size_t seriespoints(const GOLF1& g) {
 } // namespace
 
 TEST(Graph, damagedCountsAndNoPlayer_stayInsideTheTables) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->playercount = 1;
     g->playername[1] = "Dana Kettle";
     g->roundcount[1] = 31; // a damaged file: never read past slot 20

@@ -3,8 +3,8 @@
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 #include "model/coursefile.h"
-#include "model/golf1.h"
 #include "model/leaguefile.h"
+#include "model/programstate.h"
 #include "shell/startup.h"
 #include "support/testfiles.h"
 
@@ -69,8 +69,8 @@ class CliFolder : public ::testing::Test {
     }
 
     // The league as the desktop program opens it from the folder now.
-    std::unique_ptr<GOLF1> league() const {
-        auto g = std::make_unique<GOLF1>();
+    std::unique_ptr<ProgramState> league() const {
+        auto g = std::make_unique<ProgramState>();
         EXPECT_TRUE(startup(*g, data.path(), sys.path().string() + "/"));
         g->leaguefile = cliLeagueFile;
         EXPECT_TRUE(loadleague(*g, data.path()));

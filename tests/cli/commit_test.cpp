@@ -199,7 +199,7 @@ TEST_F(Commit, oneWriterALeague_aSecondIsRefusedSayingWho_readersStillRead) {
 
     // The desktop program holds the league while it is open.
     Holder desktop([&] {
-        auto desk = std::make_unique<GOLF1>(*g);
+        auto desk = std::make_unique<ProgramState>(*g);
         openleague(*desk, 0, data.path());
     });
     EXPECT_NE(run({"postteams", cliLeague})

@@ -37,7 +37,8 @@ DisplayedRound typed(const std::string& digits, int tee, const char* out = "",
 }
 
 // What the score window does when Record is pressed for a new round in May or June 2026.
-void typeround(GOLF1& g, int player, int course, int month, int day, const DisplayedRound& shown) {
+void typeround(ProgramState& g, int player, int course, int month, int day,
+               const DisplayedRound& shown) {
     const RoundEntry at{player, 0, course, month, day, 26, shown};
     ASSERT_TRUE(checkround(g, at));
     ASSERT_TRUE(recordround(g, {player, 0, course, month, day, 26, EQadjust(g, at)}).stored);
@@ -47,7 +48,7 @@ class Import : public CliFolder {};
 
 TEST_F(Import, csvNight_equalsTheSameNightTyped_byteForByte) {
     // Stroke control on, a 9 on a par 3, totals only, names written every way; Hank passes 20.
-    GOLF1 settings;
+    ProgramState settings;
     settings.escflag = 5;
     ASSERT_TRUE(savesettings(settings, sys.path().string() + "/"));
     std::string night = heading + "05/20/26,Bill Archer,cedar ridge,mens" +
@@ -79,7 +80,7 @@ TEST_F(Import, csvNight_equalsTheSameNightTyped_byteForByte) {
 
 TEST_F(Import, everyBadRowIsReportedInRowOrder_andNothingIsWritten) {
     // Willow Creek's Ladies tee has no slope: refused on recording, still in row order.
-    auto courses = std::make_unique<GOLF1>();
+    auto courses = std::make_unique<ProgramState>();
     ASSERT_TRUE(loadcourses(*courses, data.path()));
     courses->coursedata[2][courseline_slope0 + tee_ladies] = " 0";
     ASSERT_TRUE(savecourses(*courses, data.path()));
@@ -152,7 +153,7 @@ TEST_F(Import, nothingToReadOrADryRun_writesNothing) {
 
 TEST_F(Import, aRoundAlreadyRecordedIsSkipped_anotherOnItsDateNeedsToBeAllowed) {
     // Stroke control lowers Bill's 9 on the par 3: the lowered hole is still his round.
-    GOLF1 settings;
+    ProgramState settings;
     settings.escflag = 5;
     ASSERT_TRUE(savesettings(settings, sys.path().string() + "/"));
     const fs::path first =

@@ -14,8 +14,8 @@ using namespace greenfold::testing;
 namespace {
 
 // Two courses, "Cedar Ridge" and "Willow Creek".
-std::unique_ptr<GOLF1> twocourses() {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> twocourses() {
+    auto g = std::make_unique<ProgramState>();
     g->coursecount = 2;
     g->coursedata[1][courseline_name] = "Cedar Ridge";
     g->coursedata[2][courseline_name] = "Willow Creek";

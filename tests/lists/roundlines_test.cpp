@@ -17,7 +17,7 @@ struct Round {
 
 // The round line of one player's only round.
 std::string line(const Round& d, std::optional<int> last = 1) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->coursecount = 1;
     g->coursedata[1][courseline_initials] = d.initials;
     g->playercount = 1;

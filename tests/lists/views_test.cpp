@@ -39,7 +39,7 @@ class Views : public ::testing::Test {
         return out;
     }
 
-    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
+    std::unique_ptr<ProgramState> g = std::make_unique<ProgramState>();
     RoundView v;
 };
 

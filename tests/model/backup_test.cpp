@@ -27,7 +27,7 @@ class Backup : public ::testing::Test {
 
     TempDir root;
     fs::path data = root.path() / "data", disk = root.path() / "disk";
-    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
+    std::unique_ptr<ProgramState> g = std::make_unique<ProgramState>();
 };
 
 } // namespace

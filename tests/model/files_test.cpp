@@ -15,7 +15,7 @@ using namespace greenfold::testing;
 TEST(LeagueFile, goldenLeague_loadsEveryMemberAndSavesByteForByte) {
     TempDir dir;
     writebytes(dir.path() / "two.LGE", golden("two.LGE"));
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "TWO.lge";  // names match whatever their case
     g->playername[3] = "Third"; // above the file's count: kept
     ASSERT_TRUE(loadleague(*g, dir.path()));
@@ -42,7 +42,7 @@ TEST(LeagueFile, goldenLeague_loadsEveryMemberAndSavesByteForByte) {
 TEST(CourseFile, goldenCourses_loadAndSaveByteForByte) {
     TempDir dir;
     writebytes(dir.path() / "course.dat", golden("course.dat"));
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     ASSERT_TRUE(loadcourses(*g, dir.path()));
     EXPECT_EQ(g->coursedata[2][1], "  Meadow Brook");
 
@@ -58,7 +58,7 @@ TEST(CourseFile, goldenCourses_loadAndSaveByteForByte) {
 
 TEST(CourseFile, twoHundredCoursesAtMost_aFailedLoadKeepsTheTableAndPicksTheMessage) {
     TempDir dir;
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->coursecount = 1;
     g->coursedata[1][1] = "Old Course";
     Outcome missing = loadcourses(*g, dir.path());
@@ -89,7 +89,7 @@ TEST(SettingsFile, fiveAndFourItems_andDefaultsWhenMissing) {
     TempDir dir;
     const std::string sys = dir.path().string() + "/";
     writebytes(dir.path() / "gfd32.ini", golden("gfd32-5.ini"));
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     readsettings(*g, sys);
     EXPECT_EQ(g->inipath, sys + "gfd32.ini");
     ASSERT_TRUE(savesettings(*g, sys));
@@ -115,7 +115,7 @@ TEST(SettingsFile, fiveAndFourItems_andDefaultsWhenMissing) {
 }
 
 TEST(LatestFile, recordsWithNoneAndTwoLeaguesRoundTrip_factorAndFontDefaults_unreadableKeepsAll) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     for (const char* name : {"latest-0.DAT", "latest-2.DAT"}) {
         std::istringstream in(golden(name));
         ASSERT_TRUE(readlatest(in, *g)) << name;

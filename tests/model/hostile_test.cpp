@@ -39,7 +39,7 @@ std::string withline(const std::string& bytes, int n, const std::string& line) {
 
 TEST(HostileFiles, fullLeague_atEveryLimitRoundTrips_hugeOrBrokenNamesCannotBreakIt) {
     const std::string bytes = leaguewith(maxplayers, tee_pro, maxrounds, maxcourses);
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     std::istringstream in(bytes);
     ASSERT_TRUE(readleague(in, *g));
     EXPECT_EQ(leaguebytes(*g), bytes);
@@ -58,7 +58,7 @@ TEST(HostileFiles, fullLeague_atEveryLimitRoundTrips_hugeOrBrokenNamesCannotBrea
 TEST(HostileFiles, unreadableLeagueOrAFolder_keepsTheOpenLeagueAndSaysSo) {
     TempDir dir;
     writebytes(dir.path() / "two.LGE", golden("two.LGE"));
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "two.LGE";
     ASSERT_TRUE(loadleague(*g, dir.path()));
     const auto loaded = leaguebytes(*g);

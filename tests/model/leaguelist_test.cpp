@@ -24,8 +24,8 @@ class Leagues : public ::testing::Test {
             writebytes(dir.path() / (name + ".LGE"), golden("two.LGE"));
         }
     }
-    std::unique_ptr<GOLF1> record() {
-        auto r = std::make_unique<GOLF1>();
+    std::unique_ptr<ProgramState> record() {
+        auto r = std::make_unique<ProgramState>();
         EXPECT_TRUE(loadlatest(*r, dir.path()));
         return r;
     }
@@ -33,7 +33,7 @@ class Leagues : public ::testing::Test {
     Strings menu() { return leaguemenucaptions(*g); }
 
     TempDir dir;
-    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
+    std::unique_ptr<ProgramState> g = std::make_unique<ProgramState>();
 };
 
 std::vector<Message> exclamation(const std::string& text) {

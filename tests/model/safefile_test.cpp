@@ -24,7 +24,7 @@ std::vector<fs::path> keptcopies(const fs::path& dir, const std::string& stem) {
 
 TEST(SafeFile, saveThatFailsPartWay_leavesTheOldFileWhole) {
     TempDir dir;
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "two.LGE";
     writebytes(dir.path() / "two.LGE", golden("two.LGE"));
     ASSERT_TRUE(loadleague(*g, dir.path()));
@@ -67,7 +67,7 @@ TEST(SafeFile, newBytesReachTheDiskBeforeTheRenameAndTheFolderAfter) {
 
 TEST(SafeFile, damagedFiles_keptBeforeOverwriteAndToldOnce) {
     TempDir dir;
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "club.LGE";
     const std::string damaged = " 3 \r\nOnly one name\r\n";
     writebytes(dir.path() / "club.LGE", damaged);

@@ -1,6 +1,6 @@
 // The roster: adding, removing, renaming and ordering players, and what closing saves.
-#include "model/golf1.h"
 #include "model/leaguefile.h"
+#include "model/programstate.h"
 #include "players/ordering.h"
 #include "players/roster.h"
 #include "support/testfiles.h"
@@ -16,8 +16,8 @@ using namespace greenfold::testing;
 namespace {
 
 // Player p has p rounds, team p and p in every round value, so a test sees whose data is where.
-std::unique_ptr<GOLF1> league(const std::vector<std::string>& names) {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> league(const std::vector<std::string>& names) {
+    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "Test.LGE";
     for (const auto& name : names) {
         const int p = ++g->playercount;
@@ -33,7 +33,7 @@ std::unique_ptr<GOLF1> league(const std::vector<std::string>& names) {
 }
 
 // Slot s holds player p's values in every table (0: an empty slot).
-void expectplayer(const GOLF1& g, int s, int p) {
+void expectplayer(const ProgramState& g, int s, int p) {
     bool all = g.playertee[s] == p && g.roundcount[s] == p && g.playerteam[s] == p;
     for (int r = 1; r <= maxrounds; ++r) {
         for (float v : {g.differential[s][r], g.hcpindex[s][r], g.coursehcp[s][r]})
@@ -46,7 +46,7 @@ void expectplayer(const GOLF1& g, int s, int p) {
 }
 
 // The roster by each player's own number, checking that all his values moved with him.
-std::vector<int> order(const GOLF1& g) {
+std::vector<int> order(const ProgramState& g) {
     std::vector<int> out;
     for (int s = 1; s <= g.playercount; ++s) out.push_back(g.roundcount[s]);
     for (int s = 1; s <= g.playercount; ++s) expectplayer(g, s, out[std::size_t(s - 1)]);

@@ -31,7 +31,7 @@ ResultsFile night(const std::vector<std::string>& names) {
 
 TEST(TeamPosting, postingTwiceReplacesTheNightAndKeepsRecordsTypedByHand) {
     TempDir dir;
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "T.LGE";
     g->playercount = 5;
     for (int p = 1; p <= 5; ++p) g->playername[p] = std::string(1, char('A' + p - 1));

@@ -32,7 +32,7 @@ std::string rest(std::istream& in) {
 }
 
 struct Case {
-    std::unique_ptr<GOLF1> g = reportleague(0, 0);
+    std::unique_ptr<ProgramState> g = reportleague(0, 0);
     std::unique_ptr<Teamdata> t = std::make_unique<Teamdata>();
     Teamreportoptions options;
     std::vector<int> lines; // list lines chosen for the cards

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "lists/views.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 
 #include <memory>
 #include <string>
@@ -10,8 +10,8 @@ namespace greenfold::testing {
 
 // A league for the report tests: players "Player 1".. with rounds on course 1 ("PV"),
 // round r of player p scoring 40 + p % 7 out and 41 + r % 5 in.
-inline std::unique_ptr<GOLF1> reportleague(int players, int rounds) {
-    auto g = std::make_unique<GOLF1>();
+inline std::unique_ptr<ProgramState> reportleague(int players, int rounds) {
+    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "SPRING.LGE";
     g->coursecount = 2;
     g->coursedata[1][courseline_name] = "Pine Valley";
@@ -38,7 +38,7 @@ inline std::unique_ptr<GOLF1> reportleague(int players, int rounds) {
 }
 
 // The main window's lists in the most recent view.
-inline ListLines recentlines(const GOLF1& g) {
+inline ListLines recentlines(const ProgramState& g) {
     RoundView v;
     return *refreshview(g, v);
 }

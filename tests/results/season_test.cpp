@@ -22,8 +22,8 @@ using namespace greenfold::testing;
 namespace {
 
 // Course 1, every hole a par 4, the Mens tee 70.5 / 125; one player on the Mens tee.
-std::unique_ptr<GOLF1> league() {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> league() {
+    auto g = std::make_unique<ProgramState>();
     g->coursecount = 1;
     for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = "4";
     g->coursedata[1][courseline_totalpar] = "72";

@@ -11,8 +11,8 @@ using namespace greenfold;
 namespace {
 
 // A league of one player whose rounds carry the given differentials, slot 1 first.
-std::unique_ptr<GOLF1> playerwith(const std::vector<float>& diffs, float factor = 0.96f) {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> playerwith(const std::vector<float>& diffs, float factor = 0.96f) {
+    auto g = std::make_unique<ProgramState>();
     g->playercount = 1;
     g->playername[1] = "Pat Green";
     g->hcpfactor = factor;

@@ -15,7 +15,7 @@ using namespace greenfold;
 TEST(ManyRounds, eachDroppedRoundMovesEveryValueDownOneSlot) {
     std::mt19937 rng(20260601);
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->coursecount = 2;
     for (int line = 1; line <= 3; ++line)
         for (int c = 1; c <= 2; ++c) {

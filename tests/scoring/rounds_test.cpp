@@ -13,8 +13,8 @@ using namespace greenfold;
 namespace {
 
 // Course 1: Ladies 72.0/120, Mens 70.5/125, Pro 73.2/135.
-std::unique_ptr<GOLF1> league() {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> league() {
+    auto g = std::make_unique<ProgramState>();
     g->coursecount = 1;
     for (auto [t, rating, slope] :
          {std::tuple{1, "72.0", "120"}, {2, "70.5", "125"}, {3, "73.2", "135"}}) {
@@ -38,7 +38,7 @@ struct Slot {
     int month, day, year, course, out, in;
     bool operator==(const Slot&) const = default;
 };
-Slot slot(const GOLF1& g, int r) {
+Slot slot(const ProgramState& g, int r) {
     return {g.differential[1][r], g.hcpindex[1][r],      g.coursehcp[1][r],
             g.rmonth[1][r],       g.rday[1][r],          g.ryear[1][r],
             g.roundcourse[1][r],  g.holescore[1][r][19], g.holescore[1][r][20]};
@@ -52,7 +52,7 @@ DisplayedRound ninetytwo(int tee = tee_mens) {
 }
 
 // A round whose total is 72 + extra, recorded on day `day`.
-void recordday(GOLF1& g, int day, int extra, int tee = tee_mens) {
+void recordday(ProgramState& g, int day, int extra, int tee = tee_mens) {
     ASSERT_TRUE(recordround(g, entry({tee, {}, std::to_string(36 + extra), "36"}, day)).stored);
 }
 

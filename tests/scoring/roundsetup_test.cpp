@@ -10,8 +10,8 @@ using namespace greenfold;
 namespace {
 
 // Ann, Bob, a nameless slot 3 and Dee; "Cedar Ridge" twice in different case.
-std::unique_ptr<GOLF1> league() {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> league() {
+    auto g = std::make_unique<ProgramState>();
     setmonthnames(*g);
     g->playercount = 4;
     const char* names[] = {"", "Ann", "Bob", "", "Dee"};

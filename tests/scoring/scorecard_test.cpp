@@ -13,8 +13,8 @@ namespace {
 constexpr int pars[19] = {0, 4, 4, 3, 5, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 5, 4};
 
 // One player on course 1 with ESC on, whose latest round has course handicap ch.
-std::unique_ptr<GOLF1> leaguewith(float ch, int rounds = 3, int ninehole = 2) {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> leaguewith(float ch, int rounds = 3, int ninehole = 2) {
+    auto g = std::make_unique<ProgramState>();
     g->coursecount = 1;
     for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = std::to_string(pars[h]);
     g->playercount = 1;

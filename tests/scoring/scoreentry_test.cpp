@@ -24,7 +24,7 @@ TEST(HoleBox, shortScoresGetASpace_focusMovesOnceTheScoreIsWhole) {
 }
 
 TEST(RoundPicker, newestFirst_rowsMapToSlotsAndMakeTheSessionRound) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->playercount = 1;
     g->roundcount[1] = 3;
     g->rmonth[1] = {0, 3, 10, 6};

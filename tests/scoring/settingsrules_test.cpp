@@ -18,7 +18,7 @@ TEST(Factor, outsideHalfToOnePointOneQuietlyBecomesDefault) {
 }
 
 TEST(Settings, strokeControlAndAveragingFlagsBothWays) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     for (bool on : {false, true}) {
         SettingsChoice c = currentsettings(*g);
         c.esc = c.average = on;
@@ -33,7 +33,7 @@ TEST(Settings, allowanceIsAWholePercentFrom1To100_elseTheOldOneStays) {
     EXPECT_EQ(allowancefrom("1", 100), 1);
     for (const char* refused : {"0", "101", "", "9.5", "x"})
         EXPECT_EQ(allowancefrom(refused, 85), 85) << refused;
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     SettingsChoice c = currentsettings(*g);
     EXPECT_EQ(c.allowance, "100");
     c.allowance = "90";

@@ -10,7 +10,7 @@ using namespace greenfold::testing;
 
 TEST(Startup, withoutARecordSaysSoOnceAndStartsWithDefaults_readsMonthsSettingsAndAFullRecord) {
     TempDir data, sys;
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->hcpfactor = 0;
     g->printfont.clear();
     Outcome out = startup(*g, data.path(), sys.path().string() + "/");

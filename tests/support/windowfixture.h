@@ -2,9 +2,9 @@
 
 // The window tests' fixture: the main window on a copy of the demo data folder, with
 // scripted services; and helpers that find windows and controls and type into them.
-#include "model/golf1.h"
 #include "model/leaguefile.h"
-#include "shell/ui/form2.h"
+#include "model/programstate.h"
+#include "shell/ui/mainwindow.h"
 #include "support/fakeservices.h"
 #include "support/testfiles.h"
 
@@ -92,20 +92,20 @@ class DemoWindows : public ::testing::Test {
     }
     void TearDown() override {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w != form2.get() && w->isVisible()) w->close();
+            if (w != mainwindow.get() && w->isVisible()) w->close();
         QApplication::processEvents();
     }
     // A fresh run of the program on the data folder, the league opened or not.
     void start(bool openleague = true) {
-        form2.reset();
-        g = std::make_unique<GOLF1>();
-        form2 = std::make_unique<Form2>(*g, fake.services);
-        form2->load(data.path(), sys.path().string() + "/");
-        form2->show();
-        if (openleague) form2->action("leaguesmenu_0")->trigger();
+        mainwindow.reset();
+        g = std::make_unique<ProgramState>();
+        mainwindow = std::make_unique<MainWindow>(*g, fake.services);
+        mainwindow->load(data.path(), sys.path().string() + "/");
+        mainwindow->show();
+        if (openleague) mainwindow->action("leaguesmenu_0")->trigger();
     }
     QWidget* open(const char* menu, const char* name) {
-        form2->action(menu)->trigger();
+        mainwindow->action(menu)->trigger();
         QWidget* w = window(name);
         EXPECT_NE(w, nullptr) << name;
         return w;
@@ -118,8 +118,8 @@ class DemoWindows : public ::testing::Test {
         click(w, "acceptbutton");
         return window("roundsform");
     }
-    std::unique_ptr<GOLF1> savedleague() const {
-        auto saved = std::make_unique<GOLF1>();
+    std::unique_ptr<ProgramState> savedleague() const {
+        auto saved = std::make_unique<ProgramState>();
         saved->leaguefile = demoleague;
         EXPECT_TRUE(loadleague(*saved, data.path()));
         return saved;
@@ -129,8 +129,8 @@ class DemoWindows : public ::testing::Test {
 
     TempDir data, sys;
     FakeServices fake;
-    std::unique_ptr<GOLF1> g;
-    std::unique_ptr<Form2> form2;
+    std::unique_ptr<ProgramState> g;
+    std::unique_ptr<MainWindow> mainwindow;
     std::vector<std::unique_ptr<Printout>>& printouts = fake.printing.printouts;
 };
 

@@ -1,4 +1,4 @@
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "support/testfiles.h"
 #include "teams/teamfile.h"
 
@@ -19,11 +19,11 @@ const std::string twoteams =
     " 1 \r\nWeek 1\r\n 12 \r\n 3.5 \r\n"
     " 2 \r\n05-02-2024 at Elm Ridge\r\n .5 \r\n-2 \r\n\r\n 1000 \r\n .25 \r\n";
 
-struct League {
-    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
+struct LeagueWithTeams {
+    std::unique_ptr<ProgramState> g = std::make_unique<ProgramState>();
     std::unique_ptr<Teamdata> t = std::make_unique<Teamdata>();
 
-    explicit League(int players) {
+    explicit LeagueWithTeams(int players) {
         g->leaguefile = "SPRING.LGE";
         g->playercount = int16_t(players);
     }
@@ -36,16 +36,16 @@ struct League {
 } // namespace
 
 TEST(TeamFile, readThenWrite_givesTheSameBytes) {
-    League l(4);
+    LeagueWithTeams l(4);
     ASSERT_TRUE(l.read(twoteams));
     EXPECT_EQ(std::pair(l.t->eventpoints[1][1], int(l.g->playerteam[4])), std::pair(3.5f, 1));
     EXPECT_EQ(teambytes(*l.g, *l.t), twoteams);
-    League none(3); // three players, no teams
+    LeagueWithTeams none(3); // three players, no teams
     EXPECT_EQ(teambytes(*none.g, *none.t), " 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
 }
 
 TEST(TeamFile, damagedFile_keepsWhatWasReadWhole) {
-    League l(4); // cut inside the second record of team 2
+    LeagueWithTeams l(4); // cut inside the second record of team 2
     EXPECT_FALSE(l.read(twoteams.substr(0, twoteams.find("\r\n 1000"))));
     EXPECT_EQ(std::tuple(l.g->playerteam[3], l.t->eventcount[1], l.t->eventcount[2],
                          l.t->eventtext[2][1]),
@@ -53,11 +53,11 @@ TEST(TeamFile, damagedFile_keepsWhatWasReadWhole) {
 
     for (const std::string bad : {" 101 \r\n", " 1 \r\nA\r\n-1 \r\n", " 1 \r\nA\r\n x\r\n",
                                   " 1 \r\nA\r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n 151 \r\n"})
-        EXPECT_FALSE(League(4).read(bad)) << bad;
+        EXPECT_FALSE(LeagueWithTeams(4).read(bad)) << bad;
     // A team number beyond any team refuses the file even when what follows would read.
-    EXPECT_FALSE(League(2).read(" 1 \r\nA\r\n 999 \r\n 0 \r\n"));
+    EXPECT_FALSE(LeagueWithTeams(2).read(" 1 \r\nA\r\n 999 \r\n 0 \r\n"));
 
-    League past(2); // a team number past the team count points nowhere: no team
+    LeagueWithTeams past(2); // a team number past the team count points nowhere: no team
     ASSERT_TRUE(past.read(" 1 \r\nA\r\n 5 \r\n 1 \r\n 0 \r\n"));
     EXPECT_EQ(std::pair(int(past.g->playerteam[1]), int(past.g->playerteam[2])), std::pair(0, 1));
 }
@@ -65,7 +65,7 @@ TEST(TeamFile, damagedFile_keepsWhatWasReadWhole) {
 TEST(TeamFile, loadteams_readsAnyLetterCaseAndNeverShowsAnotherLeaguesTeams) {
     TempDir dir;
     writebytes(dir.path() / "spring.TEA", twoteams);
-    League l(4);
+    LeagueWithTeams l(4);
     l.g->playerteam[2] = 7; // left from the league open before
     loadteams(*l.g, *l.t, dir.path());
     EXPECT_TRUE(l.g->teamsdefined == 1 && teambytes(*l.g, *l.t) == twoteams);
@@ -81,7 +81,7 @@ TEST(TeamFile, loadteams_readsAnyLetterCaseAndNeverShowsAnotherLeaguesTeams) {
 TEST(TeamFile, damagedFileIsKeptBeforeTheFirstWrite) {
     TempDir dir;
     writebytes(dir.path() / "SPRING.tea", " 2 \r\nEagles\r\n");
-    League l(4);
+    LeagueWithTeams l(4);
     loadteams(*l.g, *l.t, dir.path());
     Outcome out = writeteamfile(*l.g, *l.t, dir.path());
     ASSERT_TRUE(out.ok && out.messages.size() == 1u);
@@ -96,7 +96,7 @@ TEST(TeamFile, damagedFileIsKeptBeforeTheFirstWrite) {
 
 TEST(TeamFile, failedWrite_isReportedAndLeavesTheOldFile) {
     TempDir dir;
-    League l(4);
+    LeagueWithTeams l(4);
     writebytes(dir.path() / "SPRING.tea", "old");
     Outcome out = writeteamfile(*l.g, *l.t, dir.path(), failafter(10));
     EXPECT_TRUE(!out.ok && out.messages == std::vector<Message>{teamsavefailure("SPRING.tea")});

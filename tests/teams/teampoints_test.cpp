@@ -1,4 +1,4 @@
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "teams/teampoints.h"
 
 #include <gtest/gtest.h>
@@ -44,7 +44,7 @@ TEST(TeamPoints, aHundredAndFiftyFirstRecordIsRefused_removedRowsCloseTheGaps) {
 }
 
 TEST(TeamPoints, membersText_isEmptyForATeamWithoutPlayers) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     auto t = std::make_unique<Teamdata>();
     g->playercount = 3;
     g->playername = {"", "Ann", "Bob", "Cy"};

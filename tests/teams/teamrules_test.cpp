@@ -1,4 +1,4 @@
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "teams/teamrules.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ class TeamRules : public ::testing::Test {
         }
     }
 
-    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
+    std::unique_ptr<ProgramState> g = std::make_unique<ProgramState>();
     std::unique_ptr<Teamdata> t = std::make_unique<Teamdata>();
 };
 

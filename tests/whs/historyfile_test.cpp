@@ -41,7 +41,7 @@ class History : public ::testing::Test {
         return loadleague(*g, dir.path());
     }
     TempDir dir;
-    std::unique_ptr<GOLF1> g = std::make_unique<GOLF1>();
+    std::unique_ptr<ProgramState> g = std::make_unique<ProgramState>();
 };
 
 } // namespace
@@ -150,7 +150,7 @@ TEST_F(History, deletedWithItsLeague_backedUpAndRestoredWithIt) {
 }
 
 TEST(HistoryLimit, thePlayersOldestIndexesGoPastAThousand) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->playercount = g->roundcount[1] = 1;
     g->history[1].issued.assign(maxissued, IssuedIndex{2020, 1, 1, 150});
     whs::Posting posting;

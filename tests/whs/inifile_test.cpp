@@ -54,7 +54,7 @@ TEST(IniFile, saveThenLoad_aFailedSaveLeavesTheOldFile) {
 TEST(IniFile, startupFillsTheSettings_theSettingsFileStaysAsItWas) {
     TempDir data, sys;
     const std::string dir = sys.path().string() + "/";
-    auto g = std::make_unique<greenfold::GOLF1>();
+    auto g = std::make_unique<greenfold::ProgramState>();
     greenfold::startup(*g, data.path(), dir);
     EXPECT_TRUE(g->method == Method::classic && g->allowance == 100);
     writebytes(sys.path() / "gfd32.ini", golden("gfd32-5.ini"));

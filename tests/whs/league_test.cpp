@@ -30,8 +30,8 @@ namespace {
 constexpr int par9[9] = {4, 4, 3, 5, 4, 4, 3, 5, 4};
 
 // A course of par 72 with the ratings and slopes of tees 1..3 and line 30.
-void addcourse(GOLF1& g, std::array<const char*, 3> ratings, std::array<const char*, 3> slopes,
-               const std::string& line30) {
+void addcourse(ProgramState& g, std::array<const char*, 3> ratings,
+               std::array<const char*, 3> slopes, const std::string& line30) {
     auto& lines = g.coursedata[++g.coursecount];
     lines[courseline_name] = "Course " + std::to_string(g.coursecount);
     for (int h = 1; h <= 18; ++h) lines[courseline_par0 + h] = std::to_string(par9[(h - 1) % 9]);
@@ -45,7 +45,7 @@ void addcourse(GOLF1& g, std::array<const char*, 3> ratings, std::array<const ch
 } // namespace
 
 TEST(LeagueTee, ratingsParsAndStrokeIndexes_whatCannotBeRatedHasNoSlope) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     addcourse(*g, {" 69.85", " 72.8", " 99999"}, {" 121", "125.5", " 131"}, strokeindexline(card));
     addcourse(*g, {" 35.2", "", ""}, {" 118", "", ""}, "SI 1 2 3");
     const Tee ladies = leaguetee(*g, 1, tee_ladies); // 69.85 rounds up
@@ -70,7 +70,7 @@ TEST(LeagueTee, singlesAreTheTenthsTheyStandFor_plusHandicapsListedWithAPlus) {
     EXPECT_EQ(
         std::tuple(tenthsnear(28.1f), tenthsnear(22.05f), tenthsnear(-1.55f), tenthsnear(1e30)),
         std::tuple(Tenths{281}, Tenths{221}, Tenths{-15}, Tenths{0}));
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->hcpindex[1][1] = -1.5f;
     g->coursehcp[1][1] = -2.0f;
     std::string plus = roundtext(*g, 1, 1, std::nullopt);
@@ -80,7 +80,7 @@ TEST(LeagueTee, singlesAreTheTenthsTheyStandFor_plusHandicapsListedWithAPlus) {
 }
 
 TEST(NoIndexYet, storedFiguresShow_zeroesAskForAnIndexIssuedOnOrBeforeTheRound) {
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     g->rmonth[1][2] = 12, g->rday[1][2] = 31, g->ryear[1][2] = 99; // 31 December 1999
     EXPECT_TRUE(noindexyet(*g, 1, 2));                             // 0 and 0, no history
     g->history[1].issued = {{2000, 1, 1, 0}, {2000, 1, 2, -3}};    // first issued the day after
@@ -103,8 +103,8 @@ namespace {
 enum { ann = 1, bo, cyd, dee };
 enum { oak = 1, briar };
 
-std::unique_ptr<GOLF1> season(HandicapMethod method) {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> season(HandicapMethod method) {
+    auto g = std::make_unique<ProgramState>();
     g->method = method;
     g->escflag = 5; // stroke control on: the WHS method leaves it aside
     g->ninehole = 2;
@@ -150,7 +150,7 @@ std::vector<RoundEntry> nightof(int n) {
 }
 
 // Records the nights as the score window does; each player's last calculation panel.
-void play(GOLF1& g, int from, int to, std::map<int, std::string>& panel) {
+void play(ProgramState& g, int from, int to, std::map<int, std::string>& panel) {
     for (int n = from; n <= to; ++n)
         for (RoundEntry e : nightof(n)) {
             ASSERT_TRUE(checkround(g, e));
@@ -163,7 +163,7 @@ void play(GOLF1& g, int from, int to, std::map<int, std::string>& panel) {
 }
 
 // Slot r of player p as export writes it: differential|index|course handicap|tee|flags.
-std::string slot(const GOLF1& g, int p, int r) {
+std::string slot(const ProgramState& g, int p, int r) {
     const auto cells = roundcells(g, p, r);
     std::string text = cells.at(25);
     for (std::size_t k = 26; k < cells.size(); ++k) text += "|" + cells[k];
@@ -226,7 +226,7 @@ TEST(Season, aReplayAgreesWithTheNights_anEditOrADeletionReplaysThePlayer) {
     auto g = season(HandicapMethod::whs);
     std::map<int, std::string> panel;
     play(*g, 1, 8, panel);
-    auto again = std::make_unique<GOLF1>(*g);
+    auto again = std::make_unique<ProgramState>(*g);
     replayleague(*again, HandicapMethod::whs);
     EXPECT_EQ(leaguebytes(*again), leaguebytes(*g));
     EXPECT_EQ(historybytes(*again), historybytes(*g));

@@ -81,7 +81,7 @@ TEST_F(Replay, aMethodOrAllowanceTheProgramDoesNotKnowStopsEveryCommandAndTheDes
 
     // The desktop says so at start and opens no league; choosing the method in Settings
     // writes the file again, the refused one kept beside it.
-    auto g = std::make_unique<GOLF1>();
+    auto g = std::make_unique<ProgramState>();
     const Outcome started = startup(*g, data.path(), sys.path().string() + "/");
     ASSERT_EQ(started.messages.size(), 1u);
     EXPECT_TRUE(started.messages[0].text.starts_with(problem + ".\r\n"));

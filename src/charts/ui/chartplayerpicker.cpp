@@ -1,9 +1,9 @@
-#include "charts/ui/anchooseplayer.h"
+#include "charts/ui/chartplayerpicker.h"
 
 #include "platform/qtservices.h"
 
 #include "charts/chartplayer.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/services.h"
 #include "players/pickers.h"
 
@@ -13,7 +13,7 @@
 
 namespace greenfold {
 
-ANchooseplayer::ANchooseplayer(GOLF1& model, Services& services, QWidget* mainwindow)
+ChartPlayerPicker::ChartPlayerPicker(ProgramState& model, Services& services, QWidget* mainwindow)
     : PickerWindow(services, mainwindow, "ANchooseplayer", "Select Player", "Playerlabel",
                    "Player Listing", Clicks::titleonly),
       g_(model) {
@@ -21,7 +21,7 @@ ANchooseplayer::ANchooseplayer(GOLF1& model, Services& services, QWidget* mainwi
     acceptorclose("accept selection", "Close player list", [this] { accept(); })->setDefault(true);
 }
 
-void ANchooseplayer::load() {
+void ChartPlayerPicker::load() {
     title_->setText(QString::fromStdString(playerlisttitle(g_)));
     list1_->clear();
     slots_ = listedslots(g_);
@@ -33,7 +33,7 @@ void ANchooseplayer::load() {
     list1_->setFocus();
 }
 
-void ANchooseplayer::accept() {
+void ChartPlayerPicker::accept() {
     const int row = list1_->currentRow();
     if (highlighted() == nullptr || row < 0 || row >= int(slots_.size())) {
         services_.dialogs.beep();
@@ -48,7 +48,7 @@ void ANchooseplayer::accept() {
     services_.busy.end();
 }
 
-void ANchooseplayer::leaving() {
+void ChartPlayerPicker::leaving() {
     list1_->clearSelection();
 }
 

@@ -6,15 +6,15 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 
 // Picks the player whose chart the Analysis menu opens. A double-click on a name is the
 // same as Accept. Which chart follows is the main window's business (its tag).
-class ANchooseplayer : public PickerWindow {
+class ChartPlayerPicker : public PickerWindow {
     Q_OBJECT
 
   public:
-    ANchooseplayer(GOLF1& model, Services& services, QWidget* mainwindow);
+    ChartPlayerPicker(ProgramState& model, Services& services, QWidget* mainwindow);
     void load() override;
     void accept();
 
@@ -26,7 +26,7 @@ class ANchooseplayer : public PickerWindow {
     void leaving() override;
 
   private:
-    GOLF1& g_;
+    ProgramState& g_;
     std::vector<int> slots_; // the player of each list line
 };
 

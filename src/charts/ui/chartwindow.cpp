@@ -2,7 +2,7 @@
 
 #include "charts/chartprint.h"
 #include "charts/ui/chartparts.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/qtcanvas.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
@@ -14,7 +14,7 @@
 
 namespace greenfold {
 
-ChartWindow::ChartWindow(GOLF1& model, Services& services, int player, QWidget* mainwindow,
+ChartWindow::ChartWindow(ProgramState& model, Services& services, int player, QWidget* mainwindow,
                          const ChartLook& look)
     : FormWindow(services, mainwindow, look.window, "Greenfold"), g_(model), player_(player),
       look_(look),

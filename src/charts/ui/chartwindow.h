@@ -10,7 +10,7 @@
 namespace greenfold {
 
 class Canvas;
-struct GOLF1;
+struct ProgramState;
 class QtCanvas;
 
 // How a chart window looks: its control name, the names of the panel with the player's
@@ -48,7 +48,7 @@ class ChartWindow : public FormWindow {
     void switchrequested();
 
   protected:
-    ChartWindow(GOLF1& model, Services& services, int player, QWidget* mainwindow,
+    ChartWindow(ProgramState& model, Services& services, int player, QWidget* mainwindow,
                 const ChartLook& look);
 
     // The row of buttons under the chart: the button to the other chart on the left,
@@ -58,7 +58,7 @@ class ChartWindow : public FormWindow {
     // follow.
     QVBoxLayout* column();
 
-    GOLF1& g_;
+    ProgramState& g_;
     const int player_;
     QLabel* name_;
 

@@ -1,9 +1,9 @@
 #include "charts/ui/chartwindows.h"
 
-#include "charts/ui/anchooseplayer.h"
-#include "charts/ui/compareform.h"
-#include "charts/ui/grform.h"
-#include "charts/ui/piechart.h"
+#include "charts/ui/chartplayerpicker.h"
+#include "charts/ui/comparisonwindow.h"
+#include "charts/ui/handicapgraphwindow.h"
+#include "charts/ui/scorepiewindow.h"
 
 #include <QWidget>
 
@@ -13,7 +13,7 @@ namespace {
 
 // Opens a window that gives the main window back when it closes for good.
 template <typename Window, typename... Choices>
-Window* openwindow(QWidget* mainwindow, GOLF1& g, Services& services, Choices... choices) {
+Window* openwindow(QWidget* mainwindow, ProgramState& g, Services& services, Choices... choices) {
     auto* window = new Window(g, services, choices..., mainwindow);
     holdmainwindow(mainwindow, window);
     return window;
@@ -21,9 +21,9 @@ Window* openwindow(QWidget* mainwindow, GOLF1& g, Services& services, Choices...
 
 } // namespace
 
-void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, ChartTag tag) {
-    auto* picker = openwindow<ANchooseplayer>(mainwindow, g, services);
-    QObject::connect(picker, &ANchooseplayer::chosen, mainwindow,
+void openchartpicker(QWidget* mainwindow, ProgramState& g, Services& services, ChartTag tag) {
+    auto* picker = openwindow<ChartPlayerPicker>(mainwindow, g, services);
+    QObject::connect(picker, &ChartPlayerPicker::chosen, mainwindow,
                      [mainwindow, &g, &services, tag](int p) {
                          if (tag == ChartTag::line)
                              opengraph(mainwindow, g, services, p);
@@ -35,22 +35,22 @@ void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, ChartTag
     picker->load();
 }
 
-void opengraph(QWidget* mainwindow, GOLF1& g, Services& services, int p) {
-    auto* graph = openwindow<GRform>(mainwindow, g, services, p);
-    QObject::connect(graph, &GRform::switchrequested, mainwindow,
+void opengraph(QWidget* mainwindow, ProgramState& g, Services& services, int p) {
+    auto* graph = openwindow<HandicapGraphWindow>(mainwindow, g, services, p);
+    QObject::connect(graph, &HandicapGraphWindow::switchrequested, mainwindow,
                      [mainwindow, &g, &services, p] { openpie(mainwindow, g, services, p); });
     graph->load();
 }
 
-void openpie(QWidget* mainwindow, GOLF1& g, Services& services, int p) {
-    auto* pie = openwindow<Piechart>(mainwindow, g, services, p);
-    QObject::connect(pie, &Piechart::switchrequested, mainwindow,
+void openpie(QWidget* mainwindow, ProgramState& g, Services& services, int p) {
+    auto* pie = openwindow<ScorePieWindow>(mainwindow, g, services, p);
+    QObject::connect(pie, &ScorePieWindow::switchrequested, mainwindow,
                      [mainwindow, &g, &services, p] { opengraph(mainwindow, g, services, p); });
     pie->load();
 }
 
-void opencompare(QWidget* mainwindow, GOLF1& g, Services& services) {
-    openwindow<compareform>(mainwindow, g, services)->load();
+void opencompare(QWidget* mainwindow, ProgramState& g, Services& services) {
+    openwindow<ComparisonWindow>(mainwindow, g, services)->load();
 }
 
 } // namespace greenfold

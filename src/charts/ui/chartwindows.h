@@ -7,7 +7,7 @@ namespace greenfold {
 // The main window's tag for the chart picker: which chart a chosen player opens.
 enum class ChartTag { none, line, pie };
 
-struct GOLF1;
+struct ProgramState;
 struct Services;
 
 // The entry points of the Analysis menu. Each disables the main window and opens its
@@ -16,13 +16,13 @@ struct Services;
 
 // The chart picker; once a player is chosen it opens the chart the main window's tag
 // names: line the handicap history graph, pie the score distribution chart.
-void openchartpicker(QWidget* mainwindow, GOLF1& g, Services& services, ChartTag tag);
+void openchartpicker(QWidget* mainwindow, ProgramState& g, Services& services, ChartTag tag);
 
 // The charts of player p (playerno).
-void opengraph(QWidget* mainwindow, GOLF1& g, Services& services, int p);
-void openpie(QWidget* mainwindow, GOLF1& g, Services& services, int p);
+void opengraph(QWidget* mainwindow, ProgramState& g, Services& services, int p);
+void openpie(QWidget* mainwindow, ProgramState& g, Services& services, int p);
 
 // The league handicap comparison.
-void opencompare(QWidget* mainwindow, GOLF1& g, Services& services);
+void opencompare(QWidget* mainwindow, ProgramState& g, Services& services);
 
 } // namespace greenfold

@@ -1,10 +1,10 @@
-#include "charts/ui/compareform.h"
+#include "charts/ui/comparisonwindow.h"
 
 #include "platform/qtservices.h"
 
 #include "charts/compare.h"
 #include "charts/ui/chartparts.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
 #include "reports/ui/printcommands.h"
@@ -50,7 +50,7 @@ QLabel* caption(QWidget* parent, const char* name, const QString& text, const QF
 
 } // namespace
 
-compareform::compareform(GOLF1& model, Services& services, QWidget* mainwindow)
+ComparisonWindow::ComparisonWindow(ProgramState& model, Services& services, QWidget* mainwindow)
     : FormWindow(services, mainwindow, "compareform", "Greenfold"), g_(model) {
     auto* printbutton = button(this, "Command3d1", "Print listing");
     auto* donebutton = button(this, "donebutton", "&Done", "Close handicap window");
@@ -62,11 +62,11 @@ compareform::compareform(GOLF1& model, Services& services, QWidget* mainwindow)
     layout->addWidget(buildchart(), 1);
     layout->addLayout(buttons);
 
-    connect(printbutton, &QPushButton::clicked, this, &compareform::print);
+    connect(printbutton, &QPushButton::clicked, this, &ComparisonWindow::print);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-QWidget* compareform::buildchart() {
+QWidget* ComparisonWindow::buildchart() {
     const QFont font = chartfont();
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel3D1");
@@ -97,13 +97,13 @@ QWidget* compareform::buildchart() {
     return panel;
 }
 
-void compareform::load() {
+void ComparisonWindow::load() {
     list1_->clear();
     addlines(list1_, comparelines(g_));
     present(0);
 }
 
-void compareform::print() {
+void ComparisonWindow::print() {
     if (services_.dialogs.message(listquestion(), Buttons::okcancel, Answer::ok) != Answer::ok)
         return;
     std::vector<std::string> lines;

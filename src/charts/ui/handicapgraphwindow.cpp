@@ -1,9 +1,9 @@
-#include "charts/ui/grform.h"
+#include "charts/ui/handicapgraphwindow.h"
 
 #include "charts/chartprint.h"
 #include "charts/graph.h"
 #include "charts/ui/chartparts.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/widgets.h"
 
 #include <QFrame>
@@ -42,7 +42,8 @@ QWidget* legend(QWidget* parent) {
 
 } // namespace
 
-GRform::GRform(GOLF1& model, Services& services, int player, QWidget* mainwindow)
+HandicapGraphWindow::HandicapGraphWindow(ProgramState& model, Services& services, int player,
+                                         QWidget* mainwindow)
     : ChartWindow(model, services, player, mainwindow,
                   {"GRform", "Lab3", "Picture1", graphwidth, graphheight, 0}) {
     roundsplayed_ = chartpanel(this, "Lab2_3", "Rounds played");
@@ -61,18 +62,19 @@ GRform::GRform(GOLF1& model, Services& services, int player, QWidget* mainwindow
     layout->addLayout(buttons);
 }
 
-void GRform::fill() {
+void HandicapGraphWindow::fill() {
     const GraphTexts texts = graphtexts(g_, player_);
     roundsplayed_->setText(QString::fromStdString(texts.roundsplayed));
     hcpindex_->setText(QString::fromStdString(texts.currentindex));
     name_->setText(QString::fromStdString(texts.name));
 }
 
-void GRform::draw(Canvas& c) {
+void HandicapGraphWindow::draw(Canvas& c) {
     drawgraph(c, g_, player_);
 }
 
-void GRform::printchart(PrintSurface& s, const PrintPicture& picture, const std::string& date) {
+void HandicapGraphWindow::printchart(PrintSurface& s, const PrintPicture& picture,
+                                     const std::string& date) {
     const GraphTexts texts{name_->text().toStdString(), hcpindex_->text().toStdString(),
                            roundsplayed_->text().toStdString()};
     printgraph(s, g_, texts, picture, date);

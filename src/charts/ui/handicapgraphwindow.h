@@ -7,11 +7,11 @@ namespace greenfold {
 // The handicap history graph of one player: differentials and indexes of the kept
 // rounds, the round count and the current index. Prints itself and can hand over to
 // the score distribution chart of the same player.
-class GRform : public ChartWindow {
+class HandicapGraphWindow : public ChartWindow {
     Q_OBJECT
 
   public:
-    GRform(GOLF1& model, Services& services, int player, QWidget* mainwindow);
+    HandicapGraphWindow(ProgramState& model, Services& services, int player, QWidget* mainwindow);
 
   private:
     void fill() override;

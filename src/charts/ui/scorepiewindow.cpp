@@ -1,9 +1,9 @@
-#include "charts/ui/piechart.h"
+#include "charts/ui/scorepiewindow.h"
 
 #include "charts/chartprint.h"
 #include "charts/pie.h"
 #include "charts/ui/chartparts.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/widgets.h"
 
 #include <QFrame>
@@ -13,7 +13,8 @@
 
 namespace greenfold {
 
-Piechart::Piechart(GOLF1& model, Services& services, int player, QWidget* mainwindow)
+ScorePieWindow::ScorePieWindow(ProgramState& model, Services& services, int player,
+                               QWidget* mainwindow)
     : ChartWindow(model, services, player, mainwindow,
                   {"Piechart", "Namelabel", "P", piewidth, pieheight, 90}) {
     QWidget* figures = buildfigures();
@@ -27,7 +28,7 @@ Piechart::Piechart(GOLF1& model, Services& services, int player, QWidget* mainwi
 }
 
 // The figures under the pie, side by side on a raised panel.
-QWidget* Piechart::buildfigures() {
+QWidget* ScorePieWindow::buildfigures() {
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel3D1");
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -41,7 +42,7 @@ QWidget* Piechart::buildfigures() {
 }
 
 // The slices are worked out with the figures, before the pie is drawn.
-void Piechart::fill() {
+void ScorePieWindow::fill() {
     const ScoreCount count = countscores(g_, player_);
     slices_ = pieslices(count);
     const PieTexts texts = pietexts(g_, player_, count);
@@ -51,11 +52,12 @@ void Piechart::fill() {
     totalholeslabel_->setText(QString::fromStdString(texts.totalholes));
 }
 
-void Piechart::draw(Canvas& c) {
+void ScorePieWindow::draw(Canvas& c) {
     drawpie(c, slices_);
 }
 
-void Piechart::printchart(PrintSurface& s, const PrintPicture& picture, const std::string& date) {
+void ScorePieWindow::printchart(PrintSurface& s, const PrintPicture& picture,
+                                const std::string& date) {
     const PieTexts texts{name_->text().toStdString(), aveparlabel_->text().toStdString(),
                          aveholelabel_->text().toStdString(),
                          totalholeslabel_->text().toStdString()};

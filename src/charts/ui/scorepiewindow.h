@@ -10,11 +10,11 @@ namespace greenfold {
 // The score distribution chart of one player: hole scores against par as a pie
 // with a legend, the average par and score per hole and the number of scores. Prints
 // itself and can hand over to the handicap history graph of the same player.
-class Piechart : public ChartWindow {
+class ScorePieWindow : public ChartWindow {
     Q_OBJECT
 
   public:
-    Piechart(GOLF1& model, Services& services, int player, QWidget* mainwindow);
+    ScorePieWindow(ProgramState& model, Services& services, int player, QWidget* mainwindow);
 
   private:
     QWidget* buildfigures();

@@ -1,7 +1,7 @@
-#include "courses/ui/course.h"
+#include "courses/ui/coursewindow.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
@@ -26,8 +26,8 @@ QString qs(const std::string& s) {
 
 } // namespace
 
-course::course(GOLF1& model, Services& services, std::filesystem::path datadir, int c,
-               QWidget* mainwindow)
+CourseWindow::CourseWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                           int c, QWidget* mainwindow)
     : FormWindow(services, mainwindow, "course", "Course Information"), g_(model),
       datadir_(std::move(datadir)), course_(c) {
     nametext_ = textbox(this, "Nametext");
@@ -48,7 +48,7 @@ course::course(GOLF1& model, Services& services, std::filesystem::path datadir, 
                                  [this] { save(); }));
 }
 
-QLineEdit* course::numberbox(QWidget* parent, const QString& name) {
+QLineEdit* CourseWindow::numberbox(QWidget* parent, const QString& name) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setFixedWidth(30);
@@ -58,7 +58,7 @@ QLineEdit* course::numberbox(QWidget* parent, const QString& name) {
 
 // Rows of each nine: the hole numbers, the pars, the stroke indexes. The boxes are made
 // pars first, then stroke indexes, so Tab walks each row from hole 1 to 18.
-QWidget* course::buildpars() {
+QWidget* CourseWindow::buildpars() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -96,7 +96,7 @@ QWidget* course::buildpars() {
     return box;
 }
 
-QWidget* course::buildratings() {
+QWidget* CourseWindow::buildratings() {
     auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 8, 0, 8);
@@ -124,7 +124,7 @@ QWidget* course::buildratings() {
 }
 
 // The panels change only through their spins.
-void course::stepper(SpinButton* spin, QLabel* panel, bool rating) {
+void CourseWindow::stepper(SpinButton* spin, QLabel* panel, bool rating) {
     auto step = [panel, rating](bool up) {
         const std::string now = panel->text().toStdString();
         panel->setText(qs(rating ? steprating(now, up) : stepslope(now, up)));
@@ -133,7 +133,7 @@ void course::stepper(SpinButton* spin, QLabel* panel, bool rating) {
     connect(spin, &SpinButton::down, panel, [step] { step(false); });
 }
 
-void course::load() {
+void CourseWindow::load() {
     Outcome opened = opencourse(g_, course_);
     if (!opened) {
         services_.dialogs.show(opened);
@@ -144,7 +144,7 @@ void course::load() {
     present(100, nametext_);
 }
 
-void course::showform(const CourseForm& f) {
+void CourseWindow::showform(const CourseForm& f) {
     nametext_->setText(qs(f.name));
     initialstext_->setText(qs(f.initials));
     for (int h = 1; h <= 18; ++h) partext_[h]->setText(qs(f.pars[h]));
@@ -158,7 +158,7 @@ void course::showform(const CourseForm& f) {
     }
 }
 
-CourseForm course::form() const {
+CourseForm CourseWindow::form() const {
     CourseForm f;
     f.name = nametext_->text().toStdString();
     f.initials = initialstext_->text().toStdString();
@@ -174,7 +174,7 @@ CourseForm course::form() const {
     return f;
 }
 
-void course::parchanged(int hole) {
+void CourseWindow::parchanged(int hole) {
     QLineEdit* box = partext_[hole];
     const std::string shown = parbox(box->text().toStdString());
     if (box->text().toStdString() != shown) {
@@ -193,7 +193,7 @@ void course::parchanged(int hole) {
 
 // A key typed in a box of one row of numbers: false when the box is not in the row or
 // the key is the box's own to take.
-bool course::boxtyped(const std::array<QLineEdit*, 19>& row, QObject* watched, QChar typed) {
+bool CourseWindow::boxtyped(const std::array<QLineEdit*, 19>& row, QObject* watched, QChar typed) {
     for (int h = 1; h <= 18; ++h) {
         if (watched != row[h]) continue;
         switch (boxkey(typed.unicode(), h, 18)) {
@@ -210,14 +210,14 @@ bool course::boxtyped(const std::array<QLineEdit*, 19>& row, QObject* watched, Q
     return false;
 }
 
-bool course::eventFilter(QObject* watched, QEvent* event) {
+bool CourseWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
     const QString typed = static_cast<QKeyEvent*>(event)->text();
     if (typed.isEmpty()) return false;
     return boxtyped(partext_, watched, typed.at(0)) || boxtyped(sitext_, watched, typed.at(0));
 }
 
-void course::save() {
+void CourseWindow::save() {
     Outcome saved = savecourse(g_, course_, form(), datadir_);
     services_.dialogs.show(saved);
     if (saved) close();

@@ -9,17 +9,17 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 class SpinButton;
 
 // The course window: adds a course (newcourse) or edits course c, then writes the whole
 // course file.
-class course : public FormWindow {
+class CourseWindow : public FormWindow {
     Q_OBJECT
 
   public:
-    course(GOLF1& model, Services& services, std::filesystem::path datadir, int c,
-           QWidget* mainwindow);
+    CourseWindow(ProgramState& model, Services& services, std::filesystem::path datadir, int c,
+                 QWidget* mainwindow);
 
     // Prepares the course and shows the window. When the course list has
     // no room for a new course the user is told so and the window closes.
@@ -41,7 +41,7 @@ class course : public FormWindow {
     bool boxtyped(const std::array<QLineEdit*, 19>& row, QObject* watched, QChar typed);
     void stepper(SpinButton* spin, QLabel* panel, bool rating);
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     int course_; // newcourse when adding
     QLineEdit* nametext_;

@@ -1,7 +1,7 @@
-#include "players/ui/playform.h"
+#include "players/ui/addplayerswindow.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
@@ -20,8 +20,8 @@
 
 namespace greenfold {
 
-playform::playform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                   QWidget* mainwindow)
+AddPlayersWindow::AddPlayersWindow(ProgramState& model, Services& services,
+                                   std::filesystem::path datadir, QWidget* mainwindow)
     : FormWindow(services, mainwindow, "playform", "Add Players to League"), g_(model),
       datadir_(std::move(datadir)), teams_(std::make_unique<Teamdata>()) {
     auto* panel1 = new QGroupBox("Player Name", this);
@@ -62,14 +62,14 @@ playform::playform(GOLF1& model, Services& services, std::filesystem::path datad
     grid->setColumnStretch(1, 1);
 
     for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
-    connect(addbutton, &QPushButton::clicked, this, &playform::add);
+    connect(addbutton, &QPushButton::clicked, this, &AddPlayersWindow::add);
     connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::players);
 }
 
-playform::~playform() = default;
+AddPlayersWindow::~AddPlayersWindow() = default;
 
-void playform::load() {
+void AddPlayersWindow::load() {
     setWindowTitle(QString::fromStdString(playerstitle(g_)));
     playernumlabel_->setText(QString::fromStdString(membercount(g_)));
     text1_->clear();
@@ -81,13 +81,13 @@ void playform::load() {
     text1_->setFocus();
 }
 
-int playform::tee() const {
+int AddPlayersWindow::tee() const {
     for (int i = 0; i < 3; ++i)
         if (option_[i]->isChecked()) return i + 1;
     return tee_mens;
 }
 
-void playform::add() {
+void AddPlayersWindow::add() {
     switch (addplayer(g_, text1_->text().toStdString(), tee())) {
     case AddResult::rejected:
         services_.dialogs.beep();
@@ -103,7 +103,7 @@ void playform::add() {
     text1_->setFocus();
 }
 
-bool playform::eventFilter(QObject* watched, QEvent* event) {
+bool AddPlayersWindow::eventFilter(QObject* watched, QEvent* event) {
     // The window sees every key first: Enter never reaches a button, and adds the typed
     // name when there is one.
     if (event->type() == QEvent::KeyPress) {
@@ -117,7 +117,7 @@ bool playform::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // The title bar's close is the close button: the roster is saved either way.
-void playform::leaving() {
+void AddPlayersWindow::leaving() {
     Outcome out = whilebusy(services_.busy, [&] {
         return saveroster(g_, addkeepsteams(g_, datadir_) ? teams_.get() : nullptr, datadir_);
     });

@@ -9,17 +9,18 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 struct Teamdata;
 
 // Adds players to the open league. Additions live in memory until the window closes,
 // which writes the team file (when the league keeps one) and the league file.
-class playform : public FormWindow {
+class AddPlayersWindow : public FormWindow {
     Q_OBJECT
 
   public:
-    playform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
-    ~playform() override;
+    AddPlayersWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                     QWidget* mainwindow);
+    ~AddPlayersWindow() override;
     void load() override;
     void add();
 
@@ -30,7 +31,7 @@ class playform : public FormWindow {
   private:
     int tee() const;
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
     QLineEdit* text1_;

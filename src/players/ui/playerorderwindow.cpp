@@ -1,6 +1,6 @@
-#include "players/ui/sortform.h"
+#include "players/ui/playerorderwindow.h"
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "model/textline.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
@@ -23,8 +23,8 @@
 
 namespace greenfold {
 
-sortform::sortform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                   QWidget* mainwindow)
+PlayerOrderWindow::PlayerOrderWindow(ProgramState& model, Services& services,
+                                     std::filesystem::path datadir, QWidget* mainwindow)
     : FormWindow(services, mainwindow, "sortform", "Greenfold"), g_(model),
       datadir_(std::move(datadir)), teams_(std::make_unique<Teamdata>()) {
     playerlabel_ = centredpanel(this, "Playerlabel", "Player Listing");
@@ -62,19 +62,19 @@ sortform::sortform(GOLF1& model, Services& services, std::filesystem::path datad
     grid->setColumnStretch(0, 1);
     resize(twips(7000), twips(5600));
 
-    connect(list1_, &QListWidget::currentRowChanged, this, &sortform::choose);
+    connect(list1_, &QListWidget::currentRowChanged, this, &PlayerOrderWindow::choose);
     connect(list1_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { choose(list1_->row(item)); });
-    connect(text1_, &QLineEdit::textChanged, this, &sortform::typed);
+    connect(text1_, &QLineEdit::textChanged, this, &PlayerOrderWindow::typed);
     connect(spinbutton1_, &SpinButton::up, this, [this] { spin(1); });
     connect(spinbutton1_, &SpinButton::down, this, [this] { spin(-1); });
-    connect(changebutton_, &QPushButton::clicked, this, &sortform::change);
+    connect(changebutton_, &QPushButton::clicked, this, &PlayerOrderWindow::change);
     connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-sortform::~sortform() = default;
+PlayerOrderWindow::~PlayerOrderWindow() = default;
 
-void sortform::load() {
+void PlayerOrderWindow::load() {
     playerlabel_->setText(QString::fromStdString(leagueplayerlist(g_)));
     fill();
     loadteams(g_, *teams_, datadir_);
@@ -83,7 +83,7 @@ void sortform::load() {
     list1_->setFocus();
 }
 
-void sortform::fill() {
+void PlayerOrderWindow::fill() {
     const QSignalBlocker quiet(list1_);
     list1_->clear();
     slots_.clear();
@@ -93,14 +93,14 @@ void sortform::fill() {
     }
 }
 
-void sortform::choose(int row) {
+void PlayerOrderWindow::choose(int row) {
     if (row < 0 || row >= int(slots_.size())) return;
     label1_->setText(QString::fromStdString(ordername(list1_->item(row)->text().toStdString())));
     current_ = slots_[row];
     text1_->setText(" " + QString::number(current_));
 }
 
-void sortform::typed(const QString& text) {
+void PlayerOrderWindow::typed(const QString& text) {
     if (current_ == 0) {
         if (!text.isEmpty()) text1_->clear();
         return;
@@ -115,17 +115,17 @@ void sortform::typed(const QString& text) {
     text1_->setCursorPosition(int(text1_->text().size()));
 }
 
-void sortform::spin(int step) {
+void PlayerOrderWindow::spin(int step) {
     if (current_ == 0) return;
     target_ = std::clamp(target_ + step, 1, std::max<int>(g_.playercount, 1));
     showtarget();
 }
 
-void sortform::showtarget() {
+void PlayerOrderWindow::showtarget() {
     text1_->setText(QString::number(target_));
 }
 
-void sortform::change() {
+void PlayerOrderWindow::change() {
     if (!moveplayer(g_, current_, target_)) {
         services_.dialogs.beep();
         return;
@@ -141,7 +141,7 @@ void sortform::change() {
     }
 }
 
-void sortform::leaving() {
+void PlayerOrderWindow::leaving() {
     Outcome out = whilebusy(services_.busy, [&] {
         return saveroster(g_, g_.teamsdefined == 1 ? teams_.get() : nullptr, datadir_);
     });

@@ -9,19 +9,20 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 struct Teamdata;
 class SpinButton;
 
 // Moves one player at a time to another position of the roster. Positions are roster
 // slots: each list line remembers the slot it shows, as players without a name have no
 // line. Closing writes the team file (when players have teams) and the league file.
-class sortform : public FormWindow {
+class PlayerOrderWindow : public FormWindow {
     Q_OBJECT
 
   public:
-    sortform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
-    ~sortform() override;
+    PlayerOrderWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                      QWidget* mainwindow);
+    ~PlayerOrderWindow() override;
     void load() override;
     void change();
 
@@ -35,7 +36,7 @@ class sortform : public FormWindow {
     void spin(int step);
     void showtarget();
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
     std::vector<int> slots_; // the roster slot of each list line

@@ -1,6 +1,6 @@
-#include "players/ui/chooseplayer.h"
+#include "players/ui/playerpicker.h"
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "players/pickers.h"
 
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 namespace greenfold {
 
-chooseplayer::chooseplayer(GOLF1& model, Services& services, QWidget* mainwindow)
+PlayerPicker::PlayerPicker(ProgramState& model, Services& services, QWidget* mainwindow)
     : PickerWindow(services, mainwindow, "chooseplayer", "Select Player", "Playerlabel",
                    "Player Listing", Clicks::window),
       g_(model) {
@@ -18,11 +18,11 @@ chooseplayer::chooseplayer(GOLF1& model, Services& services, QWidget* mainwindow
     })->setDefault(true);
 }
 
-void chooseplayer::load() {
+void PlayerPicker::load() {
     showlist(QString::fromStdString(playerlisttitle(g_)), pickernames(g_));
 }
 
-void chooseplayer::accept() {
+void PlayerPicker::accept() {
     const QListWidgetItem* item = chosenline();
     if (item == nullptr) return;
     const int p = findplayerexact(g_, item->text().toStdString());

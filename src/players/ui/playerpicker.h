@@ -4,15 +4,15 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 
 // Picks the player whose rounds the main window shows. A double-click on a name is the
 // same as Accept.
-class chooseplayer : public PickerWindow {
+class PlayerPicker : public PickerWindow {
     Q_OBJECT
 
   public:
-    chooseplayer(GOLF1& model, Services& services, QWidget* mainwindow);
+    PlayerPicker(ProgramState& model, Services& services, QWidget* mainwindow);
     void load() override;
     void accept();
 
@@ -21,7 +21,7 @@ class chooseplayer : public PickerWindow {
     void accepted(int p);
 
   private:
-    GOLF1& g_;
+    ProgramState& g_;
 };
 
 } // namespace greenfold

@@ -1,7 +1,7 @@
-#include "players/ui/rmplayer.h"
+#include "players/ui/removeplayerwindow.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
@@ -17,8 +17,8 @@
 
 namespace greenfold {
 
-RMplayer::RMplayer(GOLF1& model, Services& services, std::filesystem::path datadir,
-                   QWidget* mainwindow)
+RemovePlayerWindow::RemovePlayerWindow(ProgramState& model, Services& services,
+                                       std::filesystem::path datadir, QWidget* mainwindow)
     : PickerWindow(services, mainwindow, "RMplayer", QString(), "Playerlabel", "Player Listing",
                    Clicks::window),
       g_(model), datadir_(std::move(datadir)), teams_(std::make_unique<Teamdata>()) {
@@ -28,22 +28,22 @@ RMplayer::RMplayer(GOLF1& model, Services& services, std::filesystem::path datad
     arrange({removebutton, infobutton, exitbutton});
     resize(twips(5000), twips(5200));
 
-    connect(removebutton, &QPushButton::clicked, this, &RMplayer::remove);
-    connect(list1_, &QListWidget::itemDoubleClicked, this, &RMplayer::remove);
-    connect(exitbutton, &QPushButton::clicked, this, &RMplayer::exit);
+    connect(removebutton, &QPushButton::clicked, this, &RemovePlayerWindow::remove);
+    connect(list1_, &QListWidget::itemDoubleClicked, this, &RemovePlayerWindow::remove);
+    connect(exitbutton, &QPushButton::clicked, this, &RemovePlayerWindow::exit);
     helpbutton(infobutton, helpkey::players);
 }
 
-RMplayer::~RMplayer() = default;
+RemovePlayerWindow::~RemovePlayerWindow() = default;
 
-void RMplayer::load() {
+void RemovePlayerWindow::load() {
     // Read once, before the first removal: the removals move the team numbers in memory,
     // and a second read would put the file's older numbers back over them.
     loadteams(g_, *teams_, datadir_);
     showlist(QString::fromStdString(leagueplayerlist(g_)), pickernames(g_));
 }
 
-void RMplayer::remove() {
+void RemovePlayerWindow::remove() {
     const QListWidgetItem* item = chosenline();
     if (item == nullptr) return;
     const std::string name = item->text().toStdString();
@@ -59,7 +59,7 @@ void RMplayer::remove() {
     list1_->clearSelection();
 }
 
-void RMplayer::leaving() {
+void RemovePlayerWindow::leaving() {
     list1_->clearSelection();
     Outcome out =
         whilebusy(services_.busy, [&] { return results_.save(g_, teams_.get(), datadir_); });

@@ -8,18 +8,19 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 struct Teamdata;
 
 // Removes players from the open league, one confirmed name at a time. The team file is
 // read once when the window opens and written with the league file when it closes, so
 // several removals in one visit keep every player's own team.
-class RMplayer : public PickerWindow {
+class RemovePlayerWindow : public PickerWindow {
     Q_OBJECT
 
   public:
-    RMplayer(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
-    ~RMplayer() override;
+    RemovePlayerWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                       QWidget* mainwindow);
+    ~RemovePlayerWindow() override;
     void load() override;
     void remove();
 
@@ -27,7 +28,7 @@ class RMplayer : public PickerWindow {
     void leaving() override;
 
   private:
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
     RosterChanges results_; // the results file follows when the league is saved

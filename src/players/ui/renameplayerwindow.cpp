@@ -1,8 +1,8 @@
-#include "players/ui/playernm.h"
+#include "players/ui/renameplayerwindow.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
 #include "model/leaguefile.h"
+#include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
@@ -17,8 +17,8 @@
 
 namespace greenfold {
 
-Playernm::Playernm(GOLF1& model, Services& services, std::filesystem::path datadir,
-                   QWidget* mainwindow)
+RenamePlayerWindow::RenamePlayerWindow(ProgramState& model, Services& services,
+                                       std::filesystem::path datadir, QWidget* mainwindow)
     : PickerWindow(services, mainwindow, "Playernm", "Change Player Name", "Playerlabel",
                    "Player Listing", Clicks::window),
       g_(model), datadir_(std::move(datadir)) {
@@ -32,14 +32,14 @@ Playernm::Playernm(GOLF1& model, Services& services, std::filesystem::path datad
     connect(list1_, &QListWidget::itemSelectionChanged, this, [this] {
         if (const QListWidgetItem* item = highlighted()) text1_->setText(item->text());
     });
-    connect(renamebutton, &QPushButton::clicked, this, &Playernm::rename);
-    connect(exitbutton, &QPushButton::clicked, this, &Playernm::exit);
+    connect(renamebutton, &QPushButton::clicked, this, &RenamePlayerWindow::rename);
+    connect(exitbutton, &QPushButton::clicked, this, &RenamePlayerWindow::exit);
     helpbutton(infobutton, helpkey::players);
 }
 
 // The list on the left, the name box and the buttons on the right.
-void Playernm::buildgrid(QPushButton* renamebutton, QPushButton* infobutton,
-                         QPushButton* exitbutton) {
+void RenamePlayerWindow::buildgrid(QPushButton* renamebutton, QPushButton* infobutton,
+                                   QPushButton* exitbutton) {
     auto* grid = new QGridLayout(this);
     grid->addWidget(title_, 0, 0, 1, 2);
     grid->addWidget(list1_, 1, 0, 6, 1);
@@ -54,11 +54,11 @@ void Playernm::buildgrid(QPushButton* renamebutton, QPushButton* infobutton,
     resize(twips(6600), twips(4800));
 }
 
-void Playernm::load() {
+void RenamePlayerWindow::load() {
     showlist(QString::fromStdString(leagueplayerlist(g_)), pickernames(g_));
 }
 
-void Playernm::rename() {
+void RenamePlayerWindow::rename() {
     const QListWidgetItem* item = highlighted();
     const std::string newname = text1_->text().toStdString();
     const std::string oldname = item != nullptr ? item->text().toStdString() : std::string();
@@ -75,7 +75,7 @@ void Playernm::rename() {
     fill(pickernames(g_));
 }
 
-void Playernm::leaving() {
+void RenamePlayerWindow::leaving() {
     list1_->clearSelection();
     Outcome out = whilebusy(services_.busy, [&] { return results_.save(g_, nullptr, datadir_); });
     services_.dialogs.show(out);

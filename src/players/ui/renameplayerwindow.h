@@ -8,15 +8,16 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 
 // Renames players of the open league. A click on a name puts it in the box for
 // editing; the league file is written when the window closes.
-class Playernm : public PickerWindow {
+class RenamePlayerWindow : public PickerWindow {
     Q_OBJECT
 
   public:
-    Playernm(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+    RenamePlayerWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                       QWidget* mainwindow);
     void load() override;
     void rename();
 
@@ -26,7 +27,7 @@ class Playernm : public PickerWindow {
   private:
     void buildgrid(QPushButton* renamebutton, QPushButton* infobutton, QPushButton* exitbutton);
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     RosterChanges results_; // the results file follows when the league is saved
     QLineEdit* text1_;

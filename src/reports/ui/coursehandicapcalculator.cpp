@@ -1,4 +1,4 @@
-#include "reports/ui/chcpform.h"
+#include "reports/ui/coursehandicapcalculator.h"
 
 #include "platform/qtservices.h"
 
@@ -34,7 +34,7 @@ bool enterkey(QEvent* event) {
 
 } // namespace
 
-CHcpform::CHcpform(Services& services, QWidget* mainwindow)
+CourseHandicapCalculator::CourseHandicapCalculator(Services& services, QWidget* mainwindow)
     : FormWindow(services, mainwindow, "CHcpform", "Course Handicaps") {
     text1_ = numberbox(this, "Text1");
     text2_ = numberbox(this, "Text2");
@@ -64,16 +64,16 @@ CHcpform::CHcpform(Services& services, QWidget* mainwindow)
     buttons->addWidget(closebutton);
     grid->addLayout(buttons, 4, 0, 1, 2);
 
-    connect(calcbutton, &QPushButton::clicked, this, &CHcpform::calculate);
+    connect(calcbutton, &QPushButton::clicked, this, &CourseHandicapCalculator::calculate);
     connect(closebutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::coursehandicaps);
 }
 
-void CHcpform::load() {
+void CourseHandicapCalculator::load() {
     present(0, text1_);
 }
 
-void CHcpform::calculate() {
+void CourseHandicapCalculator::calculate() {
     const CalcAnswer answer =
         greenfold::calculate(text1_->text().toStdString(), text2_->text().toStdString());
     if (answer.beep) services_.dialogs.beep();
@@ -86,7 +86,7 @@ void CHcpform::calculate() {
 
 // Enter moves from the index to the slope, and on the slope works out the handicap;
 // the key itself never reaches the boxes.
-bool CHcpform::eventFilter(QObject* watched, QEvent* event) {
+bool CourseHandicapCalculator::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_ && enterkey(event)) {
         text2_->setFocus();
         return true;

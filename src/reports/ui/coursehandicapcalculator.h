@@ -6,11 +6,11 @@
 namespace greenfold {
 
 // The course handicap calculator: an index and a slope give the course handicap.
-class CHcpform : public FormWindow {
+class CourseHandicapCalculator : public FormWindow {
     Q_OBJECT
 
   public:
-    CHcpform(Services& services, QWidget* mainwindow);
+    CourseHandicapCalculator(Services& services, QWidget* mainwindow);
     void load() override;
     void calculate();
 

@@ -1,8 +1,8 @@
-#include "reports/ui/hcpcards.h"
+#include "reports/ui/handicapcardswindow.h"
 
 #include "platform/qtservices.h"
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "model/settingsfile.h"
 #include "model/textline.h"
 #include "platform/qtprintsurface.h"
@@ -38,7 +38,8 @@ float boxvalue(const QLineEdit* b) {
 
 } // namespace
 
-HcpCards::HcpCards(GOLF1& model, Services& services, QWidget* mainwindow)
+HandicapCardsWindow::HandicapCardsWindow(ProgramState& model, Services& services,
+                                         QWidget* mainwindow)
     : FormWindow(services, mainwindow, "HcpCards", "Handicap Card Printing"), g_(model) {
     initresources();
     list1_ = listbox(this, "List1");
@@ -80,9 +81,9 @@ HcpCards::HcpCards(GOLF1& model, Services& services, QWidget* mainwindow)
 
     connect(selectall, &QPushButton::clicked, list1_, &QListWidget::selectAll);
     connect(unmarkall, &QPushButton::clicked, list1_, &QListWidget::clearSelection);
-    connect(list1_, &QListWidget::itemSelectionChanged, this, &HcpCards::showcount);
-    connect(timer1_, &QTimer::timeout, this, &HcpCards::showcount);
-    connect(printbutton, &QPushButton::clicked, this, &HcpCards::print);
+    connect(list1_, &QListWidget::itemSelectionChanged, this, &HandicapCardsWindow::showcount);
+    connect(timer1_, &QTimer::timeout, this, &HandicapCardsWindow::showcount);
+    connect(printbutton, &QPushButton::clicked, this, &HandicapCardsWindow::print);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, "Printing");
     connect(pscalingtext_, &QLineEdit::textChanged, this, [this] {
@@ -90,7 +91,7 @@ HcpCards::HcpCards(GOLF1& model, Services& services, QWidget* mainwindow)
     });
 }
 
-QWidget* HcpCards::buildadjustments() {
+QWidget* HandicapCardsWindow::buildadjustments() {
     auto* panel = new QWidget(this);
     text1_ = box(panel, "Text1");
     text1_->setMaximumWidth(QWIDGETSIZE_MAX);
@@ -107,7 +108,7 @@ QWidget* HcpCards::buildadjustments() {
     return panel;
 }
 
-void HcpCards::load() {
+void HandicapCardsWindow::load() {
     if (g_.pscaling == 0) g_.pscaling = 1;
     hoffsettext_->setText(QString::fromStdString(generalformat(g_.hoffset)));
     wdoffsettext_->setText(QString::fromStdString(generalformat(g_.wdoffset)));
@@ -121,18 +122,18 @@ void HcpCards::load() {
     show();
 }
 
-void HcpCards::showcount() {
+void HandicapCardsWindow::showcount() {
     printcountlabel_->setText(
         QString::fromStdString(cardcountlabel(int(list1_->selectedItems().size()))));
 }
 
-void HcpCards::readadjustments() {
+void HandicapCardsWindow::readadjustments() {
     g_.hoffset = boxvalue(hoffsettext_);
     g_.wdoffset = boxvalue(wdoffsettext_);
     g_.pscaling = cardscaling(pscalingtext_->text().toStdString(), g_.pscaling);
 }
 
-void HcpCards::print() {
+void HandicapCardsWindow::print() {
     if (services_.dialogs.message(cardsquestion(), Buttons::okcancel, Answer::ok) != Answer::ok)
         return;
     std::vector<int> lines;
@@ -151,7 +152,7 @@ void HcpCards::print() {
     });
 }
 
-void HcpCards::leaving() {
+void HandicapCardsWindow::leaving() {
     timer1_->stop();
     readadjustments();
     if (!savesettings(g_, settingsdir(g_)))

@@ -5,15 +5,15 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 
 // Prints handicap cards for the players marked in the list, ten to a sheet, and keeps
 // the three adjustments for the user's card stock in the settings file.
-class HcpCards : public FormWindow {
+class HandicapCardsWindow : public FormWindow {
     Q_OBJECT
 
   public:
-    HcpCards(GOLF1& model, Services& services, QWidget* mainwindow);
+    HandicapCardsWindow(ProgramState& model, Services& services, QWidget* mainwindow);
     void load() override;
     void print();
 
@@ -26,7 +26,7 @@ class HcpCards : public FormWindow {
     // Takes the three boxes into the settings.
     void readadjustments();
 
-    GOLF1& g_;
+    ProgramState& g_;
     QListWidget* list1_;
     QLineEdit* text1_;
     QLineEdit* hoffsettext_;

@@ -1,6 +1,6 @@
 #include "reports/ui/printcommands.h"
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "model/textline.h"
 #include "platform/qtprintsurface.h"
 #include "platform/services.h"
@@ -26,7 +26,7 @@ void runprint(Services& services, const std::function<void(PrintSurface&)>& layo
     services.printing.finished(*surface);
 }
 
-void printlist(const GOLF1& g, Services& services, const ListLines& lines) {
+void printlist(const ProgramState& g, Services& services, const ListLines& lines) {
     if (!listprintable(lines)) return;
     const Answer answer =
         services.dialogs.message(printquestion(), Buttons::yesnocancel, Answer::no);
@@ -40,7 +40,7 @@ void printlist(const GOLF1& g, Services& services, const ListLines& lines) {
     });
 }
 
-void exportlisting(const GOLF1& g, Services& services, const ListLines& lines) {
+void exportlisting(const ProgramState& g, Services& services, const ListLines& lines) {
     // The dialog adds ".txt" itself, so its own overwrite question covers the final name.
     const auto chosen = services.dialogs.savefile(exporttitle, exportfilter, "txt");
     const auto file = exportfilename(chosen.value_or(""));
@@ -59,7 +59,7 @@ void exportlisting(const GOLF1& g, Services& services, const ListLines& lines) {
     services.dialogs.show(written);
 }
 
-void PrintChcpChart(const GOLF1& g, Services& services, int course) {
+void PrintChcpChart(const ProgramState& g, Services& services, int course) {
     if (course < 1 || course > g.coursecount) return;
     TeeReply reply;
     do {

@@ -8,7 +8,7 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 struct Services;
 
 // The print commands of the main window. They take what the window shows and what the
@@ -23,17 +23,17 @@ std::string todaysdate();
 void runprint(Services& services, const std::function<void(PrintSurface&)>& layout);
 
 // The print commands take the main window's lists as it shows them (see
-// Form2::shownlines): those, not the model, are what is printed.
+// MainWindow::shownlines): those, not the model, are what is printed.
 
 // "&Print": asks long (Yes) or short (No); Cancel prints nothing. Nothing happens while
 // the lists hold no data line.
-void printlist(const GOLF1& g, Services& services, const ListLines& lines);
+void printlist(const ProgramState& g, Services& services, const ListLines& lines);
 
 // "Export Listing as Text": the short list into a text file the user names.
-void exportlisting(const GOLF1& g, Services& services, const ListLines& lines);
+void exportlisting(const ProgramState& g, Services& services, const ListLines& lines);
 
 // Prints the course handicap chart of course 1..coursecount after asking for the tee.
 // The main window's course panel calls it with the course picked in "chart" mode.
-void PrintChcpChart(const GOLF1& g, Services& services, int course);
+void PrintChcpChart(const ProgramState& g, Services& services, int course);
 
 } // namespace greenfold

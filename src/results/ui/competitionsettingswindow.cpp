@@ -1,7 +1,7 @@
-#include "results/ui/compform.h"
+#include "results/ui/competitionsettingswindow.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "model/textline.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
@@ -58,8 +58,9 @@ void addrow(QFormLayout* form, QWidget* parent, const char* caption, QWidget* fi
 
 } // namespace
 
-Compform::Compform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                   QWidget* mainwindow)
+CompetitionSettingsWindow::CompetitionSettingsWindow(ProgramState& model, Services& services,
+                                                     std::filesystem::path datadir,
+                                                     QWidget* mainwindow)
     : ResultsWindow(model, services, std::move(datadir), mainwindow, "Compform",
                     "Competition Settings") {
     QWidget* scoring = buildscoring();
@@ -81,12 +82,12 @@ Compform::Compform(GOLF1& model, Services& services, std::filesystem::path datad
     grid->addLayout(buttons, 2, 0, 1, 2);
     savebutton->setDefault(true);
 
-    connect(savebutton, &QPushButton::clicked, this, &Compform::save);
+    connect(savebutton, &QPushButton::clicked, this, &CompetitionSettingsWindow::save);
     connect(cancelbutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::results);
 }
 
-QWidget* Compform::buildscoring() {
+QWidget* CompetitionSettingsWindow::buildscoring() {
     auto* frame = new QGroupBox("Places and Points", this);
     frame->setObjectName("Frame1");
     auto* box = new QVBoxLayout(frame);
@@ -115,7 +116,7 @@ QWidget* Compform::buildscoring() {
     return frame;
 }
 
-QWidget* Compform::buildflights() {
+QWidget* CompetitionSettingsWindow::buildflights() {
     auto* frame = new QGroupBox("Flights", this);
     frame->setObjectName("Frame2");
     auto* box = new QVBoxLayout(frame);
@@ -134,12 +135,12 @@ QWidget* Compform::buildflights() {
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setMinimumHeight(200);
     box->addWidget(table_);
-    connect(flights_, &QButtonGroup::idClicked, this, &Compform::enableflights);
+    connect(flights_, &QButtonGroup::idClicked, this, &CompetitionSettingsWindow::enableflights);
     return frame;
 }
 
 // Skins and team points share a row under the other two.
-QWidget* Compform::buildskins() {
+QWidget* CompetitionSettingsWindow::buildskins() {
     auto* frame = new QGroupBox("Skins and Teams", this);
     frame->setObjectName("Frame3");
     auto* grid = new QGridLayout(frame);
@@ -168,18 +169,18 @@ QWidget* Compform::buildskins() {
     teambest_->setSpecialValueText("all");
     addrow(team, frame, "Team p&oints: best K players (0 all)", teambest_);
     grid->addLayout(team, 1, 0);
-    connect(skins_, &QComboBox::currentIndexChanged, this, &Compform::enableskins);
-    connect(carry_, &QCheckBox::toggled, this, &Compform::enableskins);
+    connect(skins_, &QComboBox::currentIndexChanged, this, &CompetitionSettingsWindow::enableskins);
+    connect(carry_, &QCheckBox::toggled, this, &CompetitionSettingsWindow::enableskins);
     return frame;
 }
 
-void Compform::load() {
+void CompetitionSettingsWindow::load() {
     readresults();
     showsettings();
     present(0, allowance_);
 }
 
-void Compform::showsettings() {
+void CompetitionSettingsWindow::showsettings() {
     const CompetitionSettings& s = file_.settings;
     allowance_->setValue(s.allowance);
     scoring_->button(int(s.scoring))->setChecked(true);
@@ -208,7 +209,7 @@ void Compform::showsettings() {
     enableskins();
 }
 
-void Compform::enableskins() {
+void CompetitionSettingsWindow::enableskins() {
     const bool on = skins_->currentIndex() != int(SkinsMode::off);
     carry_->setEnabled(on);
     split_->setEnabled(on && carry_->isChecked());
@@ -216,14 +217,14 @@ void Compform::enableskins() {
 }
 
 // Only the choices of the way flights are made can be changed.
-void Compform::enableflights() {
+void CompetitionSettingsWindow::enableflights() {
     const int mode = flights_->checkedId();
     flightcount_->setEnabled(mode == int(FlightMode::byhandicap));
     for (QAbstractButton* b : draw_->buttons()) b->setEnabled(mode == int(FlightMode::byhandicap));
     table_->setEnabled(mode == int(FlightMode::byhand));
 }
 
-CompetitionSettings Compform::shownsettings() const {
+CompetitionSettings CompetitionSettingsWindow::shownsettings() const {
     CompetitionSettings s = file_.settings;
     s.allowance = allowance_->value();
     s.scoring = Scoring(scoring_->checkedId());
@@ -251,7 +252,7 @@ CompetitionSettings Compform::shownsettings() const {
     return s;
 }
 
-void Compform::save() {
+void CompetitionSettingsWindow::save() {
     const auto points = readpointstable(points_->text().toStdString());
     if (!points) {
         services_.dialogs.message(pointstablerefused());

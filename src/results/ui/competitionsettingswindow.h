@@ -17,11 +17,12 @@ namespace greenfold {
 // players are put in them, how many nights count, the skins and how many players' points
 // make a team's night. Save writes them into the league's
 // results file; Cancel leaves it as it was.
-class Compform : public ResultsWindow {
+class CompetitionSettingsWindow : public ResultsWindow {
     Q_OBJECT
 
   public:
-    Compform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+    CompetitionSettingsWindow(ProgramState& model, Services& services,
+                              std::filesystem::path datadir, QWidget* mainwindow);
     void load() override;
     void save();
 

@@ -1,4 +1,4 @@
-#include "results/ui/nightform.h"
+#include "results/ui/nightresultswindow.h"
 
 #include "help/helpindex.h"
 #include "platform/services.h"
@@ -18,8 +18,8 @@
 
 namespace greenfold {
 
-Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                     QWidget* mainwindow)
+NightResultsWindow::NightResultsWindow(ProgramState& model, Services& services,
+                                       std::filesystem::path datadir, QWidget* mainwindow)
     : ResultsWindow(model, services, std::move(datadir), mainwindow, "Nightform", "Night Results") {
     auto* nightlabel = label(this, "Nightlabel", "&Night of");
     nightcombo_ = new QComboBox(this);
@@ -50,15 +50,15 @@ Nightform::Nightform(GOLF1& model, Services& services, std::filesystem::path dat
     grid->addLayout(buttons, 2, 0);
     list1_->setMinimumSize(620, 360);
 
-    connect(nightcombo_, &QComboBox::currentIndexChanged, this, &Nightform::shownight);
-    connect(printbutton, &QPushButton::clicked, this, &Nightform::print);
-    connect(skinsbutton_, &QPushButton::clicked, this, &Nightform::printskins);
-    connect(postbutton, &QPushButton::clicked, this, &Nightform::postteams);
+    connect(nightcombo_, &QComboBox::currentIndexChanged, this, &NightResultsWindow::shownight);
+    connect(printbutton, &QPushButton::clicked, this, &NightResultsWindow::print);
+    connect(skinsbutton_, &QPushButton::clicked, this, &NightResultsWindow::printskins);
+    connect(postbutton, &QPushButton::clicked, this, &NightResultsWindow::postteams);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::results);
 }
 
-void Nightform::load() {
+void NightResultsWindow::load() {
     readresults();
     nights_ = seasonnights(file_);
     skinsbutton_->setEnabled(file_.settings.skins.mode != SkinsMode::off && !nights_.empty());
@@ -70,7 +70,7 @@ void Nightform::load() {
     present(0, nightcombo_);
 }
 
-void Nightform::postteams() {
+void NightResultsWindow::postteams() {
     const int k = nightcombo_->currentIndex();
     if (k < 0 || k >= int(nights_.size())) {
         services_.dialogs.beep();
@@ -87,20 +87,20 @@ void Nightform::postteams() {
         services_.busy, [&] { return greenfold::postteams(g_, file_, night, datadir_); }));
 }
 
-std::vector<std::string> Nightform::shownlines() const {
+std::vector<std::string> NightResultsWindow::shownlines() const {
     const int k = nightcombo_->currentIndex();
     if (k < 0 || k >= int(nights_.size())) return {};
     return nightlines(leaguename(), nightresults(file_, nights_[std::size_t(k)]));
 }
 
 // The skins sheet of the chosen night; nothing when the league plays no skins.
-std::vector<std::string> Nightform::skinslines() const {
+std::vector<std::string> NightResultsWindow::skinslines() const {
     const int k = nightcombo_->currentIndex();
     if (k < 0 || k >= int(nights_.size()) || file_.settings.skins.mode == SkinsMode::off) return {};
     return greenfold::skinslines(leaguename(), nightskins(file_, g_, nights_[std::size_t(k)]));
 }
 
-void Nightform::shownight(int) {
+void NightResultsWindow::shownight(int) {
     const std::vector<std::string> lines = shownlines();
     if (lines.empty()) return;
     list1_->clear();
@@ -111,12 +111,12 @@ void Nightform::shownight(int) {
     }
 }
 
-void Nightform::print() {
+void NightResultsWindow::print() {
     const std::vector<std::string> lines = shownlines();
     if (!lines.empty()) printlines(lines);
 }
 
-void Nightform::printskins() {
+void NightResultsWindow::printskins() {
     const std::vector<std::string> lines = skinslines();
     if (!lines.empty()) printlines(lines);
 }

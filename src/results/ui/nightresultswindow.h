@@ -12,11 +12,12 @@ namespace greenfold {
 // player's gross, handicap and net, his places and points, flight by flight, and under
 // them the night's skins when the league plays them; the results and the skins sheet are
 // printed apart.
-class Nightform : public ResultsWindow {
+class NightResultsWindow : public ResultsWindow {
     Q_OBJECT
 
   public:
-    Nightform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+    NightResultsWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                       QWidget* mainwindow);
     // Reads the results file and shows the newest night.
     void load() override;
     // Posts the chosen night to the teams' point records, after asking.

@@ -1,7 +1,7 @@
 #include "results/ui/resultswindow.h"
 
-#include "model/golf1.h"
 #include "model/leaguelist.h"
+#include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
@@ -13,7 +13,7 @@
 
 namespace greenfold {
 
-ResultsWindow::ResultsWindow(GOLF1& model, Services& services, std::filesystem::path datadir,
+ResultsWindow::ResultsWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
                              QWidget* mainwindow, const char* name, const QString& caption)
     : FormWindow(services, mainwindow, name, caption), g_(model), datadir_(std::move(datadir)) {}
 

@@ -9,7 +9,7 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 
 // The base of the results windows: each reads the league's results file as it opens (a
 // file that could not be read is said so, and the window works on no nights).
@@ -17,7 +17,7 @@ class ResultsWindow : public FormWindow {
     Q_OBJECT
 
   protected:
-    ResultsWindow(GOLF1& model, Services& services, std::filesystem::path datadir,
+    ResultsWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
                   QWidget* mainwindow, const char* name, const QString& caption);
 
     void readresults();
@@ -26,7 +26,7 @@ class ResultsWindow : public FormWindow {
     // The league's name, as the lists print it.
     std::string leaguename() const;
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     ResultsFile file_;
 };

@@ -1,4 +1,4 @@
-#include "results/ui/standform.h"
+#include "results/ui/standingswindow.h"
 
 #include "help/helpindex.h"
 #include "platform/services.h"
@@ -16,8 +16,8 @@
 
 namespace greenfold {
 
-Standform::Standform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                     QWidget* mainwindow)
+StandingsWindow::StandingsWindow(ProgramState& model, Services& services,
+                                 std::filesystem::path datadir, QWidget* mainwindow)
     : ResultsWindow(model, services, std::move(datadir), mainwindow, "Standform",
                     "Season Standings") {
     list1_ = resultslist(this, "List1");
@@ -37,13 +37,13 @@ Standform::Standform(GOLF1& model, Services& services, std::filesystem::path dat
     grid->addLayout(buttons, 1, 0);
     list1_->setMinimumSize(520, 360);
 
-    connect(printbutton, &QPushButton::clicked, this, &Standform::print);
-    connect(webbutton, &QPushButton::clicked, this, &Standform::saveweb);
+    connect(printbutton, &QPushButton::clicked, this, &StandingsWindow::print);
+    connect(webbutton, &QPushButton::clicked, this, &StandingsWindow::saveweb);
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::results);
 }
 
-void Standform::load() {
+void StandingsWindow::load() {
     readresults();
     if (seasonnights(file_).empty()) {
         list1_->addItem("No rounds have been recorded since results were kept.");
@@ -54,11 +54,11 @@ void Standform::load() {
     present(0, list1_);
 }
 
-void Standform::print() {
+void StandingsWindow::print() {
     if (!lines_.empty()) printlines(lines_);
 }
 
-void Standform::saveweb() {
+void StandingsWindow::saveweb() {
     if (lines_.empty()) {
         services_.dialogs.beep();
         return;

@@ -7,11 +7,12 @@ namespace greenfold {
 
 // The season's standings: each player's points, nights and average net, flight by
 // flight; printed as shown.
-class Standform : public ResultsWindow {
+class StandingsWindow : public ResultsWindow {
     Q_OBJECT
 
   public:
-    Standform(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow);
+    StandingsWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                    QWidget* mainwindow);
     void load() override;
     void print();
     // Writes the standings, the newest night and its skins as a web page.

@@ -1,6 +1,6 @@
-#include "scoring/ui/gplayer.h"
+#include "scoring/ui/roundpicker.h"
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/services.h"
 #include "players/pickers.h"
 #include "scoring/scoreentry.h"
@@ -10,26 +10,26 @@
 
 namespace greenfold {
 
-GPlayer::GPlayer(GOLF1& model, Services& services, QWidget* mainwindow)
+RoundPicker::RoundPicker(ProgramState& model, Services& services, QWidget* mainwindow)
     : PickerWindow(services, mainwindow, "GPlayer", "Select Player", "message", "Select a Player",
                    Clicks::window),
       g_(model) {
     acceptorclose("Accept highlighted name", "close player list", [this] { accept(); });
 }
 
-void GPlayer::load() {
+void RoundPicker::load() {
     showlist("Select a Player", pickernames(g_));
 }
 
-void GPlayer::accept() {
+void RoundPicker::accept() {
     if (chosenline() == nullptr) return;
-    if (tag == GPlayerTag::date)
+    if (tag == RoundPickerTag::date)
         chooseround();
     else
         chooseplayer();
 }
 
-void GPlayer::chooseplayer() {
+void RoundPicker::chooseplayer() {
     const int p = findplayerexact(g_, list1_->currentItem()->text().toStdString());
     if (p == 0) {
         services_.dialogs.beep();
@@ -37,26 +37,26 @@ void GPlayer::chooseplayer() {
     }
     player_ = p;
     title_->setText("Select Date");
-    tag = GPlayerTag::date;
+    tag = RoundPickerTag::date;
     fill(roundlist(g_, p));
 }
 
-void GPlayer::chooseround() {
+void RoundPicker::chooseround() {
     const auto session = greenfold::chooseround(g_, player_, list1_->currentRow());
     if (!session) {
         services_.dialogs.beep();
         return;
     }
-    tag = GPlayerTag::none;
+    tag = RoundPickerTag::none;
     handover();
     emit roundchosen(*session);
     close();
 }
 
-void GPlayer::leaving() {
+void RoundPicker::leaving() {
     list1_->clearSelection();
     player_ = 0;
-    tag = GPlayerTag::none;
+    tag = RoundPickerTag::none;
 }
 
 } // namespace greenfold

@@ -5,23 +5,23 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 
 // Picks the round to correct or delete: first the player, then one of the player's
 // rounds by its date. The window's tag tells the stage ("edit", then "date").
 // The round picker's tag: set to edit by the main window, date once a player is chosen
 // and the list shows his rounds.
-enum class GPlayerTag { none, edit, date };
+enum class RoundPickerTag { none, edit, date };
 
-class GPlayer : public PickerWindow {
+class RoundPicker : public PickerWindow {
     Q_OBJECT
 
   public:
-    GPlayer(GOLF1& model, Services& services, QWidget* mainwindow);
+    RoundPicker(ProgramState& model, Services& services, QWidget* mainwindow);
     void load() override;
     void accept();
 
-    GPlayerTag tag = GPlayerTag::none;
+    RoundPickerTag tag = RoundPickerTag::none;
 
   signals:
     // A round was chosen; the score window takes over.
@@ -34,7 +34,7 @@ class GPlayer : public PickerWindow {
     void chooseplayer();
     void chooseround();
 
-    GOLF1& g_;
+    ProgramState& g_;
     int player_ = 0; // the player whose rounds are listed
 };
 

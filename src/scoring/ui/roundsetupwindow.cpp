@@ -1,9 +1,9 @@
-#include "scoring/ui/selectplayers.h"
+#include "scoring/ui/roundsetupwindow.h"
 
 #include "courses/courseedit.h"
 #include "help/helpindex.h"
 #include "model/coursefile.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
@@ -26,8 +26,8 @@ constexpr int datewidth = 36;
 
 } // namespace
 
-selectplayers::selectplayers(GOLF1& model, Services& services, std::filesystem::path datadir,
-                             QWidget* mainwindow)
+RoundSetupWindow::RoundSetupWindow(ProgramState& model, Services& services,
+                                   std::filesystem::path datadir, QWidget* mainwindow)
     : FormWindow(services, mainwindow, "selectplayers",
                  "Player & Course Selection for Score Entry"),
       g_(model), datadir_(std::move(datadir)) {
@@ -62,11 +62,11 @@ selectplayers::selectplayers(GOLF1& model, Services& services, std::filesystem::
                                [this] { accept(); }),
                     6, 1);
 
-    connect(allbutton, &QPushButton::clicked, this, &selectplayers::selectall);
+    connect(allbutton, &QPushButton::clicked, this, &RoundSetupWindow::selectall);
 }
 
-SpinButton* selectplayers::datespin(QWidget* parent, const char* name, const char* tip,
-                                    void (selectplayers::*step)(bool)) {
+SpinButton* RoundSetupWindow::datespin(QWidget* parent, const char* name, const char* tip,
+                                       void (RoundSetupWindow::*step)(bool)) {
     auto* spin = new SpinButton(name, parent);
     spin->setToolTip(tip);
     connect(spin, &SpinButton::up, this, [this, step] { (this->*step)(true); });
@@ -74,7 +74,7 @@ SpinButton* selectplayers::datespin(QWidget* parent, const char* name, const cha
     return spin;
 }
 
-QWidget* selectplayers::builddate() {
+QWidget* RoundSetupWindow::builddate() {
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
@@ -82,18 +82,18 @@ QWidget* selectplayers::builddate() {
     daylabel_ = numberpanel(box, "daylabel", datewidth);
     yearlabel_ = numberpanel(box, "yearlabel", datewidth);
     row->addWidget(monthlabel_);
-    row->addWidget(datespin(box, "monthspin", "Change month", &selectplayers::stepmonth));
+    row->addWidget(datespin(box, "monthspin", "Change month", &RoundSetupWindow::stepmonth));
     row->addSpacing(6);
     row->addWidget(daylabel_);
-    row->addWidget(datespin(box, "Dayspin", "Change Day", &selectplayers::stepday));
+    row->addWidget(datespin(box, "Dayspin", "Change Day", &RoundSetupWindow::stepday));
     row->addSpacing(6);
     row->addWidget(yearlabel_);
-    yearspin_ = datespin(box, "Yearspin", "Change Year", &selectplayers::stepyear);
+    yearspin_ = datespin(box, "Yearspin", "Change Year", &RoundSetupWindow::stepyear);
     row->addWidget(yearspin_);
     return box;
 }
 
-void selectplayers::load(const QDate& today) {
+void RoundSetupWindow::load(const QDate& today) {
     month_ = today.month();
     day_ = today.day();
     year_ = today.year() % 100;
@@ -111,33 +111,33 @@ void selectplayers::load(const QDate& today) {
     present(100, list1_);
 }
 
-void selectplayers::showdate() {
+void RoundSetupWindow::showdate() {
     monthlabel_->setText(QString::fromStdString(monthshort(g_, month_)));
     daylabel_->setText(QString::number(day_));
     yearlabel_->setText(QString::fromStdString(yeartext(year_)));
     yearspin_->setToolTip(QString::fromStdString(yearcaption(year_)));
 }
 
-void selectplayers::stepmonth(bool up) {
+void RoundSetupWindow::stepmonth(bool up) {
     month_ = greenfold::stepmonth(month_, up);
     showdate();
 }
 
-void selectplayers::stepday(bool up) {
+void RoundSetupWindow::stepday(bool up) {
     day_ = greenfold::stepday(day_, up);
     showdate();
 }
 
-void selectplayers::stepyear(bool up) {
+void RoundSetupWindow::stepyear(bool up) {
     year_ = greenfold::stepyear(year_, up);
     showdate();
 }
 
-void selectplayers::selectall() {
+void RoundSetupWindow::selectall() {
     list1_->selectAll();
 }
 
-void selectplayers::accept() {
+void RoundSetupWindow::accept() {
     std::vector<int> chosen;
     for (int row = 0; row < list1_->count(); ++row)
         if (list1_->item(row)->isSelected())

@@ -10,18 +10,18 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 class SpinButton;
 
 // Round set-up: who played, on which course and on which date. Accepting hands the
 // score window its session; closing the window any other way is Cancel: nobody waits
 // for entry.
-class selectplayers : public FormWindow {
+class RoundSetupWindow : public FormWindow {
     Q_OBJECT
 
   public:
-    selectplayers(GOLF1& model, Services& services, std::filesystem::path datadir,
-                  QWidget* mainwindow);
+    RoundSetupWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                     QWidget* mainwindow);
     // The date starts at today's.
     void load() override { load(QDate::currentDate()); }
     void load(const QDate& today);
@@ -36,13 +36,13 @@ class selectplayers : public FormWindow {
   private:
     QWidget* builddate();
     SpinButton* datespin(QWidget* parent, const char* name, const char* tip,
-                         void (selectplayers::*step)(bool));
+                         void (RoundSetupWindow::*step)(bool));
     void stepmonth(bool up);
     void stepday(bool up);
     void stepyear(bool up);
     void showdate();
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     QListWidget* list1_;
     QComboBox* coursecombo_;

@@ -86,7 +86,7 @@ void ScoreGrid::addnine(int nine) {
     if (nine == 0) grid->setRowMinimumHeight(3, 6);
 }
 
-void ScoreGrid::showpars(const GOLF1& g, int course) {
+void ScoreGrid::showpars(const ProgramState& g, int course) {
     for (int h = 1; h <= 18; ++h) settext(partext_[h], " ");
     outlabel_->setText(qs(coursefield(g, course, courseline_outpar)));
     inlabel_->setText(qs(coursefield(g, course, courseline_inpar)));

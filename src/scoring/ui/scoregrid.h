@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/qtforward.h"
 #include "scoring/scorecard.h"
 
@@ -20,7 +20,7 @@ class ScoreGrid : public QWidget {
 
     // While new rounds are entered the focus moves on by itself after each hole.
     void setentering(bool entering) { entering_ = entering; }
-    void showpars(const GOLF1& g, int course);
+    void showpars(const ProgramState& g, int course);
     // Empty hole boxes and "  0" totals, for the next player.
     void clearscores();
     // A stored round, for editing.

@@ -1,8 +1,8 @@
-#include "scoring/ui/roundsform.h"
+#include "scoring/ui/scorewindow.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
 #include "model/leaguefile.h"
+#include "model/programstate.h"
 #include "model/textline.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
@@ -42,8 +42,8 @@ bool bothzero(const DisplayedRound& d) {
 
 } // namespace
 
-roundsform::roundsform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                       ScoreSession session, QWidget* mainwindow)
+ScoreWindow::ScoreWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                         ScoreSession session, QWidget* mainwindow)
     : FormWindow(services, mainwindow, "roundsform", "Enter Scores"), g_(model),
       datadir_(std::move(datadir)), session_(std::move(session)), book_(model, datadir_) {
     card_ = new QWidget(this);
@@ -74,10 +74,10 @@ roundsform::roundsform(GOLF1& model, Services& services, std::filesystem::path d
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(600);
     timer1_->setSingleShot(true);
-    connect(timer1_, &QTimer::timeout, this, &roundsform::recordnow);
+    connect(timer1_, &QTimer::timeout, this, &ScoreWindow::recordnow);
 }
 
-QWidget* roundsform::buildtees() {
+QWidget* ScoreWindow::buildtees() {
     auto* box = new QWidget(card_);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
@@ -91,7 +91,7 @@ QWidget* roundsform::buildtees() {
     return box;
 }
 
-QWidget* roundsform::buildbuttons() {
+QWidget* ScoreWindow::buildbuttons() {
     auto* box = new QWidget(card_);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
@@ -107,16 +107,16 @@ QWidget* roundsform::buildbuttons() {
     grid->addWidget(cancelbutton, 0, 2);
     grid->addWidget(mathbutton, 1, 0);
     grid->addWidget(infobutton, 1, 2);
-    connect(recordbutton, &QPushButton::clicked, this, &roundsform::record);
-    connect(skipbutton_, &QPushButton::clicked, this, &roundsform::skip);
-    connect(deletebutton_, &QPushButton::clicked, this, &roundsform::deleteround);
-    connect(cancelbutton, &QPushButton::clicked, this, &roundsform::cancel);
-    connect(mathbutton, &QPushButton::clicked, this, &roundsform::viewmath);
+    connect(recordbutton, &QPushButton::clicked, this, &ScoreWindow::record);
+    connect(skipbutton_, &QPushButton::clicked, this, &ScoreWindow::skip);
+    connect(deletebutton_, &QPushButton::clicked, this, &ScoreWindow::deleteround);
+    connect(cancelbutton, &QPushButton::clicked, this, &ScoreWindow::cancel);
+    connect(mathbutton, &QPushButton::clicked, this, &ScoreWindow::viewmath);
     helpbutton(infobutton, session_.editslot > 0 ? helpkey::editround : helpkey::enteringscores);
     return box;
 }
 
-void roundsform::load() {
+void ScoreWindow::load() {
     const bool editing = session_.editslot > 0;
     grid_->setentering(!editing);
     grid_->showpars(g_, session_.course);
@@ -137,7 +137,7 @@ void roundsform::load() {
     grid_->focushole(1);
 }
 
-void roundsform::place() {
+void ScoreWindow::place() {
     const int margins = layout()->contentsMargins().left() + layout()->contentsMargins().right();
     const int narrow = std::max(twips(narrowtwips), card_->sizeHint().width() + margins);
     // The other method's steps are longer lines: its panel is as wide as they need.
@@ -152,14 +152,14 @@ void roundsform::place() {
     centrewindow(this, 100);
 }
 
-void roundsform::showplayer() {
+void ScoreWindow::showplayer() {
     const int p = session_.player;
     pnamelabel_->setText(p != 0 ? QString::fromStdString(g_.playername[p]) : QString());
     selecttee(p != 0 ? g_.playertee[p] : 0);
     if (session_.editslot == 0) grid_->clearscores();
 }
 
-void roundsform::selecttee(int tee) {
+void ScoreWindow::selecttee(int tee) {
     // A player without a valid default tee starts with none chosen; recording then asks
     // for one.
     tees_->setExclusive(false);
@@ -168,12 +168,12 @@ void roundsform::selecttee(int tee) {
     if (QAbstractButton* b = tees_->button(tee)) b->setChecked(true);
 }
 
-int roundsform::tee() const {
+int ScoreWindow::tee() const {
     const int id = tees_->checkedId();
     return id < 0 ? 0 : id;
 }
 
-void roundsform::record() {
+void ScoreWindow::record() {
     if (timer1_->isActive()) return;
     const DisplayedRound shown = grid_->round(tee());
     pending_ = shown;
@@ -192,7 +192,7 @@ void roundsform::record() {
     timer1_->start();
 }
 
-void roundsform::recordnow() {
+void ScoreWindow::recordnow() {
     RecordResult result = book_.record(session_.entry(pending_));
     services_.dialogs.show(result.outcome);
     if (!result.stored) {
@@ -206,7 +206,7 @@ void roundsform::recordnow() {
     advance();
 }
 
-void roundsform::advance() {
+void ScoreWindow::advance() {
     if (!nextplayer(session_)) {
         endrun(true);
         return;
@@ -215,7 +215,7 @@ void roundsform::advance() {
     grid_->focushole(1);
 }
 
-void roundsform::skip() {
+void ScoreWindow::skip() {
     if (timer1_->isActive()) return;
     grid_->focushole(1);
     advance();
@@ -223,11 +223,11 @@ void roundsform::skip() {
 
 // Cancel abandons the player on screen only: rounds already recorded in this run are
 // in the model and the list, so they are saved as at the end of a run.
-void roundsform::cancel() {
+void ScoreWindow::cancel() {
     endrun(recorded_ > 0);
 }
 
-void roundsform::deleteround() {
+void ScoreWindow::deleteround() {
     const Answer answer =
         services_.dialogs.message(deleteroundquestion(g_), Buttons::yesno, Answer::no);
     if (answer != Answer::yes) return;
@@ -237,17 +237,17 @@ void roundsform::deleteround() {
     endrun(result.deleted);
 }
 
-void roundsform::viewmath() {
+void ScoreWindow::viewmath() {
     panelopen_ = !panelopen_;
     place();
 }
 
-void roundsform::endrun(bool save) {
+void ScoreWindow::endrun(bool save) {
     finishrun(save);
     close();
 }
 
-void roundsform::finishrun(bool save) {
+void ScoreWindow::finishrun(bool save) {
     timer1_->stop();
     ended_ = true;
     if (!save) return;
@@ -258,7 +258,7 @@ void roundsform::finishrun(bool save) {
 }
 
 // However the window goes, the main window redraws its list.
-void roundsform::leaving() {
+void ScoreWindow::leaving() {
     if (!ended_) finishrun(recorded_ > 0); // the title bar's close: as Cancel
 }
 

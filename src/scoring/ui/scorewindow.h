@@ -11,7 +11,7 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 class ScoreGrid;
 
 // The score window, for the session the set-up or the round picker chose. Entering
@@ -19,12 +19,12 @@ class ScoreGrid;
 // Editing (editslot > 0): the stored round of the session's player, with Delete. The league file is
 // written when the run ends by recording or skipping the last player or by deleting; Cancel writes
 // nothing.
-class roundsform : public FormWindow {
+class ScoreWindow : public FormWindow {
     Q_OBJECT
 
   public:
-    roundsform(GOLF1& model, Services& services, std::filesystem::path datadir,
-               ScoreSession session, QWidget* mainwindow);
+    ScoreWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                ScoreSession session, QWidget* mainwindow);
     void load() override;
 
     void record();
@@ -54,7 +54,7 @@ class roundsform : public FormWindow {
     void endrun(bool save);
     void finishrun(bool save);
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     ScoreSession session_;
     NightBook book_; // the league's nights, kept in step with its rounds

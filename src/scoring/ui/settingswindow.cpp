@@ -1,9 +1,9 @@
-#include "scoring/ui/setfont.h"
+#include "scoring/ui/settingswindow.h"
 
 #include "platform/qtservices.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
 #include "results/nightrecord.h"
@@ -58,8 +58,9 @@ constexpr const char* allowancetip =
 
 } // namespace
 
-Setfont::Setfont(GOLF1& model, Services& services, std::filesystem::path datadir,
-                 std::string systemdir, QWidget* mainwindow)
+SettingsWindow::SettingsWindow(ProgramState& model, Services& services,
+                               std::filesystem::path datadir, std::string systemdir,
+                               QWidget* mainwindow)
     : FormWindow(services, mainwindow, "Setfont", "Greenfold Settings"), g_(model),
       datadir_(std::move(datadir)), systemdir_(std::move(systemdir)) {
     auto* okbutton = button(this, "okbutton", "OK", "Accept choices");
@@ -76,7 +77,7 @@ Setfont::Setfont(GOLF1& model, Services& services, std::filesystem::path datadir
     layout->addLayout(columns);
     layout->addLayout(buttons);
 
-    connect(okbutton, &QPushButton::clicked, this, &Setfont::accept);
+    connect(okbutton, &QPushButton::clicked, this, &SettingsWindow::accept);
     helpbutton(infobutton, helpkey::fonts);
     connect(list1_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { showfont(item->text()); });
@@ -85,7 +86,7 @@ Setfont::Setfont(GOLF1& model, Services& services, std::filesystem::path datadir
     });
 }
 
-QWidget* Setfont::buildfonts() {
+QWidget* SettingsWindow::buildfonts() {
     auto* box = new QGroupBox("Report Font", this);
     auto* column = new QVBoxLayout(box);
     column->addWidget(new QLabel("Current font", box));
@@ -100,7 +101,7 @@ QWidget* Setfont::buildfonts() {
     return box;
 }
 
-QWidget* Setfont::buildoptions() {
+QWidget* SettingsWindow::buildoptions() {
     auto* box = new QWidget(this);
     auto* column = new QVBoxLayout(box);
     column->setContentsMargins(0, 0, 0, 0);
@@ -136,7 +137,7 @@ QWidget* Setfont::buildoptions() {
     return box;
 }
 
-QWidget* Setfont::buildnine(QWidget* parent) {
+QWidget* SettingsWindow::buildnine(QWidget* parent) {
     auto* group = new QGroupBox("Nine Hole Round Processing ", parent);
     auto* grid = new QGridLayout(group);
     nineholeoption_ = new QButtonGroup(group);
@@ -161,7 +162,7 @@ QWidget* Setfont::buildnine(QWidget* parent) {
     return group;
 }
 
-QWidget* Setfont::buildmethod(QWidget* parent) {
+QWidget* SettingsWindow::buildmethod(QWidget* parent) {
     auto* group = new QGroupBox("Handicap method", parent);
     auto* column = new QVBoxLayout(group);
     methodoption_ = new QButtonGroup(group);
@@ -191,7 +192,7 @@ QWidget* Setfont::buildmethod(QWidget* parent) {
 }
 
 // The settings the chosen method does not use are greyed out, and their tips say why.
-void Setfont::showmethod() {
+void SettingsWindow::showmethod() {
     const bool whs = methodoption_->checkedId() == 2;
     for (QWidget* w : classiconly_) {
         w->setEnabled(!whs);
@@ -201,7 +202,7 @@ void Setfont::showmethod() {
     allowancerow_->setToolTip(whs ? "" : allowancetip);
 }
 
-void Setfont::load() {
+void SettingsWindow::load() {
     const SettingsChoice now = currentsettings(g_);
     showfont(QString::fromStdString(now.font));
     {
@@ -225,14 +226,14 @@ void Setfont::load() {
 }
 
 // The label shows the name of the font in the font itself.
-void Setfont::showfont(const QString& family) {
+void SettingsWindow::showfont(const QString& family) {
     fontlabel_->setText(family);
     QFont f(family);
     f.setPointSize(12);
     fontlabel_->setFont(f);
 }
 
-SettingsChoice Setfont::chosen() const {
+SettingsChoice SettingsWindow::chosen() const {
     SettingsChoice choice;
     choice.font = fontlabel_->text().toStdString();
     choice.ninehole = std::max(0, nineholeoption_->checkedId());
@@ -249,7 +250,7 @@ SettingsChoice Setfont::chosen() const {
 // A league with rounds is asked whether to work them out again under the new method,
 // with the table of indexes before and after. False when nothing may change: the user
 // cancelled, or no copy of the league file could be kept before the replay.
-bool Setfont::switchmethod(const SettingsChoice& choice, Outcome& out) {
+bool SettingsWindow::switchmethod(const SettingsChoice& choice, Outcome& out) {
     ReplayPreview preview =
         whilebusy(services_.busy, [&] { return previewreplay(g_, choice, datadir_); });
     const Answer answer = services_.dialogs.message(replayquestion(g_, preview),
@@ -274,7 +275,7 @@ bool Setfont::switchmethod(const SettingsChoice& choice, Outcome& out) {
     return false;
 }
 
-void Setfont::accept() {
+void SettingsWindow::accept() {
     const SettingsChoice choice = chosen();
     Outcome changed;
     if (choice.method != g_.method && leaguehasrounds(g_)) {
@@ -290,7 +291,7 @@ void Setfont::accept() {
         services_.dialogs.message(averagingnotice());
 }
 
-bool Setfont::eventFilter(QObject* watched, QEvent* event) {
+bool SettingsWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == ninehelp_ && event->type() == QEvent::MouseButtonRelease) {
         services_.help.show(helpkey::ninehole);
         return true;

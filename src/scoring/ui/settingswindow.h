@@ -10,7 +10,7 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 
 // The settings window: the handicap method and its allowance, handicap factor, stroke
 // control, averaging, index limits, the nine-hole rule, the date reminder and the report
@@ -18,12 +18,12 @@ struct GOLF1;
 // settings file and greenfold.ini (in systemdir); a switch of method on a league with
 // rounds first asks whether to work the rounds out again. Closing without OK changes
 // nothing.
-class Setfont : public FormWindow {
+class SettingsWindow : public FormWindow {
     Q_OBJECT
 
   public:
-    Setfont(GOLF1& model, Services& services, std::filesystem::path datadir, std::string systemdir,
-            QWidget* mainwindow);
+    SettingsWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                   std::string systemdir, QWidget* mainwindow);
     void load() override;
     void accept();
 
@@ -40,7 +40,7 @@ class Setfont : public FormWindow {
     bool switchmethod(const SettingsChoice& choice, Outcome& out);
     void showfont(const QString& family);
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     std::string systemdir_;
     QLabel* fontlabel_;

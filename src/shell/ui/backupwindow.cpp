@@ -1,9 +1,9 @@
-#include "shell/ui/backupform.h"
+#include "shell/ui/backupwindow.h"
 
 #include "platform/qtservices.h"
 
 #include "model/backup.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
 
@@ -40,8 +40,8 @@ std::vector<std::pair<QString, std::filesystem::path>> destinations() {
 
 } // namespace
 
-Backupform::Backupform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                       QWidget* mainwindow)
+BackupWindow::BackupWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                           QWidget* mainwindow)
     : FormWindow(services, mainwindow, "Backupform", "Greenfold Backup Utility"), g_(model),
       datadir_(std::move(datadir)) {
     auto* frame = new QGroupBox("Location of destination floppy disk", this);
@@ -79,22 +79,22 @@ Backupform::Backupform(GOLF1& model, Services& services, std::filesystem::path d
         services_.busy.end();
         close();
     });
-    connect(copybutton, &QPushButton::clicked, this, &Backupform::copyfiles);
+    connect(copybutton, &QPushButton::clicked, this, &BackupWindow::copyfiles);
     connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void Backupform::load() {
+void BackupWindow::load() {
     present(0);
 }
 
-std::filesystem::path Backupform::destination() {
+std::filesystem::path BackupWindow::destination() {
     const auto& root = roots_.at(std::size_t(choices_->checkedId()));
     if (!root.empty()) return root;
     auto folder = services_.dialogs.choosefolder("Choose the folder to back up to");
     return folder ? std::filesystem::path(*folder) : std::filesystem::path();
 }
 
-void Backupform::copyfiles() {
+void BackupWindow::copyfiles() {
     if (timer1_->isActive()) return;
     const std::filesystem::path dest = destination();
     if (dest.empty()) return;
@@ -109,7 +109,7 @@ void Backupform::copyfiles() {
     timer1_->start();
 }
 
-void Backupform::leaving() {
+void BackupWindow::leaving() {
     if (timer1_->isActive()) {
         timer1_->stop();
         services_.busy.end();

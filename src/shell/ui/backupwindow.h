@@ -8,15 +8,15 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 
 // Copies the data files to a removable disk or any folder the user picks.
-class Backupform : public FormWindow {
+class BackupWindow : public FormWindow {
     Q_OBJECT
 
   public:
-    Backupform(GOLF1& model, Services& services, std::filesystem::path datadir,
-               QWidget* mainwindow);
+    BackupWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                 QWidget* mainwindow);
     void load() override;
     void copyfiles();
 
@@ -26,7 +26,7 @@ class Backupform : public FormWindow {
   private:
     std::filesystem::path destination();
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     QButtonGroup* choices_;
     std::vector<std::filesystem::path> roots_; // one per choice; empty: ask for a folder

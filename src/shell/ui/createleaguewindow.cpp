@@ -1,8 +1,8 @@
-#include "shell/ui/createleagueform.h"
+#include "shell/ui/createleaguewindow.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
 #include "model/leaguelist.h"
+#include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
@@ -15,8 +15,8 @@
 
 namespace greenfold {
 
-Createleagueform::Createleagueform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                                   QWidget* mainwindow)
+CreateLeagueWindow::CreateLeagueWindow(ProgramState& model, Services& services,
+                                       std::filesystem::path datadir, QWidget* mainwindow)
     : FormWindow(services, mainwindow, "Createleagueform", "Create League File"), g_(model),
       datadir_(std::move(datadir)) {
     text1_ = textbox(this, "Text1");
@@ -41,17 +41,17 @@ Createleagueform::Createleagueform(GOLF1& model, Services& services, std::filesy
     grid->addWidget(infobutton, 6, 0, 1, 2);
     grid->addWidget(closebutton, 7, 0, 1, 2);
 
-    connect(okbutton, &QPushButton::clicked, this, &Createleagueform::createleague);
-    connect(deletebutton, &QPushButton::clicked, this, &Createleagueform::deleteleague);
+    connect(okbutton, &QPushButton::clicked, this, &CreateLeagueWindow::createleague);
+    connect(deletebutton, &QPushButton::clicked, this, &CreateLeagueWindow::deleteleague);
     connect(closebutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::leaguefiles);
 }
 
-void Createleagueform::load() {
+void CreateLeagueWindow::load() {
     present(0, text1_);
 }
 
-bool Createleagueform::eventFilter(QObject* watched, QEvent* event) {
+bool CreateLeagueWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == text1_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const QString typed = key->text();
@@ -62,14 +62,14 @@ bool Createleagueform::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Createleagueform::finish(const LeagueStep& step, bool closeafter) {
+void CreateLeagueWindow::finish(const LeagueStep& step, bool closeafter) {
     if (step.beep) services_.dialogs.beep();
     services_.dialogs.show(step.outcome);
     if (step.cleartext) text1_->clear();
     if (closeafter) close();
 }
 
-void Createleagueform::createleague() {
+void CreateLeagueWindow::createleague() {
     const std::string name = text1_->text().toStdString();
     LeagueStep step =
         whilebusy(services_.busy, [&] { return greenfold::createleague(g_, name, datadir_); });
@@ -78,7 +78,7 @@ void Createleagueform::createleague() {
     finish(step, done);
 }
 
-void Createleagueform::deleteleague() {
+void CreateLeagueWindow::deleteleague() {
     const std::string name = text1_->text().toStdString();
     LeagueStep check = checkdelete(g_, name);
     if (!check.outcome.ok || check.beep) {

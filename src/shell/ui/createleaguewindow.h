@@ -7,15 +7,15 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 
 // Creates and deletes league files.
-class Createleagueform : public FormWindow {
+class CreateLeagueWindow : public FormWindow {
     Q_OBJECT
 
   public:
-    Createleagueform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                     QWidget* mainwindow);
+    CreateLeagueWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                       QWidget* mainwindow);
     void load() override;
     void createleague();
     void deleteleague();
@@ -29,7 +29,7 @@ class Createleagueform : public FormWindow {
   private:
     void finish(const struct LeagueStep& step, bool closeafter);
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     QLineEdit* text1_;
 };

@@ -1,7 +1,7 @@
-#include "shell/ui/form2.h"
+#include "shell/ui/mainwindow.h"
 
-#include "model/golf1.h"
 #include "model/leaguelist.h"
+#include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/resources.h"
 #include "platform/services.h"
@@ -30,7 +30,7 @@ namespace greenfold {
 namespace {
 
 // The large layout needs a screen wider than 640 pixels.
-bool largescreen(const GOLF1& g) {
+bool largescreen(const ProgramState& g) {
     return g.screenwidth >= 641;
 }
 
@@ -54,7 +54,7 @@ QTimer* maketimer(QObject* parent, const char* name, int ms, bool singleshot) {
 
 } // namespace
 
-Form2::Form2(GOLF1& model, Services& services, QWidget* parent)
+MainWindow::MainWindow(ProgramState& model, Services& services, QWidget* parent)
     : QMainWindow(parent), g_(model), services_(services) {
     initresources();
     setObjectName("Form2");
@@ -85,8 +85,8 @@ Form2::Form2(GOLF1& model, Services& services, QWidget* parent)
     timer1_ = maketimer(this, "Timer1", 500, true);
     messagetimer_ = maketimer(this, "messagetimer", 3000, false);
     viewtimer_ = maketimer(this, "ViewTimer", 1500, true);
-    connect(timer1_, &QTimer::timeout, this, &Form2::showplayerrounds);
-    connect(messagetimer_, &QTimer::timeout, this, &Form2::clearhints);
+    connect(timer1_, &QTimer::timeout, this, &MainWindow::showplayerrounds);
+    connect(messagetimer_, &QTimer::timeout, this, &MainWindow::clearhints);
     connect(viewtimer_, &QTimer::timeout, this, [this] {
         if (view_.view == view_recent || view_.view == view_date) viewcommand(view_.view);
     });
@@ -94,12 +94,12 @@ Form2::Form2(GOLF1& model, Services& services, QWidget* parent)
     hidescrollers();
 }
 
-QAction* Form2::action(const QString& name) const {
+QAction* MainWindow::action(const QString& name) const {
     auto it = actions_.find(name);
     return it == actions_.end() ? nullptr : it->second;
 }
 
-void Form2::load(const std::filesystem::path& datadir, const std::string& systemdir) {
+void MainWindow::load(const std::filesystem::path& datadir, const std::string& systemdir) {
     datadir_ = datadir;
     systemdir_ = systemdir;
     applylayout();
@@ -112,32 +112,32 @@ void Form2::load(const std::filesystem::path& datadir, const std::string& system
     setleaguecommands(false);
 }
 
-void Form2::applylayout() {
+void MainWindow::applylayout() {
     const bool large = largescreen(g_);
     const int minw = twips(large ? 10500 : 8655), minh = twips(large ? 7500 : 6030);
     setMinimumSize(minw, minh);
     resize(minw, minh);
 }
 
-void Form2::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     syncscrollers();
 }
 
-void Form2::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     // A minimised main window shows the program's short caption.
     if (event->type() == QEvent::WindowStateChange)
         setWindowTitle(isMinimized() ? "G.F.D." : "Greenfold");
     QMainWindow::changeEvent(event);
 }
 
-void Form2::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     services_.help.quit();
     QMainWindow::closeEvent(event);
     QApplication::quit();
 }
 
-QFrame* Form2::buildcoursepanel(QWidget* parent) {
+QFrame* MainWindow::buildcoursepanel(QWidget* parent) {
     auto* panel = new QFrame(parent);
     panel->setObjectName("Selectcoursepanel");
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
@@ -158,7 +158,7 @@ QFrame* Form2::buildcoursepanel(QWidget* parent) {
     return panel;
 }
 
-QWidget* Form2::buildbody(QWidget* parent) {
+QWidget* MainWindow::buildbody(QWidget* parent) {
     auto* body = new QWidget(parent);
     body->setObjectName("Panel3D1");
     body->setMouseTracking(true);
@@ -204,25 +204,25 @@ QWidget* Form2::buildbody(QWidget* parent) {
     // The two lists scroll together, whatever moves either of them (VScroll1, the wheel,
     // keys, a click on a partly shown row); the round list alone scrolls sideways.
     for (QScrollBar* bar : {vscroll1_, list1_->verticalScrollBar(), list2_->verticalScrollBar()})
-        connect(bar, &QScrollBar::valueChanged, this, &Form2::scrollto);
+        connect(bar, &QScrollBar::valueChanged, this, &MainWindow::scrollto);
     connect(hscroll1_, &QScrollBar::valueChanged, list2_->horizontalScrollBar(),
             &QScrollBar::setValue);
     connect(list2_->horizontalScrollBar(), &QScrollBar::valueChanged, hscroll1_,
             &QScrollBar::setValue);
     for (QScrollBar* inner : {list2_->verticalScrollBar(), list2_->horizontalScrollBar()})
-        connect(inner, &QScrollBar::rangeChanged, this, &Form2::syncscrollers);
+        connect(inner, &QScrollBar::rangeChanged, this, &MainWindow::syncscrollers);
     connect(spin1_, &SpinButton::up, this, [this] { spin(true); });
     connect(spin1_, &SpinButton::down, this, [this] { spin(false); });
     return body;
 }
 
-void Form2::scrollto(int top) {
+void MainWindow::scrollto(int top) {
     // Setting a bar to the value it holds signals nothing, so this settles at once.
     for (QScrollBar* bar : {vscroll1_, list1_->verticalScrollBar(), list2_->verticalScrollBar()})
         bar->setValue(top);
 }
 
-void Form2::syncscrollers() {
+void MainWindow::syncscrollers() {
     if (list2_ == nullptr) return;
     QScrollBar* v = list2_->verticalScrollBar();
     vscroll1_->setRange(v->minimum(), v->maximum());
@@ -232,13 +232,13 @@ void Form2::syncscrollers() {
     hscroll1_->setPageStep(h->pageStep());
 }
 
-void Form2::hidescrollers() {
+void MainWindow::hidescrollers() {
     for (QWidget* w :
          std::initializer_list<QWidget*>{hscroll1_, vscroll1_, picture1_, picture2_, spin1_})
         w->hide();
 }
 
-void Form2::showlines(const ListLines& lines) {
+void MainWindow::showlines(const ListLines& lines) {
     list1_->clear();
     list2_->clear();
     for (const auto& n : lines.names) list1_->addItem(QString::fromStdString(n));
@@ -248,7 +248,7 @@ void Form2::showlines(const ListLines& lines) {
     syncscrollers();
 }
 
-ListLines Form2::shownlines() const {
+ListLines MainWindow::shownlines() const {
     ListLines lines;
     for (int i = 0; i < list1_->count(); ++i)
         lines.names.push_back(list1_->item(i)->text().toStdString());
@@ -257,12 +257,12 @@ ListLines Form2::shownlines() const {
     return lines;
 }
 
-void Form2::openwindow(FormWindow* window, const std::function<void()>& then) {
+void MainWindow::openwindow(FormWindow* window, const std::function<void()>& then) {
     holdmainwindow(this, window, then);
     window->load();
 }
 
-void Form2::startviewtimer() {
+void MainWindow::startviewtimer() {
     viewtimer_->start();
 }
 

@@ -16,17 +16,17 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 struct Services;
 class SpinButton;
 
 // The main window: menus, toolbar, status and hint panels, and the round list of the
 // open league in its three views. It only shows what the core works out.
-class Form2 : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 
   public:
-    Form2(GOLF1& model, Services& services, QWidget* parent = nullptr);
+    MainWindow(ProgramState& model, Services& services, QWidget* parent = nullptr);
 
     // The load that runs while the splash shows: layout for the screen, settings and
     // latest-league record, the File menu's league entries, the league commands off.
@@ -65,7 +65,7 @@ class Form2 : public QMainWindow {
 
     // The data folder the open league lives in.
     const std::filesystem::path& datadir() const { return datadir_; }
-    GOLF1& model() const { return g_; }
+    ProgramState& model() const { return g_; }
     Services& services() const { return services_; }
 
   signals:
@@ -89,17 +89,17 @@ class Form2 : public QMainWindow {
     QMenu* addmenu(const char* name, const QString& caption);
     void addentries(QMenu* menu, std::initializer_list<MenuEntry> entries);
     // Commands of league night: courses, entering and editing rounds, settings
-    // (form2night.cpp).
+    // (mainwindownight.cpp).
     void wireleaguenight();
-    // Commands of the roster and the teams (form2roster.cpp).
+    // Commands of the roster and the teams (mainwindowroster.cpp).
     void wireroster();
-    // Printing and reports (form2reports.cpp).
+    // Printing and reports (mainwindowreports.cpp).
     void wirereports();
-    // The analysis charts (form2charts.cpp).
+    // The analysis charts (mainwindowcharts.cpp).
     void wirecharts();
-    // Backup and restore (form2backup.cpp).
+    // Backup and restore (mainwindowbackup.cpp).
     void wirebackup();
-    // Night results, standings and their settings (form2results.cpp).
+    // Night results, standings and their settings (mainwindowresults.cpp).
     void wireresults();
     void buildtoolbar(QWidget* parent);
     QWidget* buildbody(QWidget* parent);
@@ -118,7 +118,7 @@ class Form2 : public QMainWindow {
     void spin(bool up);
     void applylayout();
 
-    GOLF1& g_;
+    ProgramState& g_;
     Services& services_;
     std::filesystem::path datadir_;
     std::string systemdir_;

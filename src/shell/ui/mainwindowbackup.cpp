@@ -1,10 +1,10 @@
 // Backing the data files up and restoring them.
 #include "model/backup.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/services.h"
 #include "shell/startup.h"
-#include "shell/ui/backupform.h"
-#include "shell/ui/form2.h"
+#include "shell/ui/backupwindow.h"
+#include "shell/ui/mainwindow.h"
 #include "shell/ui/menunames.h"
 
 #include <QAction>
@@ -42,15 +42,15 @@ bool restorefiles(Services& services) {
 
 } // namespace
 
-void Form2::wirebackup() {
+void MainWindow::wirebackup() {
     connect(action(menu::Backupmenu), &QAction::triggered, this,
-            [this] { openwindow(new Backupform(g_, services_, datadir_, this)); });
+            [this] { openwindow(new BackupWindow(g_, services_, datadir_, this)); });
     connect(action(menu::Restoremenu), &QAction::triggered, this, [this] {
         if (restorefiles(services_)) rereadafterrestore();
     });
 }
 
-void Form2::rereadafterrestore() {
+void MainWindow::rereadafterrestore() {
     const Outcome out = afterrestore(g_, datadir_, systemdir_);
     refreshleaguemenu();
     noleaguestate();

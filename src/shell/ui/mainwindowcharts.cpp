@@ -1,13 +1,13 @@
 // The Analysis menu: handicap trends, scoring averages, league handicaps.
 #include "charts/ui/chartwindows.h"
-#include "shell/ui/form2.h"
+#include "shell/ui/mainwindow.h"
 #include "shell/ui/menunames.h"
 
 #include <QAction>
 
 namespace greenfold {
 
-void Form2::wirecharts() {
+void MainWindow::wirecharts() {
     connect(action(menu::leaguehcmenu), &QAction::triggered, this,
             [this] { opencompare(this, g_, services_); });
     // The tag tells the player picker which chart to open once a player is chosen.

@@ -1,13 +1,13 @@
 // The main window's menus, toolbar and the commands behind them.
 #include "help/helpindex.h"
-#include "model/golf1.h"
 #include "model/leaguelist.h"
+#include "model/programstate.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
 #include "platform/widgets.h"
-#include "players/ui/chooseplayer.h"
-#include "shell/ui/createleagueform.h"
-#include "shell/ui/form2.h"
+#include "players/ui/playerpicker.h"
+#include "shell/ui/createleaguewindow.h"
+#include "shell/ui/mainwindow.h"
 #include "shell/ui/menunames.h"
 
 #include <QAction>
@@ -42,14 +42,14 @@ const char* const buttoncaptions[] = {"Load league", "Enter Scores", "Add Player
 
 } // namespace
 
-QAction* Form2::addentry(QMenu* menu, const QString& name, const QString& caption) {
+QAction* MainWindow::addentry(QMenu* menu, const QString& name, const QString& caption) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(name);
     actions_[name] = a;
     return a;
 }
 
-void Form2::buildmenus() {
+void MainWindow::buildmenus() {
     buildfilemenu();
     buildothermenus();
     wireleaguenight();
@@ -60,11 +60,11 @@ void Form2::buildmenus() {
     wireresults();
 }
 
-void Form2::buildfilemenu() {
+void MainWindow::buildfilemenu() {
     QMenu* file = addmenu("Filemenu", "&File");
     addentry(file, menu::settingsmenu, "&Settings");
     connect(addentry(file, menu::Creatmenu, "&Create or Delete a League File"), &QAction::triggered,
-            this, &Form2::opencreateleague);
+            this, &MainWindow::opencreateleague);
     openmenu_ = file->addMenu("&Open League File");
     openmenu_->setObjectName("Openmenu");
     addentries(file, {{menu::Printmenu, "&Print"},
@@ -72,7 +72,7 @@ void Form2::buildfilemenu() {
                       {menu::printfilemenu, "Export Listing as Text"},
                       {menu::Printsetupmenu, "Printer Setup"}});
     connect(addentry(file, menu::entermenu, "&Enter Rounds"), &QAction::triggered, this,
-            &Form2::hidescrollers);
+            &MainWindow::hidescrollers);
     QMenu* backup = file->addMenu("&Backup your data files");
     backup->setObjectName("backupmainmenu");
     addentries(backup, {{menu::Backupmenu, "Backup Data Files to floppy disk"},
@@ -82,22 +82,22 @@ void Form2::buildfilemenu() {
             &QApplication::quit);
 }
 
-QMenu* Form2::addmenu(const char* name, const QString& caption) {
+QMenu* MainWindow::addmenu(const char* name, const QString& caption) {
     QMenu* m = menuBar()->addMenu(caption);
     m->setObjectName(name);
     return m;
 }
 
-void Form2::addentries(QMenu* menu, std::initializer_list<MenuEntry> entries) {
+void MainWindow::addentries(QMenu* menu, std::initializer_list<MenuEntry> entries) {
     for (const auto& [name, caption] : entries) addentry(menu, name, caption);
 }
 
-void Form2::buildothermenus() {
+void MainWindow::buildothermenus() {
     QMenu* edit = addmenu("Editmenu", "&Edit");
     const char* clip[] = {"&Cut", "C&opy", "&Paste"};
     for (int i = 0; i < 3; ++i) addentry(edit, QString("Editmenu2_%1").arg(i), clip[i]);
     connect(addentry(edit, menu::editroundmenu, "Correct / &Edit or Delete a Round"),
-            &QAction::triggered, this, &Form2::hidescrollers);
+            &QAction::triggered, this, &MainWindow::hidescrollers);
     addentries(addmenu("Playersmenu", "&Players"),
                {{menu::Playermenu_1, "&Add Player"},
                 {menu::Playermenu_2, "&Sort / Arrange Player List"},
@@ -124,7 +124,7 @@ void Form2::buildothermenus() {
     buildhelpmenu();
 }
 
-void Form2::buildviewmenu() {
+void MainWindow::buildviewmenu() {
     QMenu* view = addmenu("Vmenu", "&VIEW");
     const char* views[] = {"Most &Recent Rounds Entered", "By &Date", "Individual &Player"};
     for (int v = 1; v <= 3; ++v) {
@@ -135,7 +135,7 @@ void Form2::buildviewmenu() {
     }
 }
 
-void Form2::buildhelpmenu() {
+void MainWindow::buildhelpmenu() {
     QMenu* help = addmenu("Helpmenu", "&Help");
     auto helpat = [this](const char* keyword) {
         return [this, keyword] { services_.help.show(keyword); };
@@ -149,10 +149,10 @@ void Form2::buildhelpmenu() {
     connect(addentry(help, menu::Purposemenu, "Purpose && Intent of ths program"),
             &QAction::triggered, this, helpat(helpkey::purpose));
     connect(addentry(help, menu::aboutmenu, "About Greenfold"), &QAction::triggered, this,
-            &Form2::aboutrequested);
+            &MainWindow::aboutrequested);
 }
 
-void Form2::buildtoolbar(QWidget* parent) {
+void MainWindow::buildtoolbar(QWidget* parent) {
     auto* panel = new QWidget(parent);
     panel->setObjectName("Toolpanel");
     auto* row = new QHBoxLayout(panel);
@@ -190,16 +190,16 @@ void Form2::buildtoolbar(QWidget* parent) {
     row->addWidget(title);
 }
 
-void Form2::uselowcolourtoolbar() {
+void MainWindow::uselowcolourtoolbar() {
     for (int i = 0; i < 5; ++i) toolbuttons_[i]->setIcon(toolbuttons_[i + 10]->icon());
 }
 
-void Form2::setleaguecommands(bool on) {
+void MainWindow::setleaguecommands(bool on) {
     for (const char* name : leaguecommands) actions_.at(name)->setEnabled(on);
     for (const char* name : resultscommands) actions_.at(name)->setEnabled(on);
 }
 
-void Form2::refreshleaguemenu() {
+void MainWindow::refreshleaguemenu() {
     for (QAction* a : openmenu_->actions()) {
         actions_.erase(a->objectName());
         openmenu_->removeAction(a);
@@ -213,7 +213,7 @@ void Form2::refreshleaguemenu() {
     }
 }
 
-void Form2::noleaguestate() {
+void MainWindow::noleaguestate() {
     setleaguecommands(false);
     messagepanel_->setText(noleaguetext);
     list1_->clear();
@@ -221,7 +221,7 @@ void Form2::noleaguestate() {
     hidescrollers();
 }
 
-void Form2::openleague(int entry) {
+void MainWindow::openleague(int entry) {
     const QString shown = messagepanel_->text();
     const LeagueStep step = whilebusy(services_.busy, [&] {
         messagepanel_->setText(processingtext);
@@ -241,12 +241,12 @@ void Form2::openleague(int entry) {
     viewcommand(view_.view);
 }
 
-void Form2::checkview(int view) {
+void MainWindow::checkview(int view) {
     view_.view = view;
     for (int v = 1; v <= 3; ++v) actions_.at(QString("Viewmenu_%1").arg(v))->setChecked(v == view);
 }
 
-void Form2::viewcommand(int view) {
+void MainWindow::viewcommand(int view) {
     checkview(view_.view); // a click on a checkable entry toggles it; the view decides
     if (g_.leaguefile.empty()) return;
     checkview(view);
@@ -260,17 +260,17 @@ void Form2::viewcommand(int view) {
     if (auto lines = refreshview(g_, view_)) showlines(*lines);
 }
 
-void Form2::showplayerrounds() {
+void MainWindow::showplayerrounds() {
     for (QWidget* w : std::initializer_list<QWidget*>{hscroll1_, vscroll1_, picture1_, picture2_})
         w->show();
     spin1_->setVisible(false);
     showlines(showplayer(g_, view_.player));
 }
 
-void Form2::openplayerpicker() {
+void MainWindow::openplayerpicker() {
     hidescrollers();
-    auto* picker = new chooseplayer(g_, services_, this);
-    connect(picker, &chooseplayer::accepted, this, [this](int p) {
+    auto* picker = new PlayerPicker(g_, services_, this);
+    connect(picker, &PlayerPicker::accepted, this, [this](int p) {
         view_.player = p;
         setEnabled(true);
         timer1_->start();
@@ -278,13 +278,13 @@ void Form2::openplayerpicker() {
     openwindow(picker, [this] { checkview(view_recent); });
 }
 
-void Form2::opencreateleague() {
-    auto* window = new Createleagueform(g_, services_, datadir_, this);
-    connect(window, &Createleagueform::listchanged, this, &Form2::refreshleaguemenu);
+void MainWindow::opencreateleague() {
+    auto* window = new CreateLeagueWindow(g_, services_, datadir_, this);
+    connect(window, &CreateLeagueWindow::listchanged, this, &MainWindow::refreshleaguemenu);
     openwindow(window, [this] { noleaguestate(); });
 }
 
-void Form2::spin(bool up) {
+void MainWindow::spin(bool up) {
     SpinStep step = up ? spinup(g_, view_) : spindown(g_, view_);
     showlines(step.lines);
     if (!step.hint.empty()) {
@@ -293,7 +293,7 @@ void Form2::spin(bool up) {
     }
 }
 
-void Form2::toolbuttonclicked(int button) {
+void MainWindow::toolbuttonclicked(int button) {
     switch (button) {
     case 0:
         openleague(g_.leagueindex);
@@ -313,18 +313,18 @@ void Form2::toolbuttonclicked(int button) {
     }
 }
 
-void Form2::showhint(int button) {
+void MainWindow::showhint(int button) {
     buttonlabels_[button]->setVisible(true);
     if (button == 0) actionmessage_->setText("Loads latest League file");
     messagetimer_->start();
 }
 
-void Form2::clearhints() {
+void MainWindow::clearhints() {
     actionmessage_->clear();
     for (QLabel* l : buttonlabels_) l->setVisible(false);
 }
 
-bool Form2::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Enter) {
         for (int i = 0; i < 5; ++i)
             if (watched == toolbuttons_[i]) showhint(i);

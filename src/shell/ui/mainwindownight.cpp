@@ -1,17 +1,17 @@
 // League night: the course commands, entering and correcting rounds, the settings.
 #include "courses/courseedit.h"
-#include "courses/ui/course.h"
+#include "courses/ui/coursewindow.h"
 #include "model/coursefile.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "model/textline.h"
 #include "platform/services.h"
 #include "reports/ui/printcommands.h"
 #include "scoring/settingsrules.h"
-#include "scoring/ui/gplayer.h"
-#include "scoring/ui/roundsform.h"
-#include "scoring/ui/selectplayers.h"
-#include "scoring/ui/setfont.h"
-#include "shell/ui/form2.h"
+#include "scoring/ui/roundpicker.h"
+#include "scoring/ui/roundsetupwindow.h"
+#include "scoring/ui/scorewindow.h"
+#include "scoring/ui/settingswindow.h"
+#include "shell/ui/mainwindow.h"
 #include "shell/ui/menunames.h"
 
 #include <QAction>
@@ -49,18 +49,18 @@ class DoubleClick : public QObject {
     std::function<void()> command_;
 };
 
-void setcoursesmenu(Form2& main, bool on) {
+void setcoursesmenu(MainWindow& main, bool on) {
     if (auto* menu = main.findChild<QMenu*>("coursesmenu")) menu->menuAction()->setEnabled(on);
 }
 
-void opencourse(Form2& main, int c) {
-    main.openwindow(new course(main.model(), main.services(), main.datadir(), c, &main),
+void opencourse(MainWindow& main, int c) {
+    main.openwindow(new CourseWindow(main.model(), main.services(), main.datadir(), c, &main),
                     [&main] { setcoursesmenu(main, true); });
 }
 
 // A new course: the table is read afresh first, so adding with no league open cannot
 // write a course file that holds the new course alone.
-void addcourse(Form2& main) {
+void addcourse(MainWindow& main) {
     main.services().dialogs.show(loadcourses(main.model(), main.datadir()));
     opencourse(main, newcourse);
 }
@@ -71,8 +71,8 @@ enum class PanelPick { edit, remove, chart };
 // The panel that picks a course: to edit ("Ok"), to delete ("Delete") or to chart ("Ok").
 // The chart offers only names longer than one character and leaves the Courses menu
 // available.
-void showcoursepanel(Form2& main, QFrame* panel, PanelPick pick) {
-    GOLF1& g = main.model();
+void showcoursepanel(MainWindow& main, QFrame* panel, PanelPick pick) {
+    ProgramState& g = main.model();
     const bool chart = pick == PanelPick::chart;
     main.hidescrollers();
     main.services().dialogs.show(
@@ -90,7 +90,7 @@ void showcoursepanel(Form2& main, QFrame* panel, PanelPick pick) {
     combo->setFocus();
 }
 
-void deletechosen(Form2& main, int c) {
+void deletechosen(MainWindow& main, int c) {
     Services& services = main.services();
     const Answer answer =
         services.dialogs.message(deletecoursequestion(), Buttons::yesno, Answer::no);
@@ -102,8 +102,8 @@ void deletechosen(Form2& main, int c) {
     setcoursesmenu(main, true);
 }
 
-void coursechosen(Form2& main, QFrame* panel, PanelPick pick) {
-    GOLF1& g = main.model();
+void coursechosen(MainWindow& main, QFrame* panel, PanelPick pick) {
+    ProgramState& g = main.model();
     auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
     const std::string text = combo->currentText().toStdString();
     const int c = findcourse(g, text);
@@ -121,10 +121,10 @@ void coursechosen(Form2& main, QFrame* panel, PanelPick pick) {
         opencourse(main, c);
 }
 
-void openrounds(Form2& main, const ScoreSession& session) {
-    auto* window = new roundsform(main.model(), main.services(), main.datadir(), session, &main);
+void openrounds(MainWindow& main, const ScoreSession& session) {
+    auto* window = new ScoreWindow(main.model(), main.services(), main.datadir(), session, &main);
     auto remembered = std::make_shared<QString>();
-    QObject::connect(window, &roundsform::saving, &main, [&main, remembered](bool on) {
+    QObject::connect(window, &ScoreWindow::saving, &main, [&main, remembered](bool on) {
         if (on) {
             *remembered = main.messagepanel()->text();
             main.messagepanel()->setText(savingtext);
@@ -138,18 +138,18 @@ void openrounds(Form2& main, const ScoreSession& session) {
     });
 }
 
-void enterrounds(Form2& main) {
-    auto* window = new selectplayers(main.model(), main.services(), main.datadir(), &main);
-    QObject::connect(window, &selectplayers::accepted, &main,
+void enterrounds(MainWindow& main) {
+    auto* window = new RoundSetupWindow(main.model(), main.services(), main.datadir(), &main);
+    QObject::connect(window, &RoundSetupWindow::accepted, &main,
                      [&main](const ScoreSession& session) { openrounds(main, session); });
     main.openwindow(window);
 }
 
 // A switch of handicap method may have worked the league out again: the list is redrawn.
-void opensettings(Form2& main) {
+void opensettings(MainWindow& main) {
     const HandicapMethod before = main.model().method;
-    main.openwindow(new Setfont(main.model(), main.services(), main.datadir(),
-                                settingsdir(main.model()), &main),
+    main.openwindow(new SettingsWindow(main.model(), main.services(), main.datadir(),
+                                       settingsdir(main.model()), &main),
                     [&main, before] {
                         if (main.model().method != before) main.startviewtimer();
                     });
@@ -157,7 +157,7 @@ void opensettings(Form2& main) {
 
 } // namespace
 
-void Form2::wireleaguenight() {
+void MainWindow::wireleaguenight() {
     QFrame* panel = coursepanel_;
     auto* combo = panel->findChild<QComboBox*>("Selectcoursecombo");
     auto pick = std::make_shared<PanelPick>(PanelPick::edit); // what the panel is open for
@@ -188,9 +188,9 @@ void Form2::wireleaguenight() {
 
     connect(action(menu::entermenu), &QAction::triggered, this, [this] { enterrounds(*this); });
     connect(action(menu::editroundmenu), &QAction::triggered, this, [this] {
-        auto* picker = new GPlayer(g_, services_, this);
-        picker->tag = GPlayerTag::edit;
-        connect(picker, &GPlayer::roundchosen, this,
+        auto* picker = new RoundPicker(g_, services_, this);
+        picker->tag = RoundPickerTag::edit;
+        connect(picker, &RoundPicker::roundchosen, this,
                 [this](const ScoreSession& session) { openrounds(*this, session); });
         openwindow(picker, [this] { checkview(view_recent); });
     });

@@ -2,10 +2,10 @@
 // calculator and the handicap cards. The course handicap chart starts from the course
 // panel once a course is picked (PrintChcpChart in reports/ui/printcommands.h).
 #include "platform/qtprintsurface.h"
-#include "reports/ui/chcpform.h"
-#include "reports/ui/hcpcards.h"
+#include "reports/ui/coursehandicapcalculator.h"
+#include "reports/ui/handicapcardswindow.h"
 #include "reports/ui/printcommands.h"
-#include "shell/ui/form2.h"
+#include "shell/ui/mainwindow.h"
 #include "shell/ui/menunames.h"
 
 #include <QAction>
@@ -13,7 +13,7 @@
 
 namespace greenfold {
 
-void Form2::wirereports() {
+void MainWindow::wirereports() {
     // The lists are printed only while the user can see them.
     connect(action(menu::Printmenu), &QAction::triggered, this, [this] {
         if (list1_->isEnabled()) printlist(g_, services_, shownlines());
@@ -23,9 +23,9 @@ void Form2::wirereports() {
     connect(action(menu::Printsetupmenu), &QAction::triggered, this,
             [this] { printersetup(services_, this); });
     connect(action(menu::printcardsmenu), &QAction::triggered, this,
-            [this] { openwindow(new HcpCards(g_, services_, this)); });
+            [this] { openwindow(new HandicapCardsWindow(g_, services_, this)); });
     connect(action(menu::coursehcpmenu), &QAction::triggered, this,
-            [this] { openwindow(new CHcpform(services_, this)); });
+            [this] { openwindow(new CourseHandicapCalculator(services_, this)); });
 }
 
 } // namespace greenfold

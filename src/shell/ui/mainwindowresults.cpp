@@ -2,10 +2,10 @@
 // standings of the open league; and the File menu's new season.
 #include "platform/services.h"
 #include "results/newseason.h"
-#include "results/ui/compform.h"
-#include "results/ui/nightform.h"
-#include "results/ui/standform.h"
-#include "shell/ui/form2.h"
+#include "results/ui/competitionsettingswindow.h"
+#include "results/ui/nightresultswindow.h"
+#include "results/ui/standingswindow.h"
+#include "shell/ui/mainwindow.h"
 #include "shell/ui/menunames.h"
 
 #include <QAction>
@@ -15,7 +15,7 @@ namespace greenfold {
 namespace {
 
 // Asked first; the open league's nights and team points are put aside.
-void newseason(Form2& main) {
+void newseason(MainWindow& main) {
     Dialogs& dialogs = main.services().dialogs;
     const SeasonStart start = planseason(main.model(), main.datadir());
     if (!start.plan) {
@@ -29,13 +29,13 @@ void newseason(Form2& main) {
 
 } // namespace
 
-void Form2::wireresults() {
+void MainWindow::wireresults() {
     connect(action(menu::competitionmenu), &QAction::triggered, this,
-            [this] { openwindow(new Compform(g_, services_, datadir_, this)); });
+            [this] { openwindow(new CompetitionSettingsWindow(g_, services_, datadir_, this)); });
     connect(action(menu::nightresultsmenu), &QAction::triggered, this,
-            [this] { openwindow(new Nightform(g_, services_, datadir_, this)); });
+            [this] { openwindow(new NightResultsWindow(g_, services_, datadir_, this)); });
     connect(action(menu::standingsmenu), &QAction::triggered, this,
-            [this] { openwindow(new Standform(g_, services_, datadir_, this)); });
+            [this] { openwindow(new StandingsWindow(g_, services_, datadir_, this)); });
     connect(action(menu::newseasonmenu), &QAction::triggered, this, [this] { newseason(*this); });
 }
 

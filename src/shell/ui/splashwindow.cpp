@@ -1,6 +1,6 @@
-#include "shell/ui/form1.h"
+#include "shell/ui/splashwindow.h"
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/resources.h"
 #include "platform/services.h"
@@ -14,7 +14,7 @@
 
 namespace greenfold {
 
-Form1::Form1(GOLF1& model, Services& services, QWidget* parent)
+SplashWindow::SplashWindow(ProgramState& model, Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), g_(model), services_(services) {
     initresources();
     setObjectName("Form1");
@@ -43,23 +43,23 @@ Form1::Form1(GOLF1& model, Services& services, QWidget* parent)
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
     timer1_->setInterval(6000);
-    connect(timer1_, &QTimer::timeout, this, &Form1::toggle);
+    connect(timer1_, &QTimer::timeout, this, &SplashWindow::toggle);
     setFocusPolicy(Qt::StrongFocus);
 }
 
-QString Form1::titleline() {
+QString SplashWindow::titleline() {
     return QString("Greenfold %1").arg(QDate::currentDate().toString("yyyy"));
 }
 
-QString Form1::helpline() {
+QString SplashWindow::helpline() {
     return "        Please check Help Menu for General program information.";
 }
 
-QString Form1::striptext() const {
+QString SplashWindow::striptext() const {
     return picture2_->text();
 }
 
-void Form1::load() {
+void SplashWindow::load() {
     adjustSize();
     centrewindow(this, 200);
     g_.screenwidth = int16_t(std::min(services_.display.screenwidth(), 32767));
@@ -76,22 +76,22 @@ void Form1::load() {
     timer1_->start();
 }
 
-void Form1::toggle() {
+void SplashWindow::toggle() {
     showinghelp_ = !showinghelp_;
     picture2_->setText(showinghelp_ ? helpline() : titleline());
 }
 
-void Form1::dismiss() {
+void SplashWindow::dismiss() {
     timer1_->stop();
     hide();
     emit dismissed();
 }
 
-void Form1::mousePressEvent(QMouseEvent*) {
+void SplashWindow::mousePressEvent(QMouseEvent*) {
     dismiss();
 }
 
-void Form1::keyPressEvent(QKeyEvent* event) {
+void SplashWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
         event->key() == Qt::Key_Space) {
         dismiss();
@@ -100,7 +100,7 @@ void Form1::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event) {
+bool SplashWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == image1_ && event->type() == QEvent::MouseButtonPress) {
         dismiss();
         return true;

@@ -6,16 +6,16 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 struct Services;
 
 // The splash window, shown at start-up and again as the About box. A click, Enter or
 // Space dismisses it.
-class Form1 : public QWidget {
+class SplashWindow : public QWidget {
     Q_OBJECT
 
   public:
-    Form1(GOLF1& model, Services& services, QWidget* parent = nullptr);
+    SplashWindow(ProgramState& model, Services& services, QWidget* parent = nullptr);
 
     // Centres the window, reads the display and picks the pictures for its colour depth.
     void load();
@@ -37,7 +37,7 @@ class Form1 : public QWidget {
     void toggle();
     void dismiss();
 
-    GOLF1& g_;
+    ProgramState& g_;
     Services& services_;
     QLabel* image1_;
     QLabel* picture2_;

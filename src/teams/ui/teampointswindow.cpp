@@ -1,7 +1,7 @@
-#include "teams/ui/teamdataform.h"
+#include "teams/ui/teampointswindow.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "model/textline.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
@@ -23,8 +23,8 @@
 
 namespace greenfold {
 
-teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                           QWidget* mainwindow)
+TeamPointsWindow::TeamPointsWindow(ProgramState& model, Services& services,
+                                   std::filesystem::path datadir, QWidget* mainwindow)
     : TeamWindow(model, services, std::move(datadir), mainwindow, "teamdataform", "Greenfold") {
     teamnamelabel_ = panel(this, "TeamNameLabel");
     bigfont(teamnamelabel_, 2);
@@ -92,16 +92,16 @@ teamdataform::teamdataform(GOLF1& model, Services& services, std::filesystem::pa
     totallabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     resize(QFontMetrics(courier).horizontalAdvance(QString(80, 'M')) + 60, twips(7600));
 
-    connect(addbutton, &QPushButton::clicked, this, &teamdataform::add);
-    connect(removebutton, &QPushButton::clicked, this, &teamdataform::removeentries);
-    connect(datecheck_, &QCheckBox::clicked, this, &teamdataform::datechecked);
+    connect(addbutton, &QPushButton::clicked, this, &TeamPointsWindow::add);
+    connect(removebutton, &QPushButton::clicked, this, &TeamPointsWindow::removeentries);
+    connect(datecheck_, &QCheckBox::clicked, this, &TeamPointsWindow::datechecked);
     connect(nextteambutton, &QPushButton::clicked, this, [this] { switchteam(true); });
     connect(prevteambutton, &QPushButton::clicked, this, [this] { switchteam(false); });
     connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(image1, helpkey::teams);
 }
 
-void teamdataform::load() {
+void TeamPointsWindow::load() {
     readteams();
     showmembers();
     const QDate today = QDate::currentDate();
@@ -113,13 +113,13 @@ void teamdataform::load() {
     text1_->setFocus();
 }
 
-void teamdataform::showmembers() {
+void TeamPointsWindow::showmembers() {
     membertext_->setPlainText(QString::fromStdString(greenfold::showmembers(g_, *teams_)));
     teamnamelabel_->setText(QString::fromStdString(teams_->teamname[teams_->currentteam]));
     recordnumberlabel_->setText(QString::fromStdString(teamcaption(*teams_)));
 }
 
-void teamdataform::listinfo() {
+void TeamPointsWindow::listinfo() {
     list1_->clear();
     addlines(list1_, greenfold::listinfo(*teams_));
     text1_->clear();
@@ -130,13 +130,13 @@ void teamdataform::listinfo() {
     totallabel_->setText(QString::fromStdString(totaltext(*teams_)));
 }
 
-void teamdataform::checkfornewinfo() {
+void TeamPointsWindow::checkfornewinfo() {
     if (calculatedtext_->text().isEmpty() && manualtext_->text().isEmpty()) return;
     if (services_.dialogs.message(unsavedpoints(), Buttons::yesno, Answer::no) == Answer::yes)
         add();
 }
 
-void teamdataform::add() {
+void TeamPointsWindow::add() {
     Teamstep step =
         addevent(*teams_, text1_->text().toStdString(), manualtext_->text().toStdString(),
                  calculatedtext_->text().toStdString());
@@ -145,7 +145,7 @@ void teamdataform::add() {
     if (step.done) listinfo();
 }
 
-void teamdataform::removeentries() {
+void TeamPointsWindow::removeentries() {
     std::vector<int> rows;
     for (int i = 0; i < list1_->count(); ++i)
         if (list1_->item(i)->isSelected()) rows.push_back(i);
@@ -157,18 +157,18 @@ void teamdataform::removeentries() {
     listinfo();
 }
 
-void teamdataform::switchteam(bool next) {
+void TeamPointsWindow::switchteam(bool next) {
     checkfornewinfo();
     if (next ? nextteam(*teams_) : prevteam(*teams_)) showmembers();
     listinfo();
 }
 
-void teamdataform::datechecked() {
+void TeamPointsWindow::datechecked() {
     if (text1_->text().isEmpty() && datecheck_->isChecked())
         text1_->setText(QString::fromStdString(dateprefix(datetext_->text().toStdString())));
 }
 
-void teamdataform::leaving() {
+void TeamPointsWindow::leaving() {
     checkfornewinfo();
     Outcome out = writeteams();
     services_.dialogs.show(out);

@@ -9,12 +9,12 @@ namespace greenfold {
 
 // Point records of each team: a text, a number the user keeps and points the program
 // adds into the team's running total. Closing writes the team file.
-class teamdataform : public TeamWindow {
+class TeamPointsWindow : public TeamWindow {
     Q_OBJECT
 
   public:
-    teamdataform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                 QWidget* mainwindow);
+    TeamPointsWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                     QWidget* mainwindow);
     void load() override;
 
   protected:

@@ -1,7 +1,7 @@
-#include "teams/ui/printteamform.h"
+#include "teams/ui/teamreportwindow.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/qtprintsurface.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
@@ -19,8 +19,8 @@
 
 namespace greenfold {
 
-PrintTeamform::PrintTeamform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                             QWidget* mainwindow)
+TeamReportWindow::TeamReportWindow(ProgramState& model, Services& services,
+                                   std::filesystem::path datadir, QWidget* mainwindow)
     : TeamWindow(model, services, std::move(datadir), mainwindow, "PrintTeamform",
                  "Team Report Printing Options") {
     QWidget* types = buildtypes();
@@ -42,13 +42,13 @@ PrintTeamform::PrintTeamform(GOLF1& model, Services& services, std::filesystem::
     grid->setColumnStretch(0, 1);
     resize(twips(6000), twips(2600));
 
-    connect(printbutton, &QPushButton::clicked, this, &PrintTeamform::print);
+    connect(printbutton, &QPushButton::clicked, this, &TeamReportWindow::print);
     connect(setupbutton, &QPushButton::clicked, this, [this] { printersetup(services_, this); });
     connect(donebutton, &QPushButton::clicked, this, &QWidget::close);
     helpbutton(infobutton, helpkey::teams);
 }
 
-QWidget* PrintTeamform::buildtypes() {
+QWidget* TeamReportWindow::buildtypes() {
     auto* frame = new QGroupBox("Report Types", this);
     frame->setObjectName("Frame1");
     namescheck_ = checkbox(frame, "Namescheck", "List Team member names ");
@@ -65,13 +65,13 @@ QWidget* PrintTeamform::buildtypes() {
     return frame;
 }
 
-void PrintTeamform::load() {
+void TeamReportWindow::load() {
     readteams();
     centrewindow(this, 0);
     show();
 }
 
-void PrintTeamform::print() {
+void TeamReportWindow::print() {
     const Teamreportoptions options{namescheck_->isChecked(), lastonly_->isChecked()};
     const std::string date = todaysdate();
     runprint(services_, [&](PrintSurface& s) { printteamreport(s, g_, *teams_, options, date); });

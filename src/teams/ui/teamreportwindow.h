@@ -10,12 +10,12 @@ namespace greenfold {
 // Team report printing options: whether to list each team's players, and all of each
 // team's records or only the newest one. Prints the team summary report and offers
 // Printer Setup; the teams are only read, never written.
-class PrintTeamform : public TeamWindow {
+class TeamReportWindow : public TeamWindow {
     Q_OBJECT
 
   public:
-    PrintTeamform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                  QWidget* mainwindow);
+    TeamReportWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+                     QWidget* mainwindow);
     // Reads the teams and shows the window.
     void load() override;
     void print();

@@ -1,7 +1,7 @@
-#include "teams/ui/createteamsform.h"
+#include "teams/ui/teamsetupwindow.h"
 
 #include "help/helpindex.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
@@ -41,8 +41,8 @@ void fill(QListWidget* list, const std::vector<std::string>& names) {
 
 } // namespace
 
-createteamsform::createteamsform(GOLF1& model, Services& services, std::filesystem::path datadir,
-                                 QWidget* mainwindow)
+TeamSetupWindow::TeamSetupWindow(ProgramState& model, Services& services,
+                                 std::filesystem::path datadir, QWidget* mainwindow)
     : TeamWindow(model, services, std::move(datadir), mainwindow, "createteamsform",
                  "Greenfold Team Set-up") {
     list1_ = namelist(this, "List1");
@@ -90,11 +90,11 @@ createteamsform::createteamsform(GOLF1& model, Services& services, std::filesyst
     grid->setColumnStretch(3, 1);
     resize(twips(8400), twips(6000));
 
-    connect(teamnametext_, &QLineEdit::textEdited, this, &createteamsform::named);
-    connect(addbutton, &QPushButton::clicked, this, &createteamsform::addplayers);
-    connect(removebutton, &QPushButton::clicked, this, &createteamsform::removeplayers);
-    connect(createbutton_, &QPushButton::clicked, this, &createteamsform::create);
-    connect(deleteteambutton, &QPushButton::clicked, this, &createteamsform::deleteteam);
+    connect(teamnametext_, &QLineEdit::textEdited, this, &TeamSetupWindow::named);
+    connect(addbutton, &QPushButton::clicked, this, &TeamSetupWindow::addplayers);
+    connect(removebutton, &QPushButton::clicked, this, &TeamSetupWindow::removeplayers);
+    connect(createbutton_, &QPushButton::clicked, this, &TeamSetupWindow::create);
+    connect(deleteteambutton, &QPushButton::clicked, this, &TeamSetupWindow::deleteteam);
     connect(nextteambutton, &QPushButton::clicked, this, [this] {
         if (nextteam(*teams_)) AddNamestoList();
     });
@@ -105,7 +105,7 @@ createteamsform::createteamsform(GOLF1& model, Services& services, std::filesyst
     connect(exitbutton, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void createteamsform::load() {
+void TeamSetupWindow::load() {
     // Read from nothing, so a league without a team file never shows the team numbers
     // of the league open before it.
     readteams();
@@ -118,7 +118,7 @@ void createteamsform::load() {
     teamnametext_->setFocus();
 }
 
-void createteamsform::AddNamestoList() {
+void TeamSetupWindow::AddNamestoList() {
     const Teamview view = teamview(g_, *teams_);
     fill(list1_, view.unassigned);
     fill(list2_, view.members);
@@ -126,29 +126,29 @@ void createteamsform::AddNamestoList() {
     recordnumberlabel_->setText(QString::fromStdString(view.caption));
 }
 
-void createteamsform::named(const QString& text) {
+void TeamSetupWindow::named(const QString& text) {
     createbutton_->setEnabled(true);
     nameteam(*teams_, text.toStdString());
     recordnumberlabel_->setText(QString::fromStdString(teamcaption(*teams_)));
 }
 
-void createteamsform::answer(const Teamstep& step) {
+void TeamSetupWindow::answer(const Teamstep& step) {
     if (step.beep) services_.dialogs.beep();
     if (step.message) services_.dialogs.message(*step.message);
 }
 
-void createteamsform::addplayers() {
+void TeamSetupWindow::addplayers() {
     Teamstep step = assignplayers(g_, *teams_, selectednames(list1_));
     answer(step);
     AddNamestoList();
 }
 
-void createteamsform::removeplayers() {
+void TeamSetupWindow::removeplayers() {
     releaseplayers(g_, *teams_, selectednames(list2_));
     AddNamestoList();
 }
 
-void createteamsform::create() {
+void TeamSetupWindow::create() {
     Teamstep step = createteam(*teams_, teamnametext_->text().toStdString());
     answer(step);
     if (!step.done) return;
@@ -157,13 +157,13 @@ void createteamsform::create() {
     teamnametext_->setFocus();
 }
 
-void createteamsform::deleteteam() {
+void TeamSetupWindow::deleteteam() {
     Teamstep step = removeteam(g_, *teams_);
     answer(step);
     if (step.done) AddNamestoList();
 }
 
-void createteamsform::leaving() {
+void TeamSetupWindow::leaving() {
     Outcome out = writeteams();
     g_.teamsdefined = teamsin(g_);
     services_.dialogs.show(out);

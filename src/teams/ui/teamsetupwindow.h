@@ -11,11 +11,11 @@ struct Teamstep;
 
 // Team set-up: creates, names and removes teams and moves players between the list of
 // players without a team and the current team. Closing writes the team file.
-class createteamsform : public TeamWindow {
+class TeamSetupWindow : public TeamWindow {
     Q_OBJECT
 
   public:
-    createteamsform(GOLF1& model, Services& services, std::filesystem::path datadir,
+    TeamSetupWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
                     QWidget* mainwindow);
     void load() override;
 

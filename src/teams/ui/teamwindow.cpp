@@ -1,12 +1,12 @@
 #include "teams/ui/teamwindow.h"
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "platform/services.h"
 #include "teams/teamfile.h"
 
 namespace greenfold {
 
-TeamWindow::TeamWindow(GOLF1& model, Services& services, std::filesystem::path datadir,
+TeamWindow::TeamWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
                        QWidget* mainwindow, const char* name, const QString& caption)
     : FormWindow(services, mainwindow, name, caption), g_(model), datadir_(std::move(datadir)),
       teams_(std::make_unique<Teamdata>()) {}

@@ -8,7 +8,7 @@
 
 namespace greenfold {
 
-struct GOLF1;
+struct ProgramState;
 struct Teamdata;
 
 // The base of the team windows: each reads the league's team file as it opens and works
@@ -20,15 +20,15 @@ class TeamWindow : public FormWindow {
     ~TeamWindow() override;
 
   protected:
-    TeamWindow(GOLF1& model, Services& services, std::filesystem::path datadir, QWidget* mainwindow,
-               const char* name, const QString& caption);
+    TeamWindow(ProgramState& model, Services& services, std::filesystem::path datadir,
+               QWidget* mainwindow, const char* name, const QString& caption);
 
     // Reads the team file; the first team is the current one.
     void readteams();
     // Writes the team file under the busy pointer.
     Outcome writeteams();
 
-    GOLF1& g_;
+    ProgramState& g_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
 };

@@ -42,7 +42,7 @@ TEST_F(Charts, graphAndPie_showThePickedPlayer_printAfterAsking_handOverToEachOt
     QWidget* pie = window("Piechart");
     ASSERT_NE(pie, nullptr);
     EXPECT_EQ(window("GRform"), nullptr);
-    EXPECT_FALSE(form2->isEnabled()); // handing over is not closing
+    EXPECT_FALSE(mainwindow->isEnabled()); // handing over is not closing
     EXPECT_EQ(texts(pie, {"Namelabel", "totalholeslabel"}),
               (Lines{"Ed Castillo", "# of scores recorded = 171"}));
     click(pie, "printbutton");
@@ -65,7 +65,7 @@ TEST_F(Charts, picker_beeps_aGapInTheRoster) {
     ASSERT_NE(graph, nullptr);
     EXPECT_EQ(label(graph, "Lab3"), "Ed Castillo");
     click(graph, "donebutton");
-    EXPECT_TRUE(form2->isEnabled());
+    EXPECT_TRUE(mainwindow->isEnabled());
 }
 
 TEST_F(Charts, comparison_listScaleAndPrint) {

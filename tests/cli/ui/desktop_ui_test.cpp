@@ -41,14 +41,14 @@ void importnight(const fs::path& folder, const fs::path& sysdir, const std::stri
 
 TEST_F(DemoWindows, nightTypedThroughTheWindows_equalsTheNightImported) {
     // Stroke control on: Bill's 9 on the par 3 is held to his limit either way.
-    GOLF1 settings;
+    ProgramState settings;
     settings.escflag = 5;
     ASSERT_TRUE(savesettings(settings, sys.path().string() + "/"));
     TempDir imported;
     for (const auto& f : fs::directory_iterator(data.path()))
         fs::copy_file(f.path(), imported.path() / f.path().filename());
     start();
-    const QString billline = form2->list2()->item(2)->text();
+    const QString billline = mainwindow->list2()->item(2)->text();
     QWidget* rounds = enterrounds({0, 2, 5}); // Bill Archer, Ed Castillo, Hank Foster
     ASSERT_NE(rounds, nullptr);
     EXPECT_EQ(rounds->windowTitle(), "Enter Scores");
@@ -64,9 +64,9 @@ TEST_F(DemoWindows, nightTypedThroughTheWindows_equalsTheNightImported) {
     ASSERT_TRUE(waitfor([&] { return label(rounds, "Pnamelabel") == "Hank Foster"; }));
     click(rounds, "skipbutton");
     EXPECT_EQ(window("roundsform"), nullptr);
-    EXPECT_TRUE(form2->isEnabled());
+    EXPECT_TRUE(mainwindow->isEnabled());
     // The view timer redraws the most recent rounds with the new ones.
-    EXPECT_TRUE(waitfor([&] { return form2->list2()->item(2)->text() != billline; }));
+    EXPECT_TRUE(waitfor([&] { return mainwindow->list2()->item(2)->text() != billline; }));
 
     importnight(imported.path(), sys.path(), "5,4,9");
     EXPECT_EQ(readbytes(imported.path() / demoleague), readbytes(leaguefile()));
@@ -104,9 +104,9 @@ class WhsNight : public DemoWindows {
                   readbytes(demofolder / demoleague));
     }
     void strokeindexes() {
-        form2->action("GCmenu_2")->trigger();
-        form2->findChild<QComboBox*>("Selectcoursecombo")->setEditText("Cedar Ridge");
-        form2->findChild<QPushButton*>("okordeletebutton")->click();
+        mainwindow->action("GCmenu_2")->trigger();
+        mainwindow->findChild<QComboBox*>("Selectcoursecombo")->setEditText("Cedar Ridge");
+        mainwindow->findChild<QPushButton*>("okordeletebutton")->click();
         QWidget* editor = window("course");
         ASSERT_NE(editor, nullptr);
         control<QLineEdit>(editor, "sitext_1")->setFocus();
@@ -125,7 +125,7 @@ TEST_F(WhsNight, switchStrokeIndexesAndANightWithThePanel_equalTheNightImported)
     for (const auto& f : fs::directory_iterator(data.path()))
         fs::copy_file(f.path(), imported.path() / f.path().filename());
 
-    const QString billline = form2->list2()->item(2)->text();
+    const QString billline = mainwindow->list2()->item(2)->text();
     QWidget* rounds = enterrounds({0, 2}); // Bill Archer, Ed Castillo
     ASSERT_NE(rounds, nullptr);
     EXPECT_TRUE(label(rounds, "eqlabel").startsWith("Net double bogey is active"));
@@ -154,9 +154,9 @@ TEST_F(WhsNight, switchStrokeIndexesAndANightWithThePanel_equalTheNightImported)
     fake.dialogs.onmessage = nullptr;
     EXPECT_EQ(savedleague()->holescore[bill][savedleague()->roundcount[bill]][3], 12);
 
-    ASSERT_TRUE(waitfor([&] { return form2->list2()->item(2)->text() != billline; }));
+    ASSERT_TRUE(waitfor([&] { return mainwindow->list2()->item(2)->text() != billline; }));
     fake.dialogs.answers = {Answer::no};
-    form2->action("Printmenu")->trigger(); // the short list
+    mainwindow->action("Printmenu")->trigger(); // the short list
     ASSERT_EQ(printouts.size(), 1u);
     const auto printed = printouts[0]->lines(1);
     const auto printedbill = std::find_if(printed.begin(), printed.end(), [](const std::string& l) {

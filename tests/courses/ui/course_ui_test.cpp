@@ -16,25 +16,25 @@ namespace {
 
 class Courses : public DemoWindows {
   protected:
-    QWidget* panel() const { return form2->findChild<QWidget*>("Selectcoursepanel"); }
+    QWidget* panel() const { return mainwindow->findChild<QWidget*>("Selectcoursepanel"); }
     bool coursesmenuon() const {
-        return form2->findChild<QMenu*>("coursesmenu")->menuAction()->isEnabled();
+        return mainwindow->findChild<QMenu*>("coursesmenu")->menuAction()->isEnabled();
     }
     // The command, then the course typed into the panel and its button pressed.
     void pick(const char* command, const char* name) {
-        form2->action(command)->trigger();
+        mainwindow->action(command)->trigger();
         ASSERT_TRUE(panel()->isVisible());
         // The chart leaves the Courses menu available while its panel shows.
         EXPECT_EQ(coursesmenuon(), std::string_view(command) == "CHCPChartmenu");
-        form2->findChild<QComboBox*>("Selectcoursecombo")->setEditText(name);
-        form2->findChild<QPushButton*>("okordeletebutton")->click();
+        mainwindow->findChild<QComboBox*>("Selectcoursecombo")->setEditText(name);
+        mainwindow->findChild<QPushButton*>("okordeletebutton")->click();
     }
     void spin(const char* name, bool up, int times) {
         auto* s = control<SpinButton>(window("course"), name);
         for (int i = 0; i < times; ++i) (up ? s->upbutton() : s->downbutton())->click();
     }
-    std::unique_ptr<GOLF1> ondisk() const {
-        auto courses = std::make_unique<GOLF1>();
+    std::unique_ptr<ProgramState> ondisk() const {
+        auto courses = std::make_unique<ProgramState>();
         EXPECT_TRUE(loadcourses(*courses, data.path()));
         return courses;
     }
@@ -53,7 +53,7 @@ TEST_F(Courses, deleteThenAdd_newCourseTakesANewNumberWithDefaultRatings) {
     pick("GCmenu_3", "cedar ridge");
     EXPECT_EQ(ondisk()->coursedata[1][courseline_name], "");
 
-    form2->findChild<QToolButton*>("toolbutton_3")->click(); // Add Course
+    mainwindow->findChild<QToolButton*>("toolbutton_3")->click(); // Add Course
     QWidget* editor = window("course");
     ASSERT_NE(editor, nullptr);
     click(editor, "savebutton"); // without a name or pars
@@ -113,7 +113,7 @@ TEST_F(Courses, sameNameTwice_theLaterIsEdited_cancelStoresNothing_unknownNamesD
     EXPECT_EQ(readbytes(findfile(data.path(), coursefilename)), before);
     pick("GCmenu_2", "Nowhere");
     EXPECT_TRUE(panel()->isVisible());
-    form2->findChild<QPushButton*>("okordeletecancel")->click(); // gives the menu back
+    mainwindow->findChild<QPushButton*>("okordeletecancel")->click(); // gives the menu back
     EXPECT_FALSE(panel()->isVisible());
     EXPECT_TRUE(coursesmenuon());
 }
@@ -122,8 +122,8 @@ TEST_F(Courses, chartCommand_offersLongerNamesKeepsTheMenu_asksTheTeeAgainAboveT
     g->coursedata[++g->coursecount][courseline_name] = "X";
     ASSERT_TRUE(savecourses(*g, data.path()));
     start();
-    form2->action("CHCPChartmenu")->trigger();
-    EXPECT_EQ(form2->findChild<QComboBox*>("Selectcoursecombo")->count(), 2); // not "X"
+    mainwindow->action("CHCPChartmenu")->trigger();
+    EXPECT_EQ(mainwindow->findChild<QComboBox*>("Selectcoursecombo")->count(), 2); // not "X"
     fake.dialogs.inputs = {std::string("7"), std::string("2")};
     pick("CHCPChartmenu", "Cedar Ridge");
     EXPECT_FALSE(panel()->isVisible());

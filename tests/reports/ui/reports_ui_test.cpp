@@ -113,27 +113,27 @@ TEST(NoPrinter, pdfNamedInASaveDialog_theUserToldWhereOrThatItFailed_cancelPrint
 
 TEST_F(DemoWindows, print_asksLongOrShortAndPrintsExactlyWhatTheWindowShows) {
     start(false);
-    form2->action("Printmenu")->trigger(); // no league, no lines: nothing at all
+    mainwindow->action("Printmenu")->trigger(); // no league, no lines: nothing at all
     EXPECT_TRUE(fake.dialogs.shown.empty());
 
     start();
-    form2->action("Viewmenu_2")->trigger();
+    mainwindow->action("Viewmenu_2")->trigger();
     g->playername[1] = "Renamed Meanwhile"; // the model moved on, the window did not
     fake.dialogs.answers = {Answer::yes, Answer::no, Answer::cancel};
-    for (int i = 0; i < 3; ++i) form2->action("Printmenu")->trigger();
+    for (int i = 0; i < 3; ++i) mainwindow->action("Printmenu")->trigger();
     EXPECT_EQ(fake.dialogs.shown.at(0).buttons, Buttons::yesnocancel);
     EXPECT_EQ(fake.dialogs.shown[0].defaultbutton, Answer::no);
     ASSERT_EQ(printouts.size(), 2u); // Cancel prints nothing
     EXPECT_EQ(printouts[0]->orientation, orientation_landscape);
     EXPECT_EQ(printouts[1]->orientation, orientation_portrait);
     const auto printed = printouts[0]->lines(1);
-    const int n = form2->list1()->count();
+    const int n = mainwindow->list1()->count();
     ASSERT_EQ(int(printed.size()), 7 + n);
     EXPECT_EQ(printed[5], reportheader(demoleague, 80, todaysdate()));
     for (int i = 2; i < n; ++i)
         EXPECT_EQ(printed[std::size_t(7 + i)],
-                  longline(form2->list1()->item(i)->text().toStdString(),
-                           form2->list2()->item(i)->text().toStdString()));
+                  longline(mainwindow->list1()->item(i)->text().toStdString(),
+                           mainwindow->list2()->item(i)->text().toStdString()));
     EXPECT_EQ(fake.busy.depth, 0);
 }
 
@@ -141,9 +141,9 @@ TEST_F(DemoWindows, export_txtAddedShortNamesBeepUnwritableSaysSo) {
     const std::string gone = (data.path() / "gone" / "list.txt").string();
     fake.dialogs.files = {(data.path() / "weekly").string(), (data.path() / "a").string(),
                           std::nullopt, gone};
-    for (int i = 0; i < 4; ++i) form2->action("printfilemenu")->trigger();
+    for (int i = 0; i < 4; ++i) mainwindow->action("printfilemenu")->trigger();
     EXPECT_EQ(readbytes(data.path() / "weekly.txt"),
-              shortprintbytes(*g, form2->shownlines(), todaysdate()));
+              shortprintbytes(*g, mainwindow->shownlines(), todaysdate()));
     EXPECT_EQ(fake.dialogs.shown[0].message.title, "Export Listing as Text");
     EXPECT_EQ(fake.dialogs.lastsuffix, "txt"); // the dialog's own overwrite question covers it
     EXPECT_EQ(fake.dialogs.beeps, 2);
@@ -153,7 +153,7 @@ TEST_F(DemoWindows, export_txtAddedShortNamesBeepUnwritableSaysSo) {
     // A name the dialog left with another ending asks before ".txt" replaces a file.
     writebytes(data.path() / "notes.doc.txt", "kept");
     fake.dialogs.files = {(data.path() / "notes.doc").string()};
-    form2->action("printfilemenu")->trigger();
+    mainwindow->action("printfilemenu")->trigger();
     ASSERT_EQ(fake.dialogs.shown.size(), 7u);
     EXPECT_EQ(fake.dialogs.shown[6].buttons, Buttons::yesno);
     EXPECT_EQ(fake.dialogs.shown[6].defaultbutton, Answer::no);
@@ -162,7 +162,7 @@ TEST_F(DemoWindows, export_txtAddedShortNamesBeepUnwritableSaysSo) {
 
 TEST_F(DemoWindows, printerSetupWithoutPrinter_saysPrintoutsBecomePdfFiles) {
     if (printerinstalled()) GTEST_SKIP() << "a printer is installed here";
-    form2->action("Printsetupmenu")->trigger();
+    mainwindow->action("Printsetupmenu")->trigger();
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.shown[0].message.icon, Icon::information);
 }
@@ -202,7 +202,7 @@ TEST_F(DemoWindows, cards_printTheSelectionInLeagueOrderAndSaveTheAdjustmentsOnC
     control<QLineEdit>(cards, "pscalingtext")->setText("1.02");
     control<QLineEdit>(cards, "pscalingtext")->setText("0"); // on the way to "0.98": kept
     click(cards, "donebutton");
-    GOLF1 saved;
+    ProgramState saved;
     readsettings(saved, sys.path().string() + "/");
     EXPECT_EQ(std::tuple(saved.hoffset, saved.wdoffset, saved.pscaling),
               std::tuple(45.0f, -20.5f, 1.02f));

@@ -1,7 +1,7 @@
 // A night typed in the score window, its results on screen, on paper and as a PDF, and
 // the competition settings changing how it is scored and adding skins.
 #include "platform/qtprintsurface.h"
-#include "results/ui/nightform.h"
+#include "results/ui/nightresultswindow.h"
 #include "support/windowfixture.h"
 
 #include <QComboBox>
@@ -59,7 +59,7 @@ TEST_F(ResultsWindows, aTypedNightIsScoredShownPrintedAndScoredAgainOnGross) {
     fake.dialogs.files = {pdf};
     QtPrinting qtprinting(fake.dialogs);
     Services services{fake.dialogs, fake.help, fake.display, fake.busy, qtprinting};
-    Nightform topdf(*g, services, data.path(), form2.get());
+    NightResultsWindow topdf(*g, services, data.path(), mainwindow.get());
     topdf.load();
     topdf.print();
     topdf.close();

@@ -87,12 +87,12 @@ TEST_F(Night, viewMath_widensAndPausesWithThePanelShowing_cancelKeepsWhatWasReco
     EXPECT_EQ(rounds->width(), narrow);
     click(rounds, "cancelbutton");
     EXPECT_EQ(window("roundsform"), nullptr);
-    EXPECT_TRUE(form2->isEnabled());
+    EXPECT_TRUE(mainwindow->isEnabled());
     EXPECT_EQ(savedleague()->roundcount[bill], counts[bill] + 1);
     EXPECT_EQ(savedleague()->roundcount[ed], counts[ed]);
 }
 
-TEST_F(Night, editThroughGPlayer_noJumpsNoStrokeControl_savesThatRound) {
+TEST_F(Night, editThroughRoundPicker_noJumpsNoStrokeControl_savesThatRound) {
     constexpr int dana = 2; // eight rounds, row 1
     g->rmonth[dana][3] = 3;
     g->rday[dana][3] = 7;
@@ -125,7 +125,7 @@ TEST_F(Night, editThroughGPlayer_noJumpsNoStrokeControl_savesThatRound) {
     EXPECT_EQ(savedleague()->holescore[dana][3][1], 12);
 }
 
-TEST_F(Night, deleteThroughGPlayer_asksNoByDefault) {
+TEST_F(Night, deleteThroughRoundPicker_asksNoByDefault) {
     QWidget* picker = open("editroundmenu", "GPlayer");
     auto* list = control<QListWidget>(picker, "List1");
     list->setCurrentRow(2); // Ed Castillo: a double click on his newest of eleven rounds

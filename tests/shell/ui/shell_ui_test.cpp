@@ -14,8 +14,10 @@ namespace {
 
 class Shell : public DemoWindows {
   protected:
-    SpinButton* spin() const { return form2->findChild<SpinButton*>("Spin1"); }
-    void tool(int n) { form2->findChild<QToolButton*>(QString("toolbutton_%1").arg(n))->click(); }
+    SpinButton* spin() const { return mainwindow->findChild<SpinButton*>("Spin1"); }
+    void tool(int n) {
+        mainwindow->findChild<QToolButton*>(QString("toolbutton_%1").arg(n))->click();
+    }
 };
 
 } // namespace
@@ -24,20 +26,20 @@ TEST_F(Shell, startWithoutRecord_offersNoLeagueCommands_helpMenuAndButton) {
     fs::remove(data.path() / "GrnFld.DAT");
     start(false);
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
-    EXPECT_EQ(form2->action("leaguesmenu_0")->text(), "No Entries");
+    EXPECT_EQ(mainwindow->action("leaguesmenu_0")->text(), "No Entries");
     for (const char* name : {"entermenu", "Viewmenu_1", "Viewmenu_3", "Playermenu_1",
                              "defineteammenu", "teamsummarymenu", "graphmenu_1"})
-        EXPECT_FALSE(form2->action(name)->isEnabled()) << name;
+        EXPECT_FALSE(mainwindow->action(name)->isEnabled()) << name;
     for (int n : {0, 1, 2}) tool(n); // Load League beeps; Enter Scores, Add Player are quiet
     EXPECT_EQ(fake.dialogs.beeps, 1);
     EXPECT_EQ(fake.dialogs.shown.size(), 1u);
     for (const char* menu : {"Infomenu", "quickstartmenu", "Purposemenu", "helpsearchmenu"})
-        form2->action(menu)->trigger();
+        mainwindow->action(menu)->trigger();
     tool(4);
     EXPECT_EQ(fake.help.shown,
               (Lines{"Contents", "Quick Start Basics", "Program Purpose & Intent", "Contents"}));
     EXPECT_EQ(fake.help.searches, 1);
-    form2->close();
+    mainwindow->close();
     EXPECT_EQ(fake.help.quits, 1);
 }
 
@@ -46,8 +48,8 @@ TEST_F(Shell, fullLeague_namesAndRoundsScrollAsOneWhateverMovesThem) {
     full->leaguefile = demoleague;
     ASSERT_TRUE(saveleague(*full, data.path()));
     start();
-    QListWidget *names = form2->list1(), *rounds = form2->list2();
-    auto* vscroll = form2->findChild<QScrollBar*>("VScroll1");
+    QListWidget *names = mainwindow->list1(), *rounds = mainwindow->list2();
+    auto* vscroll = mainwindow->findChild<QScrollBar*>("VScroll1");
     QTest::qWait(50); // the lists lay themselves out
     auto together = [&](const char* what) {
         const int top = rounds->verticalScrollBar()->value();
@@ -97,7 +99,7 @@ TEST_F(Shell, eachMenuOpensItsWindow_helpAndCloseButtons) {
         QWidget* shown = open(w.menu, w.name);
         ASSERT_NE(shown, nullptr) << w.menu;
         EXPECT_EQ(shown->windowTitle(), w.title) << w.name;
-        EXPECT_FALSE(form2->isEnabled()) << w.name;
+        EXPECT_FALSE(mainwindow->isEnabled()) << w.name;
         if (w.keyword) {
             auto* help = shown->findChild<QPushButton*>("infobutton");
             (help ? help : control<QPushButton>(shown, "Infobutton"))->click();
@@ -105,29 +107,29 @@ TEST_F(Shell, eachMenuOpensItsWindow_helpAndCloseButtons) {
         }
         click(shown, w.close);
         EXPECT_EQ(window(w.name), nullptr) << w.name;
-        EXPECT_TRUE(form2->isEnabled()) << w.name;
+        EXPECT_TRUE(mainwindow->isEnabled()) << w.name;
     }
-    EXPECT_TRUE(form2->action("Viewmenu_1")->isChecked()); // the player view was left
+    EXPECT_TRUE(mainwindow->action("Viewmenu_1")->isChecked()); // the player view was left
 }
 
 TEST_F(Shell, views_stepBackByRoundsOrDates_andOnePlayerThroughThePicker) {
-    const Lines recent = lines(form2->list2());
+    const Lines recent = lines(mainwindow->list2());
     spin()->downbutton()->click();
-    EXPECT_EQ(form2->actionmessage()->text(), "Viewing rounds entered earlier");
-    EXPECT_NE(lines(form2->list2()), recent);
+    EXPECT_EQ(mainwindow->actionmessage()->text(), "Viewing rounds entered earlier");
+    EXPECT_NE(lines(mainwindow->list2()), recent);
     spin()->upbutton()->click();
-    EXPECT_EQ(lines(form2->list2()), recent);
-    form2->action("Viewmenu_2")->trigger();
-    EXPECT_FALSE(form2->action("Viewmenu_1")->isChecked());
+    EXPECT_EQ(lines(mainwindow->list2()), recent);
+    mainwindow->action("Viewmenu_2")->trigger();
+    EXPECT_FALSE(mainwindow->action("Viewmenu_1")->isChecked());
     spin()->downbutton()->click();
-    EXPECT_EQ(form2->actionmessage()->text(), "Viewing earlier dates");
+    EXPECT_EQ(mainwindow->actionmessage()->text(), "Viewing earlier dates");
 
     QWidget* picker = open("Viewmenu_3", "chooseplayer");
     EXPECT_EQ(label(picker, "Playerlabel"), "Tuesday Night League Player List");
     control<QListWidget>(picker, "List1")->setCurrentRow(1);
     click(picker, "acceptbutton");
-    EXPECT_TRUE(waitfor([&] { return form2->list1()->item(2)->text() == "Dana Brooks"; }));
-    EXPECT_TRUE(form2->action("Viewmenu_3")->isChecked());
+    EXPECT_TRUE(waitfor([&] { return mainwindow->list1()->item(2)->text() == "Dana Brooks"; }));
+    EXPECT_TRUE(mainwindow->action("Viewmenu_3")->isChecked());
 }
 
 TEST_F(Shell, backupToAFolderThenRestore_closesTheLeagueSoNothingOlderIsSaved) {
@@ -138,19 +140,19 @@ TEST_F(Shell, backupToAFolderThenRestore_closesTheLeagueSoNothingOlderIsSaved) {
     fake.dialogs.folders = {disk.path().string(), disk.path().string()};
     click(backup, "copybutton");
     EXPECT_TRUE(waitfor([] { return window("Backupform") == nullptr; })); // after two seconds
-    EXPECT_TRUE(form2->isEnabled());
+    EXPECT_TRUE(mainwindow->isEnabled());
 
     writebytes(data.path() / "course.dat", " 0 \r\n");
     g->playername[1] = "Changed Since";
     ASSERT_TRUE(saveleague(*g, data.path()));
     fake.dialogs.shown.clear();
     fake.dialogs.answers = {Answer::yes};
-    form2->action("Restoremenu")->trigger();
+    mainwindow->action("Restoremenu")->trigger();
     EXPECT_EQ(fake.dialogs.shown.at(0).message.title, "WARNING!");
     EXPECT_EQ(fake.dialogs.shown[0].defaultbutton, Answer::no);
     EXPECT_EQ(readbytes(leaguefile()), league);
     // The league held in memory is closed: nothing can save it over the restored file.
-    EXPECT_FALSE(form2->action("Playermenu_1")->isEnabled());
-    EXPECT_EQ(form2->messagepanel()->text(), "Open a League file to begin");
+    EXPECT_FALSE(mainwindow->action("Playermenu_1")->isEnabled());
+    EXPECT_EQ(mainwindow->messagepanel()->text(), "Open a League file to begin");
     EXPECT_EQ(g->coursecount, 2); // the restored course table, read again
 }

@@ -90,7 +90,7 @@ TEST_F(Teams, renameRedrawsTheMainWindow_sortMovesByPosition_bothSaveOnClose) {
     click(w, "renamebutton");
     EXPECT_EQ(fake.dialogs.shown.at(0).message, renamequestion());
     click(w, "exitbutton");
-    EXPECT_EQ(form2->list1()->item(3)->text(), "BILL ARCHER");
+    EXPECT_EQ(mainwindow->list1()->item(3)->text(), "BILL ARCHER");
 
     w = open("Playermenu_2", "sortform");
     auto* change = control<QPushButton>(w, "changebutton");
@@ -115,8 +115,8 @@ TEST_F(Teams, renameRedrawsTheMainWindow_sortMovesByPosition_bothSaveOnClose) {
 
 TEST_F(Teams, teamSetup_fromNoTeamsToTwo) {
     for (const char* menu : {"enterteamresultsmenu", "teamsummarymenu"}) // no players on teams
-        form2->action(menu)->trigger();
-    EXPECT_TRUE(form2->isEnabled());
+        mainwindow->action(menu)->trigger();
+    EXPECT_TRUE(mainwindow->isEnabled());
     QWidget* w = open("defineteammenu", "createteamsform");
     auto* free = control<QListWidget>(w, "List1");
     auto* create = control<QPushButton>(w, "createbutton");
@@ -209,6 +209,6 @@ TEST_F(Teams, teamReport_optionsChooseWhatIsPrinted) {
     EXPECT_EQ(dump(*printouts[1]), report(true, true));
     click(w, "Donebutton");
     EXPECT_EQ(window("PrintTeamform"), nullptr);
-    EXPECT_TRUE(form2->isEnabled());
+    EXPECT_TRUE(mainwindow->isEnabled());
     EXPECT_EQ(readbytes(teamfile()), teams); // a report only reads the teams
 }
