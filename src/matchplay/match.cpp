@@ -105,7 +105,7 @@ std::vector<int> holerange(Nine nine) {
 
 std::string holesmissing(const Card& card, const std::vector<int>& holes) {
     const auto none = [&](int h) { return card.holes[std::size_t(h)] <= 0; };
-    if (std::all_of(holes.begin(), holes.end(), none))
+    if (std::all_of(card.holes.begin(), card.holes.end(), [](int v) { return v <= 0; }))
         return card.name + "'s round has no hole scores";
     for (int h : holes)
         if (none(h)) return card.name + " has no score on hole " + std::to_string(h + 1);

@@ -46,15 +46,16 @@ bool drawable(const std::vector<std::string>& candidates, const std::string& nam
     return std::find(candidates.begin(), candidates.end(), name) != candidates.end();
 }
 
-void makedraws(WeekSheet& sheet, const Pair& pair, const Names& withrounds, const Draw& draw,
-               bool byhandtoo) {
+// Draws a card for every slot of the pair whose card is to be drawn and has none that can
+// still be drawn.
+void makedraws(WeekSheet& sheet, const Pair& pair, const Names& withrounds, const Draw& draw) {
     for (const std::string* name : {&pair.side1, &pair.side2}) {
         auto ss = std::find_if(sheet.sides.begin(), sheet.sides.end(),
                                [&](const SideSheet& x) { return x.side == *name; });
         if (ss == sheet.sides.end()) continue;
         for (Entry& e : ss->slots) {
             if (e.kind != SlotKind::absent || e.fill != AbsentFill::phantom ||
-                e.card != PhantomCard::draw || (e.byhand && !byhandtoo))
+                e.card != PhantomCard::draw)
                 continue;
             const auto candidates = drawcandidates(sheet, pair, withrounds);
             if (drawable(candidates, e.drawn)) continue;
@@ -66,6 +67,11 @@ void makedraws(WeekSheet& sheet, const Pair& pair, const Names& withrounds, cons
             }
         }
     }
+}
+
+void drawall(WeekSheet& sheet, const Week& week, const Names& withrounds, const Draw& draw) {
+    for (const Pair& p : week.pairs)
+        if (!p.bye()) makedraws(sheet, p, withrounds, draw);
 }
 
 // The slot of the regular named, for a change by hand.
@@ -80,18 +86,20 @@ Entry* slotfor(WeekSheet& sheet, const SheetContext& c, std::string_view player,
     return e;
 }
 
+// The slot marked absent by hand; a card to be drawn is drawn again when asked (or when it
+// has none that can be drawn).
 Outcome absentwith(WeekSheet& sheet, const SheetContext& c, std::string_view player,
-                   AbsentFill fill, PhantomCard card) {
+                   AbsentFill fill, PhantomCard card, bool drawagain = false) {
     Outcome out;
     Entry* e = slotfor(sheet, c, player, out);
     if (!e) return out;
+    const bool drawing = e->kind == SlotKind::absent && e->card == PhantomCard::draw;
     absentdefault(*e, c.settings);
     e->fill = fill;
     e->card = card;
-    if (card == PhantomCard::draw && fill == AbsentFill::phantom) {
-        e->drawn.clear();
-        makedraws(sheet, *pairof(sheet, c.week, player), c.withrounds, c.draw, true);
-    }
+    if (!drawing || drawagain || card != PhantomCard::draw) e->drawn.clear();
+    // An absent player's card is drawn for nobody: draws of it elsewhere are made again.
+    drawall(sheet, c.week, c.withrounds, c.draw);
     return out;
 }
 
@@ -141,8 +149,7 @@ void fillsheet(WeekSheet& sheet, const Week& week, const std::vector<Side>& side
                 absentdefault(e, s);
             }
         }
-    for (const Pair& p : week.pairs)
-        if (!p.bye()) makedraws(sheet, p, withrounds, draw, false);
+    drawall(sheet, week, withrounds, draw);
 }
 
 std::vector<std::string> drawcandidates(const WeekSheet& sheet, const Pair& pair,
@@ -183,7 +190,7 @@ Outcome setteammate(WeekSheet& sheet, const SheetContext& c, std::string_view pl
 
 Outcome setdraw(WeekSheet& sheet, const SheetContext& c, std::string_view player,
                 const std::optional<std::string>& card) {
-    if (!card) return absentwith(sheet, c, player, AbsentFill::phantom, PhantomCard::draw);
+    if (!card) return absentwith(sheet, c, player, AbsentFill::phantom, PhantomCard::draw, true);
     const Pair* pair = pairof(sheet, c.week, player);
     if (pair && !drawable(drawcandidates(sheet, *pair, c.withrounds), *card))
         return Outcome::failure(refusal(*card + "'s card cannot be drawn for " +
@@ -216,6 +223,7 @@ Outcome setsubstitute(WeekSheet& sheet, const SheetContext& c, std::string_view 
     *e = playedby(e->player, true);
     e->kind = SlotKind::substitute;
     e->substitute = std::string(substitute);
+    drawall(sheet, c.week, c.withrounds, c.draw);
     return out;
 }
 
