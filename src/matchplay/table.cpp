@@ -24,16 +24,18 @@ struct Tally {
 };
 
 void count(Tally& t, const MatchResult& m) {
+    // Both rows made before either is held: a new row may move the others.
+    t.row(m.pair.side1);
+    if (!m.pair.bye()) t.row(m.pair.side2);
+    TableRow& a = t.row(m.pair.side1);
     if (m.pair.bye()) {
         if (m.status != Status::played) return;
-        TableRow& r = t.row(m.pair.side1);
-        ++r.byes;
-        r.points += m.points1;
+        ++a.byes;
+        a.points += m.points1;
         return;
     }
-    if (!m.counts()) return;
-    TableRow& a = t.row(m.pair.side1);
     TableRow& b = t.row(m.pair.side2);
+    if (!m.counts()) return;
     a.points += m.points1;
     b.points += m.points2;
     ++a.played;
