@@ -198,12 +198,6 @@ MatchResult waitfor(MatchResult r, std::vector<SlotPlay> side1, std::vector<Slot
     return r;
 }
 
-std::vector<SlotPlay> plays(const std::vector<Slot>& slots) {
-    std::vector<SlotPlay> out;
-    for (const Slot& s : slots) out.push_back(s.play);
-    return out;
-}
-
 bool allabsent(const std::vector<Slot>& a, const std::vector<Slot>& b) {
     const auto absent = [](const Slot& s) { return s.play.absent(); };
     return std::all_of(a.begin(), a.end(), absent) && std::all_of(b.begin(), b.end(), absent);
@@ -234,11 +228,11 @@ MatchResult workoutpair(const Week& week, const Pair& pair, const WeekSheet& she
     const Context c{sheet, night, s};
     std::vector<Slot> s1 = resolveside(sheet.side(pair.side1), c);
     std::vector<Slot> s2 = resolveside(sheet.side(pair.side2), c);
-    if (week.cancelled) return waitfor(std::move(r), plays(s1), plays(s2), Status::cancelled, {});
+    if (week.cancelled) return waitfor(std::move(r), lineup(s1), lineup(s2), Status::cancelled, {});
     std::string reason =
         night.rounds() ? sidereason(pair, s1, s2, s.format) : "no rounds that night";
     if (reason.empty() && allabsent(s1, s2))
-        return waitfor(std::move(r), plays(s1), plays(s2), Status::notplayed, {});
+        return waitfor(std::move(r), lineup(s1), lineup(s2), Status::notplayed, {});
     std::vector<Slot> all = s1;
     all.insert(all.end(), s2.begin(), s2.end());
     const int courseno = matchcourse(all, night);
@@ -249,7 +243,7 @@ MatchResult workoutpair(const Week& week, const Pair& pair, const WeekSheet& she
                  " has no stroke indexes";
     if (reason.empty()) reason = entryreason(all, c, week.nine, courseno);
     if (!reason.empty())
-        return waitfor(std::move(r), plays(s1), plays(s2), Status::waiting, reason);
+        return waitfor(std::move(r), lineup(s1), lineup(s2), Status::waiting, reason);
 
     r.course = course->second.name;
     r.par = course->second.par;

@@ -85,6 +85,7 @@ void playedlines(std::vector<std::string>& out, const SinglePart& part, const Ma
         const int w = g.won[std::size_t(h)];
         won += alignright(w == 0 ? "=" : std::to_string(w), 3) + "  ";
     }
+    while (won.back() == ' ') won.pop_back();
     out.push_back(won);
     const bool eighteen = m.holes.count() == 18;
     out.push_back("     " + pointsline(part.slot1.player, part.points1, g.points1, g, 1, eighteen) +
