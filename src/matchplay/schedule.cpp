@@ -181,6 +181,10 @@ Outcome replaceschedule(Schedule& current, Schedule made, const Nights& nights, 
     return {};
 }
 
+void clearunplayed(Schedule& s, const Nights& nights) {
+    std::erase_if(s.weeks, [&](const Week& w) { return !weekplayed(w, nights) && !w.cancelled; });
+}
+
 Outcome postpone(Schedule& s, int week, const Nights& nights) {
     Outcome out;
     if (!changeable(s, week, nights, out)) return out;

@@ -92,6 +92,10 @@ Week* findweek(Schedule& s, int number);
 // in place of the new weeks of their numbers.
 Outcome replaceschedule(Schedule& current, Schedule made, const Nights& nights, bool force);
 
+// A change of the format, the holes or the sides clears the weeks not yet played (the
+// played and cancelled ones stay), for the schedule to be made again.
+void clearunplayed(Schedule& s, const Nights& nights);
+
 // A rained-off week. Postponed: it and every later week move each to its next free date
 // (their nines go with their numbers). Cancelled: its matches are not played and the
 // later weeks keep their dates. Refused for a played or cancelled week.

@@ -170,6 +170,10 @@ Outcome applysetting(MatchSettings& s, std::string_view keyvalue) {
     return Outcome::failure(problem("'" + std::string(key) + "' is not a match play setting"));
 }
 
+bool reshapes(const MatchSettings& before, const MatchSettings& after) {
+    return before.format != after.format || before.holes != after.holes;
+}
+
 Points singlestake(const MatchSettings& s) {
     int whole = s.holepoints * s.holes + s.matchholespoints + s.matchnetpoints;
     if (s.holes == 18) whole += 2 * (s.nineholespoints + s.ninenetpoints);

@@ -71,6 +71,10 @@ std::vector<std::string> settinglines(const MatchSettings& s);
 // nothing and fails with a message naming the key.
 Outcome applysetting(MatchSettings& s, std::string_view keyvalue);
 
+// Whether a change of settings reshapes the matches (the format or the holes), so that
+// the schedule's unplayed weeks are cleared once the secretary agrees.
+bool reshapes(const MatchSettings& before, const MatchSettings& after);
+
 // Points at stake in one single match (points a hole x holes, the two match points, and
 // over 18 holes twice the two nine points), and in a team match (twice that, the team
 // net total and the hole parts over the holes).

@@ -115,4 +115,19 @@ std::vector<PlayerPoints> playerpoints(const std::vector<WeekResult>& weeks) {
     return out;
 }
 
+std::vector<WeekPost> weekposts(const WeekResult& week) {
+    std::vector<WeekPost> out;
+    const std::string head = "Week " + std::to_string(week.week.number);
+    for (const MatchResult& m : week.matches) {
+        if (m.pair.side1.empty() || m.status != Status::played) continue;
+        if (m.pair.bye()) {
+            out.push_back({m.pair.side1, head + " bye", m.points1});
+            continue;
+        }
+        out.push_back({m.pair.side1, head + " v " + m.pair.side2, m.points1});
+        out.push_back({m.pair.side2, head + " v " + m.pair.side1, m.points2});
+    }
+    return out;
+}
+
 } // namespace greenfold::matchplay

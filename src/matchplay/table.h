@@ -39,4 +39,14 @@ struct PlayerPoints {
 };
 std::vector<PlayerPoints> playerpoints(const std::vector<WeekResult>& weeks);
 
+// A week as the teams' point records take it: one record a side that played or had the
+// bye, "Week 3 v Hawks" or "Week 3 bye", with its points; matches not worked out give none.
+struct WeekPost {
+    std::string side;
+    std::string text;
+    Points points;
+    bool operator==(const WeekPost&) const = default;
+};
+std::vector<WeekPost> weekposts(const WeekResult& week);
+
 } // namespace greenfold::matchplay

@@ -161,6 +161,17 @@ TEST(Schedule, aScheduleMadeAgainKeepsThePlayedWeeksOnlyWhenForced) {
     EXPECT_EQ(kept.weeks[2], s.weeks[2]); // cancelled
     EXPECT_EQ(kept.weeks[1], made.weeks[1]);
     EXPECT_EQ(kept.plan, made.plan);
+    // A change of format clears the weeks not played.
+    Schedule cleared = s;
+    clearunplayed(cleared, played);
+    ASSERT_EQ(cleared.weeks.size(), 2u);
+    EXPECT_EQ(std::pair(cleared.weeks[0].number, cleared.weeks[1].number), std::pair(1, 3));
+    MatchSettings before, after;
+    after.holes = 18;
+    EXPECT_TRUE(reshapes(before, after));
+    after = before;
+    after.holepoints = 3;
+    EXPECT_FALSE(reshapes(before, after));
     // Without a played week nothing stands in the way.
     Schedule fresh = fourweeks();
     EXPECT_TRUE(replaceschedule(fresh, made, {}, false));

@@ -98,6 +98,15 @@ TEST(Standings, byesCountTheirPointsButNotAsPlayedAndGoToTheLowestWithFewest) {
                                         "1 9 0-0-0-0 0 0"}));
 }
 
+TEST(Standings, aWeekPostedToTheTeamsGivesEachSideItsPoints) {
+    WeekResult w{week(3, Nine::front, {}),
+                 {result(3, "Eagles", "Hawks", 14, 9), result(3, "Owls", "", 2, 0),
+                  result(3, "Larks", "Doves", 0, 0, Status::waiting)}};
+    EXPECT_EQ(weekposts(w), (std::vector<WeekPost>{{"Eagles", "Week 3 v Hawks", Points::whole(14)},
+                                                   {"Hawks", "Week 3 v Eagles", Points::whole(9)},
+                                                   {"Owls", "Week 3 bye", Points::whole(2)}}));
+}
+
 TEST(Season, aPositionWeekIsPairedOnceTheWeekBeforeHasItsRounds) {
     MatchFile f;
     f.settings = individualsettings();
