@@ -119,7 +119,9 @@ std::string entryreason(const std::vector<Slot>& slots, const Context& c, Nine n
     for (const Slot& slot : slots) {
         if (slot.noround) return "no round for " + slot.play.player;
         const bool needsmh = slot.play.kind != Kind::forfeit || c.s.format == Format::teams;
-        if (needsmh && !slot.play.mh) return "no match handicap for " + slot.play.player;
+        // A card that stands in plays with its owner's handicap.
+        if (needsmh && !slot.play.mh)
+            return "no match handicap for " + (slot.card ? slot.card->name : slot.play.player);
         if (slot.card)
             if (std::string r = holesmissing(*slot.card, holes); !r.empty()) return r;
     }
@@ -159,7 +161,7 @@ SinglePart playpart(const SlotPlay& a, const SlotPlay& b, const MatchHoles& hole
         return part;
     }
     if (a.kind == Kind::forfeit || b.kind == Kind::forfeit) {
-        (a.kind == Kind::forfeit ? part.points2 : part.points1) = singlestake(s);
+        (a.kind == Kind::forfeit ? part.points2 : part.points1) = singlestake(s, holes.count());
     } else {
         part.play = playsingle(a.gross, a.mh.value_or(0), b.gross, b.mh.value_or(0), holes, s);
         part.points1 = part.play->points1;
@@ -274,8 +276,9 @@ WeekResult workoutweek(const Week& week, const WeekSheet* stored, const std::vec
         r.date = week.date;
         r.status = week.cancelled ? Status::cancelled : Status::waiting;
         if (!week.cancelled)
-            r.reason = "a position week, paired once week " + std::to_string(week.number - 1) +
-                       " has its rounds";
+            r.reason = week.number > 1 ? "a position week, paired once week " +
+                                             std::to_string(week.number - 1) + " has its rounds"
+                                       : "a position week not yet paired";
         out.matches.push_back(std::move(r));
         return out;
     }

@@ -175,8 +175,12 @@ bool reshapes(const MatchSettings& before, const MatchSettings& after) {
 }
 
 Points singlestake(const MatchSettings& s) {
-    int whole = s.holepoints * s.holes + s.matchholespoints + s.matchnetpoints;
-    if (s.holes == 18) whole += 2 * (s.nineholespoints + s.ninenetpoints);
+    return singlestake(s, s.holes);
+}
+
+Points singlestake(const MatchSettings& s, int holes) {
+    int whole = s.holepoints * holes + s.matchholespoints + s.matchnetpoints;
+    if (holes == 18) whole += 2 * (s.nineholespoints + s.ninenetpoints);
     return Points::whole(whole);
 }
 

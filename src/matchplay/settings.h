@@ -79,6 +79,7 @@ bool reshapes(const MatchSettings& before, const MatchSettings& after);
 // over 18 holes twice the two nine points), and in a team match (twice that, the team
 // net total and the hole parts over the holes).
 Points singlestake(const MatchSettings& s);
+Points singlestake(const MatchSettings& s, int holes); // a week of 9 or 18 holes
 Points teamstake(const MatchSettings& s);
 
 // Whether a team match has any team part to play.
