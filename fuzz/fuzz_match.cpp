@@ -31,9 +31,10 @@ SeasonNights nights(const MatchFile& f, const std::vector<Side>& sides) {
     for (const Week& w : f.schedule.weeks) {
         NightInput& n = out[w.number];
         n.nightcourse = 1;
-        n.courses[1] = {"Hillcrest", {4, 5, 3, 4, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 4, 5},
-                        greenfold::whs::StrokeIndexes{7, 15, 1, 11, 3, 17, 5, 13, 9, 8, 16, 2,
-                                                      12, 4, 18, 6, 14, 10}};
+        n.courses[1] = {"Hillcrest",
+                        {4, 5, 3, 4, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 4, 5},
+                        greenfold::whs::StrokeIndexes{7, 15, 1, 11, 3, 17, 5, 13, 9, 8, 16, 2, 12,
+                                                      4, 18, 6, 14, 10}};
         n.courses[2] = {"Lakeside", {}, std::nullopt};
         for (const Side& s : sides)
             for (std::size_t k = 0; k < s.regulars.size(); ++k) {
@@ -62,6 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const SeasonNights all = nights(season, sides);
     (void)fillsheets(season, sides, all, [](int count) { return count - 1; });
     (void)pairpositionweeks(season, sides, all);
+    // What the season made of the file writes back readable.
+    std::istringstream again(matchbytes(season));
+    if (readmatch(again) != season) __builtin_trap();
     const auto weeks = workoutseason(season, sides, all);
     std::vector<std::string> names;
     for (const Side& s : sides) names.push_back(s.name);

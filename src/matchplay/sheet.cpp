@@ -27,19 +27,29 @@ const std::string& filler(const Entry& e) {
     return e.kind == SlotKind::substitute ? e.substitute : e.player;
 }
 
-SideSheet newside(const std::string& name, const std::vector<Side>& sides) {
+// A side's slots for its regulars. A regular who already has a slot in the week's sheet
+// (for the team he played for before he moved) keeps that one only.
+SideSheet newside(const WeekSheet& sheet, const std::string& name, const std::vector<Side>& sides) {
     SideSheet ss{name, {}};
     if (const Side* side = findside(sides, name))
-        for (const std::string& r : side->regulars) ss.slots.push_back(playedby(r, false));
+        for (const std::string& r : side->regulars)
+            if (!sheet.entry(r)) ss.slots.push_back(playedby(r, false));
     return ss;
 }
 
+// Whether the slot's card is one drawn.
+bool drawing(const Entry& e) {
+    return e.kind == SlotKind::absent && e.fill == AbsentFill::phantom &&
+           e.card == PhantomCard::draw;
+}
+
+// Absent with the league's default; a card drawn before stays while it is still one to draw.
 void absentdefault(Entry& e, const MatchSettings& s) {
     e.kind = SlotKind::absent;
     e.substitute.clear();
     e.fill = s.absent;
     e.card = s.phantomcard;
-    if (e.card != PhantomCard::draw) e.drawn.clear();
+    if (!drawing(e)) e.drawn.clear();
 }
 
 bool drawable(const std::vector<std::string>& candidates, const std::string& name) {
@@ -54,9 +64,7 @@ void makedraws(WeekSheet& sheet, const Pair& pair, const Names& withrounds, cons
                                [&](const SideSheet& x) { return x.side == *name; });
         if (ss == sheet.sides.end()) continue;
         for (Entry& e : ss->slots) {
-            if (e.kind != SlotKind::absent || e.fill != AbsentFill::phantom ||
-                e.card != PhantomCard::draw)
-                continue;
+            if (!drawing(e)) continue;
             const auto candidates = drawcandidates(sheet, pair, withrounds);
             if (drawable(candidates, e.drawn)) continue;
             e.drawn.clear();
@@ -93,11 +101,11 @@ Outcome absentwith(WeekSheet& sheet, const SheetContext& c, std::string_view pla
     Outcome out;
     Entry* e = slotfor(sheet, c, player, out);
     if (!e) return out;
-    const bool drawing = e->kind == SlotKind::absent && e->card == PhantomCard::draw;
+    const bool drew = drawing(*e);
     absentdefault(*e, c.settings);
     e->fill = fill;
     e->card = card;
-    if (!drawing || drawagain || card != PhantomCard::draw) e->drawn.clear();
+    if (!drew || drawagain || !drawing(*e)) e->drawn.clear();
     // An absent player's card is drawn for nobody: draws of it elsewhere are made again.
     drawall(sheet, c.week, c.withrounds, c.draw);
     return out;
@@ -138,7 +146,7 @@ void fillsheet(WeekSheet& sheet, const Week& week, const std::vector<Side>& side
     for (const Pair& p : week.pairs) {
         if (p.bye()) continue;
         for (const std::string* name : {&p.side1, &p.side2})
-            if (!sheet.side(*name)) sheet.sides.push_back(newside(*name, sides));
+            if (!sheet.side(*name)) sheet.sides.push_back(newside(sheet, *name, sides));
     }
     for (SideSheet& ss : sheet.sides)
         for (Entry& e : ss.slots) {

@@ -134,7 +134,24 @@ TEST(Sheet, aBlindDrawTakesACardFromOutsideTheMatchAndIsStored) {
     // Al stands in for Carl: his card can no longer be drawn for this match and is drawn again.
     ASSERT_TRUE(setsubstitute(sheet, c, "Carl", "Al"));
     EXPECT_EQ(how(sheet, "Dan"), "draw Sam by hand");
+    // A forfeit keeps no card drawn.
+    ASSERT_TRUE(setforfeit(sheet, c, "Dan"));
+    EXPECT_EQ(how(sheet, "Dan"), "forfeit by hand");
+    EXPECT_TRUE(sheet.entry("Dan")->drawn.empty());
     // Sam absent elsewhere would not be drawn either: with nobody left, a par card.
     EXPECT_EQ(drawcandidates(sheet, f.w.pairs[0], {"Bill", "Ed", "Al"}),
               std::vector<std::string>{});
+}
+
+TEST(Sheet, aPlayerWhoMovedTeamKeepsHisSlotOfTheWeek) {
+    Fixture f;
+    WeekSheet sheet = f.fill();
+    // Ed moves to the Owls, who then meet the Eagles that week instead of the Hawks.
+    const std::vector<Side> moved = {
+        eagleshawks[0], {"Hawks", {"Dan"}, {}}, {"Owls", {"Ed", "Al"}, {}}};
+    f.w.pairs = {{"Eagles", "Owls"}, {"Hawks", ""}};
+    fillsheet(sheet, f.w, moved, f.rounds, f.settings, {});
+    ASSERT_NE(sheet.side("Owls"), nullptr);
+    EXPECT_EQ(sheet.side("Owls")->slots.size(), 1u); // Al; Ed keeps his Hawks slot
+    EXPECT_EQ(sheet.side("Hawks")->slots.size(), 2u);
 }
