@@ -249,7 +249,7 @@ const WeekSheet* MatchFile::sheet(int week) const {
     return nullptr;
 }
 
-WeekSheet& MatchFile::sheet(int week) {
+WeekSheet& MatchFile::sheetfor(int week) {
     auto at = std::lower_bound(sheets.begin(), sheets.end(), week,
                                [](const WeekSheet& s, int w) { return s.week < w; });
     if (at == sheets.end() || at->week != week) at = sheets.insert(at, WeekSheet{week, {}, {}});

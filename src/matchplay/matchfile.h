@@ -28,7 +28,7 @@ struct MatchFile {
     bool operator==(const MatchFile&) const = default;
 
     const WeekSheet* sheet(int week) const;
-    WeekSheet& sheet(int week); // made when the week has none
+    WeekSheet& sheetfor(int week); // the week's sheet, made when it has none
 };
 
 // The whole file, or nothing when any line is missing, out of range or at odds with the

@@ -64,11 +64,11 @@ bool fillsheets(MatchFile& f, const std::vector<Side>& sides, const SeasonNights
     for (const Week& w : f.schedule.weeks) {
         const NightInput& night = nightof(nights, w.number);
         if (!night.rounds() || w.cancelled || !w.paired) continue;
-        const WeekSheet* old = std::as_const(f).sheet(w.number);
+        const WeekSheet* old = f.sheet(w.number);
         WeekSheet sheet = old ? *old : WeekSheet{w.number, {}, {}};
         fillsheet(sheet, w, sides, namesof(night), f.settings, draw);
         if (old && *old == sheet) continue;
-        f.sheet(w.number) = std::move(sheet);
+        f.sheetfor(w.number) = std::move(sheet);
         changed = true;
     }
     return changed;

@@ -35,14 +35,14 @@ MatchFile season() {
         makeschedule({"Eagles", "Hawks", "Owls"}, {4, {5, 5, 26}, {{5, 19, 26}}, {3}}, f.settings);
     EXPECT_TRUE(postpone(f.schedule, 2, {}));
     EXPECT_TRUE(cancel(f.schedule, 4, {}));
-    WeekSheet& w1 = f.sheet(1);
+    WeekSheet& w1 = f.sheetfor(1);
     w1.sides = {
         {"Eagles", {slot("Bill"), slot("Carl", SlotKind::substitute, "Sam", {}, {}, "", true)}},
         {"Hawks",
          {slot("Ed", SlotKind::absent, "", AbsentFill::phantom, PhantomCard::draw, "Al"),
           slot("Dan", SlotKind::absent, "", AbsentFill::forfeit, PhantomCard::par, "", true)}}};
     w1.typed = {{"Bill", -2}, {"Sam", 17}};
-    f.sheet(2).sides = {
+    f.sheetfor(2).sides = {
         {"Owls",
          {slot("Al"), slot("Zed", SlotKind::absent, "", {}, PhantomCard::teammate, "", true)}}};
     return f;
@@ -140,10 +140,10 @@ TEST(MatchFile, renamesFollowThePlayersAndTeams) {
     renameplayer(f, "Al", "Alan");
     renameteam(f, "Owls", "Ravens");
     EXPECT_EQ(f.substituteonly[0], "Samuel");
-    EXPECT_EQ(f.sheet(1).entry("Carl")->substitute, "Samuel");
-    EXPECT_EQ(f.sheet(1).entry("Ed")->drawn, "Alan");
-    EXPECT_EQ(f.sheet(1).typed[1].name, "Samuel");
-    EXPECT_EQ(f.sheet(2).sides[0].side, "Ravens");
+    EXPECT_EQ(f.sheet(1)->entry("Carl")->substitute, "Samuel");
+    EXPECT_EQ(f.sheet(1)->entry("Ed")->drawn, "Alan");
+    EXPECT_EQ(f.sheet(1)->typed[1].name, "Samuel");
+    EXPECT_EQ(f.sheet(2)->sides[0].side, "Ravens");
     EXPECT_EQ(f.schedule.weeks[0].pairs[0], (Pair{"Hawks", "Ravens"}));
     // In the individual format a player is a side.
     MatchFile single;

@@ -148,7 +148,7 @@ TEST(Season, sheetsAreFilledForNightsWithRoundsAndTheDrawnCardStays) {
     ASSERT_TRUE(fillsheets(f, sides, nights, last));
     ASSERT_EQ(f.sheets.size(), 1u);
     // Week 1: Bill v Al, Dan v Ed; Dan's card drawn among Al and Bill: the last, Bill.
-    EXPECT_EQ(f.sheet(1).entry("Dan")->drawn, "Bill");
+    EXPECT_EQ(f.sheet(1)->entry("Dan")->drawn, "Bill");
     EXPECT_FALSE(fillsheets(f, sides, nights, last));
     EXPECT_EQ(draws, 1);
     const auto weeks = workoutseason(f, sides, nights);
