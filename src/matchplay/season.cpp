@@ -37,6 +37,13 @@ std::vector<WeekResult> workoutseason(const MatchFile& f, const std::vector<Side
     return out;
 }
 
+Outcome newschedule(MatchFile& f, const Sides& sides, const SchedulePlan& plan,
+                    const Nights& nights, bool force) {
+    if (!sides.ok()) return Outcome::failure(sidesproblem(sides));
+    return replaceschedule(f.schedule, makeschedule(names(sides.sides), plan, f.settings), nights,
+                           force);
+}
+
 std::vector<TableRow> standings(const MatchFile& f, const std::vector<Side>& sides,
                                 const SeasonNights& nights) {
     return seasontable(names(sides), workoutseason(f, sides, nights), f.settings);

@@ -19,6 +19,13 @@ const NightInput& nightof(const SeasonNights& nights, int week);
 std::vector<WeekResult> workoutseason(const MatchFile& f, const std::vector<Side>& sides,
                                       const SeasonNights& nights, int before = maxweeks + 1);
 
+// Makes the schedule from the plan for the sides, in side-number order, and puts it in
+// place of the old one (replaceschedule: refused while the old one has a played week,
+// unless forced). Refused while the sides cannot have one: a team short of players, two
+// sides of one name, fewer than two sides.
+Outcome newschedule(MatchFile& f, const Sides& sides, const SchedulePlan& plan,
+                    const Nights& nights, bool force);
+
 // The table over all the weeks, its sides the sides given first.
 std::vector<TableRow> standings(const MatchFile& f, const std::vector<Side>& sides,
                                 const SeasonNights& nights);

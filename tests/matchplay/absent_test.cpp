@@ -229,6 +229,18 @@ TEST(Waiting, theFirstReasonInTheOrderOfTheRules) {
     for (std::size_t h = 9; h < 18; ++h) eighteen[h] = 4;
     EXPECT_EQ(reason(night({card("Bill", eighteen, 7), card("Ed", edfront, 12)})), "not waiting");
     EXPECT_EQ(reason(night({})), "no rounds that night");
+    // A handicap typed for a player without an index is his match handicap as it is.
+    {
+        MatchSettings half = s;
+        half.allowance = 50;
+        const NightInput typed = night({card("Bill", billfront, 14), noindex});
+        WeekSheet sheet = filled(w, sides, typed, half);
+        const Names rounds = namesof(typed);
+        const SheetContext c{w, half, rounds, league, {}};
+        ASSERT_TRUE(typehandicap(sheet, c, "Ed", 12));
+        const MatchResult m = workoutweek(w, &sheet, sides, typed, half).matches.at(0);
+        EXPECT_EQ(std::pair(*m.singles[0].slot1.mh, *m.singles[0].slot2.mh), std::pair(7, 12));
+    }
     // A player marked present without a round waits for it.
     const NightInput n = night({card("Bill", billfront, 7), card("Sam", billfront, 7)});
     WeekSheet sheet = filled(w, sides, n, s);

@@ -131,6 +131,23 @@ TEST(Season, aPositionWeekIsPairedOnceTheWeekBeforeHasItsRounds) {
     EXPECT_EQ(playednights(f.schedule, nights), (Nights{{5, 5, 26}}));
 }
 
+TEST(Season, aScheduleIsMadeOnlyForSidesThatCanHaveOne) {
+    MatchFile f;
+    const Sides shortteam{{{"Eagles", {"Bill"}, {}}, {"Hawks", {"Ed", "Dan"}, {}}},
+                          {"Team Eagles has fewer than two players."}};
+    const Outcome refused = newschedule(f, shortteam, {2, {5, 5, 26}, {}, {}}, {}, false);
+    EXPECT_FALSE(refused);
+    EXPECT_EQ(refused.messages.at(0).text,
+              "No schedule can be made: Team Eagles has fewer than two players.");
+    EXPECT_TRUE(f.schedule.weeks.empty());
+    const Sides sides{eagleshawks, {}};
+    ASSERT_TRUE(newschedule(f, sides, {2, {5, 5, 26}, {}, {}}, {}, false));
+    EXPECT_EQ(f.schedule.weeks.at(1).pairs, (std::vector<Pair>{{"Eagles", "Hawks"}}));
+    EXPECT_FALSE(newschedule(f, sides, {3, {5, 5, 26}, {}, {}}, {{5, 5, 26}}, false));
+    EXPECT_TRUE(newschedule(f, sides, {3, {5, 5, 26}, {}, {}}, {{5, 5, 26}}, true));
+    EXPECT_EQ(f.schedule.weeks.size(), 3u);
+}
+
 TEST(Season, sheetsAreFilledForNightsWithRoundsAndTheDrawnCardStays) {
     MatchFile f;
     f.settings = individualsettings();
