@@ -28,9 +28,11 @@ const std::map<std::string, std::set<std::string>> core = {
     {"charts", {"model", "reports", "whs"}},
     {"shell", {"model", "whs"}},
     {"results", {"model", "scoring", "whs", "reports", "teams"}},
+    {"matchplay", {"model", "scoring", "whs", "teams", "results"}},
     {"publish", {"model", "whs", "teams", "results"}},
     {"cli",
-     {"model", "lists", "courses", "scoring", "reports", "shell", "whs", "results", "publish"}}};
+     {"model", "lists", "courses", "scoring", "reports", "shell", "whs", "results", "publish",
+      "matchplay"}}};
 
 // Above the core: platform/ implements the core's ports with Qt; a window folder uses
 // the core, platform/ and only the other window folders named here; the main window
