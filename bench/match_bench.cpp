@@ -24,7 +24,7 @@ std::string playername(int p) {
 
 // Three players a team: the first two its regulars, the third its substitute.
 struct Season {
-    std::unique_ptr<GOLF1> league = std::make_unique<GOLF1>();
+    std::unique_ptr<ProgramState> league = std::make_unique<ProgramState>();
     std::unique_ptr<Teamdata> teamdata = std::make_unique<Teamdata>();
     ResultsFile results;
     MatchFile file;
@@ -33,7 +33,7 @@ struct Season {
 };
 
 void makeleague(Season& s) {
-    GOLF1& g = *s.league;
+    ProgramState& g = *s.league;
     g.coursecount = 1;
     g.coursedata[1][courseline_name] = "Hillcrest";
     for (int h = 1; h <= 18; ++h) g.coursedata[1][courseline_par0 + h] = "4";

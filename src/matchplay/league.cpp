@@ -14,11 +14,11 @@ namespace greenfold::matchplay {
 
 namespace {
 
-int players(const GOLF1& g) {
+int players(const ProgramState& g) {
     return std::clamp<int>(g.playercount, 0, maxplayers);
 }
 
-int playernumber(const GOLF1& g, std::string_view name) {
+int playernumber(const ProgramState& g, std::string_view name) {
     for (int p = 1; p <= players(g); ++p)
         if (g.playername[p] == name) return p;
     return 0;
@@ -29,7 +29,7 @@ whs::Date fulldate(const NightDate& d) {
 }
 
 // The index issued after player p's last kept round before the night.
-std::optional<int> keptindex(const GOLF1& g, int p, const NightDate& night) {
+std::optional<int> keptindex(const ProgramState& g, int p, const NightDate& night) {
     const int count = std::clamp<int>(g.roundcount[p], 0, maxrounds);
     if (g.method == HandicapMethod::whs) {
         std::optional<int> index;
@@ -56,7 +56,7 @@ int nightcourse(const NightInput& n) {
     return best;
 }
 
-Card cardof(const GOLF1& g, const ResultLine& l, Nine nine) {
+Card cardof(const ProgramState& g, const ResultLine& l, Nine nine) {
     Card c;
     c.name = l.name;
     c.course = l.course;
@@ -69,7 +69,7 @@ Card cardof(const GOLF1& g, const ResultLine& l, Nine nine) {
 
 } // namespace
 
-Roster leagueroster(const GOLF1& g, const Teamdata& t) {
+Roster leagueroster(const ProgramState& g, const Teamdata& t) {
     Roster r;
     const int teams = std::clamp<int>(t.teamcount, 0, maxteams);
     for (int k = 1; k <= teams; ++k) r.teams.push_back(t.teamname[std::size_t(k)]);
@@ -80,19 +80,19 @@ Roster leagueroster(const GOLF1& g, const Teamdata& t) {
     return r;
 }
 
-std::vector<std::string> leagueplayers(const GOLF1& g) {
+std::vector<std::string> leagueplayers(const ProgramState& g) {
     std::vector<std::string> out;
     for (int p = 1; p <= players(g); ++p) out.push_back(g.playername[p]);
     return out;
 }
 
-bool leaguehasteams(const GOLF1& g, const Teamdata& t) {
+bool leaguehasteams(const ProgramState& g, const Teamdata& t) {
     const Roster r = leagueroster(g, t);
     return std::any_of(r.players.begin(), r.players.end(),
                        [](const RosterPlayer& p) { return p.team > 0; });
 }
 
-CourseHoles courseholes(const GOLF1& g, int course) {
+CourseHoles courseholes(const ProgramState& g, int course) {
     CourseHoles c;
     c.name = coursefield(g, course, courseline_name);
     if (c.name.empty()) c.name = "Course " + std::to_string(course);
@@ -102,7 +102,7 @@ CourseHoles courseholes(const GOLF1& g, int course) {
     return c;
 }
 
-std::optional<whs::Fraction> matchcoursehcp(const GOLF1& g, int index, int course, int tee,
+std::optional<whs::Fraction> matchcoursehcp(const ProgramState& g, int index, int course, int tee,
                                             Nine nine) {
     if (g.method == HandicapMethod::classic) {
         const TeeRating t = teerating(g, course, tee);
@@ -120,7 +120,7 @@ std::optional<whs::Fraction> matchcoursehcp(const GOLF1& g, int index, int cours
     return whs::coursehandicap(used, whs::ratingplayed(r));
 }
 
-std::optional<int> indexbeforenight(const GOLF1& g, const ResultsFile& f, int p,
+std::optional<int> indexbeforenight(const ProgramState& g, const ResultsFile& f, int p,
                                     const NightDate& night) {
     if (p < 1 || p > players(g)) return std::nullopt;
     for (const ResultLine& l : f.lines) // by date, oldest first
@@ -128,7 +128,7 @@ std::optional<int> indexbeforenight(const GOLF1& g, const ResultsFile& f, int p,
     return keptindex(g, p, night);
 }
 
-NightInput nightinput(const GOLF1& g, const ResultsFile& f, const Week& week) {
+NightInput nightinput(const ProgramState& g, const ResultsFile& f, const Week& week) {
     NightInput n;
     for (const ResultLine& l : f.lines)
         if (l.date == week.date) n.cards.push_back(cardof(g, l, week.nine));
@@ -145,7 +145,7 @@ NightInput nightinput(const GOLF1& g, const ResultsFile& f, const Week& week) {
     return n;
 }
 
-SeasonNights leaguenights(const GOLF1& g, const ResultsFile& f, const Schedule& s) {
+SeasonNights leaguenights(const ProgramState& g, const ResultsFile& f, const Schedule& s) {
     SeasonNights out;
     for (const Week& w : s.weeks) {
         NightInput n = nightinput(g, f, w);

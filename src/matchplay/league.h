@@ -2,7 +2,7 @@
 
 #include "matchplay/season.h"
 #include "matchplay/sides.h"
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "results/resultsfile.h"
 #include "teams/teamdata.h"
 
@@ -16,31 +16,31 @@ namespace greenfold::matchplay {
 // as match play's plain values. Only this file knows the league model.
 
 // The players in the player list's order with their teams, and the team file's names.
-Roster leagueroster(const GOLF1& g, const Teamdata& t);
-std::vector<std::string> leagueplayers(const GOLF1& g);
-bool leaguehasteams(const GOLF1& g, const Teamdata& t);
+Roster leagueroster(const ProgramState& g, const Teamdata& t);
+std::vector<std::string> leagueplayers(const ProgramState& g);
+bool leaguehasteams(const ProgramState& g, const Teamdata& t);
 
 // Course c's name, pars and stroke indexes (course line 30).
-CourseHoles courseholes(const GOLF1& g, int course);
+CourseHoles courseholes(const ProgramState& g, int course);
 
 // The course handicap, unrounded, for the holes of a match from an index (tenths) on a
 // course and tee, by the league's method: the classic course handicap (half of it for a
 // nine) or the WHS course handicap (the nine's own for a nine). None for a tee that
 // cannot be rated.
-std::optional<whs::Fraction> matchcoursehcp(const GOLF1& g, int index, int course, int tee,
+std::optional<whs::Fraction> matchcoursehcp(const ProgramState& g, int index, int course, int tee,
                                             Nine nine);
 
 // The index player p held before the night: the one his first round on or after that
 // night carries in the results file; else the one issued after his last round before it.
-std::optional<int> indexbeforenight(const GOLF1& g, const ResultsFile& f, int p,
+std::optional<int> indexbeforenight(const ProgramState& g, const ResultsFile& f, int p,
                                     const NightDate& night);
 
 // The week's night: its rounds as cards, every player's handicap on his default tee on
 // the night's course (the course most of its rounds were played on), the courses.
-NightInput nightinput(const GOLF1& g, const ResultsFile& f, const Week& week);
+NightInput nightinput(const ProgramState& g, const ResultsFile& f, const Week& week);
 
 // Every week's night, and the dates that have rounds.
-SeasonNights leaguenights(const GOLF1& g, const ResultsFile& f, const Schedule& s);
+SeasonNights leaguenights(const ProgramState& g, const ResultsFile& f, const Schedule& s);
 Nights nightswithrounds(const ResultsFile& f);
 
 } // namespace greenfold::matchplay

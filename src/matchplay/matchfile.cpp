@@ -1,6 +1,6 @@
 #include "matchplay/matchfile.h"
 
-#include "model/golf1.h"
+#include "model/programstate.h"
 #include "model/textline.h"
 
 #include <algorithm>

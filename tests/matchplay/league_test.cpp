@@ -15,8 +15,8 @@ namespace {
 
 // The example course as course 1 (Mens tee 72.0 / 113, so a classic course handicap is
 // the index), course 2 without stroke indexes; Bill, Ed, Dan and Al on the Mens tee.
-std::unique_ptr<GOLF1> league() {
-    auto g = std::make_unique<GOLF1>();
+std::unique_ptr<ProgramState> league() {
+    auto g = std::make_unique<ProgramState>();
     g->coursecount = 2;
     for (int c = 1; c <= 2; ++c) {
         g->coursedata[c][courseline_name] = c == 1 ? "Hillcrest" : "Lakeside";
@@ -53,7 +53,7 @@ ResultLine line(const std::string& name, NightDate date, const Holes& holes,
     return l;
 }
 
-void keep(GOLF1& g, int p, int r, NightDate date, float index) {
+void keep(ProgramState& g, int p, int r, NightDate date, float index) {
     g.roundcount[p] = int16_t(std::max<int>(g.roundcount[p], r));
     g.rmonth[p][r] = date.month;
     g.rday[p][r] = date.day;
