@@ -15,6 +15,7 @@
 #include "model/resultsname.h"
 #include "model/textline.h"
 #include "reports/listexport.h"
+#include "matchplay/matchstore.h"
 #include "results/newseason.h"
 #include "results/nightrecord.h"
 #include "scoring/replay.h"
@@ -163,6 +164,7 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     LeagueCommit commit(r.dir, recorded->leaguefile);
     stageleague(*recorded, commit);
     stageresults(*recorded, nights.file, commit);
+    matchplay::stagecompletion(*recorded, nights.file, commit, r.dir);
     if (const Outcome saved = commit.run(recorded->damagedfiles); !saved)
         return fail(ctx, commitfailure(recorded->leaguefile, saved));
     ctx.err << "greenfold-cli: recorded " << run.recorded.size()
@@ -205,7 +207,9 @@ int runnewseason(CliContext& ctx, const CliRequest& r) {
     if (!g) return exit_data;
     const SeasonStart start = planseason(*g, r.dir);
     if (!start.plan) return fail(ctx, start.refusal.text);
-    const Outcome out = startseason(*g, *start.plan, r.dir);
+    const Outcome out = startseason(*g, *start.plan, r.dir, [&](LeagueCommit& commit) {
+        return matchplay::stagenewseason(*g, commit, r.dir);
+    });
     for (const Message& m : out.messages) ctx.err << "greenfold-cli: " << m.text << "\n";
     return out ? exit_ok : exit_data;
 }

@@ -91,7 +91,7 @@ void teammates(std::vector<Slot>& side) {
 std::vector<Slot> resolveside(const SideSheet* ss, const Context& c) {
     std::vector<Slot> out;
     if (!ss) return out;
-    for (const Entry& e : ss->slots) out.push_back(resolve(e, c));
+    for (const Entry& e : ss->entries) out.push_back(resolve(e, c));
     teammates(out);
     return out;
 }

@@ -190,8 +190,8 @@ WeekSheet readsheet(Reader& in) {
         SideSheet ss{in.text(), {}};
         const int slots = in.number(0, maxsheetslots);
         for (int j = 0; j < slots && in.ok(); ++j) {
-            ss.slots.push_back(readentry(in));
-            if (!players.insert(ss.slots.back().player).second) in.fail();
+            ss.entries.push_back(readentry(in));
+            if (!players.insert(ss.entries.back().player).second) in.fail();
         }
         if (!names.insert(ss.side).second) in.fail();
         s.sides.push_back(std::move(ss));
@@ -217,8 +217,8 @@ void writeweek(LineWriter& out, const Week& w) {
 void writesheet(LineWriter& out, const WeekSheet& s) {
     out.integer(s.week).integer(long(s.sides.size()));
     for (const SideSheet& ss : s.sides) {
-        out.text(ss.side).integer(long(ss.slots.size()));
-        for (const Entry& e : ss.slots) {
+        out.text(ss.side).integer(long(ss.entries.size()));
+        for (const Entry& e : ss.entries) {
             out.text(e.player).integer(int(e.kind)).text(e.substitute).integer(int(e.fill));
             out.integer(int(e.card)).text(e.drawn).integer(e.byhand);
         }
@@ -305,7 +305,7 @@ void renameplayer(MatchFile& f, const std::string& oldname, const std::string& n
     for (std::string& n : f.substituteonly) renamein(n, oldname, newname);
     for (WeekSheet& s : f.sheets) {
         for (SideSheet& ss : s.sides)
-            for (Entry& e : ss.slots) {
+            for (Entry& e : ss.entries) {
                 renamein(e.player, oldname, newname);
                 renamein(e.substitute, oldname, newname);
                 renamein(e.drawn, oldname, newname);

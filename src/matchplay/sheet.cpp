@@ -33,7 +33,7 @@ SideSheet newside(const WeekSheet& sheet, const std::string& name, const std::ve
     SideSheet ss{name, {}};
     if (const Side* side = findside(sides, name))
         for (const std::string& r : side->regulars)
-            if (!sheet.entry(r)) ss.slots.push_back(playedby(r, false));
+            if (!sheet.entry(r)) ss.entries.push_back(playedby(r, false));
     return ss;
 }
 
@@ -63,7 +63,7 @@ void makedraws(WeekSheet& sheet, const Pair& pair, const Names& withrounds, cons
         auto ss = std::find_if(sheet.sides.begin(), sheet.sides.end(),
                                [&](const SideSheet& x) { return x.side == *name; });
         if (ss == sheet.sides.end()) continue;
-        for (Entry& e : ss->slots) {
+        for (Entry& e : ss->entries) {
             if (!drawing(e)) continue;
             const auto candidates = drawcandidates(sheet, pair, withrounds);
             if (drawable(candidates, e.drawn)) continue;
@@ -125,7 +125,7 @@ const SideSheet* WeekSheet::side(std::string_view name) const {
 
 const Entry* WeekSheet::entry(std::string_view player) const {
     for (const SideSheet& s : sides)
-        for (const Entry& e : s.slots)
+        for (const Entry& e : s.entries)
             if (e.player == player) return &e;
     return nullptr;
 }
@@ -149,7 +149,7 @@ void fillsheet(WeekSheet& sheet, const Week& week, const std::vector<Side>& side
             if (!sheet.side(*name)) sheet.sides.push_back(newside(sheet, *name, sides));
     }
     for (SideSheet& ss : sheet.sides)
-        for (Entry& e : ss.slots) {
+        for (Entry& e : ss.entries) {
             if (e.byhand) continue;
             if (withrounds.count(e.player)) {
                 e = playedby(e.player, false);
@@ -164,7 +164,7 @@ std::vector<std::string> drawcandidates(const WeekSheet& sheet, const Pair& pair
                                         const Names& withrounds) {
     Names out = withrounds;
     for (const SideSheet& ss : sheet.sides)
-        for (const Entry& e : ss.slots) {
+        for (const Entry& e : ss.entries) {
             if (e.kind == SlotKind::absent) out.erase(e.player);
             if (ss.side != pair.side1 && ss.side != pair.side2) continue;
             out.erase(e.player);
@@ -178,7 +178,7 @@ const Pair* pairof(const WeekSheet& sheet, const Week& week, std::string_view pl
         if (p.bye()) continue;
         for (const std::string* name : {&p.side1, &p.side2})
             if (const SideSheet* ss = sheet.side(*name))
-                for (const Entry& e : ss->slots)
+                for (const Entry& e : ss->entries)
                     if (e.player == player) return &p;
     }
     return nullptr;
@@ -220,7 +220,7 @@ Outcome setsubstitute(WeekSheet& sheet, const SheetContext& c, std::string_view 
                                         " is not a league player who can stand in for " +
                                         std::string(player) + "."));
     for (const SideSheet& ss : sheet.sides)
-        for (const Entry& e : ss.slots)
+        for (const Entry& e : ss.entries)
             if (e.player != player && playing(e) && filler(e) == substitute &&
                 pairof(sheet, c.week, e.player))
                 return Outcome::failure(

@@ -37,7 +37,7 @@ struct Entry {
 
 struct SideSheet {
     std::string side;
-    std::vector<Entry> slots;
+    std::vector<Entry> entries;
     bool operator==(const SideSheet&) const = default;
 };
 

@@ -44,8 +44,8 @@ std::vector<std::string> sheetlines(const std::string& league, const Week& week,
         for (const std::string* name : {&p.side1, &p.side2}) {
             const SideSheet* ss = sheet.side(*name);
             if (!ss) continue;
-            for (std::size_t k = 0; k < ss->slots.size(); ++k)
-                out.push_back("  " + alignleft(k == 0 ? *name : "", 22) + entryline(ss->slots[k]));
+            for (std::size_t k = 0; k < ss->entries.size(); ++k)
+                out.push_back("  " + alignleft(k == 0 ? *name : "", 22) + entryline(ss->entries[k]));
         }
     }
     if (!sheet.typed.empty()) {

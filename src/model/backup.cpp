@@ -2,6 +2,7 @@
 
 #include "model/historyfile.h"
 #include "model/leaguecommit.h"
+#include "model/matchname.h"
 #include "model/resultsname.h"
 #include "model/textline.h"
 
@@ -37,7 +38,7 @@ bool datafilename(const std::string& name) {
     if (n == "grnfld.dat" || n == "course.dat") return true;
     return n.size() > 4 &&
            (endswith(n, ".lge") || endswith(n, ".tea") || endswith(n, ".hix") ||
-            endswith(n, ".res")) &&
+            endswith(n, ".res") || endswith(n, ".mat")) &&
            n.find_first_of("/\\:") == std::string::npos;
 }
 
@@ -59,6 +60,7 @@ std::vector<std::string> backupnames(const ProgramState& g) {
     for (int n = 1; n <= count; ++n) names.push_back(g.leaguelist[n] + ".tea");
     for (int n = 1; n <= count; ++n) names.push_back(historyfilename(g.leaguelist[n] + ".lge"));
     for (int n = 1; n <= count; ++n) names.push_back(resultsfilename(g.leaguelist[n] + ".lge"));
+    for (int n = 1; n <= count; ++n) names.push_back(matchfilename(g.leaguelist[n] + ".lge"));
     return names;
 }
 

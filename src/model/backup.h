@@ -14,13 +14,13 @@ namespace greenfold {
 // lines a file, the copy's path and the path it came from.
 inline constexpr const char* restorelistname = "restore.dat";
 // The list is read as far as a backup can write it: two lines for each file of every
-// known league (league, team, index history and results file), the latest-league record
+// known league (league, team, index history, results and match file), the latest-league record
 // and the course file.
-inline constexpr int maxrestoreitems = 2 * (4 * maxleagues + 2);
+inline constexpr int maxrestoreitems = 2 * (5 * maxleagues + 2);
 
 // The files a backup copies, in order: each known league, the latest-league record, the
 // course file, each league's team file, each league's index history file, each league's
-// results file.
+// results file, each league's match file.
 std::vector<std::string> backupnames(const ProgramState& g);
 
 struct BackupPair {
@@ -28,9 +28,9 @@ struct BackupPair {
     std::string source; // where it came from
 };
 
-// Copies the data files of datadir into dest and writes the list file. A team or index
-// history or results file that is not there is skipped and gets no pair in the list, so a later
-// restore does not stop at it. Any other missing file or failed copy stops the backup.
+// Copies the data files of datadir into dest and writes the list file. A team, index
+// history, results or match file that is not there is skipped and gets no pair in the list, so a
+// later restore does not stop at it. Any other missing file or failed copy stops the backup.
 Outcome backup(const ProgramState& g, const fs::path& datadir, const fs::path& dest,
                std::vector<BackupPair>* copied = nullptr);
 
@@ -40,9 +40,9 @@ std::vector<BackupPair> readrestorelist(std::istream& in);
 
 // Copies every listed file back from the backup folder to the folder recorded for it.
 // Only the program's own data files are restored: a league (.lge), team (.tea), index
-// history (.hix), results (.res), the latest-league record and the course file, each found by its
-// name in the backup folder and written under the same name. Any other pair stops the restore.
-// Files restored before a failure stay restored and are named in the message.
+// history (.hix), results (.res), match (.mat), the latest-league record and the course file, each
+// found by its name in the backup folder and written under the same name. Any other pair stops the
+// restore. Files restored before a failure stay restored and are named in the message.
 Outcome restore(const fs::path& backupdir, std::vector<std::string>* restored = nullptr);
 
 Message backupfailure();

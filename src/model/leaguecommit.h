@@ -57,6 +57,10 @@ class LeagueCommit {
     std::vector<Staged> files_;
 };
 
+// More files of one change, staged by a part of the program the caller knows and the
+// stager does not (match play's file beside a night's results, say).
+using CommitExtra = std::function<Outcome(LeagueCommit& commit)>;
+
 // Finishes what a writer of the league left: a commit record is carried out, or without
 // one the league's temporary files are removed. Needs the writer's lock (taken here when
 // this process does not hold it; refused when another does).

@@ -4,6 +4,7 @@
 #include "model/historyfile.h"
 #include "model/latestfile.h"
 #include "model/leaguecommit.h"
+#include "model/matchname.h"
 #include "model/leaguefile.h"
 #include "model/resultsname.h"
 #include "model/settingsfile.h"
@@ -222,6 +223,7 @@ LeagueStep deleteleague(ProgramState& g, const std::string& name, bool confirmed
     removefile(dir, known + leaguesuffix);
     removefile(dir, historyfilename(known + leaguesuffix));
     removefile(dir, resultsfilename(known + leaguesuffix));
+    removefile(dir, matchfilename(known + leaguesuffix));
     removefile(dir, known + locksuffix);
     if (g.leaguefile == known + leaguesuffix) releaseopenleague();
     g.leaguefile.clear();

@@ -1,6 +1,7 @@
 #include "results/newseason.h"
 
 #include "model/leaguelist.h"
+#include "model/matchname.h"
 #include "model/resultsname.h"
 #include "model/textline.h"
 #include "results/night.h"
@@ -25,7 +26,9 @@ bool taken(const fs::path& dir, const std::string& name) {
 std::string keptstem(const ProgramState& g, int year, const fs::path& dir) {
     const std::string base = leaguename(g) + "-" + std::to_string(year);
     std::string stem = base;
-    for (int n = 2; taken(dir, stem + resultssuffix) || taken(dir, stem + ".tea"); ++n)
+    for (int n = 2; taken(dir, stem + resultssuffix) || taken(dir, stem + ".tea") ||
+                    taken(dir, stem + matchsuffix);
+         ++n)
         stem = base + "-" + std::to_string(n);
     return stem;
 }
@@ -75,6 +78,10 @@ SeasonStart planseason(ProgramState& g, const fs::path& dir) {
         plan.teams = teamfilename(g);
         plan.teamsto = stem + ".tea";
     }
+    if (taken(dir, matchfilename(g.leaguefile))) {
+        plan.matches = matchfilename(g.leaguefile);
+        plan.matchesto = stem + matchsuffix;
+    }
     return {plan, {}};
 }
 
@@ -88,24 +95,32 @@ Message newseasonquestion(const ProgramState& g, const SeasonPlan& plan) {
                        " of the season that began in " + std::to_string(plan.year) + ", to " +
                        plan.resultsto;
     if (!plan.teams.empty()) text += ", and the team points records, to " + plan.teamsto;
+    if (!plan.matches.empty()) text += ", and the match play schedule, to " + plan.matchesto;
     text += ".\r\n\r\nThe new season starts with no nights, the same competition settings" +
             std::string(plan.teams.empty() ? "" : " and no team points") +
+            std::string(plan.matches.empty() ? ""
+                                             : "; match play keeps its settings and needs a "
+                                               "new schedule") +
             ". Putting the moved files back under their old names undoes it.";
     return {text, seasontitle, Icon::question};
 }
 
-Outcome startseason(ProgramState& g, const SeasonPlan& plan, const fs::path& dir) {
+Outcome startseason(ProgramState& g, const SeasonPlan& plan, const fs::path& dir,
+                    const CommitExtra& extra) {
     // The kept copies and the new files are written together: all of them, or none.
     LeagueCommit commit(dir, g.leaguefile);
     if (!keepaside(commit, dir, plan.results, plan.resultsto))
         return Outcome::failure(notkept(plan.results));
     if (!plan.teams.empty() && !keepaside(commit, dir, plan.teams, plan.teamsto))
         return Outcome::failure(notkept(plan.teams));
+    if (!plan.matches.empty() && !keepaside(commit, dir, plan.matches, plan.matchesto))
+        return Outcome::failure(notkept(plan.matches));
     ResultsFile fresh;
     fresh.settings = plan.settings;
     stageresults(g, fresh, commit);
     if (!plan.teams.empty()) clearteampoints(g, commit, dir);
-    Outcome out = commit.run(g.damagedfiles);
+    Outcome out = extra && !plan.matches.empty() ? extra(commit) : Outcome{};
+    out.merge(commit.run(g.damagedfiles));
     if (!out) {
         const bool said =
             std::any_of(out.messages.begin(), out.messages.end(),
@@ -115,8 +130,13 @@ Outcome startseason(ProgramState& g, const SeasonPlan& plan, const fs::path& dir
                      Icon::exclamation});
         return out;
     }
-    out.add({"The season that began in " + std::to_string(plan.year) + " is kept as " +
-                 plan.resultsto + (plan.teams.empty() ? "" : " and " + plan.teamsto) +
+    std::vector<std::string> kept{plan.resultsto};
+    if (!plan.teams.empty()) kept.push_back(plan.teamsto);
+    if (!plan.matches.empty()) kept.push_back(plan.matchesto);
+    std::string names = kept.front();
+    for (std::size_t k = 1; k < kept.size(); ++k)
+        names += (k + 1 == kept.size() ? " and " : ", ") + kept[k];
+    out.add({"The season that began in " + std::to_string(plan.year) + " is kept as " + names +
                  ". The new season has no nights yet.",
              seasontitle, Icon::information});
     return out;

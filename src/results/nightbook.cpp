@@ -44,12 +44,13 @@ DeleteResult NightBook::remove(int p, int s, int selectedtee) {
     return r;
 }
 
-Outcome NightBook::save() {
+Outcome NightBook::save(const CommitExtra& extra) {
     Outcome out = opened_;
     opened_ = {};
     LeagueCommit commit(dir_, g_.leaguefile);
     stageleague(g_, commit);
     if (changed_) stageresults(g_, file_, commit);
+    if (changed_ && extra) out.merge(extra(commit));
     out.merge(commit.run(g_.damagedfiles));
     if (out) changed_ = false;
     return out;

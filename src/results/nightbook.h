@@ -18,10 +18,10 @@ class NightBook {
     RecordResult record(const RoundEntry& entry);
     DeleteResult remove(int p, int s, int selectedtee);
 
-    // Writes the league, and the results file when a night changed, together; the outcome
-    // also carries the notice of a results file that could not be read when the book
-    // opened.
-    Outcome save();
+    // Writes the league, and the results file when a night changed, together with what
+    // extra stages (match play's file); the outcome also carries the notice of a results
+    // file that could not be read when the book opened.
+    Outcome save(const CommitExtra& extra = {});
 
     const ResultsFile& file() const { return file_; }
 

@@ -191,11 +191,20 @@ Outcome RosterChanges::stage(ProgramState& g, LeagueCommit& commit, const fs::pa
     return {};
 }
 
-Outcome RosterChanges::save(ProgramState& g, const Teamdata* teams, const fs::path& dir) {
+std::vector<std::pair<std::string, std::string>> RosterChanges::renames() const {
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const Change& c : changes_)
+        if (c.newname) out.emplace_back(c.name, *c.newname);
+    return out;
+}
+
+Outcome RosterChanges::save(ProgramState& g, const Teamdata* teams, const fs::path& dir,
+                            const CommitExtra& extra) {
     LeagueCommit commit(dir, g.leaguefile);
     if (teams != nullptr) stageteams(g, *teams, commit);
     stageleague(g, commit);
     Outcome out = stage(g, commit, dir);
+    if (extra) out.merge(extra(commit));
     out.merge(commit.run(g.damagedfiles));
     if (out) changes_.clear();
     return out;

@@ -77,8 +77,12 @@ class RosterChanges {
     void removed(std::string name);
     // The results file changed as the roster was, into the commit.
     Outcome stage(ProgramState& g, LeagueCommit& commit, const fs::path& dir = {});
-    // The league, its team file when teams is given, and its results file, together.
-    Outcome save(ProgramState& g, const Teamdata* teams, const fs::path& dir = {});
+    // The league, its team file when teams is given, its results file and what extra
+    // stages (match play's file), together.
+    Outcome save(ProgramState& g, const Teamdata* teams, const fs::path& dir = {},
+                 const CommitExtra& extra = {});
+    // The renames made, in order, as old and new name.
+    std::vector<std::pair<std::string, std::string>> renames() const;
 
   private:
     struct Change {

@@ -121,16 +121,16 @@ TEST(MatchFile, weeksAndSheetsAtOddsWithThemselvesAreRefused) {
     f.schedule.weeks[2].pairs = {{"Eagles", "Owls"}}; // paired but still marked unpaired
     EXPECT_TRUE(refused(f));
     f = season();
-    f.sheets[0].sides[0].slots[0].drawn = "Al"; // a drawn card on a played slot
+    f.sheets[0].sides[0].entries[0].drawn = "Al"; // a drawn card on a played slot
     EXPECT_TRUE(refused(f));
     f = season();
-    f.sheets[0].sides[1].slots[1].player = "Bill"; // one player in two slots
+    f.sheets[0].sides[1].entries[1].player = "Bill"; // one player in two slots
     EXPECT_TRUE(refused(f));
     f = season();
     f.sheets[1].week = 1; // two sheets for week 1
     EXPECT_TRUE(refused(f));
     f = season();
-    f.sheets[0].sides[0].slots.push_back(slot("Zed")); // three slots
+    f.sheets[0].sides[0].entries.push_back(slot("Zed")); // three slots
     EXPECT_TRUE(refused(f));
 }
 

@@ -152,6 +152,6 @@ TEST(Sheet, aPlayerWhoMovedTeamKeepsHisSlotOfTheWeek) {
     f.w.pairs = {{"Eagles", "Owls"}, {"Hawks", ""}};
     fillsheet(sheet, f.w, moved, f.rounds, f.settings, {});
     ASSERT_NE(sheet.side("Owls"), nullptr);
-    EXPECT_EQ(sheet.side("Owls")->slots.size(), 1u); // Al; Ed keeps his Hawks slot
-    EXPECT_EQ(sheet.side("Hawks")->slots.size(), 2u);
+    EXPECT_EQ(sheet.side("Owls")->entries.size(), 1u); // Al; Ed keeps his Hawks slot
+    EXPECT_EQ(sheet.side("Hawks")->entries.size(), 2u);
 }

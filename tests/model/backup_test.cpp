@@ -117,14 +117,14 @@ TEST_F(Backup, restoreList_cannotWriteOutsideTheDataFiles_andIsReadInWholeLines)
     }
     EXPECT_FALSE(restore(root.path() / "no such disk"));
 
-    // The list is read in whole lines, as many as a backup of 15 leagues writes (62 files),
+    // The list is read in whole lines, as many as a backup of 15 leagues writes (77 files),
     // without an odd one out.
     std::istringstream commas("A:\\Smith, Jones.lge\r\nC:\\GFD\\Smith, Jones.lge\r\nodd\r\n");
     auto pairs = readrestorelist(commas);
     ASSERT_EQ(pairs.size(), 1u);
     EXPECT_EQ(pairs[0].copy, "A:\\Smith, Jones.lge");
     std::string many;
-    for (int i = 0; i < 150; ++i) many += "line" + std::to_string(i) + "\r\n";
+    for (int i = 0; i < 160; ++i) many += "line" + std::to_string(i) + "\r\n";
     std::istringstream big(many);
-    EXPECT_EQ(readrestorelist(big).size(), 62u);
+    EXPECT_EQ(readrestorelist(big).size(), 77u);
 }

@@ -2,6 +2,7 @@
 
 #include "help/helpindex.h"
 #include "model/leaguefile.h"
+#include "matchplay/matchstore.h"
 #include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
@@ -77,7 +78,12 @@ void RenamePlayerWindow::rename() {
 
 void RenamePlayerWindow::leaving() {
     list1_->clearSelection();
-    Outcome out = whilebusy(services_.busy, [&] { return results_.save(g_, nullptr, datadir_); });
+    // The league, its nights and its match play follow the new names together.
+    Outcome out = whilebusy(services_.busy, [&] {
+        return results_.save(g_, nullptr, datadir_, [&](LeagueCommit& commit) {
+            return matchplay::stagerenames(g_, results_.renames(), commit, datadir_);
+        });
+    });
     services_.dialogs.show(out);
 }
 

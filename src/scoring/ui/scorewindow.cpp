@@ -2,6 +2,7 @@
 
 #include "help/helpindex.h"
 #include "model/leaguefile.h"
+#include "matchplay/matchstore.h"
 #include "model/programstate.h"
 #include "model/textline.h"
 #include "platform/qtservices.h"
@@ -252,7 +253,12 @@ void ScoreWindow::finishrun(bool save) {
     ended_ = true;
     if (!save) return;
     emit saving(true);
-    Outcome saved = whilebusy(services_.busy, [&] { return book_.save(); });
+    // The night's match sheets are filled (and any card drawn) with the same save.
+    Outcome saved = whilebusy(services_.busy, [&] {
+        return book_.save([&](LeagueCommit& commit) {
+            return matchplay::stagecompletion(g_, book_.file(), commit, datadir_);
+        });
+    });
     emit saving(false);
     services_.dialogs.show(saved);
 }

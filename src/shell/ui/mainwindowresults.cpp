@@ -1,6 +1,7 @@
 // The Results menu: the competition settings, a night's results and the season's
 // standings of the open league; and the File menu's new season.
 #include "platform/services.h"
+#include "matchplay/matchstore.h"
 #include "results/newseason.h"
 #include "results/ui/competitionsettingswindow.h"
 #include "results/ui/nightresultswindow.h"
@@ -24,7 +25,11 @@ void newseason(MainWindow& main) {
     }
     const Message question = newseasonquestion(main.model(), *start.plan);
     if (dialogs.message(question, Buttons::yesno, Answer::no) != Answer::yes) return;
-    dialogs.show(startseason(main.model(), *start.plan, main.datadir()));
+    ProgramState& g = main.model();
+    const auto dir = main.datadir();
+    dialogs.show(startseason(g, *start.plan, dir, [&](LeagueCommit& commit) {
+        return matchplay::stagenewseason(g, commit, dir);
+    }));
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace greenfold {
 
@@ -31,6 +33,7 @@ class TeamWindow : public FormWindow {
     ProgramState& g_;
     std::filesystem::path datadir_;
     std::unique_ptr<Teamdata> teams_;
+    std::vector<std::string> readnames_; // the team names as read, for renames to follow
 };
 
 } // namespace greenfold
