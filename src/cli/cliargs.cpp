@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <map>
 
 namespace greenfold {
@@ -17,7 +18,7 @@ struct CommandWord {
     const char* options; // the options it takes, each between spaces
 };
 
-constexpr std::array<CommandWord, 9> commands{
+constexpr std::array<CommandWord, 14> commands{
     {{CliCommand::leagues, "leagues", 0, " --dir --help "},
      {CliCommand::list, "list", 1, " --dir --help --view --date --player --long --today --output "},
      {CliCommand::import, "import", 2, " --dir --help --dry-run --allow-second-round "},
@@ -25,12 +26,32 @@ constexpr std::array<CommandWord, 9> commands{
      {CliCommand::replay, "replay", 1, " --dir --help --method --write "},
      {CliCommand::results, "results", 1, " --dir --help --date --csv --skins --output "},
      {CliCommand::standings, "standings", 1, " --dir --help --csv --html --output "},
-     {CliCommand::postteams, "postteams", 1, " --dir --help --date "},
-     {CliCommand::newseason, "newseason", 1, " --dir --help "}}};
+     {CliCommand::postteams, "postteams", 1, " --dir --help --date --week "},
+     {CliCommand::newseason, "newseason", 1, " --dir --help "},
+     {CliCommand::matchplay, "matchplay", 1, " --dir --help --set --substitute-only --regular "},
+     {CliCommand::schedule, "schedule", 1,
+      " --dir --help --make --weeks --first --skip --position --force --rainout --postpone "
+      "--cancel --csv --output "},
+     {CliCommand::sheet, "sheet", 1,
+      " --dir --help --week --absent --sub --forfeit --draw --teammate --mh --present "},
+     {CliCommand::matches, "matches", 1, " --dir --help --week --csv --output "},
+     {CliCommand::matchstandings, "matchstandings", 1, " --dir --help --csv --output "}}};
+
+// Flags: no value. Lists: options that may be given again, each time adding to the list.
+constexpr std::array<const char*, 12> flags{
+    "--help", "--long", "--dry-run", "--allow-second-round", "--write", "--csv", "--skins",
+    "--html", "--make", "--force",   "--postpone",           "--cancel"};
+bool listoption(const std::string& name) {
+    static const std::string lists = " --set --substitute-only --regular --skip --position "
+                                     "--absent --sub --forfeit --draw --teammate --mh --present ";
+    return lists.find(" " + name + " ") != std::string::npos;
+}
 
 // The values that are checked once the command is known.
 struct Values {
     std::string view, date, today, method;
+    std::string week, weeks, first, rainout;
+    std::vector<std::string> skips, positions;
 };
 
 // CLI11 reads the options anywhere on the line, "--name=value" and "--name value" alike,
@@ -40,9 +61,7 @@ void addoptions(CLI::App& app, CliRequest& r, Values& v) {
     app.set_help_flag(); // the help texts are clihelp's
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    for (const char* flag : {"-h,--help", "--long", "--dry-run", "--allow-second-round", "--write",
-                             "--csv", "--skins", "--html"})
-        app.add_flag(flag);
+    for (const char* flag : flags) app.add_flag(std::string(flag) == "--help" ? "-h,--help" : flag);
     app.add_option("--dir", r.dir);
     app.add_option("--view", v.view);
     app.add_option("--date", v.date);
@@ -50,6 +69,18 @@ void addoptions(CLI::App& app, CliRequest& r, Values& v) {
     app.add_option("--today", v.today);
     app.add_option("-o,--output", r.outfile);
     app.add_option("--method", v.method);
+    MatchOptions& m = r.match;
+    for (auto [name, value] : {std::pair{"--week", &v.week}, std::pair{"--weeks", &v.weeks},
+                               std::pair{"--first", &v.first}, std::pair{"--rainout", &v.rainout}})
+        app.add_option(name, *value);
+    for (auto [name, list] :
+         {std::pair{"--set", &m.sets}, std::pair{"--substitute-only", &m.substituteonly},
+          std::pair{"--regular", &m.regulars}, std::pair{"--skip", &v.skips},
+          std::pair{"--position", &v.positions}, std::pair{"--absent", &m.absent},
+          std::pair{"--sub", &m.subs}, std::pair{"--forfeit", &m.forfeits},
+          std::pair{"--draw", &m.draws}, std::pair{"--teammate", &m.teammates},
+          std::pair{"--mh", &m.mhs}, std::pair{"--present", &m.present}})
+        app.add_option(name, *list)->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
 }
 
 // The words in the reverse order CLI11 takes them, each "NAME=VALUE" of an option that takes
@@ -113,6 +144,51 @@ std::string takedate(const std::string& name, const std::string& value,
     return "";
 }
 
+// A week number 1..52, as --week, --weeks, --rainout or --position gives it.
+std::string takeweek(const std::string& name, const std::string& value, std::optional<int>& week) {
+    if (value.empty()) return "";
+    int n = 0;
+    const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), n);
+    if (ec != std::errc() || end != value.data() + value.size() || n < 1 || n > 52)
+        return name + " is a week from 1 to 52, not '" + value + "'";
+    week = n;
+    return "";
+}
+
+std::string takematch(const CLI::App& app, const Values& v, CliRequest& r) {
+    MatchOptions& m = r.match;
+    m.make = app.count("--make");
+    m.force = app.count("--force");
+    m.postpone = app.count("--postpone");
+    m.cancel = app.count("--cancel");
+    for (const std::string& e :
+         {takeweek("--week", v.week, m.week), takeweek("--weeks", v.weeks, m.weeks),
+          takeweek("--rainout", v.rainout, m.rainout),
+          takedate("--first", v.first, readrounddate, m.first)})
+        if (!e.empty()) return e;
+    for (const std::string& s : v.skips) {
+        std::optional<CalendarDate> d;
+        if (std::string e = takedate("--skip", s, readrounddate, d); !e.empty()) return e;
+        m.skips.push_back(*d);
+    }
+    for (const std::string& s : v.positions) {
+        std::optional<int> w;
+        if (std::string e = takeweek("--position", s, w); !e.empty()) return e;
+        m.positions.push_back(*w);
+    }
+    if (r.command == CliCommand::schedule) {
+        if (m.make && m.rainout) return "--make and --rainout are two different changes; give one";
+        if (m.make && (!m.weeks || !m.first)) return "--make needs --weeks W and --first MM/DD/YY";
+        if (m.rainout && m.postpone == m.cancel) return "--rainout needs --postpone or --cancel";
+        if (!m.rainout && (m.postpone || m.cancel))
+            return "--postpone and --cancel belong to --rainout WEEK";
+        if (!m.make && (m.weeks || m.first || !m.skips.empty() || !m.positions.empty() || m.force))
+            return "--weeks, --first, --skip, --position and --force belong to --make";
+    }
+    if (r.command == CliCommand::sheet && !m.week) return "sheet needs --week N";
+    return "";
+}
+
 // --date and --player choose their view when --view is not given.
 std::string settleview(const CLI::App& app, CliRequest& r) {
     const bool date = app.count("--date"), player = app.count("--player");
@@ -134,8 +210,9 @@ std::string checkoptions(const CLI::App& app, const CommandWord& c) {
         const std::string name = o->get_name();
         if (std::string(c.options).find(" " + name + " ") == std::string::npos)
             return c.word + (" does not take " + name);
-        if (o->count() > 1) return name + " is given twice";
-        if (o->results().front().empty()) return name + " needs a value";
+        if (o->count() > 1 && !listoption(name)) return name + " is given twice";
+        for (const std::string& value : o->results())
+            if (value.empty()) return name + " needs a value";
     }
     return "";
 }
@@ -160,6 +237,7 @@ std::string fillrequest(const CLI::App& app, const std::vector<std::string>& wor
          {takeview(v.view, r.list), takedate("--date", v.date, readrounddate, r.list.date),
           takedate("--today", v.today, readtoday, r.today), takemethod(v.method, r.method)})
         if (!e.empty()) return e;
+    if (std::string e = takematch(app, v, r); !e.empty()) return e;
     return r.command == CliCommand::list ? settleview(app, r) : "";
 }
 
@@ -178,8 +256,7 @@ ParsedArgs parseargs(const std::vector<std::string>& args) {
         // Raised only when the last word is an option still waiting for its value.
         wrong = args.back() + " needs a value";
     }
-    for (const char* flag : {"--dry-run", "--allow-second-round", "--long", "--help", "--write",
-                             "--csv", "--skins", "--html"})
+    for (const char* flag : flags)
         if (app.count(flag) && app[flag]->results().front() != "true")
             wrong = flag + std::string(" takes no value");
     const std::vector<std::string> words = sortrest(app, unknown);

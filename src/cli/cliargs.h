@@ -22,7 +22,25 @@ enum class CliCommand {
     results,
     standings,
     postteams,
-    newseason
+    newseason,
+    matchplay,
+    schedule,
+    sheet,
+    matches,
+    matchstandings
+};
+
+// The options of the match play commands; those that may be given again are lists in
+// the order given.
+struct MatchOptions {
+    std::vector<std::string> sets, substituteonly, regulars; // matchplay
+    bool make = false, force = false, postpone = false, cancel = false;
+    std::optional<int> week, weeks, rainout;
+    std::optional<CalendarDate> first;
+    std::vector<CalendarDate> skips;
+    std::vector<int> positions;
+    // sheet: names, "NAME=SUBSTITUTE", "NAME[=CARD]", "NAME=N"
+    std::vector<std::string> absent, subs, forfeits, draws, teammates, mhs, present;
 };
 
 inline constexpr int exit_ok = 0;
@@ -46,6 +64,7 @@ struct CliRequest {
     bool csv = false;   // results, standings: CSV instead of the printed text
     bool skins = false; // results: the night's skins instead of its places
     bool html = false;  // standings: the web page
+    MatchOptions match;
 };
 
 struct ParsedArgs {

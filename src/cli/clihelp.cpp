@@ -19,6 +19,11 @@ std::string programhelp() {
            "  standings LEAGUE        the season's points table\n"
            "  postteams LEAGUE        a night's points into the teams' point records\n"
            "  newseason LEAGUE        put the season's nights and team points aside\n"
+           "  matchplay LEAGUE        the match play settings, and changes to them\n"
+           "  schedule LEAGUE         the match schedule: make it, rain a week off, print it\n"
+           "  sheet LEAGUE            a week's match sheet: who played, who stood in\n"
+           "  matches LEAGUE          a week's matches worked out, hole by hole\n"
+           "  matchstandings LEAGUE   the season's table of match points\n"
            "\n"
            "import, list and export follow the handicap method set in greenfold.ini in\n"
            "the settings folder (method=classic, the default, or method=whs): under the\n"
@@ -166,7 +171,7 @@ std::string standingshelp() {
 }
 
 std::string postteamshelp() {
-    return "Usage: greenfold-cli [--dir DIR] postteams LEAGUE [--date MM/DD/YY]\n"
+    return "Usage: greenfold-cli [--dir DIR] postteams LEAGUE [--date MM/DD/YY | --week N]\n"
            "\n"
            "Posts a night's results to the team points records: each team gets one record,\n"
            "\"Night results MM/DD/YY\", with its players' points that night (only its best\n"
@@ -174,7 +179,11 @@ std::string postteamshelp() {
            "players counted. Posting a night again replaces its records; records typed\n"
            "in Enter Team Results stay as they are. Prints what each team got.\n"
            "\n"
-           "  --date MM/DD/YY        the night (the newest night when not given)\n";
+           "  --date MM/DD/YY        the night (the newest night when not given)\n"
+           "  --week N               a week of match play instead: each team gets one\n"
+           "                         record, \"Week N v\" and the team it met (\"Week N bye\"),\n"
+           "                         with its match points; posting the week again\n"
+           "                         replaces its records\n";
 }
 
 std::string newseasonhelp() {
@@ -189,6 +198,12 @@ std::string newseasonhelp() {
 }
 
 } // namespace
+
+std::string matchplayhelp();
+std::string schedulehelp();
+std::string sheethelp();
+std::string matcheshelp();
+std::string matchstandingshelp();
 
 std::string commandhelp(CliCommand command) {
     switch (command) {
@@ -210,6 +225,16 @@ std::string commandhelp(CliCommand command) {
         return postteamshelp();
     case CliCommand::newseason:
         return newseasonhelp();
+    case CliCommand::matchplay:
+        return matchplayhelp();
+    case CliCommand::schedule:
+        return schedulehelp();
+    case CliCommand::sheet:
+        return sheethelp();
+    case CliCommand::matches:
+        return matcheshelp();
+    case CliCommand::matchstandings:
+        return matchstandingshelp();
     case CliCommand::none:
         break;
     }

@@ -3,19 +3,21 @@
 #include "cli/cliargs.h"
 #include "cli/clihelp.h"
 #include "cli/cliopen.h"
+#include "cli/clirun.h"
 #include "cli/csvfile.h"
 #include "cli/importrecord.h"
 #include "cli/importrows.h"
 #include "cli/listview.h"
+#include "cli/matchcommands.h"
 #include "cli/publishcommands.h"
 #include "cli/replaylines.h"
 #include "cli/resultscommands.h"
 #include "cli/roundexport.h"
+#include "matchplay/matchstore.h"
 #include "model/leaguefile.h"
 #include "model/resultsname.h"
 #include "model/textline.h"
 #include "reports/listexport.h"
-#include "matchplay/matchstore.h"
 #include "results/newseason.h"
 #include "results/nightrecord.h"
 #include "scoring/replay.h"
@@ -28,52 +30,6 @@
 namespace greenfold {
 
 namespace {
-
-int fail(CliContext& ctx, const std::string& text) {
-    ctx.err << "greenfold-cli: " << text << "\n";
-    return exit_data;
-}
-
-// Standard output, or the file of -o written whole.
-int deliver(CliContext& ctx, const CliRequest& r, const std::string& bytes) {
-    if (r.outfile.empty()) {
-        ctx.out << bytes << std::flush;
-        return ctx.out ? exit_ok : fail(ctx, "cannot write to standard output");
-    }
-    if (!atomicwrite(fs::path(r.outfile), bytes)) return fail(ctx, "cannot write " + r.outfile);
-    return exit_ok;
-}
-
-// The league of a command, with the lock or guard it holds while the command runs.
-struct Opened {
-    std::unique_ptr<ProgramState> g;
-    LeagueOpened held;
-};
-
-// The data folder and the league, or a message and nothing.
-Opened openrequested(CliContext& ctx, const CliRequest& r, bool needcourses,
-                     Access access = Access::read) {
-    Opened out{std::make_unique<ProgramState>(), {}};
-    ProgramState& g = *out.g;
-    if (auto problem = openfolder(g, r.dir, ctx.systemdir); !problem.empty()) {
-        fail(ctx, problem);
-        return {};
-    }
-    if (!g.methodproblem.empty()) {
-        fail(ctx, g.methodproblem);
-        return {};
-    }
-    if (r.method) g.method = *r.method; // the league is read as the method asked for reads it
-    out.held = openleaguefile(g, r.dir, r.league, access);
-    const LeagueOpened& opened = out.held;
-    if (!opened.problem.empty() || (needcourses && !opened.warning.empty())) {
-        fail(ctx, opened.problem.empty() ? opened.warning : opened.problem);
-        return {};
-    }
-    // Without the course table the lists still stand; only the course columns are empty.
-    if (!opened.warning.empty()) ctx.err << "greenfold-cli: warning: " << opened.warning << "\n";
-    return out;
-}
 
 int runleagues(CliContext& ctx, const CliRequest& r) {
     auto g = std::make_unique<ProgramState>();
@@ -226,12 +182,23 @@ int runcommand(CliContext& ctx, const CliRequest& r) {
         return runexport(ctx, r);
     case CliCommand::replay:
         return runreplay(ctx, r);
+    case CliCommand::postteams:
+        return r.match.week ? runpostweek(ctx, r) : runresults(ctx, r);
     case CliCommand::results:
     case CliCommand::standings:
-    case CliCommand::postteams:
         return runresults(ctx, r);
     case CliCommand::newseason:
         return runnewseason(ctx, r);
+    case CliCommand::matchplay:
+        return runmatchplay(ctx, r);
+    case CliCommand::schedule:
+        return runschedule(ctx, r);
+    case CliCommand::sheet:
+        return runsheet(ctx, r);
+    case CliCommand::matches:
+        return runmatches(ctx, r);
+    case CliCommand::matchstandings:
+        return runmatchstandings(ctx, r);
     case CliCommand::none:
         break;
     }

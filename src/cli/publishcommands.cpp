@@ -3,6 +3,7 @@
 #include "model/leaguelist.h"
 #include "model/resultsname.h"
 #include "model/textline.h"
+#include "publish/matchpage.h"
 #include "publish/teampost.h"
 #include "publish/webpage.h"
 #include "results/night.h"
@@ -60,7 +61,7 @@ ResultsOutput webpageoutput(ProgramState& g, const CliRequest& r, const Calendar
     const std::optional<ResultsFile> f = seasonfile(g, r, problem);
     if (!f) return {"", problem};
     const std::string written = reportdate(today.year, today.month, today.day);
-    return {webpage(leaguename(g), *f, newestskins(g, *f), written), ""};
+    return {webpage(leaguename(g), *f, newestskins(g, *f), written, matchsections(g, r.dir)), ""};
 }
 
 } // namespace greenfold

@@ -49,10 +49,10 @@ const char* partname(TeamPartKind k) {
     return "best ball";
 }
 
-// The team parts a match lists: those worked out, or, for a match not worked out, every
-// part the settings give points.
+// The team parts a match lists: those worked out, or, for a team match not worked out,
+// every part the settings give points. Matches between players have none.
 std::vector<TeamPart> listedparts(const MatchResult& m, const MatchSettings& s) {
-    if (m.status == Status::played) return m.teamparts;
+    if (m.status == Status::played || s.format != Format::teams) return m.teamparts;
     std::vector<TeamPart> out;
     if (s.teamnetpoints > 0) out.push_back({TeamPartKind::net, {}, {}, 0, 0});
     if (s.teamaggregatepoints > 0) out.push_back({TeamPartKind::aggregate, {}, {}, 0, 0});

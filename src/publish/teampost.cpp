@@ -88,6 +88,65 @@ Outcome postnight(Teamdata& t, const std::vector<TeamNight>& nights, const Night
     return {};
 }
 
+namespace {
+
+bool weekrecord(const std::string& text, int week) {
+    const std::string head = "Week " + std::to_string(week);
+    return text.starts_with(head + " v ") || text == head + " bye";
+}
+
+int teamnamed(const Teamdata& t, const std::string& name) {
+    for (int team = 1; team <= t.teamcount && team <= maxteams; ++team)
+        if (t.teamname[team] == name) return team;
+    return 0;
+}
+
+// Puts a team's week record over its old record of the week, or after its last one.
+bool putweek(Teamdata& t, int team, int week, const WeekRecord& r) {
+    std::vector<int> found;
+    for (int e = 1; e <= t.eventcount[team]; ++e)
+        if (weekrecord(t.eventtext[team][e], week)) found.push_back(e);
+    if (found.empty() && t.eventcount[team] >= maxevents) return false;
+    for (std::size_t k = found.size(); k-- > 1;) dropevent(t, team, found[k]);
+    const int e = found.empty() ? t.eventcount[team] + 1 : found.front();
+    t.eventcount[team] = int16_t(std::max<int>(e, t.eventcount[team]));
+    t.eventtext[team][e] = r.text;
+    t.eventmanual[team][e] = r.text.ends_with(" bye") ? 0.0f : 1.0f;
+    t.eventpoints[team][e] = float(r.points);
+    return true;
+}
+
+} // namespace
+
+Outcome postweek(ProgramState& g, int week, const std::vector<WeekRecord>& records,
+                 const fs::path& dir, const CommitExtra& extra) {
+    auto t = std::make_unique<Teamdata>();
+    loadteams(g, *t, dir);
+    if (!g.teamsdefined) return Outcome::failure(noteams());
+    std::string text = "Week " + std::to_string(week) + " is posted to the teams:";
+    for (const WeekRecord& r : records) {
+        const int team = teamnamed(*t, r.team);
+        if (team == 0) continue;
+        if (!putweek(*t, team, week, r)) return Outcome::failure(teamsfull(r.team));
+        text += "\r\n" + r.team + ": " + pointstext(r.points) + " points, " + r.text;
+    }
+    LeagueCommit commit(dir, g.leaguefile);
+    stageteams(g, *t, commit);
+    Outcome saved = extra ? extra(commit) : Outcome{};
+    saved.merge(commit.run(g.damagedfiles));
+    if (!saved) return saved;
+    return saved.add({text, "Post to Teams", Icon::information});
+}
+
+Message postweekquestion(int week) {
+    return {"Post the matches of week " + std::to_string(week) +
+                " to the teams' point records?\r\n\r\nEach team gets one record, \"Week " +
+                std::to_string(week) +
+                " v\" and the team it met, with its match points; a record of this week posted "
+                "before is replaced, and records typed by hand stay as they are.",
+            "Post to Teams", Icon::question};
+}
+
 bool hasteams(ProgramState& g, const fs::path& dir) {
     auto t = std::make_unique<Teamdata>();
     loadteams(g, *t, dir);

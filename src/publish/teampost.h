@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/leaguecommit.h"
 #include "model/outcome.h"
 #include "model/programstate.h"
 #include "results/resultsfile.h"
@@ -43,6 +44,20 @@ bool hasteams(ProgramState& g, const fs::path& dir = {});
 // the team file written the safe way. Refused for a league without teams.
 Outcome postteams(ProgramState& g, const ResultsFile& f, const NightDate& night,
                   const fs::path& dir = {});
+
+// A week of match play posted to the teams' point records: a record a team, "Week 3 v
+// Hawks" or "Week 3 bye", with its match points. Posting the week again replaces each
+// team's record of that week ("Week 3 ..."), whoever it met; records typed by hand are
+// never touched. Teams are found by name; refused for a league without teams.
+struct WeekRecord {
+    std::string team;
+    std::string text;
+    double points = 0;
+};
+// extra stages what goes with the posting in the same commit (the week's sheets).
+Outcome postweek(ProgramState& g, int week, const std::vector<WeekRecord>& records,
+                 const fs::path& dir = {}, const CommitExtra& extra = {});
+Message postweekquestion(int week);
 
 // The question asked before posting, and what was posted.
 Message postquestion(const NightDate& night);

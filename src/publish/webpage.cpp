@@ -187,7 +187,7 @@ std::string htmltext(std::string_view text) {
 }
 
 std::string webpage(const std::string& league, const ResultsFile& f, const NightSkins& skins,
-                    const std::string& written) {
+                    const std::string& written, const std::string& more) {
     std::string out = "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
                       "<title>" +
@@ -201,6 +201,7 @@ std::string webpage(const std::string& league, const ResultsFile& f, const Night
     else
         out += standingssection(f) + nightsection(nightresults(f, nights.front())) +
                skinssection(skins);
+    out += more;
     return out + "</main>\n<footer>\n" + paragraph("Written " + written + " by Greenfold.") +
            "</footer>\n</body>\n</html>\n";
 }

@@ -21,8 +21,9 @@ std::string htmltext(std::string_view text);
 
 // The page. The skins are the newest night's; written is the date as the printouts show
 // it ("12-07-2026").
+// more: further sections (match play's, matchpage.h) after the night's.
 std::string webpage(const std::string& league, const ResultsFile& f, const NightSkins& skins,
-                    const std::string& written);
+                    const std::string& written, const std::string& more = "");
 
 // The newest night's skins of the league. Nothing when the file has no nights.
 NightSkins newestskins(const ProgramState& g, const ResultsFile& f);

@@ -29,7 +29,7 @@ const std::map<std::string, std::set<std::string>> core = {
     {"shell", {"model", "whs"}},
     {"results", {"model", "scoring", "whs", "reports", "teams"}},
     {"matchplay", {"model", "scoring", "whs", "teams", "results"}},
-    {"publish", {"model", "whs", "teams", "results"}},
+    {"publish", {"model", "whs", "teams", "results", "matchplay"}},
     {"cli",
      {"model", "lists", "courses", "scoring", "reports", "shell", "whs", "results", "publish",
       "matchplay"}}};

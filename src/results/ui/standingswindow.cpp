@@ -3,6 +3,7 @@
 #include "help/helpindex.h"
 #include "platform/services.h"
 #include "platform/widgets.h"
+#include "publish/matchpage.h"
 #include "publish/webpage.h"
 #include "reports/ui/printcommands.h"
 #include "results/night.h"
@@ -65,7 +66,8 @@ void StandingsWindow::saveweb() {
     }
     const auto file = services_.dialogs.savefile("Save as Web Page", "Web page (*.html)", "html");
     if (!file) return;
-    const std::string page = webpage(leaguename(), file_, newestskins(g_, file_), todaysdate());
+    const std::string page = webpage(leaguename(), file_, newestskins(g_, file_), todaysdate(),
+                                     matchsections(g_, datadir_));
     const Outcome saved = savewebpage(fs::path(*file), page);
     if (!saved) {
         services_.dialogs.show(saved);

@@ -1,0 +1,90 @@
+#include "publish/matchpage.h"
+
+#include "matchplay/matchstore.h"
+#include "matchplay/matchtext.h"
+#include "publish/webpage.h"
+
+namespace greenfold {
+
+using namespace matchplay;
+
+namespace {
+
+std::string tag(const char* name, const std::string& text, const char* cls = nullptr) {
+    std::string open = std::string("<") + name;
+    if (cls) open += std::string(" class=\"") + cls + "\"";
+    return open + ">" + htmltext(text) + "</" + name + ">";
+}
+
+// A table whose first `names` columns hold names (left-aligned), the others numbers.
+std::string table(const std::vector<std::string>& heading,
+                  const std::vector<std::vector<std::string>>& rows, std::size_t names) {
+    std::string out = "<table>\n<thead><tr>";
+    for (std::size_t k = 0; k < heading.size(); ++k)
+        out += tag("th", heading[k], k < names ? "name" : nullptr);
+    out += "</tr></thead>\n<tbody>\n";
+    for (const auto& row : rows) {
+        out += "<tr>";
+        for (std::size_t k = 0; k < heading.size() && k < row.size(); ++k)
+            out += tag("td", row[k], k < names ? "name" : nullptr);
+        out += "</tr>\n";
+    }
+    return out + "</tbody>\n</table>\n";
+}
+
+std::string tablesection(const std::vector<TableRow>& rows) {
+    std::vector<std::vector<std::string>> cells;
+    for (const TableRow& r : rows)
+        cells.push_back({r.place > 0 ? std::to_string(r.place) : "", r.side,
+                         std::to_string(r.played), std::to_string(r.won), std::to_string(r.lost),
+                         std::to_string(r.halved), std::to_string(r.byes), pointstext(r.points)});
+    return "<section>\n" + tag("h2", "Match standings") + "\n" +
+           table({"Place", "Side", "Played", "Won", "Lost", "Halved", "Byes", "Points"}, cells, 2) +
+           "</section>\n";
+}
+
+// A match as one title line and a row a part: who, how, the points, what it waits for.
+std::string matchblock(const MatchResult& m, const Cells& rows) {
+    std::string title = m.pair.side1 + (m.pair.bye() ? " has the bye" : " v " + m.pair.side2);
+    if (m.counts()) title += ": " + pointstext(m.points1) + " \u2013 " + pointstext(m.points2);
+    std::vector<std::vector<std::string>> cells;
+    for (const auto& r : rows) // part, player1, kind1, player2, kind2, points1, points2, status
+        if (r.size() >= 18) cells.push_back({r[4], r[5], r[6], r[10], r[11], r[15], r[16], r[17]});
+    return tag("h3", title) + "\n" +
+           table({"Part", "Player", "As", "Player", "As", "Points", "Points", "Status"}, cells, 5);
+}
+
+std::string weeksection(const WeekResult& week, const MatchSettings& s) {
+    const Cells rows = matchescells(week, s);
+    std::string out = "<section>\n" +
+                      tag("h2", "Matches, week " + std::to_string(week.week.number) + ", " +
+                                    nighttext(week.week.date)) +
+                      "\n";
+    // The CSV's rows in pair order: each match takes its own.
+    std::size_t at = 0;
+    for (const MatchResult& m : week.matches) {
+        Cells own;
+        while (at < rows.size() && rows[at].size() > 3 && rows[at][2] == m.pair.side1 &&
+               (rows[at][3] == m.pair.side2 || (m.pair.bye() && rows[at][3] == "bye")))
+            own.push_back(rows[at++]);
+        out += matchblock(m, own);
+    }
+    return out + "</section>\n";
+}
+
+} // namespace
+
+std::string matchsections(ProgramState& g, const fs::path& dir) {
+    MatchSeason s = openseason(g, dir);
+    if (!s.file.settings.on || s.damaged) return "";
+    complete(s);
+    std::string out = tablesection(standings(s.file, s.sides.sides, s.nights));
+    const int newest = newestweek(s.file.schedule, s.nights);
+    if (const Week* w = findweek(s.file.schedule, newest))
+        out += weeksection(workoutweek(*w, s.file.sheet(newest), s.sides.sides,
+                                       nightof(s.nights, newest), s.file.settings),
+                           s.file.settings);
+    return out;
+}
+
+} // namespace greenfold
