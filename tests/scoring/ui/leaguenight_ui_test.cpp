@@ -1,10 +1,12 @@
 // Score entry, correcting and deleting rounds, and the settings, through the windows. A
 // whole night typed and saved is in tests/cli/ui/desktop_ui_test.cpp.
+#include "platform/spinbutton.h"
 #include "support/windowfixture.h"
 
 #include <QCheckBox>
 #include <QDate>
 #include <QRadioButton>
+#include <QToolButton>
 
 using namespace greenfold;
 using namespace greenfold::testing;
@@ -187,4 +189,34 @@ TEST_F(Night, settings_storedInBothFiles_averagingNoticeEachTime_outOfRangeFacto
     click(w, "okbutton");
     EXPECT_EQ(fake.dialogs.shown.size(), 2u);
     EXPECT_EQ(std::tuple(g->averageflag, g->hcpfactor), std::tuple(0, 0.96f));
+}
+
+// Yes to the method question works the rounds out again; the open view shows the new figures
+// at once, in the player view as in the others, on the player or the date it showed.
+TEST_F(Night, methodSwitch_redrawsTheOpenViewWhereItStands) {
+    auto switchto = [&](int option) {
+        QWidget* w = open("settingsmenu", "Setfont");
+        control<QRadioButton>(w, QString("methodoption_%1").arg(option))->click();
+        fake.dialogs.answers = {Answer::yes};
+        click(w, "okbutton");
+    };
+    mainwindow->action("Viewmenu_2")->trigger();
+    mainwindow->findChild<SpinButton*>("Spin1")->downbutton()->click();
+    const RoundView dateview = mainwindow->roundview();
+    const Lines olderdate = lines(mainwindow->list2());
+    switchto(2);
+    ASSERT_EQ(g->method, HandicapMethod::whs);
+    EXPECT_EQ(mainwindow->roundview().dateindex, dateview.dateindex);
+    EXPECT_EQ(lines(mainwindow->list2()), showdate(*g, dateview).rounds);
+    EXPECT_NE(lines(mainwindow->list2()), olderdate);
+
+    QWidget* picker = open("Viewmenu_3", "chooseplayer");
+    control<QListWidget>(picker, "List1")->setCurrentRow(1);
+    click(picker, "acceptbutton");
+    ASSERT_TRUE(waitfor([&] { return mainwindow->list1()->item(2)->text() == "Dana Brooks"; }));
+    const Lines whs = lines(mainwindow->list2());
+    switchto(1);
+    ASSERT_EQ(g->method, HandicapMethod::classic);
+    EXPECT_EQ(lines(mainwindow->list2()), showplayer(*g, 2).rounds);
+    EXPECT_NE(lines(mainwindow->list2()), whs);
 }
