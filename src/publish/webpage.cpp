@@ -3,6 +3,7 @@
 #include "model/safefile.h"
 #include "results/night.h"
 #include "results/resultstext.h"
+#include "results/seasons.h"
 #include "results/standings.h"
 #include "whs/decimal.h"
 
@@ -221,7 +222,7 @@ std::string webpage(const std::string& league, const ResultsFile& f, const Night
                       "</header>\n<main>\n";
     const std::vector<NightDate> nights = seasonnights(f);
     if (nights.empty())
-        out += paragraph("No rounds have been recorded since results were kept.");
+        out += paragraph(nonighttext(f));
     else
         out += standingssection(f) + nightsection(nightresults(f, nights.front())) +
                skinssection(skins);

@@ -103,6 +103,7 @@ Outcome startseason(ProgramState& g, const SeasonPlan& plan, const fs::path& dir
         return Outcome::failure(notkept(plan.teams));
     ResultsFile fresh;
     fresh.settings = plan.settings;
+    if (plan.started.month != 0) fresh.started = plan.started;
     stageresults(g, fresh, commit);
     if (!plan.teams.empty()) clearteampoints(g, commit, dir);
     Outcome out = commit.run(g.damagedfiles);
@@ -116,8 +117,10 @@ Outcome startseason(ProgramState& g, const SeasonPlan& plan, const fs::path& dir
         return out;
     }
     out.add({"The season that began in " + std::to_string(plan.year) + " is kept as " +
-                 plan.resultsto + (plan.teams.empty() ? "" : " and " + plan.teamsto) +
-                 ". The new season has no nights yet.",
+                 plan.resultsto + (plan.teams.empty() ? "" : " and " + plan.teamsto) + ". " +
+                 (plan.started.month != 0 ? "The new season starts on " + nighttext(plan.started)
+                                          : std::string("The new season starts")) +
+                 " with no nights.",
              seasontitle, Icon::information});
     return out;
 }
