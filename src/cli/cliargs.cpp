@@ -23,7 +23,7 @@ constexpr std::array<CommandWord, 9> commands{
      {CliCommand::import, "import", 2, " --dir --help --dry-run --allow-second-round "},
      {CliCommand::exportrounds, "export", 1, " --dir --help --output "},
      {CliCommand::replay, "replay", 1, " --dir --help --method --write "},
-     {CliCommand::results, "results", 1, " --dir --help --date --csv --skins --output "},
+     {CliCommand::results, "results", 1, " --dir --help --date --csv --skins --totals --output "},
      {CliCommand::standings, "standings", 1, " --dir --help --csv --html --output "},
      {CliCommand::postteams, "postteams", 1, " --dir --help --date "},
      {CliCommand::newseason, "newseason", 1, " --dir --help "}}};
@@ -41,7 +41,7 @@ void addoptions(CLI::App& app, CliRequest& r, Values& v) {
     app.allow_extras();
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     for (const char* flag : {"-h,--help", "--long", "--dry-run", "--allow-second-round", "--write",
-                             "--csv", "--skins", "--html"})
+                             "--csv", "--skins", "--totals", "--html"})
         app.add_flag(flag);
     app.add_option("--dir", r.dir);
     app.add_option("--view", v.view);
@@ -153,7 +153,8 @@ std::string fillrequest(const CLI::App& app, const std::vector<std::string>& wor
     r.allowsecond = app.count("--allow-second-round");
     r.write = app.count("--write");
     r.csv = app.count("--csv");
-    r.skins = app.count("--skins");
+    r.totals = app.count("--totals");
+    r.skins = app.count("--skins") || r.totals;
     r.html = app.count("--html");
     if (r.csv && r.html) return "--csv and --html are two different outputs; give one";
     for (const std::string& e :
@@ -179,7 +180,7 @@ ParsedArgs parseargs(const std::vector<std::string>& args) {
         wrong = args.back() + " needs a value";
     }
     for (const char* flag : {"--dry-run", "--allow-second-round", "--long", "--help", "--write",
-                             "--csv", "--skins", "--html"})
+                             "--csv", "--skins", "--totals", "--html"})
         if (app.count(flag) && app[flag]->results().front() != "true")
             wrong = flag + std::string(" takes no value");
     const std::vector<std::string> words = sortrest(app, unknown);
