@@ -19,17 +19,13 @@ void writenights(const fs::path& data) {
     std::string file = "Greenfold results 2\r\n 100 \r\n 0 \r\n 0 \r\n 2 \r\n 10 \r\n 8 \r\n"
                        " 0 \r\n 1 \r\n 2 \r\n 0 \r\n 0 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n2.00\r\n"
                        " 0 \r\n 5 \r\n";
-    std::string holes;
-    for (int h = 0; h < 18; ++h) holes += " 0";
-    for (const char* l : {"06/02/26 1 2%s 41 40 81 22.0 23 23 58 Ed Castillo",
-                          "06/02/26 1 2%s 42 39 81 21.1 22 22 59 Bill Archer",
-                          "06/02/26 1 2%s 45 45 90 30.9 32 32 58 Jack Hughes",
-                          "06/09/26 1 2%s 40 40 80 22.0 23 23 57 Ed Castillo",
-                          "06/09/26 1 2%s 44 44 88 30.9 32 32 56 Jack Hughes"}) {
-        std::string line = l;
-        line.replace(line.find("%s"), 2, holes);
-        file += line + "\r\n";
-    }
+    const std::string holes = " 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0";
+    for (const char* l : {"02/26 1 2 A 41 40 81 22.0 23 23 58 Ed Castillo",
+                          "02/26 1 2 A 42 39 81 21.1 22 22 59 Bill Archer",
+                          "02/26 1 2 A 45 45 90 30.9 32 32 58 Jack Hughes",
+                          "09/26 1 2 A 40 40 80 22.0 23 23 57 Ed Castillo",
+                          "09/26 1 2 A 44 44 88 30.9 32 32 56 Jack Hughes"})
+        file += "06/" + std::string(l).replace(9, 2, holes) + "\r\n";
     writebytes(data / "Tuesday Night League.res", file);
 }
 
