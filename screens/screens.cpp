@@ -5,7 +5,10 @@
 #include "platform/qtdialogs.h"
 #include "platform/qthelpviewer.h"
 #include "platform/qtprintsurface.h"
+#include "publish/webpage.h"
 #include "reports/handicaplists.h"
+#include "results/resultsprint.h"
+#include "results/skinstext.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/menunames.h"
 #include "shell/ui/splashwindow.h"
@@ -175,7 +178,7 @@ void typekeys(QWidget* w, const QString& keys) {
 
 // The league switched to the World Handicap System, a course given stroke indexes, a round
 // with a hole over net double bogey and the calculation panel open, and the short list.
-void whs(MainWindow& main, FakeServices& fake, ProgramState& g) {
+void whsnight(MainWindow& main, FakeServices& fake, ProgramState& g) {
     QWidget* w = shoot(main, menu::settingsmenu, "Setfont", "Setfont-classic");
     if (auto* b = w ? w->findChild<QRadioButton*>("methodoption_2") : nullptr) b->click();
     if (auto* c = w ? w->findChild<QComboBox*>("allowancecombo") : nullptr) c->setEditText("95");
@@ -203,10 +206,10 @@ void whs(MainWindow& main, FakeServices& fake, ProgramState& g) {
     click(w, "Command3D1");
     w->findChild<QLineEdit*>("scoretext_1")->setFocus();
     typekeys(w, "5412444365454544354");
-    fake.dialogs.onmessage = [w](const Message&) { save(w, "roundsform-whs-viewmath"); };
     click(w, "recordbutton");
     QTest::qWait(900);
-    fake.dialogs.onmessage = nullptr;
+    save(w, "roundsform-whs-viewmath"); // the pause, the panel readable
+    click(w, "continuebutton");
     main.action(menu::Viewmenu_1)->trigger();
     {
         QtPrintSurface pdf((folder + "/shortlist-whs.pdf").toStdString());
@@ -232,8 +235,44 @@ void results(MainWindow& main, const fs::path& data) {
     for (const char* line : nights) file += std::string(line) + "\r\n";
     writebytes(data / "Tuesday Night League.res", file);
     shoot(main, menu::competitionmenu, "Compform", "Compform", "Cancelbutton");
-    shoot(main, menu::nightresultsmenu, "Nightform", "Nightform", "Donebutton");
+    QWidget* w = shoot(main, menu::nightresultsmenu, "Nightform", "Nightform");
+    if (auto* list = w ? w->findChild<QListWidget*>("List1") : nullptr) list->scrollToBottom();
+    save(w, "Nightform-payout");
+    click(w, "Donebutton");
     shoot(main, menu::standingsmenu, "Standform", "Standform", "Donebutton");
+    ProgramState& g = main.model();
+    const ResultsFile f = loadresults(g, data).file;
+    writebytes(fs::path(folder.toStdString()) / "standings.html",
+               webpage("Tuesday Night League", f, newestskins(g, f), "06-10-2026"));
+}
+
+// A skins sheet of four flights, long enough for a second page, to PDF.
+void skinssheet(ProgramState& g) {
+    NightSkins n;
+    n.date = {6, 9, 26};
+    n.settings = {SkinsMode::both, true, true, 200};
+    const char* names[] = {"Bill Archer", "Dana Brooks", "Ed Castillo", "Jack Hughes"};
+    for (const char* flight : {"A", "B", "C", "D"})
+        for (SkinKind kind : {SkinKind::gross, SkinKind::net}) {
+            SkinsGame game{flight, kind, 4, 800, {}, 1, true, 16, 50, 0};
+            for (int hole = 1; hole <= 15; ++hole)
+                game.wins.push_back({hole, names[hole % 4], 4, 0, 50});
+            n.games.push_back(game);
+        }
+    QtPrintSurface pdf((folder + "/skins-sheet.pdf").toStdString());
+    printresults(pdf, g, skinslines("Tuesday Night League", n), "06-10-2026");
+}
+
+// A new season started: the windows say so; the kept season can be chosen.
+void keptseason(MainWindow& main, FakeServices& fake) {
+    fake.dialogs.answers = {Answer::yes};
+    main.action(menu::newseasonmenu)->trigger();
+    QWidget* w = shoot(main, menu::nightresultsmenu, "Nightform", "Nightform-newseason");
+    if (auto* seasons = w ? w->findChild<QComboBox*>("Seasoncombo") : nullptr)
+        seasons->setCurrentIndex(1);
+    save(w, "Nightform-kept");
+    click(w, "Donebutton");
+    shoot(main, menu::standingsmenu, "Standform", "Standform-newseason", "Donebutton");
 }
 
 // The new season's question, answered No.
@@ -264,7 +303,9 @@ int main(int argc, char** argv) {
     reports(main);
     roster(main, data.path());
     results(main, data.path());
+    skinssheet(*g);
     newseason(main, fake);
-    whs(main, fake, *g);
+    whsnight(main, fake, *g);
+    keptseason(main, fake);
     return failures == 0 ? 0 : 1;
 }

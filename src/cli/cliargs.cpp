@@ -24,7 +24,7 @@ constexpr std::array<CommandWord, 14> commands{
      {CliCommand::import, "import", 2, " --dir --help --dry-run --allow-second-round "},
      {CliCommand::exportrounds, "export", 1, " --dir --help --output "},
      {CliCommand::replay, "replay", 1, " --dir --help --method --write "},
-     {CliCommand::results, "results", 1, " --dir --help --date --csv --skins --output "},
+     {CliCommand::results, "results", 1, " --dir --help --date --csv --skins --totals --output "},
      {CliCommand::standings, "standings", 1, " --dir --help --csv --html --output "},
      {CliCommand::postteams, "postteams", 1, " --dir --help --date --week "},
      {CliCommand::newseason, "newseason", 1, " --dir --help "},
@@ -38,9 +38,11 @@ constexpr std::array<CommandWord, 14> commands{
      {CliCommand::matchstandings, "matchstandings", 1, " --dir --help --csv --output "}}};
 
 // Flags: no value. Lists: options that may be given again, each time adding to the list.
-constexpr std::array<const char*, 12> flags{
-    "--help", "--long", "--dry-run", "--allow-second-round", "--write", "--csv", "--skins",
-    "--html", "--make", "--force",   "--postpone",           "--cancel"};
+constexpr std::array<const char*, 13> flags{
+    "--help",  "--long", "--dry-run", "--allow-second-round",
+    "--write", "--csv",  "--skins",   "--totals",
+    "--html",  "--make", "--force",   "--postpone",
+    "--cancel"};
 bool listoption(const std::string& name) {
     static const std::string lists = " --set --substitute-only --regular --skip --position "
                                      "--absent --sub --forfeit --draw --teammate --mh --present ";
@@ -230,7 +232,8 @@ std::string fillrequest(const CLI::App& app, const std::vector<std::string>& wor
     r.allowsecond = app.count("--allow-second-round");
     r.write = app.count("--write");
     r.csv = app.count("--csv");
-    r.skins = app.count("--skins");
+    r.totals = app.count("--totals");
+    r.skins = app.count("--skins") || r.totals;
     r.html = app.count("--html");
     if (r.csv && r.html) return "--csv and --html are two different outputs; give one";
     for (const std::string& e :

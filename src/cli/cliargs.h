@@ -61,9 +61,10 @@ struct CliRequest {
     bool allowsecond = false; // import: a second round of a player on one date is recorded
     std::optional<HandicapMethod> method; // replay: the method asked for, else the setting's
     bool write = false;
-    bool csv = false;   // results, standings: CSV instead of the printed text
-    bool skins = false; // results: the night's skins instead of its places
-    bool html = false;  // standings: the web page
+    bool csv = false;    // results, standings: CSV instead of the printed text
+    bool skins = false;  // results: the night's skins instead of its places
+    bool totals = false; // results: what the night's skins pay each player (implies skins)
+    bool html = false;   // standings: the web page
     MatchOptions match;
 };
 

@@ -36,13 +36,13 @@ std::string programhelp() {
            "  -h, --help              this text; with a command, that command's\n"
            "\n"
            "Exit status: 0 done, 1 bad data or a file that could not be read or written,\n"
-           "2 a wrong command line. Messages go to standard error. A run that fails writes\n"
-           "nothing. A command that changes a league writes its files together, and only\n"
-           "one program changes a league at a time: while the desktop program has it open\n"
-           "or another command changes it, import, replay --write, postteams and newseason\n"
-           "are refused (exit 1, saying who holds it); the other commands wait a moment for\n"
-           "a change in progress and read. The lock file LEAGUE.lock stays beside the\n"
-           "league.\n";
+           "2 a wrong command line. Results go to standard output, messages to standard\n"
+           "error. A run that fails writes nothing. A command that changes a league writes\n"
+           "its files together, and only one program changes a league at a time: while\n"
+           "the desktop program has it open or another command changes it, import,\n"
+           "replay --write, postteams and newseason are refused (exit 1, saying who holds\n"
+           "it); the other commands wait a moment for a change in progress and read. The\n"
+           "lock file LEAGUE.lock stays beside the league.\n";
 }
 
 namespace {
@@ -134,8 +134,8 @@ std::string replayhelp() {
 }
 
 std::string resultshelp() {
-    return "Usage: greenfold-cli [--dir DIR] results LEAGUE [--date MM/DD/YY] [--skins] [--csv]\n"
-           "                            [-o FILE]\n"
+    return "Usage: greenfold-cli [--dir DIR] results LEAGUE [--date MM/DD/YY] [--skins]\n"
+           "                            [--totals] [--csv] [-o FILE]\n"
            "\n"
            "Prints a night's results as the printout shows them: each player's gross,\n"
            "handicap and net, his gross and net place and his points, flight by flight.\n"
@@ -151,8 +151,16 @@ std::string resultshelp() {
            "                         players in that game); with --csv: date, flight, kind,\n"
            "                         hole, player, score, carried, payout (a plain decimal,\n"
            "                         \"1.33\"); a share of skins carried past the last hole\n"
-           "                         has no hole and no score\n"
-           "  -o, --output FILE      write to FILE instead of standard output\n";
+           "                         has no hole and no score. The sheet ends with what to\n"
+           "                         pay each player over all the games\n"
+           "  --totals               only what the night's skins pay each player, the most\n"
+           "                         first, and the sum paid out; with --csv: date, player,\n"
+           "                         skins, payout (skins counts the holes won with the\n"
+           "                         skins carried into them)\n"
+           "  -o, --output FILE      write to FILE instead of standard output\n"
+           "\n"
+           "A season without a night yet (after newseason) prints the title (with --csv\n"
+           "the heading row) and nothing more, says why on standard error and exits 0.\n";
 }
 
 std::string standingshelp() {
@@ -165,9 +173,13 @@ std::string standingshelp() {
            "  --csv                  CSV instead: place, player, flight, nights, points,\n"
            "                         average net\n"
            "  --html                 a web page instead: the standings, the newest\n"
-           "                         night's results and skins, in one file that needs\n"
-           "                         nothing else\n"
-           "  -o, --output FILE      write to FILE instead of standard output\n";
+           "                         night's results and skins (and what they pay each\n"
+           "                         player), in one file that needs nothing else\n"
+           "  -o, --output FILE      write to FILE instead of standard output\n"
+           "\n"
+           "A season without a night yet (after newseason) prints the title (with --csv\n"
+           "the heading row; with --html a page that says so), says why on standard error\n"
+           "and exits 0.\n";
 }
 
 std::string postteamshelp() {
@@ -194,7 +206,8 @@ std::string newseasonhelp() {
            "season's first night's; numbered LEAGUE-YEAR-2.res and on when taken) and a new\n"
            "one starts with no nights and the same competition settings; the team file is\n"
            "kept as LEAGUE-YEAR.tea and its points records are cleared. Putting the kept\n"
-           "files back under their old names undoes it.\n";
+           "files back under their old names undoes it. The new results file notes today as\n"
+           "the day the season started. What was done is printed on standard output.\n";
 }
 
 } // namespace

@@ -16,6 +16,16 @@ std::string openfolder(ProgramState& g, const fs::path& dir, const std::string& 
 
 namespace {
 
+// The data folder in full, so a message names it however it was given ("." included).
+std::string foldername(const fs::path& dir) {
+    std::error_code ec;
+    fs::path full = fs::absolute(dir.empty() ? fs::path(".") : dir, ec).lexically_normal();
+    if (ec) return dir.string();
+    std::string text = full.string();
+    while (text.size() > 1 && (text.back() == '/' || text.back() == '\\')) text.pop_back();
+    return text;
+}
+
 LeagueOpened problem(std::string text) {
     LeagueOpened out;
     out.problem = std::move(text);
@@ -43,7 +53,7 @@ LeagueOpened openleaguefile(ProgramState& g, const fs::path& dir, const std::str
                             Access access) {
     const int n = findleague(g, name);
     if (n == 0)
-        return problem("no league named '" + name + "' in " + dir.string() +
+        return problem("no league named '" + name + "' in " + foldername(dir) +
                        " ('greenfold-cli leagues' lists them)");
     g.leaguefile = g.leaguelist[n] + leaguesuffix;
     LeagueOpened out;

@@ -154,19 +154,30 @@ int runresults(CliContext& ctx, const CliRequest& r) {
     const ResultsOutput out = r.command == CliCommand::postteams ? postteamsoutput(*g, r)
                               : r.html                           ? webpageoutput(*g, r, ctx.today)
                                                                  : resultsoutput(*g, r, ctx.today);
-    return out.problem.empty() ? deliver(ctx, r, out.bytes) : fail(ctx, out.problem);
+    if (!out.problem.empty()) return fail(ctx, out.problem);
+    if (!out.note.empty()) ctx.err << "greenfold-cli: " << out.note << "\n";
+    return deliver(ctx, r, out.bytes);
 }
 
 int runnewseason(CliContext& ctx, const CliRequest& r) {
     const Opened opened = openrequested(ctx, r, false, Access::write);
     ProgramState* g = opened.g.get();
     if (!g) return exit_data;
-    const SeasonStart start = planseason(*g, r.dir);
+    SeasonStart start = planseason(*g, r.dir);
     if (!start.plan) return fail(ctx, start.refusal.text);
+    start.plan->started = {int16_t(ctx.today.month), int16_t(ctx.today.day),
+                           int16_t(twodigityear(ctx.today.year))};
     const Outcome out = startseason(*g, *start.plan, r.dir, [&](LeagueCommit& commit) {
         return matchplay::stagenewseason(*g, commit, r.dir);
     });
-    for (const Message& m : out.messages) ctx.err << "greenfold-cli: " << m.text << "\n";
+    // What was done is the command's output; what went wrong goes where errors go.
+    for (const Message& m : out.messages) {
+        if (out && m.icon == Icon::information)
+            ctx.out << m.text << "\n";
+        else
+            ctx.err << "greenfold-cli: " << m.text << "\n";
+    }
+    ctx.out << std::flush;
     return out ? exit_ok : exit_data;
 }
 

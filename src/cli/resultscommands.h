@@ -14,9 +14,12 @@ namespace greenfold {
 struct ResultsOutput {
     std::string bytes;
     std::string problem; // not empty: nothing to print, and why
+    std::string note;    // said beside the output: a season without a night
 };
 
-// The text starts with the printout's header, dated today.
+// The text starts with the printout's header, dated today. A season without a night gives
+// the header and the title (CSV: its heading row) and a note saying why there is nothing
+// more. --skins --totals gives what to pay each player instead of the wins.
 ResultsOutput resultsoutput(ProgramState& g, const CliRequest& r, const CalendarDate& today);
 
 } // namespace greenfold

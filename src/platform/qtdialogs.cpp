@@ -1,12 +1,15 @@
 #include "platform/qtdialogs.h"
 
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 
+#include <algorithm>
 #include <type_traits>
 #include <utility>
 
@@ -47,19 +50,30 @@ Answer fromqt(int pressed) {
     return Answer::ok;
 }
 
-// A table under the text, open from the start and in a fixed-width font so its columns
-// line up.
+// A table under the text, above the buttons, in a fixed-width font so its columns line up:
+// as tall as its lines (to a limit, then it scrolls), with nothing between it and the text.
 void showdetails(QMessageBox& box, const std::string& details) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    auto* buttons = box.findChild<QDialogButtonBox*>();
+    if (grid == nullptr || buttons == nullptr) return;
     QString text = QString::fromStdString(details);
     text.replace("\r\n", "\n");
-    box.setDetailedText(text);
-    for (QAbstractButton* b : box.buttons())
-        if (box.buttonRole(b) == QMessageBox::ActionRole) b->click();
-    if (auto* edit = box.findChild<QTextEdit*>()) {
-        edit->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QString(60, 'x')));
-        edit->setMinimumHeight(edit->fontMetrics().lineSpacing() * 14);
-    }
+    while (text.endsWith('\n')) text.chop(1);
+    auto* table = new QPlainTextEdit(text, &box);
+    table->setObjectName("detailstable");
+    table->setReadOnly(true);
+    table->setLineWrapMode(QPlainTextEdit::NoWrap);
+    table->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    const QFontMetrics metrics = table->fontMetrics();
+    const int lines = std::min(int(text.count('\n')) + 1, 16);
+    const int frame = 2 * table->frameWidth() + int(2 * table->document()->documentMargin());
+    table->setMinimumWidth(metrics.horizontalAdvance(QString(60, 'x')) + frame);
+    table->setFixedHeight(metrics.lineSpacing() * lines + frame + 4);
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(grid->indexOf(buttons), &row, &column, &rows, &columns);
+    grid->removeWidget(buttons);
+    grid->addWidget(table, row, 0, 1, grid->columnCount());
+    grid->addWidget(buttons, row + 1, column, rows, columns);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "model/safefile.h"
 #include "results/night.h"
 #include "results/resultstext.h"
+#include "results/seasons.h"
 #include "results/standings.h"
 #include "whs/decimal.h"
 
@@ -23,6 +24,7 @@ p{margin:.3em 0}
 table{border-collapse:collapse;width:100%;margin:.3em 0 .8em}
 th,td{padding:.25em .4em;text-align:right;border-bottom:1px solid #ccc}
 th{background:#e6efe6}
+th.title{background:none;text-align:left;font-size:1.05em;padding:.8em 0 .3em;border-bottom:none}
 .name{text-align:left}
 footer{margin:2em 0 1em;font-size:.85em;color:#555}
 @media (max-width:32em){body{padding:0 .3em;font-size:.95em}th,td{padding:.2em}.wide{display:none}}
@@ -42,9 +44,16 @@ std::string cell(const char* tag, const Column& c, const std::string& text) {
     return open + ">" + htmltext(text) + "</" + tag + ">";
 }
 
-std::string table(const std::vector<Column>& columns,
+// A table with its title (a flight's, a game's) as the first row of its head: a browser
+// prints the head again at the top of every page the table runs onto, so no page starts
+// with rows of a table it does not name.
+std::string table(const std::string& title, const std::vector<Column>& columns,
                   const std::vector<std::vector<std::string>>& rows) {
-    std::string out = "<table>\n<thead><tr>";
+    std::string out = "<table>\n<thead>";
+    if (!title.empty())
+        out += "<tr><th class=\"title\" colspan=\"" + std::to_string(columns.size()) +
+               "\" scope=\"colgroup\">" + htmltext(title) + "</th></tr>";
+    out += "<tr>";
     for (const Column& c : columns) out += cell("th", c, c.heading);
     out += "</tr></thead>\n<tbody>\n";
     for (const auto& row : rows) {
@@ -66,7 +75,7 @@ std::string paragraph(const std::string& text) {
 }
 
 std::string flighttitle(const std::string& flight) {
-    return flight.empty() ? "" : heading(3, "Flight " + flight);
+    return flight.empty() ? "" : "Flight " + flight;
 }
 
 std::string place(int p) {
@@ -85,8 +94,8 @@ std::string standingssection(const ResultsFile& f) {
         for (const StandingRow& r : fs.rows)
             rows.push_back({std::to_string(r.place), r.name, std::to_string(r.nights),
                             pointstext(r.points), r.averagenet ? averagetext(*r.averagenet) : ""});
-        out += flighttitle(fs.flight) +
-               table({{"Place"}, {"Player", "name"}, {"Nights"}, {"Points"}, {"Avg net", "wide"}},
+        out += table(flighttitle(fs.flight),
+                     {{"Place"}, {"Player", "name"}, {"Nights"}, {"Points"}, {"Avg net", "wide"}},
                      rows);
     }
     return out + "</section>\n";
@@ -103,15 +112,16 @@ std::string nightsection(const NightResults& night) {
                             r.hcp ? whs::handicaptext(*r.hcp) : "no hcp",
                             r.net ? std::to_string(*r.net) : "", place(r.netplace),
                             pointstext(r.points)});
-        out += flighttitle(fn.flight) + table({{"Place"},
-                                               {"Player", "name"},
-                                               {"Gross"},
-                                               {"G.Pl", "wide"},
-                                               {"Hcp"},
-                                               {"Net"},
-                                               {"N.Pl", "wide"},
-                                               {"Points"}},
-                                              rows);
+        out += table(flighttitle(fn.flight),
+                     {{"Place"},
+                      {"Player", "name"},
+                      {"Gross"},
+                      {"G.Pl", "wide"},
+                      {"Hcp"},
+                      {"Net"},
+                      {"N.Pl", "wide"},
+                      {"Points"}},
+                     rows);
     }
     return out + "</section>\n";
 }
@@ -127,11 +137,12 @@ std::string gametitle(const SkinsGame& game) {
     return "Flight " + game.flight + (gross ? ", gross skins" : ", net skins");
 }
 
+// A game's wins under its title, then what its pot came to; a game without a skin won has
+// no table, only its title and its pot.
 std::string gamesection(const SkinsGame& game) {
-    std::string out = heading(3, gametitle(game));
     std::string pot = std::to_string(game.players) + (game.players == 1 ? " player" : " players");
     if (game.potcents > 0) pot += ", a pot of " + money(game.potcents);
-    if (!game.paidout()) return out + paragraph(pot + "; no skin was won.");
+    if (!game.paidout()) return heading(3, gametitle(game)) + paragraph(pot + "; no skin was won.");
     if (game.potcents > 0)
         pot += "; each skin pays " + money(game.skincents) + ", " + money(game.remaindercents) +
                " left over";
@@ -140,11 +151,25 @@ std::string gamesection(const SkinsGame& game) {
                (game.split ? "and split" : "and lost");
     std::vector<std::vector<std::string>> rows;
     for (const SkinWin& w : game.wins)
-        rows.push_back({w.hole > 0 ? std::to_string(w.hole) : "carry", w.player,
+        rows.push_back({w.hole > 0 ? std::to_string(w.hole) : "split", w.player,
                         w.hole > 0 ? std::to_string(w.score) : "", std::to_string(w.carried),
                         money(w.cents)});
-    return out + paragraph(pot + ".") +
-           table({{"Hole"}, {"Player", "name"}, {"Score"}, {"Carried", "wide"}, {"Pays"}}, rows);
+    return table(gametitle(game),
+                 {{"Hole"}, {"Player", "name"}, {"Score"}, {"Carried", "wide"}, {"Payout"}}, rows) +
+           paragraph(pot + ".");
+}
+
+// What to pay each player over all the night's games.
+std::string totalssection(const NightSkins& skins) {
+    std::vector<std::vector<std::string>> rows;
+    long long paid = 0;
+    for (const SkinsTotal& t : skinstotals(skins)) {
+        rows.push_back({t.player, std::to_string(t.skins), money(t.cents)});
+        paid += t.cents;
+    }
+    if (rows.empty()) return "";
+    return table("Payout by player, all games", {{"Player", "name"}, {"Skins"}, {"Payout"}}, rows) +
+           paragraph("Paid out " + money(paid) + ".");
 }
 
 std::string skinssection(const NightSkins& skins) {
@@ -154,7 +179,7 @@ std::string skinssection(const NightSkins& skins) {
     if (skins.games.empty() && skins.nonet.empty())
         out += paragraph("No skins were played: no round of the night has hole scores.");
     for (const SkinsGame& game : skins.games) out += gamesection(game);
-    return out + "</section>\n";
+    return out + totalssection(skins) + "</section>\n";
 }
 
 } // namespace
@@ -197,7 +222,7 @@ std::string webpage(const std::string& league, const ResultsFile& f, const Night
                       "</header>\n<main>\n";
     const std::vector<NightDate> nights = seasonnights(f);
     if (nights.empty())
-        out += paragraph("No rounds have been recorded since results were kept.");
+        out += paragraph(nonighttext(f));
     else
         out += standingssection(f) + nightsection(nightresults(f, nights.front())) +
                skinssection(skins);

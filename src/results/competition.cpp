@@ -1,5 +1,7 @@
 #include "results/competition.h"
 
+#include "results/flights.h"
+#include "results/night.h"
 #include "results/nightrecord.h"
 
 #include <algorithm>
@@ -50,6 +52,39 @@ std::string handflight(const CompetitionSettings& s, std::string_view player) {
     auto it = std::find_if(s.assigned.begin(), s.assigned.end(),
                            [&](const FlightAssignment& a) { return a.player == player; });
     return it == s.assigned.end() ? "" : it->flight;
+}
+
+FlightDrawView flightdraw(const ResultsFile& f, const CompetitionSettings& shown,
+                          const std::vector<std::string>& roster) {
+    FlightDrawView view;
+    for (const std::string& player : roster) view.rows.push_back({player, ""});
+    const std::vector<NightDate> nights = seasonnights(f);
+    const bool everynight = shown.draw == FlightDraw::everynight;
+    if (nights.empty()) {
+        view.note = std::string("The flights are drawn by handicap ") +
+                    (everynight ? "every night" : "at the season's first night") +
+                    ". This season has no night yet.";
+        return view;
+    }
+    ResultsFile drawn;
+    drawn.settings = shown;
+    drawn.settings.flights = FlightMode::byhandicap;
+    drawn.lines = f.lines;
+    const NightDate night = everynight ? nights.front() : nights.back();
+    const Flights flights = drawflights(drawn, night);
+    bool missing = false;
+    for (FlightAssignment& row : view.rows) {
+        if (auto it = flights.of.find(row.player); it != flights.of.end())
+            row.flight = flights.names[std::size_t(it->second)];
+        missing = missing || row.flight.empty();
+    }
+    view.note = std::string("Drawn by handicap ") +
+                (everynight ? "for the newest night, " : "at the season's first night, ") +
+                nighttext(night) + (everynight ? "; drawn again every night." : ".");
+    if (missing)
+        view.note += everynight ? " A player without a flight did not play that night."
+                                : " A player without a flight has not played this season yet.";
+    return view;
 }
 
 } // namespace greenfold

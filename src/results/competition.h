@@ -25,4 +25,15 @@ void changesettings(ResultsFile& f, CompetitionSettings s);
 // The flight name given by hand to the player, or an empty text.
 std::string handflight(const CompetitionSettings& s, std::string_view player);
 
+// Flights by handicap as the settings window shows them, read only: each player of the
+// roster with the flight the season's draw gives him under the settings shown (the draw of
+// the first night, or of the newest night when they are drawn every night), and what the
+// table is. A player the draw does not hold yet has no flight.
+struct FlightDrawView {
+    std::string note;
+    std::vector<FlightAssignment> rows; // in roster order
+};
+FlightDrawView flightdraw(const ResultsFile& f, const CompetitionSettings& shown,
+                          const std::vector<std::string>& roster);
+
 } // namespace greenfold

@@ -117,6 +117,7 @@ Outcome startseason(ProgramState& g, const SeasonPlan& plan, const fs::path& dir
         return Outcome::failure(notkept(plan.matches));
     ResultsFile fresh;
     fresh.settings = plan.settings;
+    if (plan.started.month != 0) fresh.started = plan.started;
     stageresults(g, fresh, commit);
     if (!plan.teams.empty()) clearteampoints(g, commit, dir);
     Outcome out = extra && !plan.matches.empty() ? extra(commit) : Outcome{};
@@ -137,7 +138,10 @@ Outcome startseason(ProgramState& g, const SeasonPlan& plan, const fs::path& dir
     for (std::size_t k = 1; k < kept.size(); ++k)
         names += (k + 1 == kept.size() ? " and " : ", ") + kept[k];
     out.add({"The season that began in " + std::to_string(plan.year) + " is kept as " + names +
-                 ". The new season has no nights yet.",
+                 ". " +
+                 (plan.started.month != 0 ? "The new season starts on " + nighttext(plan.started)
+                                          : std::string("The new season starts")) +
+                 " with no nights.",
              seasontitle, Icon::information});
     return out;
 }

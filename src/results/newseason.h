@@ -4,6 +4,7 @@
 #include "model/leaguecommit.h"
 #include "model/programstate.h"
 #include "model/safefile.h"
+#include "results/resultsfile.h"
 #include "results/settings.h"
 
 #include <optional>
@@ -29,10 +30,12 @@ struct SeasonPlan {
     int nights = 0;
     int year = 0;                 // of the season's first night
     CompetitionSettings settings; // the new season's, as the old one had them
+    NightDate started;            // the day the new season starts: the caller's today
 };
 
 // The plan for the open league, or the reason there is none: no league is open, or the
-// season has no night yet, or its results file could not be read.
+// season has no night yet, or its results file could not be read. The caller sets the day
+// the new season starts (today).
 struct SeasonStart {
     std::optional<SeasonPlan> plan;
     Message refusal;

@@ -248,14 +248,29 @@ bool ResultLine::totalsonly() const {
     return std::accumulate(holes.begin(), holes.end(), 0) == 0;
 }
 
+namespace {
+
+// Version 3's line: the day the season was started, "MM/DD/YY", or empty when not known.
+bool readstarted(LineReader& in, ResultsFile& f) {
+    auto text = in.next();
+    if (!text) return false;
+    if (text->empty()) return true;
+    f.started = readdate(*text);
+    return f.started.has_value();
+}
+
+} // namespace
+
 std::optional<ResultsFile> readresults(std::istream& in) {
     LineReader lines(in);
     const auto version = lines.next();
-    if (version != resultsversion && version != resultsversion1) return std::nullopt;
+    const bool version3 = version == resultsversion;
+    if (!version3 && version != resultsversion2 && version != resultsversion1) return std::nullopt;
     ResultsFile f;
-    auto settings = readsettings(lines, version == resultsversion);
+    auto settings = readsettings(lines, version != resultsversion1);
     if (!settings) return std::nullopt;
     f.settings = std::move(*settings);
+    if (version3 && !readstarted(lines, f)) return std::nullopt;
     auto n = lines.nextinteger();
     if (!inrange(n, 0, maxresultlines)) return std::nullopt;
     f.lines.reserve(std::size_t(*n));
@@ -286,6 +301,7 @@ std::string resultsbytes(const ResultsFile& f) {
     for (const FlightAssignment& a : s.assigned) out.text(a.player).text(a.flight);
     out.integer(int(s.skins.mode)).integer(s.skins.carryover).integer(s.skins.splitlast);
     out.text(centstext(s.skins.potcents)).integer(s.teambest);
+    out.text(f.started ? nighttext(*f.started) : "");
     out.integer(long(f.lines.size()));
     for (const ResultLine& l : f.lines) out.text(linetext(l));
     return out.str();

@@ -19,9 +19,10 @@ namespace greenfold {
 // The results file beside a league file: the competition settings and one line for every
 // round of the season, also for rounds the league file has long dropped (it keeps only a
 // player's last 20). Its layout is written down in docs/results-file.md.
-// Version 2 added the skins and the team points settings; a version 1 file reads with
-// their defaults.
-inline constexpr const char* resultsversion = "Greenfold results 2";
+// Version 2 added the skins and the team points settings, version 3 the day a new season
+// was started; an older file reads with their defaults.
+inline constexpr const char* resultsversion = "Greenfold results 3";
+inline constexpr const char* resultsversion2 = "Greenfold results 2";
 inline constexpr const char* resultsversion1 = "Greenfold results 1";
 inline constexpr int maxpotcents = 99999; // a skins stake of at most 999.99 a player
 inline constexpr int maxresultlines = 30000;
@@ -69,6 +70,9 @@ struct ResultLine {
 
 struct ResultsFile {
     CompetitionSettings settings;
+    // The day File > Start a New Season (or greenfold-cli newseason) began this season;
+    // none for a season that began with the league's first results.
+    std::optional<NightDate> started;
     std::vector<ResultLine> lines; // by date, then in the order recorded
     bool operator==(const ResultsFile&) const = default;
 };

@@ -49,7 +49,7 @@ std::vector<std::string> nightlines(const std::string& league, const NightResult
     for (const FlightNight& fn : night.flights) {
         out.push_back("");
         if (!fn.flight.empty()) out.push_back(flightheading(fn.flight));
-        out.push_back("Place  Player                Gross  G.Pl     Hcp   Net  N.Pl  Points");
+        out.push_back(nightcolumns);
         for (const NightRow& r : fn.rows) out.push_back(nightrowline(r));
     }
     return out;
@@ -66,7 +66,7 @@ std::vector<std::string> standingslines(const std::string& league, const Results
     for (const FlightStandings& fs : table) {
         out.push_back("");
         if (!fs.flight.empty()) out.push_back(flightheading(fs.flight));
-        out.push_back("Place  Player                 Nights   Points  Avg Net");
+        out.push_back(standingscolumns);
         for (const StandingRow& r : fs.rows) out.push_back(standingline(r));
     }
     return out;

@@ -17,6 +17,12 @@ std::string pointstext(double points);
 // An average net: one decimal, "88.3".
 std::string averagetext(double average);
 
+// The column headings of the two tables.
+inline constexpr const char* nightcolumns =
+    "Place  Player                Gross  G.Pl     Hcp   Net  N.Pl  Points";
+inline constexpr const char* standingscolumns =
+    "Place  Player                 Nights   Points  Avg Net";
+
 // The title carries the league's name.
 std::vector<std::string> nightlines(const std::string& league, const NightResults& night);
 std::vector<std::string> standingslines(const std::string& league, const ResultsFile& f,

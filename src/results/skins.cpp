@@ -125,6 +125,25 @@ std::optional<std::array<int, 18>> holestrokes(const ResultLine& line,
     return strokes;
 }
 
+std::vector<SkinsTotal> skinstotals(const NightSkins& night) {
+    std::vector<SkinsTotal> totals;
+    for (const SkinsGame& g : night.games)
+        for (const SkinWin& w : g.wins) {
+            auto it = std::find_if(totals.begin(), totals.end(),
+                                   [&](const SkinsTotal& t) { return t.player == w.player; });
+            if (it == totals.end()) {
+                totals.push_back(SkinsTotal{w.player, 0, 0});
+                it = totals.end() - 1;
+            }
+            it->skins += w.hole > 0 ? 1 + w.carried : 0;
+            it->cents += w.cents;
+        }
+    std::sort(totals.begin(), totals.end(), [](const SkinsTotal& a, const SkinsTotal& b) {
+        return a.cents != b.cents ? a.cents > b.cents : a.player < b.player;
+    });
+    return totals;
+}
+
 CourseIndexes courseindexes(const ProgramState& g) {
     CourseIndexes out;
     for (int c = 1; c <= g.coursecount; ++c)

@@ -61,6 +61,18 @@ struct NightSkins {
     int nonetcourse = 0;
 };
 
+// What one player won over all the night's games: what to pay him. skins counts the skins of
+// the holes he won (each with the skins carried into it); a share of a carry past the last
+// hole adds to the money only.
+struct SkinsTotal {
+    std::string player;
+    int skins = 0;
+    long long cents = 0;
+    bool operator==(const SkinsTotal&) const = default;
+};
+// Every player who won something, the most money first (then by name).
+std::vector<SkinsTotal> skinstotals(const NightSkins& night);
+
 // The stroke indexes of the courses by course number; a course without them is missing.
 using CourseIndexes = std::map<int, whs::StrokeIndexes>;
 CourseIndexes courseindexes(const ProgramState& g);

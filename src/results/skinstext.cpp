@@ -52,6 +52,21 @@ std::vector<std::string> gamefoot(const SkinsGame& g) {
     return out;
 }
 
+// What to pay each player over all the games; nothing when no skin was won.
+std::vector<std::string> totalslines(const NightSkins& night) {
+    const std::vector<SkinsTotal> totals = skinstotals(night);
+    if (totals.empty()) return {};
+    std::vector<std::string> out = {"", "Payout by player, all games", totalscolumns};
+    long long paid = 0;
+    for (const SkinsTotal& t : totals) {
+        out.push_back(std::string(7, ' ') + alignleft(t.player, 22) +
+                      alignright(std::to_string(t.skins), 6) + alignright(money(t.cents), 17));
+        paid += t.cents;
+    }
+    out.push_back(std::string(7, ' ') + alignleft("Paid out", 28) + alignright(money(paid), 17));
+    return out;
+}
+
 } // namespace
 
 std::string skinkindtext(SkinKind kind) {
@@ -66,10 +81,19 @@ std::vector<std::string> skinslines(const std::string& league, const NightSkins&
     for (const SkinsGame& g : night.games) {
         out.push_back("");
         out.push_back(gametitle(g));
-        if (!g.wins.empty()) out.push_back(" Hole  Player                 Score Carried   Payout");
+        if (!g.wins.empty()) out.push_back(skinscolumns);
         for (const SkinWin& w : g.wins) out.push_back(winline(w));
         for (std::string& l : gamefoot(g)) out.push_back(std::move(l));
     }
+    for (std::string& l : totalslines(night)) out.push_back(std::move(l));
+    return out;
+}
+
+std::vector<std::string> payoutlines(const std::string& league, const NightSkins& night) {
+    std::vector<std::string> out = {league + " Skins " + nighttext(night.date)};
+    std::vector<std::string> totals = totalslines(night);
+    if (totals.empty()) totals = {"", "No skin was won: nobody is paid."};
+    out.insert(out.end(), totals.begin(), totals.end());
     return out;
 }
 
@@ -86,6 +110,17 @@ std::vector<std::vector<std::string>> skinscells(const NightSkins& night) {
                             w.hole > 0 ? std::to_string(w.hole) : "", w.player,
                             w.hole > 0 ? std::to_string(w.score) : "", std::to_string(w.carried),
                             money(w.cents)});
+    return rows;
+}
+
+std::vector<std::string> totalsheading() {
+    return {"date", "player", "skins", "payout"};
+}
+
+std::vector<std::vector<std::string>> totalscells(const NightSkins& night) {
+    std::vector<std::vector<std::string>> rows;
+    for (const SkinsTotal& t : skinstotals(night))
+        rows.push_back({nighttext(night.date), t.player, std::to_string(t.skins), money(t.cents)});
     return rows;
 }
 

@@ -33,12 +33,24 @@ struct ReplayPreview {
 ReplayPreview previewreplay(const ProgramState& g, const SettingsChoice& choice,
                             const fs::path& dir);
 
-// The question the switch asks, with the table of indexes now and after. Yes works the
+// The question the switch asks, with the table of indexes now and after. It says how many
+// rounds are worked out from their players' default tees (the tee a round was played from is
+// not known), and, for a switch to the World Handicap System, which courses of the kept
+// rounds have no stroke indexes, so their rounds' hole limits are estimated. Yes works the
 // rounds out again and writes them, No changes the method only, Cancel changes nothing.
 Message replayquestion(const ProgramState& g, const ReplayPreview& preview);
 
-// The table: one line a player, his index now and worked out again (blank without one).
+// The table: one line a player, his index now and his new index (blank without one).
 std::string replaytable(const ProgramState& before, const ReplayPreview& preview);
+
+// The courses the league's kept rounds were played on that have no stroke indexes, in the
+// course table's order, with how many kept rounds each has.
+struct UnindexedCourse {
+    std::string name;
+    int rounds = 0;
+    bool operator==(const UnindexedCourse&) const = default;
+};
+std::vector<UnindexedCourse> unindexedcourses(const ProgramState& g);
 
 // Yes is written with the league's nights by writereplayed (results/nightrecord.h).
 

@@ -60,8 +60,13 @@ bool nextplayer(ScoreSession& s) {
     return s.player != 0;
 }
 
-Message pausingmessage() {
-    return {" Pausing...", "Greenfold", Icon::none};
+std::string pausingtext(const std::string& player, bool last) {
+    return "Pausing: " + player + "'s round is recorded. Read its steps below, then press " +
+           (last ? "Finish to end the entry." : "Next Player to go on.");
+}
+
+std::string continuecaption(bool last) {
+    return last ? "&Finish" : "&Next Player";
 }
 
 std::vector<std::string> roundlist(const ProgramState& g, int p) {

@@ -58,8 +58,11 @@ void firstplayer(ScoreSession& s);
 // is left.
 bool nextplayer(ScoreSession& s);
 
-// The box that holds the screen while the calculation panel can be read.
-Message pausingmessage();
+// With the calculation panel open, the window pauses after each round is recorded so its
+// steps can be read: the line over the panel while it waits, and what the button that ends
+// the pause says (the next player, or the end of the run when nobody is left).
+std::string pausingtext(const std::string& player, bool last);
+std::string continuecaption(bool last);
 
 // The round picker's second list: the player's rounds newest first, "MM/DD/YY".
 std::vector<std::string> roundlist(const ProgramState& g, int p);

@@ -68,19 +68,27 @@ TEST(ResultsFile, roundTripsAndRefusesALineAtOddsWithItself) {
                   3};
     f.lines = {resultline("Ann Lee", {}, std::nullopt), totalsline("Bo", 38, 0, -2, 2)};
     f.lines[1].index = -15;
+    f.started = NightDate{10, 6, 26};
     const std::string bytes = resultsbytes(f);
-    EXPECT_EQ(bytes.substr(0, 21), "Greenfold results 2\r\n");
-    EXPECT_NE(bytes.find("Gold\r\n 3 \r\n 1 \r\n 1 \r\n12.05\r\n 3 \r\n"), std::string::npos);
+    EXPECT_EQ(bytes.substr(0, 21), "Greenfold results 3\r\n");
+    EXPECT_NE(bytes.find("Gold\r\n 3 \r\n 1 \r\n 1 \r\n12.05\r\n 3 \r\n10/06/26\r\n 2 \r\n"),
+              std::string::npos);
     EXPECT_NE(
         bytes.find("06/02/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 38 0 38 -1.5 -2 -2 40 Bo\r\n"),
         std::string::npos);
     std::istringstream in(bytes);
     EXPECT_EQ(readresults(in), f);
-    // The first version, without the skins and team lines, reads with their defaults.
-    std::string first = bytes;
+    // The second version, without the day the season started, and the first, without the
+    // skins and team lines too, read with their defaults.
+    std::string second = bytes;
+    second.replace(second.find("3\r\n"), 1, "2").erase(second.find("10/06/26\r\n"), 10);
+    std::istringstream old2(second);
+    ResultsFile defaults = f;
+    defaults.started.reset();
+    EXPECT_EQ(readresults(old2), defaults);
+    std::string first = second;
     first.replace(first.find("2\r\n"), 1, "1").erase(first.find("Gold\r\n") + 6, 27);
     std::istringstream old(first);
-    ResultsFile defaults = f;
     defaults.settings.skins = {};
     defaults.settings.teambest = 0;
     EXPECT_EQ(readresults(old), defaults);

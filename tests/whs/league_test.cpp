@@ -276,7 +276,7 @@ TEST(Season, aSwitchOfMethodShowsItsTableBeforeWriting_andASwitchBackReadsTheHis
     // After three nights Cyd has played 36 holes (two nines and an 18): no index yet under
     // this method, a blank; the classic method gives him one.
     const std::string table = question.details;
-    EXPECT_TRUE(table.starts_with("Player                   Rounds       Now  Worked out\r\n"));
+    EXPECT_TRUE(table.starts_with("Player                   Rounds Index now   New index\r\n"));
     EXPECT_NE(table.find("\r\nCyd Nines                     3                   8.6\r\n"),
               std::string::npos)
         << table;
@@ -294,4 +294,38 @@ TEST(Season, aSwitchOfMethodShowsItsTableBeforeWriting_andASwitchBackReadsTheHis
     choice.method = HandicapMethod::whs;
     EXPECT_TRUE(takesettings(*g, choice, dir.path()));
     EXPECT_EQ(historybytes(*g), history);
+}
+
+// What the table does not show is said above it: the rounds worked out from the default tee
+// (a classic league keeps no tees) and, for the World Handicap System, the courses of the
+// kept rounds without stroke indexes, whose hole limits are estimated.
+TEST(Season, theMethodQuestionNamesTheDefaultTeesAndTheCoursesWithoutStrokeIndexes) {
+    greenfold::testing::TempDir dir;
+    auto g = season(HandicapMethod::classic);
+    std::map<int, std::string> panel;
+    play(*g, 1, 5, panel);
+    EXPECT_EQ(unindexedcourses(*g), (std::vector<UnindexedCourse>{{"Course 2", 1}}));
+    SettingsChoice choice = currentsettings(*g);
+    choice.method = HandicapMethod::whs;
+    ReplayPreview preview = previewreplay(*g, choice, dir.path());
+    std::string text = replayquestion(*g, preview).text;
+    EXPECT_NE(text.find("now?\r\n\r\nNo round's tee is known: every round is worked out "
+                        "from its player's default tee (his tee on the roster).\r\n"
+                        "No stroke indexes for Course 2, 1 round: the hole limits"),
+              std::string::npos)
+        << text;
+
+    // Back to the classic method from a league that knows the tees of all its rounds but
+    // one: that one is counted, and the courses are nothing to that method.
+    *g = std::move(*preview.after);
+    for (int p = ann; p <= dee; ++p)
+        for (int r = 1; r <= g->roundcount[p]; ++r) g->history[p].rounds[r].tee = g->playertee[p];
+    g->history[ann].rounds[1].tee = 0;
+    choice.method = HandicapMethod::classic;
+    preview = previewreplay(*g, choice, dir.path());
+    text = replayquestion(*g, preview).text;
+    EXPECT_NE(text.find("now?\r\n\r\nThe tee of 1 of the 18 rounds is not known"),
+              std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("stroke indexes"), std::string::npos);
 }

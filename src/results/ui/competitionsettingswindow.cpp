@@ -127,6 +127,9 @@ QWidget* CompetitionSettingsWindow::buildflights() {
     box->addLayout(form);
     draw_ = options(frame, box, "Option4",
                     {"Drawn at the season's &first night", "Drawn e&very night"});
+    flightnote_ = label(frame, "Flightnote", "");
+    flightnote_->setWordWrap(true);
+    box->addWidget(flightnote_);
     table_ = new QTableWidget(frame);
     table_->setObjectName("Flighttable");
     table_->setColumnCount(2);
@@ -136,6 +139,8 @@ QWidget* CompetitionSettingsWindow::buildflights() {
     table_->setMinimumHeight(200);
     box->addWidget(table_);
     connect(flights_, &QButtonGroup::idClicked, this, &CompetitionSettingsWindow::enableflights);
+    connect(draw_, &QButtonGroup::idClicked, this, &CompetitionSettingsWindow::showflights);
+    connect(flightcount_, &QSpinBox::valueChanged, this, &CompetitionSettingsWindow::showflights);
     return frame;
 }
 
@@ -166,9 +171,14 @@ QWidget* CompetitionSettingsWindow::buildskins() {
     grid->addLayout(right, 0, 1);
     auto* team = new QFormLayout;
     teambest_ = spin(frame, "Teamspin", 0, maxplayers);
-    teambest_->setSpecialValueText("all");
-    addrow(team, frame, "Team p&oints: best K players (0 all)", teambest_);
-    grid->addLayout(team, 1, 0);
+    teambest_->setSpecialValueText("all its players");
+    teambest_->setPrefix("its best ");
+    teambest_->setToolTip("A team's points for a night are its players' points added up: all "
+                          "of them, or only its best players'");
+    connect(teambest_, &QSpinBox::valueChanged, this,
+            [this](int n) { teambest_->setSuffix(n == 1 ? " player" : " players"); });
+    addrow(team, frame, "Each night a team sc&ores the points of", teambest_);
+    grid->addLayout(team, 1, 0, 1, 2);
     connect(skins_, &QComboBox::currentIndexChanged, this, &CompetitionSettingsWindow::enableskins);
     connect(carry_, &QCheckBox::toggled, this, &CompetitionSettingsWindow::enableskins);
     return frame;
@@ -182,6 +192,9 @@ void CompetitionSettingsWindow::load() {
 
 void CompetitionSettingsWindow::showsettings() {
     const CompetitionSettings& s = file_.settings;
+    handflights_.clear();
+    for (int p = 1; p <= g_.playercount; ++p)
+        handflights_.push_back(QString::fromStdString(handflight(s, g_.playername[p])));
     allowance_->setValue(s.allowance);
     scoring_->button(int(s.scoring))->setChecked(true);
     ties_->button(int(s.ties))->setChecked(true);
@@ -196,17 +209,42 @@ void CompetitionSettingsWindow::showsettings() {
     split_->setChecked(s.skins.splitlast);
     stake_->setValue(s.skins.potcents / 100.0);
     teambest_->setValue(s.teambest);
-    table_->setRowCount(g_.playercount);
-    for (int p = 1; p <= g_.playercount; ++p) {
-        auto* name = new QTableWidgetItem(QString::fromStdString(g_.playername[p]));
-        name->setFlags(Qt::ItemIsEnabled);
-        table_->setItem(p - 1, 0, name);
-        table_->setItem(
-            p - 1, 1,
-            new QTableWidgetItem(QString::fromStdString(handflight(s, g_.playername[p]))));
-    }
+    teambest_->setSuffix(s.teambest == 1 ? " player" : " players");
     enableflights();
     enableskins();
+}
+
+// By hand the table takes each player's flight; by handicap it shows the draw, read only.
+void CompetitionSettingsWindow::showflights() {
+    keephandflights();
+    const int mode = flights_->checkedId();
+    tablemode_ = mode;
+    std::vector<std::string> roster;
+    for (int p = 1; p <= g_.playercount; ++p) roster.push_back(g_.playername[p]);
+    handflights_.resize(roster.size());
+    FlightDrawView drawn;
+    if (mode == int(FlightMode::byhandicap)) drawn = flightdraw(file_, shownsettings(), roster);
+    flightnote_->setText(QString::fromStdString(drawn.note));
+    flightnote_->setVisible(!drawn.note.empty());
+    table_->setRowCount(int(roster.size()));
+    for (std::size_t row = 0; row < roster.size(); ++row) {
+        auto* name = new QTableWidgetItem(QString::fromStdString(roster[row]));
+        name->setFlags(Qt::ItemIsEnabled);
+        table_->setItem(int(row), 0, name);
+        const bool byhand = mode != int(FlightMode::byhandicap);
+        auto* flight = new QTableWidgetItem(
+            byhand ? handflights_[row] : QString::fromStdString(drawn.rows[row].flight));
+        if (!byhand) flight->setFlags(Qt::ItemIsEnabled);
+        table_->setItem(int(row), 1, flight);
+    }
+}
+
+// The flights typed by hand are kept while the table shows a draw.
+void CompetitionSettingsWindow::keephandflights() {
+    if (tablemode_ == int(FlightMode::byhandicap)) return;
+    for (int row = 0; row < table_->rowCount() && row < int(handflights_.size()); ++row)
+        if (const QTableWidgetItem* flight = table_->item(row, 1))
+            handflights_[std::size_t(row)] = flight->text();
 }
 
 void CompetitionSettingsWindow::enableskins() {
@@ -221,7 +259,8 @@ void CompetitionSettingsWindow::enableflights() {
     const int mode = flights_->checkedId();
     flightcount_->setEnabled(mode == int(FlightMode::byhandicap));
     for (QAbstractButton* b : draw_->buttons()) b->setEnabled(mode == int(FlightMode::byhandicap));
-    table_->setEnabled(mode == int(FlightMode::byhand));
+    table_->setEnabled(mode != int(FlightMode::none));
+    showflights();
 }
 
 CompetitionSettings CompetitionSettingsWindow::shownsettings() const {
@@ -243,11 +282,14 @@ CompetitionSettings CompetitionSettingsWindow::shownsettings() const {
             if (g_.playername[p] == a.player) return true;
         return false;
     });
-    for (int row = 0; row < table_->rowCount(); ++row) {
-        const QTableWidgetItem* flight = table_->item(row, 1);
-        const std::string name =
-            stripcontrols(flight ? flight->text().trimmed().toStdString() : "");
-        s.assigned.push_back({table_->item(row, 0)->text().toStdString(), name});
+    const bool typed = tablemode_ != int(FlightMode::byhandicap);
+    for (int p = 1; p <= g_.playercount; ++p) {
+        const std::size_t row = std::size_t(p - 1);
+        const QTableWidgetItem* cell = typed ? table_->item(int(row), 1) : nullptr;
+        const QString flight = cell                        ? cell->text()
+                               : row < handflights_.size() ? handflights_[row]
+                                                           : QString();
+        s.assigned.push_back({g_.playername[p], stripcontrols(flight.trimmed().toStdString())});
     }
     return s;
 }

@@ -3,6 +3,8 @@
 #include "platform/qtforward.h"
 #include "results/ui/resultswindow.h"
 
+#include <vector>
+
 class QSpinBox;
 class QDoubleSpinBox;
 class QComboBox;
@@ -14,9 +16,9 @@ namespace greenfold {
 
 // The competition settings of the open league: the results allowance, net or gross,
 // how ties are settled, the points table and participation points, flights and how
-// players are put in them, how many nights count, the skins and how many players' points
-// make a team's night. Save writes them into the league's
-// results file; Cancel leaves it as it was.
+// players are put in them (by hand in the table; by handicap the table shows the draw),
+// how many nights count, the skins and how many players' points make a team's night.
+// Save writes them into the league's results file; Cancel leaves it as it was.
 class CompetitionSettingsWindow : public ResultsWindow {
     Q_OBJECT
 
@@ -33,6 +35,8 @@ class CompetitionSettingsWindow : public ResultsWindow {
     void enableskins();
     void showsettings();
     void enableflights();
+    void showflights();
+    void keephandflights();
     CompetitionSettings shownsettings() const;
 
     QSpinBox* allowance_;
@@ -45,6 +49,9 @@ class CompetitionSettingsWindow : public ResultsWindow {
     QButtonGroup* flights_;
     QButtonGroup* draw_;
     QTableWidget* table_;
+    QLabel* flightnote_;
+    std::vector<QString> handflights_; // the flights by hand as typed, while the table shows a draw
+    int tablemode_ = -1;               // the way of flights the table shows
     QComboBox* skins_;
     QCheckBox* carry_;
     QCheckBox* split_;

@@ -37,6 +37,7 @@ NightResultsWindow::NightResultsWindow(ProgramState& model, Services& services,
     top->addWidget(nightlabel);
     top->addWidget(nightcombo_);
     top->addStretch(1);
+    top->addWidget(buildseasons(this));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(printbutton);
     buttons->addWidget(skinsbutton_);
@@ -59,21 +60,38 @@ NightResultsWindow::NightResultsWindow(ProgramState& model, Services& services,
 }
 
 void NightResultsWindow::load() {
+    loadseasons();
     readresults();
+    shownights();
+    present(0, nightcombo_);
+}
+
+void NightResultsWindow::seasonchanged() {
+    shownights();
+}
+
+// The chosen season's nights, the newest shown; a season without one says so.
+void NightResultsWindow::shownights() {
     nights_ = seasonnights(file_);
-    skinsbutton_->setEnabled(file_.settings.skins.mode != SkinsMode::off && !nights_.empty());
+    skinsbutton_->setEnabled(file_.settings.skins.mode != SkinsMode::off);
     nightcombo_->blockSignals(true);
+    nightcombo_->clear();
     for (const NightDate& n : nights_) nightcombo_->addItem(QString::fromStdString(nighttext(n)));
     nightcombo_->blockSignals(false);
-    if (nights_.empty()) list1_->addItem("No rounds have been recorded since results were kept.");
+    nightcombo_->setEnabled(!nights_.empty());
+    list1_->clear();
+    if (nights_.empty()) list1_->addItem(QString::fromStdString(nonighttext(file_)));
     shownight(0);
-    present(0, nightcombo_);
 }
 
 void NightResultsWindow::postteams() {
     const int k = nightcombo_->currentIndex();
     if (k < 0 || k >= int(nights_.size())) {
-        services_.dialogs.beep();
+        services_.dialogs.message(nothingtodo(file_, SeasonCommand::postteams));
+        return;
+    }
+    if (season().kept()) {
+        services_.dialogs.message(keptseasonreadonly(season()));
         return;
     }
     const NightDate night = nights_[std::size_t(k)];
@@ -113,12 +131,18 @@ void NightResultsWindow::shownight(int) {
 
 void NightResultsWindow::print() {
     const std::vector<std::string> lines = shownlines();
-    if (!lines.empty()) printlines(lines);
+    if (lines.empty())
+        services_.dialogs.message(nothingtodo(file_, SeasonCommand::print));
+    else
+        printlines(lines);
 }
 
 void NightResultsWindow::printskins() {
     const std::vector<std::string> lines = skinslines();
-    if (!lines.empty()) printlines(lines);
+    if (lines.empty())
+        services_.dialogs.message(nothingtodo(file_, SeasonCommand::printskins));
+    else
+        printlines(lines);
 }
 
 } // namespace greenfold

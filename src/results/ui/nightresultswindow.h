@@ -11,7 +11,8 @@ namespace greenfold {
 // A night's results: the nights of the season newest first, and for the chosen one each
 // player's gross, handicap and net, his places and points, flight by flight, and under
 // them the night's skins when the league plays them; the results and the skins sheet are
-// printed apart.
+// printed apart. A kept season can be chosen and is shown read only. A season without a
+// night says so, and each command says why it does nothing.
 class NightResultsWindow : public ResultsWindow {
     Q_OBJECT
 
@@ -29,6 +30,8 @@ class NightResultsWindow : public ResultsWindow {
   private:
     std::vector<std::string> shownlines() const;
     std::vector<std::string> skinslines() const;
+    void shownights();
+    void seasonchanged() override;
 
     QComboBox* nightcombo_;
     QListWidget* list1_;

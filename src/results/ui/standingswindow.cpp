@@ -33,9 +33,13 @@ StandingsWindow::StandingsWindow(ProgramState& model, Services& services,
     buttons->addStretch(1);
     buttons->addWidget(infobutton);
     buttons->addWidget(donebutton);
+    auto* top = new QHBoxLayout;
+    top->addStretch(1);
+    top->addWidget(buildseasons(this));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(list1_, 0, 0);
-    grid->addLayout(buttons, 1, 0);
+    grid->addLayout(top, 0, 0);
+    grid->addWidget(list1_, 1, 0);
+    grid->addLayout(buttons, 2, 0);
     list1_->setMinimumSize(520, 360);
 
     connect(printbutton, &QPushButton::clicked, this, &StandingsWindow::print);
@@ -45,23 +49,37 @@ StandingsWindow::StandingsWindow(ProgramState& model, Services& services,
 }
 
 void StandingsWindow::load() {
+    loadseasons();
     readresults();
-    if (seasonnights(file_).empty()) {
-        list1_->addItem("No rounds have been recorded since results were kept.");
-    } else {
-        lines_ = standingslines(leaguename(), file_, standings(file_));
-        addlines(list1_, lines_);
-    }
+    showstandings();
     present(0, list1_);
 }
 
+void StandingsWindow::seasonchanged() {
+    showstandings();
+}
+
+void StandingsWindow::showstandings() {
+    list1_->clear();
+    lines_.clear();
+    if (seasonnights(file_).empty()) {
+        list1_->addItem(QString::fromStdString(nonighttext(file_)));
+        return;
+    }
+    lines_ = standingslines(leaguename(), file_, standings(file_));
+    addlines(list1_, lines_);
+}
+
 void StandingsWindow::print() {
-    if (!lines_.empty()) printlines(lines_);
+    if (lines_.empty())
+        services_.dialogs.message(nothingtodo(file_, SeasonCommand::print));
+    else
+        printlines(lines_);
 }
 
 void StandingsWindow::saveweb() {
     if (lines_.empty()) {
-        services_.dialogs.beep();
+        services_.dialogs.message(nothingtodo(file_, SeasonCommand::webpage));
         return;
     }
     const auto file = services_.dialogs.savefile("Save as Web Page", "Web page (*.html)", "html");

@@ -6,7 +6,8 @@
 namespace greenfold {
 
 // The season's standings: each player's points, nights and average net, flight by
-// flight; printed as shown.
+// flight; printed as shown. A kept season can be chosen and is shown read only. A season
+// without a night says so, and each command says why it does nothing.
 class StandingsWindow : public ResultsWindow {
     Q_OBJECT
 
@@ -19,6 +20,9 @@ class StandingsWindow : public ResultsWindow {
     void saveweb();
 
   private:
+    void showstandings();
+    void seasonchanged() override;
+
     QListWidget* list1_;
     std::vector<std::string> lines_;
 };

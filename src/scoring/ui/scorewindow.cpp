@@ -65,11 +65,11 @@ ScoreWindow::ScoreWindow(ProgramState& model, Services& services, std::filesyste
     cardlayout->addWidget(buildbuttons());
     cardlayout->addStretch(1);
 
-    list1_ = listbox(this, "List1");
-    list1_->hide();
+    panel_ = buildpanel();
+    panel_->hide();
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(card_);
-    layout->addWidget(list1_, 1);
+    layout->addWidget(panel_, 1);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName("Timer1");
@@ -117,6 +117,31 @@ QWidget* ScoreWindow::buildbuttons() {
     return box;
 }
 
+// The steps wrap at the panel's edge, so every line shows whole however long it is.
+QWidget* ScoreWindow::buildpanel() {
+    auto* panel = new QWidget(this);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    pausebar_ = new QWidget(panel);
+    auto* bar = new QHBoxLayout(pausebar_);
+    bar->setContentsMargins(0, 0, 0, 0);
+    pauselabel_ = label(pausebar_, "pauselabel", "");
+    pauselabel_->setWordWrap(true);
+    continuebutton_ = button(pausebar_, "continuebutton", "", "Go on after reading the steps");
+    bar->addWidget(pauselabel_, 1);
+    bar->addWidget(continuebutton_);
+    pausebar_->hide();
+    list1_ = listbox(panel, "List1");
+    list1_->setWordWrap(true);
+    list1_->setTextElideMode(Qt::ElideNone);
+    list1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list1_->setResizeMode(QListView::Adjust);
+    column->addWidget(pausebar_);
+    column->addWidget(list1_, 1);
+    connect(continuebutton_, &QPushButton::clicked, this, &ScoreWindow::endpause);
+    return panel;
+}
+
 void ScoreWindow::load() {
     const bool editing = session_.editslot > 0;
     grid_->setentering(!editing);
@@ -146,7 +171,7 @@ void ScoreWindow::place() {
     if (g_.method == HandicapMethod::whs)
         panel = std::max(panel, list1_->fontMetrics().horizontalAdvance(QString(64, 'n')));
     const int wide = narrow + panel;
-    list1_->setVisible(panelopen_);
+    panel_->setVisible(panelopen_);
     setFixedWidth(panelopen_ ? wide : narrow);
     adjustSize();
     if (isMinimized() || isMaximized()) return;
@@ -201,8 +226,35 @@ void ScoreWindow::recordnow() {
         return;
     }
     ++recorded_;
+    list1_->clear();
     addlines(list1_, result.panel);
-    if (panelopen_) services_.dialogs.message(pausingmessage());
+    if (panelopen_) {
+        pause();
+        return;
+    }
+    list1_->clear();
+    advance();
+}
+
+// The card waits and the panel stays to be read and scrolled until the button is pressed.
+void ScoreWindow::pause() {
+    const bool last = session_.editslot > 0 || session_.waiting.size() <= 1;
+    const int p = session_.player;
+    pauselabel_->setText(
+        QString::fromStdString(pausingtext(p != 0 ? g_.playername[p] : std::string(), last)));
+    continuebutton_->setText(QString::fromStdString(continuecaption(last)));
+    paused_ = true;
+    card_->setEnabled(false);
+    pausebar_->show();
+    continuebutton_->setDefault(true);
+    continuebutton_->setFocus();
+}
+
+void ScoreWindow::endpause() {
+    if (!paused_) return;
+    paused_ = false;
+    pausebar_->hide();
+    card_->setEnabled(true);
     list1_->clear();
     advance();
 }
@@ -239,6 +291,7 @@ void ScoreWindow::deleteround() {
 }
 
 void ScoreWindow::viewmath() {
+    if (paused_) return; // the panel stays open until the pause ends
     panelopen_ = !panelopen_;
     place();
 }

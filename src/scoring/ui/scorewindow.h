@@ -32,7 +32,11 @@ class ScoreWindow : public FormWindow {
     void cancel();
     void deleteround();
     void viewmath();
+    // Ends the pause after a round recorded with the panel open: the next player, or the
+    // end of the run.
+    void endpause();
     bool panelopen() const { return panelopen_; }
+    bool paused() const { return paused_; }
     ScoreGrid* grid() const { return grid_; }
 
   signals:
@@ -45,6 +49,8 @@ class ScoreWindow : public FormWindow {
   private:
     QWidget* buildtees();
     QWidget* buildbuttons();
+    QWidget* buildpanel();
+    void pause();
     void place();
     void showplayer();
     void selecttee(int tee);
@@ -66,9 +72,14 @@ class ScoreWindow : public FormWindow {
     QButtonGroup* tees_ = nullptr;
     QPushButton* skipbutton_ = nullptr;
     QPushButton* deletebutton_ = nullptr;
+    QWidget* panel_;    // the calculation panel: the pause line over the steps
+    QWidget* pausebar_; // shown while the window pauses
+    QLabel* pauselabel_;
+    QPushButton* continuebutton_;
     QListWidget* list1_;
     QTimer* timer1_;
     bool panelopen_ = false;
+    bool paused_ = false;
     bool ended_ = false;
     int recorded_ = 0;       // rounds recorded in this run
     DisplayedRound pending_; // the round Record records, while it waits

@@ -266,4 +266,22 @@ void MainWindow::startviewtimer() {
     viewtimer_->start();
 }
 
+void MainWindow::redrawview() {
+    if (g_.leaguefile.empty()) return;
+    if (view_.view == view_player) {
+        if (view_.player >= 1 && view_.player <= g_.playercount) showplayerrounds();
+        return;
+    }
+    if (view_.view == view_date) {
+        const int shown = view_.dateindex;
+        builddates(g_, view_);
+        if (shown >= 1 && shown <= int(view_.datekeys.size())) {
+            view_.dateindex = shown;
+            showlines(showdate(g_, view_));
+            return;
+        }
+    }
+    if (auto lines = refreshview(g_, view_)) showlines(*lines);
+}
+
 } // namespace greenfold

@@ -57,6 +57,9 @@ class MainWindow : public QMainWindow {
     void hidescrollers();
     void showplayerrounds();
     void startviewtimer();
+    // Draws the open view again at once, where it stands: the same player, the same
+    // date. After a change that works rounds out again, nothing shows the old figures.
+    void redrawview();
     // Opens a window of the program the one way every command does: the main window is
     // off until the window has closed without handing over to another window, then on
     // again, and then runs. The caller connects any hand-over signal of its own.

@@ -145,13 +145,14 @@ void enterrounds(MainWindow& main) {
     main.openwindow(window);
 }
 
-// A switch of handicap method may have worked the league out again: the list is redrawn.
+// A switch of handicap method may have worked the league out again: the open view is drawn
+// again at once, whichever it is.
 void opensettings(MainWindow& main) {
     const HandicapMethod before = main.model().method;
     main.openwindow(new SettingsWindow(main.model(), main.services(), main.datadir(),
                                        settingsdir(main.model()), &main),
                     [&main, before] {
-                        if (main.model().method != before) main.startviewtimer();
+                        if (main.model().method != before) main.redrawview();
                     });
 }
 

@@ -18,11 +18,12 @@ namespace {
 // Asked first; the open league's nights and team points are put aside.
 void newseason(MainWindow& main) {
     Dialogs& dialogs = main.services().dialogs;
-    const SeasonStart start = planseason(main.model(), main.datadir());
+    SeasonStart start = planseason(main.model(), main.datadir());
     if (!start.plan) {
         dialogs.message(start.refusal);
         return;
     }
+    start.plan->started = todaysnight();
     const Message question = newseasonquestion(main.model(), *start.plan);
     if (dialogs.message(question, Buttons::yesno, Answer::no) != Answer::yes) return;
     ProgramState& g = main.model();

@@ -130,15 +130,14 @@ TEST_F(WhsNight, switchStrokeIndexesAndANightWithThePanel_equalTheNightImported)
     ASSERT_NE(rounds, nullptr);
     EXPECT_TRUE(label(rounds, "eqlabel").startsWith("Net double bogey is active"));
     click(rounds, "Command3D1");
-    Lines panel;
-    QString hole3;
-    fake.dialogs.onmessage = [&](const Message&) {
-        panel = lines(control<QListWidget>(rounds, "List1"));
-        hole3 = box(rounds, "scoretext_3");
-    };
+    auto* next = control<QPushButton>(rounds, "continuebutton");
     typekeys(rounds, "5412444365454544354"); // a 12 on the third
     click(rounds, "recordbutton");
-    ASSERT_TRUE(waitfor([&] { return label(rounds, "Pnamelabel") == "Ed Castillo"; }));
+    ASSERT_TRUE(waitfor([&] { return next->isVisible(); }));
+    Lines panel = lines(control<QListWidget>(rounds, "List1"));
+    const QString hole3 = box(rounds, "scoretext_3");
+    click(rounds, "continuebutton");
+    ASSERT_EQ(label(rounds, "Pnamelabel"), "Ed Castillo");
     const auto counted = std::find_if(panel.begin(), panel.end(), [](const std::string& l) {
         return l.starts_with("  hole 3: 12 counts ");
     });
@@ -147,11 +146,14 @@ TEST_F(WhsNight, switchStrokeIndexesAndANightWithThePanel_equalTheNightImported)
     control<QLineEdit>(rounds, "outscoretext")->setText("49");
     control<QLineEdit>(rounds, "inscoretext")->setText("47");
     click(rounds, "recordbutton");
+    ASSERT_TRUE(waitfor([&] { return next->isVisible(); }));
+    EXPECT_EQ(next->text(), "&Finish");
+    panel = lines(control<QListWidget>(rounds, "List1"));
+    click(rounds, "continuebutton");
     ASSERT_TRUE(waitfor([&] { return window("roundsform") == nullptr; }));
     EXPECT_NE(std::find(panel.begin(), panel.end(),
                         "Totals only: the holes are not known, the gross counts"),
               panel.end());
-    fake.dialogs.onmessage = nullptr;
     EXPECT_EQ(savedleague()->holescore[bill][savedleague()->roundcount[bill]][3], 12);
 
     ASSERT_TRUE(waitfor([&] { return mainwindow->list2()->item(2)->text() != billline; }));

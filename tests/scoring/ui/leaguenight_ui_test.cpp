@@ -1,10 +1,12 @@
 // Score entry, correcting and deleting rounds, and the settings, through the windows. A
 // whole night typed and saved is in tests/cli/ui/desktop_ui_test.cpp.
+#include "platform/spinbutton.h"
 #include "support/windowfixture.h"
 
 #include <QCheckBox>
 #include <QDate>
 #include <QRadioButton>
+#include <QToolButton>
 
 using namespace greenfold;
 using namespace greenfold::testing;
@@ -64,7 +66,9 @@ TEST_F(Night, typing_movesOnAfterEachHoleButWaitsAfterALoneOne) {
     EXPECT_EQ(texts(rounds, {"inscoretext", "Totalscorelabel"}), (Lines{"41", "45"}));
 }
 
-TEST_F(Night, viewMath_widensAndPausesWithThePanelShowing_cancelKeepsWhatWasRecorded) {
+// The pause after a round keeps the card waiting while the panel can be read and scrolled;
+// every step shows whole, wrapped at the panel's edge.
+TEST_F(Night, viewMath_widensAndPausesWithThePanelReadable_cancelKeepsWhatWasRecorded) {
     const auto counts = g->roundcount;
     QWidget* rounds = enterrounds({0, 2});
     ASSERT_NE(rounds, nullptr);
@@ -72,17 +76,33 @@ TEST_F(Night, viewMath_widensAndPausesWithThePanelShowing_cancelKeepsWhatWasReco
     click(rounds, "Command3D1");
     EXPECT_GT(rounds->width(), narrow + 100);
     auto* panel = control<QListWidget>(rounds, "List1");
-    Lines atpause;
-    fake.dialogs.onmessage = [&](const Message&) { atpause = lines(panel); };
     typekeys(rounds, "545444365454544354");
     click(rounds, "recordbutton");
-    ASSERT_TRUE(waitfor([&] { return label(rounds, "Pnamelabel") == "Ed Castillo"; }));
-    fake.dialogs.onmessage = nullptr;
-    EXPECT_EQ(fake.dialogs.shown.at(0).message.text, " Pausing...");
-    ASSERT_FALSE(atpause.empty());
-    EXPECT_EQ(atpause.front(), "Bill Archer");
-    EXPECT_TRUE(atpause.back().starts_with("Hcp index = "));
+    auto* next = control<QPushButton>(rounds, "continuebutton");
+    ASSERT_TRUE(waitfor([&] { return next->isVisible(); }));
+    EXPECT_TRUE(fake.dialogs.shown.empty());
+    EXPECT_EQ(label(rounds, "Pnamelabel"), "Bill Archer");
+    EXPECT_TRUE(label(rounds, "pauselabel").startsWith("Pausing: Bill Archer's round"));
+    EXPECT_EQ(next->text(), "&Next Player");
+    EXPECT_FALSE(control<QPushButton>(rounds, "recordbutton")->isEnabled());
+    EXPECT_TRUE(panel->isEnabled());
+    const Lines steps = lines(panel);
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.front(), "Bill Archer");
+    EXPECT_TRUE(steps.back().starts_with("Hcp index = "));
+    const int width = panel->viewport()->width();
+    for (int i = 0; i < panel->count(); ++i) {
+        const QRect needed = panel->fontMetrics().boundingRect(
+            QRect(0, 0, width, 10000), Qt::TextWordWrap, panel->item(i)->text());
+        EXPECT_LE(needed.height(), panel->visualItemRect(panel->item(i)).height()) << i;
+        EXPECT_LE(needed.width(), width) << i;
+    }
+    panel->scrollToBottom(); // the panel scrolls while the card waits
+    click(rounds, "continuebutton");
+    EXPECT_EQ(label(rounds, "Pnamelabel"), "Ed Castillo");
+    EXPECT_FALSE(next->isVisible());
     EXPECT_EQ(panel->count(), 0);
+    EXPECT_TRUE(control<QPushButton>(rounds, "recordbutton")->isEnabled());
     click(rounds, "Command3D1");
     EXPECT_EQ(rounds->width(), narrow);
     click(rounds, "cancelbutton");
@@ -187,4 +207,34 @@ TEST_F(Night, settings_storedInBothFiles_averagingNoticeEachTime_outOfRangeFacto
     click(w, "okbutton");
     EXPECT_EQ(fake.dialogs.shown.size(), 2u);
     EXPECT_EQ(std::tuple(g->averageflag, g->hcpfactor), std::tuple(0, 0.96f));
+}
+
+// Yes to the method question works the rounds out again; the open view shows the new figures
+// at once, in the player view as in the others, on the player or the date it showed.
+TEST_F(Night, methodSwitch_redrawsTheOpenViewWhereItStands) {
+    auto switchto = [&](int option) {
+        QWidget* w = open("settingsmenu", "Setfont");
+        control<QRadioButton>(w, QString("methodoption_%1").arg(option))->click();
+        fake.dialogs.answers = {Answer::yes};
+        click(w, "okbutton");
+    };
+    mainwindow->action("Viewmenu_2")->trigger();
+    mainwindow->findChild<SpinButton*>("Spin1")->downbutton()->click();
+    const RoundView dateview = mainwindow->roundview();
+    const Lines olderdate = lines(mainwindow->list2());
+    switchto(2);
+    ASSERT_EQ(g->method, HandicapMethod::whs);
+    EXPECT_EQ(mainwindow->roundview().dateindex, dateview.dateindex);
+    EXPECT_EQ(lines(mainwindow->list2()), showdate(*g, dateview).rounds);
+    EXPECT_NE(lines(mainwindow->list2()), olderdate);
+
+    QWidget* picker = open("Viewmenu_3", "chooseplayer");
+    control<QListWidget>(picker, "List1")->setCurrentRow(1);
+    click(picker, "acceptbutton");
+    ASSERT_TRUE(waitfor([&] { return mainwindow->list1()->item(2)->text() == "Dana Brooks"; }));
+    const Lines whs = lines(mainwindow->list2());
+    switchto(1);
+    ASSERT_EQ(g->method, HandicapMethod::classic);
+    EXPECT_EQ(lines(mainwindow->list2()), showplayer(*g, 2).rounds);
+    EXPECT_NE(lines(mainwindow->list2()), whs);
 }
