@@ -28,7 +28,7 @@ const std::map<std::string, std::set<std::string>> core = {
     {"charts", {"model", "reports", "whs"}},
     {"shell", {"model", "whs"}},
     {"results", {"model", "scoring", "whs", "reports", "teams"}},
-    {"matchplay", {"model", "scoring", "whs", "teams", "results"}},
+    {"matchplay", {"model", "scoring", "whs", "teams", "results", "reports"}},
     {"publish", {"model", "whs", "teams", "results", "matchplay"}},
     {"cli",
      {"model", "lists", "courses", "scoring", "reports", "shell", "whs", "results", "publish",
