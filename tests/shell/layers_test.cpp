@@ -46,9 +46,10 @@ const std::map<std::string, std::set<std::string>> upper = {
     {"charts/ui", {"reports/ui"}},
     {"teams/ui", {"reports/ui"}},
     {"results/ui", {"reports/ui"}},
+    {"matchplay/ui", {"reports/ui"}},
     {"shell/ui",
-     {"courses/ui", "players/ui", "reports/ui", "scoring/ui", "charts/ui", "teams/ui",
-      "results/ui"}},
+     {"courses/ui", "players/ui", "reports/ui", "scoring/ui", "charts/ui", "teams/ui", "results/ui",
+      "matchplay/ui"}},
     {"app", {"shell/ui"}}};
 
 bool allowed(const std::string& from, const std::string& to) {
