@@ -42,7 +42,7 @@ const std::map<std::string, std::set<std::string>> upper = {
     {"courses/ui", {}},
     {"players/ui", {}},
     {"reports/ui", {}},
-    {"scoring/ui", {}},
+    {"scoring/ui", {"reports/ui"}},
     {"charts/ui", {"reports/ui"}},
     {"teams/ui", {"reports/ui"}},
     {"results/ui", {"reports/ui"}},

@@ -239,4 +239,14 @@ TEST_F(MatchWindows, eachWindowsCommands) {
     click(m, "Infobutton");
     click(m, "Cancelbutton");
     EXPECT_EQ(fake.help.shown, Lines(4, "Match Play"));
+
+    // A stroke-play night's cards from the round set-up: one card for three players.
+    QWidget* r = open(menu::entermenu, "selectplayers");
+    pick(control<QListWidget>(r, "List1"), {0, 1, 2});
+    QTest::keyClicks(control<QComboBox>(r, "coursecombo")->lineEdit(), "cedar ridge");
+    control<QComboBox>(r, "cardscombo")->setCurrentIndex(1);
+    click(r, "cardsbutton");
+    ASSERT_EQ(printouts.size(), 5u);
+    EXPECT_EQ(printouts[4]->find("Stroke play").size(), 1u);
+    EXPECT_EQ(printouts[4]->find(name[2]).size(), 1u);
 }
