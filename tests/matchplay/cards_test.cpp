@@ -6,8 +6,10 @@
 #include "matchplay/matchforms.h"
 #include "matchplay/matchprint.h"
 #include "reports/recordingsurface.h"
+#include "reports/reportleague.h"
 #include "support/printdump.h"
 #include "support/testfiles.h"
+#include "whs/strokeindex.h"
 
 #include <gtest/gtest.h>
 
@@ -179,4 +181,37 @@ TEST(MatchForms, datesAndWeeksAsTyped_theFirstDateOffered) {
     EXPECT_EQ(nighttext(offeredfirst(s, f, today)), "07/14/26");
     s.plan.first = {5, 5, 26};
     EXPECT_EQ(nighttext(offeredfirst(s, f, today)), "05/05/26");
+}
+
+TEST(Scorecards, aStrokePlayNightsCardsCarryEachPlayersHandicapInEffect) {
+    // Player 1 holds 13.4, player 2 +2.0, player 3 has no round yet; slope 113.
+    auto g = greenfold::testing::reportleague(3, 3);
+    g->hcpindex[1][3] = 13.4f;
+    g->hcpindex[2][3] = -2.0f;
+    g->roundcount[3] = 0;
+    for (int p = 1; p <= 3; ++p) g->playertee[p] = tee_mens;
+    g->coursedata[1][courseline_strokeindex] = whs::strokeindexline(examplesi);
+    g->coursedata[1][courseline_rating0 + tee_mens] = "70.0";
+    ResultsFile f;
+    const NightDate night{5, 14, 4};
+    auto cards = nightcards(*g, f, {1, 2, 3}, 1, night, Nine::all);
+    ASSERT_EQ(cards.size(), 1u);
+    const auto& l = cards[0].lines;
+    EXPECT_EQ(l[0].handicap, "13");
+    EXPECT_EQ(strokes(l[0]), "1 3 4 5 7 8 9 10 12 13 14 16 18"); // indexes 1 to 13
+    EXPECT_EQ(l[1].handicap, "+2");
+    EXPECT_EQ(strokes(l[1]), "6x-1 15x-1"); // indexes 17 and 18 give back
+    EXPECT_EQ(l[2].handicap, "");
+    EXPECT_EQ(cards[0].note, "Player 3 has no handicap yet");
+    EXPECT_EQ(cards[0].title, "05/14/04, 18 holes, Pine Valley");
+
+    // A nine plays half the handicap (6.5, so 7) on its own holes; the results allowance
+    // applies as the night's results take it (13 at 50 %: 7).
+    cards = nightcards(*g, f, {1}, 1, night, Nine::front);
+    EXPECT_EQ(cards[0].lines[0].handicap, "7");
+    EXPECT_EQ(strokes(cards[0].lines[0]), "1 3 4 5 7 8 9");
+    f.settings.allowance = 50;
+    EXPECT_EQ(nightcards(*g, f, {1}, 1, night, Nine::all)[0].lines[0].handicap, "7");
+    // Five players take two cards.
+    EXPECT_EQ(nightcards(*g, f, {1, 2, 3, 1, 2}, 1, night, Nine::all).size(), 2u);
 }

@@ -128,7 +128,7 @@ QWidget* ScheduleWindow::buildweek() {
     auto* swaplabel = new QLabel("&Swap", box);
     swaplabel->setBuddy(side1_);
     auto* swapbutton =
-        button(box, "Swapbutton", "S&wap Sides", "The two sides change places in the week");
+        button(box, "Swapbutton", "Swap Sid&es", "The two sides change places in the week");
     row->addWidget(postponebutton);
     row->addWidget(cancelbutton);
     row->addSpacing(16);

@@ -10,12 +10,14 @@
 #include "whs/strokeindex.h"
 
 #include <QCheckBox>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableWidget>
 
 #include <algorithm>
+#include <set>
 #include <sstream>
 
 using namespace greenfold;
@@ -124,6 +126,27 @@ class MatchWindows : public DemoWindows {
     std::array<std::string, 9> name;
 };
 
+// The accelerator letters of a window's buttons and labelled boxes, or of a menu, that
+// stand for two things.
+std::string twice(const QStringList& texts) {
+    std::set<QChar> seen;
+    std::string out;
+    for (const QString& t : texts) {
+        const qsizetype at = QString(t).replace("&&", "").indexOf('&');
+        if (at < 0 || at + 1 >= t.size()) continue;
+        const QChar letter = QString(t).replace("&&", "").at(at + 1).toLower();
+        if (!seen.insert(letter).second) out += t.toStdString() + " ";
+    }
+    return out;
+}
+std::string twice(QWidget* w) {
+    QStringList texts;
+    for (auto* b : w->findChildren<QAbstractButton*>()) texts << b->text();
+    for (auto* l : w->findChildren<QLabel*>())
+        if (l->buddy()) texts << l->text();
+    return twice(texts);
+}
+
 } // namespace
 
 TEST_F(MatchWindows, aWeekTypedThroughTheWindows_equalsTheWeekThroughTheCommandLine) {
@@ -178,7 +201,11 @@ TEST_F(MatchWindows, eachWindowsCommands) {
     fake.dialogs.shown.clear();
     // The schedule: week 2 postponed (asked, Yes), week 3 not cancelled (No), two sides of
     // week 2 swapped; made again, the played week 1 stays.
+    QStringList results;
+    for (QAction* a : mainwindow->findChild<QMenu*>("Resultsmenu")->actions()) results << a->text();
+    EXPECT_EQ(twice(results), "");
     QWidget* s = open(menu::schedulemenu, "Scheduleform");
+    EXPECT_EQ(twice(s), "");
     auto* table = control<QTableWidget>(s, "Weektable");
     EXPECT_EQ(table->item(0, 2)->text(), "front, played");
     table->selectRow(1);
@@ -207,6 +234,13 @@ TEST_F(MatchWindows, eachWindowsCommands) {
     // The week: its results and its cards printed (one card for the one match: the four
     // players, each with his strokes), and the week posted to the teams.
     QWidget* w = open(menu::weekmatchesmenu, "Weekform");
+    EXPECT_EQ(twice(w), "");
+    // A substitute who plays for the other side is refused, and nothing is written.
+    const std::string sheet = readbytes(data.path() / matfile);
+    fillslot(w, name[4], WeekMatchesWindow::substitute, "Subcombo", name[5]);
+    EXPECT_EQ(fake.dialogs.shown.back().message.text,
+              name[5] + " plays for another side that night.");
+    EXPECT_EQ(readbytes(data.path() / matfile), sheet);
     click(w, "Printbutton");
     click(w, "Cardsbutton");
     ASSERT_EQ(printouts.size(), 3u);
@@ -225,11 +259,13 @@ TEST_F(MatchWindows, eachWindowsCommands) {
 
     // The standings print as shown; the settings ask before the holes clear weeks 2 to 4.
     QWidget* t = open(menu::matchstandingsmenu, "Matchstandform");
+    EXPECT_EQ(twice(t), "");
     click(t, "Printbutton");
     EXPECT_EQ(printouts.size(), 4u);
     click(t, "Infobutton");
     click(t, "Donebutton");
     QWidget* m = open(menu::matchsettingsmenu, "Matchsetform");
+    EXPECT_EQ(twice(m), "");
     control<QComboBox>(m, "Holescombo")->setCurrentIndex(1);
     const std::string mat = readbytes(data.path() / matfile);
     fake.dialogs.answers = {Answer::no};
@@ -242,6 +278,7 @@ TEST_F(MatchWindows, eachWindowsCommands) {
 
     // A stroke-play night's cards from the round set-up: one card for three players.
     QWidget* r = open(menu::entermenu, "selectplayers");
+    EXPECT_EQ(twice(r), "");
     pick(control<QListWidget>(r, "List1"), {0, 1, 2});
     QTest::keyClicks(control<QComboBox>(r, "coursecombo")->lineEdit(), "cedar ridge");
     control<QComboBox>(r, "cardscombo")->setCurrentIndex(1);
