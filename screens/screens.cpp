@@ -324,6 +324,9 @@ void matchplaywindows(MainWindow& main, const fs::path& data, ProgramState& g) {
         click(w, "Donebutton");
     }
     shoot(main, menu::matchstandingsmenu, "Matchstandform", "Matchstandform", "Donebutton");
+    QtHelpViewer help;
+    help.show("Match Play");
+    save(&help, "help-matchplay");
 
     using namespace matchplay;
     MatchSeason s = openseason(g, data);
