@@ -1,6 +1,11 @@
 // Renders every window of the program, opened from the main window on a copy of the demo
 // folder, to PNG files for a person to look at:  greenfold-screens FOLDER
 // It checks nothing; the window tests do that.
+#include "matchplay/cards.h"
+#include "matchplay/league.h"
+#include "matchplay/matchprint.h"
+#include "matchplay/matchstore.h"
+#include "matchplay/matchtext.h"
 #include "model/programstate.h"
 #include "platform/qtdialogs.h"
 #include "platform/qthelpviewer.h"
@@ -9,6 +14,8 @@
 #include "reports/handicaplists.h"
 #include "results/resultsprint.h"
 #include "results/skinstext.h"
+#include "reports/printsteps.h"
+#include "reports/scorecards.h"
 #include "shell/ui/mainwindow.h"
 #include "shell/ui/menunames.h"
 #include "shell/ui/splashwindow.h"
@@ -23,6 +30,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSpinBox>
 #include <QTest>
 #include <QTimer>
 
@@ -282,6 +290,117 @@ void newseason(MainWindow& main, FakeServices& fake) {
     if (!fake.dialogs.shown.empty()) savequestion(fake.dialogs.shown.back(), "newseasonquestion");
 }
 
+// A night's line of the results file on Cedar Ridge: one nine's hole scores.
+std::string matchnight(const std::string& date, bool back, int p, const std::string& name) {
+    const int par[] = {4, 5, 3, 4, 4, 4, 3, 5, 4, 4, 4, 3, 5, 4, 4, 3, 4, 5};
+    std::string holes;
+    int total = 0;
+    for (int h = 0; h < 18; ++h) {
+        const bool played = back == (h >= 9);
+        const int score = played ? par[h] + (h * 3 + p * 5) % 4 - 1 : 0;
+        total += score;
+        holes += " " + std::to_string(score);
+    }
+    const int hcp = 8 + p;
+    return date + " 1 2" + holes +
+           (back ? " 0 " + std::to_string(total) : " " + std::to_string(total) + " 0") + " " +
+           std::to_string(total) + " " + std::to_string(16 + 2 * p) + ".0 " + std::to_string(hcp) +
+           " " + std::to_string(hcp) + " " + std::to_string(total - hcp) + " " + name;
+}
+
+void printpdf(const char* name, const std::function<void(PrintSurface&)>& layout) {
+    QtPrintSurface pdf((folder + "/" + name + ".pdf").toStdString());
+    layout(pdf);
+}
+
+// Match play on four teams of two: two nights played (the Wrens' second player away the
+// first), the settings, the schedule, a week's sheet and matches, the standings, and the
+// printouts as PDF files.
+void matchplaywindows(MainWindow& main, const fs::path& data, ProgramState& g) {
+    const char* names[] = {"",
+                           "Bill Archer",
+                           "Dana Brooks",
+                           "Ed Castillo",
+                           "Frank Doyle",
+                           "Grace Ellis",
+                           "Hank Foster",
+                           "Irene Garza",
+                           "Jack Hughes"};
+    writebytes(data / "Tuesday Night League.tea",
+               " 4 \r\nEagles\r\nHawks\r\nOwls\r\nWrens\r\n 1 \r\n 1 \r\n 2 \r\n 2 \r\n 3 \r\n"
+               " 3 \r\n 4 \r\n 4 \r\n 0 \r\n 0 \r\n 0 \r\n 0 \r\n");
+    std::vector<std::string> lines;
+    for (int p = 1; p <= 7; ++p) lines.push_back(matchnight("06/16/26", false, p, names[p]));
+    for (int p = 1; p <= 8; ++p) lines.push_back(matchnight("06/23/26", true, p, names[p]));
+    std::string file = "Greenfold results 2\r\n 100 \r\n 0 \r\n 1 \r\n 4 \r\n 10 \r\n 8 \r\n"
+                       " 6 \r\n 4 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 0 \r\n 0 \r\n"
+                       " 0 \r\n 0 \r\n 0 \r\n0.00\r\n 0 \r\n " +
+                       std::to_string(lines.size()) + " \r\n";
+    for (const std::string& line : lines) file += line + "\r\n";
+    writebytes(data / "Tuesday Night League.res", file);
+
+    QWidget* w = shoot(main, menu::matchsettingsmenu, "Matchsetform", "Matchsetform-off");
+    if (auto* on = w ? w->findChild<QCheckBox*>("Oncheck") : nullptr) on->setChecked(true);
+    save(w, "Matchsetform");
+    click(w, "Savebutton");
+    w = shoot(main, menu::schedulemenu, "Scheduleform", "Scheduleform-new");
+    if (w) {
+        w->findChild<QLineEdit*>("Firstdatetext")->setText("06/16/26");
+        w->findChild<QSpinBox*>("Weeksspin")->setValue(6);
+        w->findChild<QLineEdit*>("Skiptext")->setText("07/07/26");
+        w->findChild<QLineEdit*>("Positiontext")->setText("6");
+        click(w, "Makebutton");
+        save(w, "Scheduleform");
+        click(w, "Donebutton");
+    }
+    w = shoot(main, menu::weekmatchesmenu, "Weekform", "Weekform");
+    if (auto* weeks = w ? w->findChild<QComboBox*>("Weekcombo") : nullptr) {
+        weeks->setCurrentIndex(0);
+        if (auto* list = w->findChild<QListWidget*>("Sheetlist")) list->setCurrentRow(4);
+        save(w, "Weekform-week1");
+        weeks->setCurrentIndex(2);
+        save(w, "Weekform-week3");
+        click(w, "Donebutton");
+    }
+    shoot(main, menu::matchstandingsmenu, "Matchstandform", "Matchstandform", "Donebutton");
+    QtHelpViewer help;
+    help.show("Match Play");
+    save(&help, "help-matchplay");
+
+    using namespace matchplay;
+    MatchSeason s = openseason(g, data);
+    complete(s);
+    const std::string font = reportfontname(g);
+    printpdf("matchschedule", [&](PrintSurface& p) {
+        printmatchlines(p, g, schedulelines("Tuesday Night League", s.file.schedule), "06-30-2026",
+                        true);
+    });
+    for (int number : {1, 3}) {
+        const Week* week = findweek(s.file.schedule, number);
+        if (!week) continue;
+        const WeekResult r = workoutweek(*week, s.file.sheet(number), s.sides.sides,
+                                         nightof(s.nights, number), s.file.settings);
+        if (number == 1)
+            printpdf("matchweek1", [&](PrintSurface& p) {
+                printmatchlines(p, g, matcheslines("Tuesday Night League", r, s.file.settings),
+                                "06-30-2026", false);
+            });
+        const auto cards =
+            weekcards(s.file, s.sides.sides, cardnight(g, s.results, *week, 1), *week, 1);
+        printpdf(number == 1 ? "scorecards-week1" : "scorecards-week3",
+                 [&](PrintSurface& p) { printscorecards(p, cards, font); });
+    }
+    printpdf("matchstandings", [&](PrintSurface& p) {
+        printmatchlines(
+            p, g,
+            standingslines("Tuesday Night League", standings(s.file, s.sides.sides, s.nights)),
+            "06-30-2026", false);
+    });
+    const auto stroke =
+        nightcards(g, s.results, {1, 2, 3, 4, 5, 6, 7, 8}, 1, {6, 30, 26}, Nine::all);
+    printpdf("scorecards-strokeplay", [&](PrintSurface& p) { printscorecards(p, stroke, font); });
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -307,5 +426,6 @@ int main(int argc, char** argv) {
     newseason(main, fake);
     whsnight(main, fake, *g);
     keptseason(main, fake);
+    matchplaywindows(main, data.path(), *g);
     return failures == 0 ? 0 : 1;
 }

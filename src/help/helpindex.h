@@ -21,6 +21,7 @@ inline constexpr const char* ninehole = "Nine Hole Rounds";
 inline constexpr const char* coursehandicaps = "Course Handicaps";
 inline constexpr const char* teams = "Team data";
 inline constexpr const char* results = "Results and Standings";
+inline constexpr const char* matchplay = "Match Play";
 } // namespace helpkey
 
 struct HelpTopic {

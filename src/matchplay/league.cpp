@@ -128,13 +128,11 @@ std::optional<int> indexbeforenight(const ProgramState& g, const ResultsFile& f,
     return keptindex(g, p, night);
 }
 
-NightInput nightinput(const ProgramState& g, const ResultsFile& f, const Week& week) {
-    NightInput n;
-    for (const ResultLine& l : f.lines)
-        if (l.date == week.date) n.cards.push_back(cardof(g, l, week.nine));
-    n.nightcourse = nightcourse(n);
-    for (const Card& c : n.cards)
-        if (!n.courses.count(c.course)) n.courses[c.course] = courseholes(g, c.course);
+namespace {
+
+// Every player's course handicap for the week's holes on his default tee on the course.
+void defaulthandicaps(NightInput& n, const ProgramState& g, const ResultsFile& f,
+                      const Week& week) {
     if (n.nightcourse > 0) n.courses[n.nightcourse] = courseholes(g, n.nightcourse);
     for (int p = 1; p <= players(g) && n.nightcourse > 0; ++p) {
         const auto index = indexbeforenight(g, f, p, week.date);
@@ -142,6 +140,26 @@ NightInput nightinput(const ProgramState& g, const ResultsFile& f, const Week& w
         if (auto ch = matchcoursehcp(g, *index, n.nightcourse, g.playertee[p], week.nine))
             n.absenthcp[g.playername[p]] = *ch;
     }
+}
+
+} // namespace
+
+NightInput nightinput(const ProgramState& g, const ResultsFile& f, const Week& week) {
+    NightInput n;
+    for (const ResultLine& l : f.lines)
+        if (l.date == week.date) n.cards.push_back(cardof(g, l, week.nine));
+    n.nightcourse = nightcourse(n);
+    for (const Card& c : n.cards)
+        if (!n.courses.count(c.course)) n.courses[c.course] = courseholes(g, c.course);
+    defaulthandicaps(n, g, f, week);
+    return n;
+}
+
+NightInput cardnight(const ProgramState& g, const ResultsFile& f, const Week& week, int course) {
+    NightInput n = nightinput(g, f, week);
+    n.nightcourse = course;
+    n.absenthcp.clear();
+    defaulthandicaps(n, g, f, week);
     return n;
 }
 

@@ -39,6 +39,10 @@ std::optional<int> indexbeforenight(const ProgramState& g, const ResultsFile& f,
 // the night's course (the course most of its rounds were played on), the courses.
 NightInput nightinput(const ProgramState& g, const ResultsFile& f, const Week& week);
 
+// The week's night as the scorecards printed before it take it: every player's handicap on
+// his default tee on the course chosen for the night, and that course.
+NightInput cardnight(const ProgramState& g, const ResultsFile& f, const Week& week, int course);
+
 // Every week's night, and the dates that have rounds.
 SeasonNights leaguenights(const ProgramState& g, const ResultsFile& f, const Schedule& s);
 Nights nightswithrounds(const ResultsFile& f);

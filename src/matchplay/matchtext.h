@@ -30,6 +30,10 @@ std::vector<std::string> schedulelines(const std::string& league, const Schedule
 std::vector<std::string> scheduleheading();
 Cells schedulecells(const Schedule& s);
 
+// How a slot of the sheet is filled: "plays", "absent, Sam Ito substitutes", "absent,
+// phantom with a par card", ...
+std::string entrytext(const Entry& e);
+
 // The week's sheet: who fills each slot.
 std::vector<std::string> sheetlines(const std::string& league, const Week& week,
                                     const WeekSheet& sheet);

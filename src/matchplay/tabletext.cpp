@@ -4,9 +4,7 @@
 
 namespace greenfold::matchplay {
 
-namespace {
-
-std::string entryline(const Entry& e) {
+std::string entrytext(const Entry& e) {
     std::string how;
     switch (e.kind) {
     case SlotKind::played:
@@ -28,7 +26,13 @@ std::string entryline(const Entry& e) {
         }
         break;
     }
-    return alignleft(e.player, 22) + how + (e.byhand ? "" : "  (from the rounds)");
+    return how;
+}
+
+namespace {
+
+std::string entryline(const Entry& e) {
+    return alignleft(e.player, 22) + entrytext(e) + (e.byhand ? "" : "  (from the rounds)");
 }
 
 } // namespace
@@ -45,7 +49,8 @@ std::vector<std::string> sheetlines(const std::string& league, const Week& week,
             const SideSheet* ss = sheet.side(*name);
             if (!ss) continue;
             for (std::size_t k = 0; k < ss->entries.size(); ++k)
-                out.push_back("  " + alignleft(k == 0 ? *name : "", 22) + entryline(ss->entries[k]));
+                out.push_back("  " + alignleft(k == 0 ? *name : "", 22) +
+                              entryline(ss->entries[k]));
         }
     }
     if (!sheet.typed.empty()) {

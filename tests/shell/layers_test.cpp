@@ -28,7 +28,7 @@ const std::map<std::string, std::set<std::string>> core = {
     {"charts", {"model", "reports", "whs"}},
     {"shell", {"model", "whs"}},
     {"results", {"model", "scoring", "whs", "reports", "teams"}},
-    {"matchplay", {"model", "scoring", "whs", "teams", "results"}},
+    {"matchplay", {"model", "scoring", "whs", "teams", "results", "reports"}},
     {"publish", {"model", "whs", "teams", "results", "matchplay"}},
     {"cli",
      {"model", "lists", "courses", "scoring", "reports", "shell", "whs", "results", "publish",
@@ -42,13 +42,14 @@ const std::map<std::string, std::set<std::string>> upper = {
     {"courses/ui", {}},
     {"players/ui", {}},
     {"reports/ui", {}},
-    {"scoring/ui", {}},
+    {"scoring/ui", {"reports/ui"}},
     {"charts/ui", {"reports/ui"}},
     {"teams/ui", {"reports/ui"}},
     {"results/ui", {"reports/ui"}},
+    {"matchplay/ui", {"reports/ui"}},
     {"shell/ui",
-     {"courses/ui", "players/ui", "reports/ui", "scoring/ui", "charts/ui", "teams/ui",
-      "results/ui"}},
+     {"courses/ui", "players/ui", "reports/ui", "scoring/ui", "charts/ui", "teams/ui", "results/ui",
+      "matchplay/ui"}},
     {"app", {"shell/ui"}}};
 
 bool allowed(const std::string& from, const std::string& to) {

@@ -2,12 +2,17 @@
 
 #include "courses/courseedit.h"
 #include "help/helpindex.h"
+#include "matchplay/cards.h"
 #include "model/coursefile.h"
 #include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"
 #include "platform/spinbutton.h"
 #include "platform/widgets.h"
+#include "reports/printsteps.h"
+#include "reports/scorecards.h"
+#include "reports/ui/printcommands.h"
+#include "results/resultsfile.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -16,6 +21,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 namespace greenfold {
 
@@ -46,6 +53,8 @@ RoundSetupWindow::RoundSetupWindow(ProgramState& model, Services& services,
     coursecombo_->setInsertPolicy(QComboBox::NoInsert);
     coursecombo_->setMinimumWidth(200);
     auto* allbutton = button(this, "allbutton", "Select All", "");
+    QWidget* date = builddate();
+    QWidget* cards = buildcards();
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(instruction, 0, 0, 1, 2);
@@ -53,7 +62,8 @@ RoundSetupWindow::RoundSetupWindow(ProgramState& model, Services& services,
     grid->addWidget(new QLabel("Course Played", this), 1, 1);
     grid->addWidget(coursecombo_, 2, 1);
     grid->addWidget(new QLabel("Date of Round", this), 3, 1);
-    grid->addWidget(builddate(), 4, 1, Qt::AlignLeft);
+    grid->addWidget(date, 4, 1, Qt::AlignLeft);
+    grid->addWidget(cards, 5, 1, Qt::AlignBottom);
     grid->setRowStretch(5, 1);
     grid->addWidget(allbutton, 6, 0);
     grid->addWidget(commandrow({"acceptbutton", "&Accept", "Accept selection - continue",
@@ -63,6 +73,25 @@ RoundSetupWindow::RoundSetupWindow(ProgramState& model, Services& services,
                     6, 1);
 
     connect(allbutton, &QPushButton::clicked, this, &RoundSetupWindow::selectall);
+}
+
+// Scorecards for the night before it is played: the holes they show and the command.
+QWidget* RoundSetupWindow::buildcards() {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* cardslabel = new QLabel("Ho&les on the cards", box);
+    cardscombo_ = new QComboBox(box);
+    cardscombo_->setObjectName("cardscombo");
+    cardscombo_->addItems({"18 holes", "Front nine", "Back nine"});
+    cardslabel->setBuddy(cardscombo_);
+    auto* cardsbutton = button(box, "cardsbutton", "Print Sco&recards",
+                               "A card for every four players, with each one's strokes");
+    row->addWidget(cardslabel);
+    row->addWidget(cardscombo_);
+    row->addWidget(cardsbutton);
+    connect(cardsbutton, &QPushButton::clicked, this, &RoundSetupWindow::printcards);
+    return box;
 }
 
 SpinButton* RoundSetupWindow::datespin(QWidget* parent, const char* name, const char* tip,
@@ -137,19 +166,40 @@ void RoundSetupWindow::selectall() {
     list1_->selectAll();
 }
 
-void RoundSetupWindow::accept() {
+std::optional<SetupResult> RoundSetupWindow::chosensetup() {
     std::vector<int> chosen;
     for (int row = 0; row < list1_->count(); ++row)
         if (list1_->item(row)->isSelected())
             chosen.push_back(players_.playerslots[std::size_t(row)]);
     const SetupDate date{month_, day_, year_};
-    const SetupResult result =
-        acceptsetup(g_, chosen, coursecombo_->currentText().toStdString(), date);
+    SetupResult result = acceptsetup(g_, chosen, coursecombo_->currentText().toStdString(), date);
     if (result.check != SetupCheck::ok) {
         services_.dialogs.message(result.check == SetupCheck::nocourse ? nocoursemessage()
                                                                        : noplayersmessage());
-        return;
+        return std::nullopt;
     }
+    return result;
+}
+
+void RoundSetupWindow::printcards() {
+    const auto setup = chosensetup();
+    if (!setup) return;
+    const ScoreSession& s = setup->session;
+    const LoadedResults results = loadresults(g_, datadir_);
+    const matchplay::Nine nines[] = {matchplay::Nine::all, matchplay::Nine::front,
+                                     matchplay::Nine::back};
+    const auto cards = matchplay::nightcards(g_, results.file, s.waiting, s.course,
+                                             {int16_t(s.month), int16_t(s.day), int16_t(s.year)},
+                                             nines[std::clamp(cardscombo_->currentIndex(), 0, 2)]);
+    const std::string font = reportfontname(g_);
+    runprint(services_, [&](PrintSurface& surface) { printscorecards(surface, cards, font); });
+}
+
+void RoundSetupWindow::accept() {
+    const auto setup = chosensetup();
+    if (!setup) return;
+    const SetupResult& result = *setup;
+    const SetupDate date{month_, day_, year_};
     if (g_.dateremind == 1) {
         const std::string name = coursefield(g_, result.session.course, courseline_name);
         if (services_.dialogs.message(datequestion(date, name), Buttons::yesno, Answer::no) !=

@@ -7,6 +7,7 @@
 #include <QDate>
 
 #include <filesystem>
+#include <optional>
 
 namespace greenfold {
 
@@ -28,6 +29,9 @@ class RoundSetupWindow : public FormWindow {
 
     void accept();
     void selectall();
+    // Scorecards for the chosen players on the course and the date, each with the strokes
+    // of his handicap in effect, over the holes chosen for the cards.
+    void printcards();
 
   signals:
     // The set-up is complete; the score window takes over.
@@ -35,6 +39,9 @@ class RoundSetupWindow : public FormWindow {
 
   private:
     QWidget* builddate();
+    QWidget* buildcards();
+    // The set-up as chosen; nothing, and said, without a course or a player.
+    std::optional<SetupResult> chosensetup();
     SpinButton* datespin(QWidget* parent, const char* name, const char* tip,
                          void (RoundSetupWindow::*step)(bool));
     void stepmonth(bool up);
@@ -46,6 +53,7 @@ class RoundSetupWindow : public FormWindow {
     std::filesystem::path datadir_;
     QListWidget* list1_;
     QComboBox* coursecombo_;
+    QComboBox* cardscombo_ = nullptr;
     QLabel* monthlabel_ = nullptr;
     QLabel* daylabel_ = nullptr;
     QLabel* yearlabel_ = nullptr;

@@ -104,6 +104,10 @@ class MainWindow : public QMainWindow {
     void wirebackup();
     // Night results, standings and their settings (mainwindowresults.cpp).
     void wireresults();
+    // Match play's settings, schedule, weeks and standings (mainwindowmatches.cpp); its
+    // commands beyond the settings only while the open league plays match play.
+    void wirematches();
+    void showmatchcommands(bool leagueopen);
     void buildtoolbar(QWidget* parent);
     QWidget* buildbody(QWidget* parent);
     QFrame* buildcoursepanel(QWidget* parent);

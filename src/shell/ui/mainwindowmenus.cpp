@@ -35,7 +35,7 @@ const char* const leaguecommands[] = {
     menu::editroundmenu, menu::printcardsmenu, menu::leaguehcmenu,         menu::graphmenu_0,
     menu::graphmenu_1,   menu::defineteammenu, menu::enterteamresultsmenu, menu::teamsummarymenu};
 const char* const resultscommands[] = {menu::competitionmenu, menu::nightresultsmenu,
-                                       menu::standingsmenu};
+                                       menu::standingsmenu, menu::matchsettingsmenu};
 
 const char* const buttoncaptions[] = {"Load league", "Enter Scores", "Add Player", "Add Course",
                                       "Help"};
@@ -58,6 +58,7 @@ void MainWindow::buildmenus() {
     wirecharts();
     wirebackup();
     wireresults();
+    wirematches();
 }
 
 void MainWindow::buildfilemenu() {
@@ -113,10 +114,15 @@ void MainWindow::buildothermenus() {
     addentries(addmenu("teammenu", "&Teams"), {{menu::defineteammenu, "&Define Teams"},
                                                {menu::enterteamresultsmenu, "&Enter Team Results"},
                                                {menu::teamsummarymenu, "&Team Summary Reports"}});
-    addentries(addmenu("Resultsmenu", "&Results"),
-               {{menu::competitionmenu, "&Competition Settings..."},
-                {menu::nightresultsmenu, "&Night Results..."},
-                {menu::standingsmenu, "&Season Standings..."}});
+    QMenu* results = addmenu("Resultsmenu", "&Results");
+    addentries(results, {{menu::competitionmenu, "&Competition Settings..."},
+                         {menu::nightresultsmenu, "&Night Results..."},
+                         {menu::standingsmenu, "&Season Standings..."}});
+    results->addSeparator();
+    addentries(results, {{menu::matchsettingsmenu, "&Match Play Settings..."},
+                         {menu::schedulemenu, "Sc&hedule..."},
+                         {menu::weekmatchesmenu, "&Week's Matches..."},
+                         {menu::matchstandingsmenu, "Match Standin&gs..."}});
     addentries(addmenu("Analmenu", "&Analysis"),
                {{menu::leaguehcmenu, "Current League Handicaps"},
                 {menu::graphmenu_0, "Individual Handicap Trends"},
@@ -197,6 +203,7 @@ void MainWindow::uselowcolourtoolbar() {
 void MainWindow::setleaguecommands(bool on) {
     for (const char* name : leaguecommands) actions_.at(name)->setEnabled(on);
     for (const char* name : resultscommands) actions_.at(name)->setEnabled(on);
+    showmatchcommands(on);
 }
 
 void MainWindow::refreshleaguemenu() {

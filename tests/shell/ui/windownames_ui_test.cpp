@@ -5,6 +5,10 @@
 #include "charts/ui/handicapgraphwindow.h"
 #include "charts/ui/scorepiewindow.h"
 #include "courses/ui/coursewindow.h"
+#include "matchplay/ui/matchsettingswindow.h"
+#include "matchplay/ui/matchstandingswindow.h"
+#include "matchplay/ui/schedulewindow.h"
+#include "matchplay/ui/weekmatcheswindow.h"
 #include "players/ui/addplayerswindow.h"
 #include "players/ui/playerorderwindow.h"
 #include "players/ui/playerpicker.h"
@@ -73,6 +77,10 @@ TEST_F(WindowNames, everyWindowClassHasAControlNameOfItsOwn) {
         {std::make_unique<CompetitionSettingsWindow>(m, s, d, parent), "Compform"},
         {std::make_unique<NightResultsWindow>(m, s, d, parent), "Nightform"},
         {std::make_unique<StandingsWindow>(m, s, d, parent), "Standform"},
+        {std::make_unique<MatchSettingsWindow>(m, s, d, parent), "Matchsetform"},
+        {std::make_unique<ScheduleWindow>(m, s, d, parent), "Scheduleform"},
+        {std::make_unique<WeekMatchesWindow>(m, s, d, parent), "Weekform"},
+        {std::make_unique<MatchStandingsWindow>(m, s, d, parent), "Matchstandform"},
     };
     const std::string mainname = parent->objectName().toStdString();
     EXPECT_EQ(mainname, "Form2");
