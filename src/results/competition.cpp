@@ -39,11 +39,11 @@ Message pointstablerefused() {
             "Competition Settings", Icon::exclamation};
 }
 
-void changesettings(ResultsFile& f, CompetitionSettings s) {
+void changesettings(ResultsFile& f, CompetitionSettings s, const ProgramState& g) {
     std::erase_if(s.assigned, [](const FlightAssignment& a) { return a.flight.empty(); });
     const bool allowance = s.allowance != f.settings.allowance;
     f.settings = std::move(s);
-    if (allowance) applyallowance(f);
+    if (allowance) applyallowance(f, g);
 }
 
 std::string handflight(const CompetitionSettings& s, std::string_view player) {

@@ -23,27 +23,31 @@ whs::LeagueScores leaguescores(const ResultLine& l) {
     return s;
 }
 
-std::optional<int> classicbase(const ProgramState& g, const ResultLine& l, int index) {
+InEffect classicbase(const ProgramState& g, const ResultLine& l, int index, int allowance) {
     const TeeRating t = teerating(g, l.course, l.tee);
-    if (!usablerating(t)) return std::nullopt;
+    if (!usablerating(t)) return {};
     const int ch = int(coursehandicap(float(index) / 10.0f, t.slope));
-    // A nine is half a round: the nine's handicap is half the course handicap, a half
-    // going up, as a nine's stroke control halves it.
-    return l.nine() ? whs::roundwhole(whs::Fraction(ch, 2)) : ch;
+    // A nine is half a round: the nine's handicap is half the course handicap, rounded
+    // once with the allowance (a base shown alone has its half going up).
+    const int halves = l.nine() ? 2 : 1;
+    return {index, whs::roundwhole(whs::Fraction(ch, halves)),
+            whs::roundwhole(whs::Fraction(int64_t(ch) * allowance, 100 * halves))};
 }
 
-std::optional<int> whsbase(const ProgramState& g, const ResultLine& l, int index) {
+InEffect whsbase(const ProgramState& g, const ResultLine& l, int index, int allowance) {
     const whs::Round r = whs::leagueround(g, leaguescores(l), l.course, l.tee,
                                           whs::leaguedate(l.date.month, l.date.day, l.date.year));
-    if (r.tee.slope <= 0) return std::nullopt;
-    return whs::roundhandicap(whs::Tenths{index}, r, g.allowance).playing;
+    if (r.tee.slope <= 0) return {};
+    const whs::Fraction course = whs::roundhandicap(whs::Tenths{index}, r, 100).course;
+    return {index, whs::playinghandicap(course, g.allowance),
+            whs::playinghandicap(course, allowance)};
 }
 
 void sethandicap(ResultLine& l, const ProgramState& g, std::optional<int> index, int allowance) {
-    const InEffect e = handicapfor(g, l, index);
-    l.index = e.base ? e.index : std::nullopt;
+    const InEffect e = handicapfor(g, l, index, allowance);
+    l.index = e.index;
     l.base = e.base;
-    l.hcp = e.base ? std::optional<int>(withallowance(*e.base, allowance)) : std::nullopt;
+    l.hcp = e.hcp;
 }
 
 ResultLine fromslot(const ProgramState& g, int p, int r, int tee) {
@@ -72,11 +76,11 @@ ResultLine* findline(ResultsFile& f, std::string_view name, const NightDate& d) 
 
 } // namespace
 
-InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index) {
+InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index,
+                     int allowance) {
     if (!index) return {};
-    const auto base =
-        g.method == HandicapMethod::whs ? whsbase(g, line, *index) : classicbase(g, line, *index);
-    return {index, base};
+    return g.method == HandicapMethod::whs ? whsbase(g, line, *index, allowance)
+                                           : classicbase(g, line, *index, allowance);
 }
 
 int withallowance(int base, int allowance) {
@@ -151,10 +155,15 @@ ReplayWrite writereplayed(ProgramState& after, const fs::path& dir) {
     return w;
 }
 
-void applyallowance(ResultsFile& f) {
-    for (ResultLine& l : f.lines)
-        l.hcp = l.base ? std::optional<int>(withallowance(*l.base, f.settings.allowance))
-                       : std::nullopt;
+void applyallowance(ResultsFile& f, const ProgramState& g) {
+    const int allowance = f.settings.allowance;
+    for (ResultLine& l : f.lines) {
+        if (!l.base) continue;
+        if (const InEffect e = handicapfor(g, l, l.index, allowance); e.hcp)
+            l.base = e.base, l.hcp = e.hcp;
+        else
+            l.hcp = withallowance(*l.base, allowance);
+    }
 }
 
 void renameinresults(ResultsFile& f, std::string_view oldname, std::string_view newname) {

@@ -16,15 +16,21 @@ namespace greenfold {
 // Keeping the results file in step with the league: each recorded, edited or deleted
 // round changes its night's line, and the roster's renames and removals follow.
 
-// The handicap in effect of a round: the index the player held before it, the handicap the
-// league's method gives that index on the round's course and tee (the classic course
-// handicap, halved for a nine; the WHS playing handicap with the league's allowance, the
-// nine's own for a nine), and that handicap times the results allowance, halves up.
+// The handicap in effect of a round: the index the player held before it; base, the handicap
+// the league's method gives that index on the round's course and tee (the classic course
+// handicap, for a nine half of it with a half going up; under WHS the playing handicap with
+// the league's allowance, the C Hcp of the lists, the nine's own for a nine); and hcp, the
+// handicap in effect at the results allowance, rounded once, halves up: the classic course
+// handicap (half of it for a nine) times the allowance, or under WHS the unrounded course
+// handicap times the allowance alone. Nothing when the player had no index or the tee
+// cannot be rated.
 struct InEffect {
     std::optional<int> index; // tenths
     std::optional<int> base;
+    std::optional<int> hcp;
 };
-InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index);
+InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index,
+                     int allowance);
 int withallowance(int base, int allowance);
 
 // The index player p held before his kept round in slot r: the one stored with round
@@ -62,8 +68,10 @@ struct ReplayWrite {
 };
 ReplayWrite writereplayed(ProgramState& after, const fs::path& dir = {});
 
-// The handicap in effect of every line again with the settings' allowance.
-void applyallowance(ResultsFile& f);
+// The handicap in effect of every line again with the settings' allowance, worked out from
+// its index on its course and tee; a line whose tee can no longer be rated takes its base
+// times the allowance.
+void applyallowance(ResultsFile& f, const ProgramState& g);
 
 // A renamed player keeps his nights and his flight; a removed one leaves the results.
 void renameinresults(ResultsFile& f, std::string_view oldname, std::string_view newname);

@@ -305,6 +305,8 @@ Message resultssavefailure() {
 LoadedResults loadresults(ProgramState& g, const fs::path& dir) {
     LoadedResults r;
     const fs::path file = findfile(dir, resultsfilename(g.leaguefile));
+    // A new file under WHS starts with the league's allowance for the competitions.
+    if (g.method == HandicapMethod::whs) r.file.settings.allowance = g.allowance;
     std::error_code ec;
     if (g.leaguefile.empty() || !fs::exists(file, ec)) return r;
     r.exists = true;

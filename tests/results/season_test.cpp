@@ -4,6 +4,7 @@
 #include "model/leaguelist.h"
 #include "model/resultsname.h"
 #include "resultlines.h"
+#include "results/competition.h"
 #include "results/newseason.h"
 #include "results/nightbook.h"
 #include "results/nightrecord.h"
@@ -108,27 +109,46 @@ TEST(ResultsFile, aDamagedFileIsKeptBeforeTheFirstSave) {
     EXPECT_EQ(resultsfilename("Spring.lge"), "Spring.res");
 }
 
-TEST(HandicapInEffect, classicNineHoleWhsAndTheResultsAllowance) {
+TEST(HandicapInEffect, classicNineHoleWhsAndTheResultsAllowanceRoundedOnce) {
     auto g = league();
     ResultLine l = resultline("Ann", {}, std::nullopt);
     l.out = 45;
     l.in = 47;
-    // Int(8.8 x 125 / 113 + .5) = 10; 9.9 gives 11.45, so 11.
-    EXPECT_EQ(handicapfor(*g, l, 88).base, 10);
-    EXPECT_EQ(handicapfor(*g, l, 99).base, 11);
-    EXPECT_FALSE(handicapfor(*g, l, std::nullopt).base);
-    // A nine takes half: 5, and 5.5 goes up to 6.
+    using Figures = std::tuple<std::optional<int>, std::optional<int>>; // base, hcp
+    auto figures = [&](int index, int allowance) {
+        const InEffect e = handicapfor(*g, l, index, allowance);
+        return Figures(e.base, e.hcp);
+    };
+    // Int(8.8 x 125 / 113 + .5) = 10; 9.9 gives 11.45, so 11; at 85% 9.35, so 9.
+    EXPECT_EQ(figures(88, 100), Figures(10, 10));
+    EXPECT_EQ(figures(99, 85), Figures(11, 9));
+    EXPECT_FALSE(handicapfor(*g, l, std::nullopt, 100).hcp);
+    // A nine takes half, rounded once after the allowance: 12.5 on slope 117 is 13, half
+    // 6.5, at 80% 5.2, so 5 (not 7 x 80% = 5.6, 6); the base shows the half going up.
     l.in = 0;
-    EXPECT_EQ(handicapfor(*g, l, 88).base, 5);
-    EXPECT_EQ(handicapfor(*g, l, 99).base, 6);
-    // WHS: 10.0 x 125 / 113 + (70.5 - 72) = 9.56, at the league's 90 percent 8.61: 9.
+    g->coursedata[1][courseline_slope0 + tee_mens] = "117";
+    EXPECT_EQ(figures(125, 80), Figures(7, 5));
+    EXPECT_EQ(figures(125, 100), Figures(7, 7));
+    // WHS: 10.0 x 125 / 113 + (70.5 - 72) = 9.56; the lists' 90% gives the base 8.61, so 9;
+    // the night takes the competition's 80% of 9.56 alone, 7.65, so 8.
     g->method = HandicapMethod::whs;
     g->allowance = 90;
+    g->coursedata[1][courseline_slope0 + tee_mens] = "125";
     l.in = 47;
-    EXPECT_EQ(handicapfor(*g, l, 100).base, 9);
-    // The results allowance, halves up: 85% of 10 is 8.5, so 9; half a plus 3 is +1.
+    EXPECT_EQ(figures(100, 80), Figures(9, 8));
+    // A WHS league's first results file starts at its allowance; a changed allowance works
+    // every night out again from its index, not from the base.
+    TempDir dir;
+    ResultsFile f = loadresults(*g, dir.path()).file;
+    EXPECT_EQ(f.settings.allowance, 90);
+    l.index = 100, l.base = 9, l.hcp = 9;
+    f.lines = {l};
+    CompetitionSettings s = f.settings;
+    s.allowance = 80;
+    changesettings(f, s, *g);
+    EXPECT_EQ(f.lines[0].hcp, 8);
     EXPECT_EQ(withallowance(10, 85), 9);
-    EXPECT_EQ(withallowance(-3, 50), -1);
+    EXPECT_EQ(withallowance(-3, 50), -1); // half a plus 3 is +1
 }
 
 TEST(NightRecord, followsEditsAndDeletionsAndKeepsNightsTheLeagueDropped) {
