@@ -40,6 +40,7 @@ DeleteResult NightBook::remove(int p, int s, int selectedtee) {
     if (!r.deleted || !kept) return r;
     dropnight(file_, g_.playername[p], was);
     refreshplayer(file_, g_, p);
+    keepdraw(file_, g_);
     changed_ = true;
     return r;
 }

@@ -2,14 +2,17 @@
 
 #include "model/leaguefile.h"
 #include "model/textline.h"
+#include "results/flights.h"
 #include "scoring/handicap.h"
 #include "scoring/replay.h"
 #include "teams/teamfile.h"
 #include "whs/coursehandicap.h"
 #include "whs/leaguerecord.h"
+#include "whs/roundfigures.h"
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace greenfold {
 
@@ -74,6 +77,19 @@ ResultLine* findline(ResultsFile& f, std::string_view name, const NightDate& d) 
     return nullptr;
 }
 
+// The index player p held on the night from his kept rounds: the one stored with his newest
+// round before it.
+std::optional<int> keptindexon(const ProgramState& g, int p, const NightDate& night) {
+    int newest = 0;
+    for (int r = 1; r <= std::clamp<int>(g.roundcount[p], 0, maxrounds); ++r)
+        if (slotdate(g, p, r) < night &&
+            (newest == 0 || !(slotdate(g, p, r) < slotdate(g, p, newest))))
+            newest = r;
+    if (newest == 0) return std::nullopt;
+    if (g.method == HandicapMethod::whs && whs::noindexyet(g, p, newest)) return std::nullopt;
+    return whs::tenthsnear(g.hcpindex[p][newest]).v;
+}
+
 } // namespace
 
 InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index,
@@ -115,6 +131,35 @@ void keepround(ResultsFile& f, const ProgramState& g, int p, int r, int tee) {
         *old = std::move(l);
     else
         f.lines.insert(placefor(f, l.date), std::move(l));
+    keepdraw(f, g);
+}
+
+void keepdraw(ResultsFile& f, const ProgramState& g) {
+    const CompetitionSettings& s = f.settings;
+    if (s.flights != FlightMode::byhandicap || s.draw != FlightDraw::firstnight ||
+        f.lines.empty()) {
+        f.drawn.clear();
+        return;
+    }
+    if (!f.drawn.empty()) return;
+    const NightDate first =
+        std::min_element(f.lines.begin(), f.lines.end(), [](const auto& a, const auto& b) {
+            return a.date < b.date;
+        })->date;
+    std::map<std::string_view, const ResultLine*> played;
+    for (const ResultLine& l : f.lines)
+        if (l.date == first) played[l.name] = &l;
+    std::vector<Drawn> pool;
+    for (int p = 1; p <= std::clamp<int>(g.playercount, 0, maxplayers); ++p) {
+        if (g.playername[p].empty()) continue;
+        const auto line = played.find(g.playername[p]);
+        if (line != played.end())
+            pool.push_back(
+                {g.playername[p], line->second->hcp ? line->second->index : std::nullopt});
+        else
+            pool.push_back({g.playername[p], keptindexon(g, p, first)});
+    }
+    f.drawn = drawplayers(std::move(pool), std::clamp(s.flightcount, 1, maxflights));
 }
 
 void dropnight(ResultsFile& f, std::string_view name, const NightDate& date) {
@@ -171,11 +216,14 @@ void renameinresults(ResultsFile& f, std::string_view oldname, std::string_view 
         if (l.name == oldname) l.name = std::string(newname);
     for (FlightAssignment& a : f.settings.assigned)
         if (a.player == oldname) a.player = std::string(newname);
+    for (DrawnPlayer& d : f.drawn)
+        if (d.player == oldname) d.player = std::string(newname);
 }
 
 void removefromresults(ResultsFile& f, std::string_view name) {
     std::erase_if(f.lines, [&](const ResultLine& l) { return l.name == name; });
     std::erase_if(f.settings.assigned, [&](const FlightAssignment& a) { return a.player == name; });
+    std::erase_if(f.drawn, [&](const DrawnPlayer& d) { return d.player == name; });
 }
 
 void RosterChanges::renamed(std::string oldname, std::string newname) {

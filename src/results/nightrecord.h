@@ -42,6 +42,14 @@ std::optional<int> indexbefore(const ProgramState& g, int p, int r);
 // or the player's line of that night replaced).
 void keepround(ResultsFile& f, const ProgramState& g, int p, int r, int tee);
 
+// The season's draw of flights by handicap at its first night, when the settings call for
+// one and the file has nights but no draw yet: every player of the league, by the index he
+// held that night (the one his line of the night carries, else the one stored with his
+// newest kept round before it; none, the last flight, for a player without one). Kept for
+// the season: the draw is made again only after the settings change the flights, and is
+// dropped when they no longer draw at the first night or the season has no night.
+void keepdraw(ResultsFile& f, const ProgramState& g);
+
 // Takes the player's line of that night out, when there is one.
 void dropnight(ResultsFile& f, std::string_view name, const NightDate& date);
 
@@ -73,7 +81,8 @@ ReplayWrite writereplayed(ProgramState& after, const fs::path& dir = {});
 // times the allowance.
 void applyallowance(ResultsFile& f, const ProgramState& g);
 
-// A renamed player keeps his nights and his flight; a removed one leaves the results.
+// A renamed player keeps his nights and his flight; a removed one leaves the results and
+// the draw, moving nobody else.
 void renameinresults(ResultsFile& f, std::string_view oldname, std::string_view newname);
 void removefromresults(ResultsFile& f, std::string_view name);
 

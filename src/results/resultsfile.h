@@ -19,9 +19,10 @@ namespace greenfold {
 // The results file beside a league file: the competition settings and one line for every
 // round of the season, also for rounds the league file has long dropped (it keeps only a
 // player's last 20). Its layout is written down in docs/results-file.md.
-// Version 2 added the skins and the team points settings; a version 1 file reads with
-// their defaults.
-inline constexpr const char* resultsversion = "Greenfold results 2";
+// Version 2 added the skins and the team points settings, version 3 the season's draw of
+// flights; a file of an earlier version reads with their defaults and no draw.
+inline constexpr const char* resultsversion = "Greenfold results 3";
+inline constexpr const char* resultsversion2 = "Greenfold results 2";
 inline constexpr const char* resultsversion1 = "Greenfold results 1";
 inline constexpr int maxpotcents = 99999; // a skins stake of at most 999.99 a player
 inline constexpr int maxresultlines = 30000;
@@ -67,9 +68,19 @@ struct ResultLine {
     bool operator==(const ResultLine&) const = default;
 };
 
+// A player of the season's draw of flights by handicap, made at its first night: his
+// flight (0 first) and the index he was drawn by (none: drawn to the last flight).
+struct DrawnPlayer {
+    std::string player;
+    int flight = 0;
+    std::optional<int> index; // tenths
+    bool operator==(const DrawnPlayer&) const = default;
+};
+
 struct ResultsFile {
     CompetitionSettings settings;
-    std::vector<ResultLine> lines; // by date, then in the order recorded
+    std::vector<DrawnPlayer> drawn; // the season's draw; empty when none was made
+    std::vector<ResultLine> lines;  // by date, then in the order recorded
     bool operator==(const ResultsFile&) const = default;
 };
 

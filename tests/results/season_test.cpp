@@ -6,6 +6,7 @@
 #include "resultlines.h"
 #include "results/competition.h"
 #include "results/newseason.h"
+#include "results/night.h"
 #include "results/nightbook.h"
 #include "results/nightrecord.h"
 #include "results/standings.h"
@@ -69,27 +70,40 @@ TEST(ResultsFile, roundTripsAndRefusesALineAtOddsWithItself) {
                   3};
     f.lines = {resultline("Ann Lee", {}, std::nullopt), totalsline("Bo", 38, 0, -2, 2)};
     f.lines[1].index = -15;
+    f.drawn = {{"Ann Lee", 0, 124}, {"Bo", 2, std::nullopt}};
     const std::string bytes = resultsbytes(f);
-    EXPECT_EQ(bytes.substr(0, 21), "Greenfold results 2\r\n");
-    EXPECT_NE(bytes.find("Gold\r\n 3 \r\n 1 \r\n 1 \r\n12.05\r\n 3 \r\n"), std::string::npos);
+    EXPECT_EQ(bytes.substr(0, 21), "Greenfold results 3\r\n");
+    EXPECT_NE(bytes.find("Gold\r\n 3 \r\n 1 \r\n 1 \r\n12.05\r\n 3 \r\n 2 \r\n1 12.4 Ann Lee\r\n"
+                         "3 - Bo\r\n 2 \r\n"),
+              std::string::npos);
     EXPECT_NE(
         bytes.find("06/02/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 38 0 38 -1.5 -2 -2 40 Bo\r\n"),
         std::string::npos);
     std::istringstream in(bytes);
     EXPECT_EQ(readresults(in), f);
-    // The first version, without the skins and team lines, reads with their defaults.
-    std::string first = bytes;
-    first.replace(first.find("2\r\n"), 1, "1").erase(first.find("Gold\r\n") + 6, 27);
-    std::istringstream old(first);
+    // Version 2 has no draw; version 1 no skins and team lines either: their defaults.
+    std::string second = bytes;
+    second.replace(second.find("3\r\n"), 1, "2").erase(second.find("\r\n 2 \r\n1 12.4") + 2, 29);
+    std::istringstream v2(second);
     ResultsFile defaults = f;
+    defaults.drawn.clear();
+    EXPECT_EQ(readresults(v2), defaults);
+    std::string first = second;
+    first.replace(first.find("2\r\n"), 1, "1").erase(first.find("Gold\r\n") + 6, 27);
+    std::istringstream v1(first);
     defaults.settings.skins = {};
     defaults.settings.teambest = 0;
-    EXPECT_EQ(readresults(old), defaults);
-    // A net that is not gross less handicap, or a file cut short, is refused whole.
-    for (const std::string& bad : {std::string(bytes).replace(bytes.find(" 40 Bo"), 6, " 41 Bo"),
-                                   bytes.substr(0, bytes.size() - 10)}) {
-        std::istringstream damaged(bad);
-        EXPECT_FALSE(readresults(damaged)) << bad;
+    EXPECT_EQ(readresults(v1), defaults);
+    // A net that is not gross less handicap, a bad figure where a player without a handicap
+    // has none, a drawn flight past the flights, or a file cut short: refused whole.
+    std::vector<std::string> bad = {std::string(bytes).replace(bytes.find(" 40 Bo"), 6, " 41 Bo"),
+                                    std::string(bytes).replace(bytes.find("3 - Bo"), 1, "4"),
+                                    bytes.substr(0, bytes.size() - 10)};
+    for (std::size_t field = 0; field < 4; ++field)
+        bad.push_back(std::string(bytes).replace(bytes.find("- - - - Ann") + 2 * field, 1, "x"));
+    for (const std::string& b : bad) {
+        std::istringstream damaged(b);
+        EXPECT_FALSE(readresults(damaged)) << b;
     }
 }
 
@@ -260,4 +274,38 @@ TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightSta
     play(book, 15, 44, 44); // the handicap carries over
     EXPECT_EQ(book.file().lines.size(), 1u);
     EXPECT_TRUE(book.file().lines[0].hcp);
+}
+
+TEST(Flights, drawnOnceAtTheFirstNightFromTheWholeLeague_aLaterPlayerMovesNobody) {
+    // Ann 5.0 and Bob 20.0 play the first night; Cy held 10.0 from May, Di has no index.
+    auto g = league();
+    for (const char* name : {"Bob", "Cy", "Di"}) g->playername[++g->playercount] = name;
+    g->roundcount[3] = 1;
+    g->rmonth[3][1] = 5, g->rday[3][1] = 20, g->ryear[3][1] = 26, g->hcpindex[3][1] = 10.0f;
+    ResultsFile f;
+    f.settings.flights = FlightMode::byhandicap;
+    f.lines = {resultline("Ann", {}, 5, 1, 50), resultline("Bob", {}, 20, 1, 200)};
+    keepdraw(f, *g);
+    const std::vector<DrawnPlayer> drawn = {
+        {"Ann", 0, 50}, {"Cy", 0, 100}, {"Bob", 1, 200}, {"Di", 1, std::nullopt}};
+    EXPECT_EQ(f.drawn, drawn);
+    const NightResults first = nightresults(f, {6, 1, 26});
+    // Cy plays later in the flight drawn for him; Ed, new to the league, goes where his
+    // index puts him (12.0: past A's highest, 10.0), Flo at 8.0 to A: nobody moves.
+    for (auto [name, index] : {std::pair("Cy", 300), {"Ed", 120}, {"Flo", 80}})
+        f.lines.push_back(resultline(name, {}, index / 10, 8, index));
+    const Flights later = drawflights(f, {6, 8, 26});
+    EXPECT_EQ(later.of, (std::map<std::string, int>{
+                            {"Ann", 0}, {"Bob", 1}, {"Cy", 0}, {"Di", 1}, {"Ed", 1}, {"Flo", 0}}));
+    EXPECT_EQ(nightresults(f, {6, 1, 26}).flights.size(), first.flights.size());
+    EXPECT_EQ(nightresults(f, {6, 1, 26}).flights[1].rows[0].name, "Bob");
+    // The draw is kept in the file; three flights draw again, a rename follows it.
+    std::istringstream in(resultsbytes(f));
+    EXPECT_EQ(readresults(in)->drawn, drawn);
+    CompetitionSettings three = f.settings;
+    three.flightcount = 3;
+    changesettings(f, three, *g);
+    EXPECT_EQ(f.drawn[2], (DrawnPlayer{"Bob", 2, 200}));
+    renameinresults(f, "Bob", "Rob");
+    EXPECT_EQ(drawflights(f, {6, 8, 26}).flightof("Rob"), 2);
 }
