@@ -90,6 +90,14 @@ std::optional<int> keptindexon(const ProgramState& g, int p, const NightDate& ni
     return whs::tenthsnear(g.hcpindex[p][newest]).v;
 }
 
+int newestyear(const ProgramState& g) {
+    int year = 0;
+    for (int p = 1; p <= std::clamp<int>(g.playercount, 0, maxplayers); ++p)
+        for (int r = 1; r <= std::clamp<int>(g.roundcount[p], 0, maxrounds); ++r)
+            year = std::max(year, fullyear(g.ryear[p][r]));
+    return year;
+}
+
 } // namespace
 
 InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index,
@@ -160,6 +168,23 @@ void keepdraw(ResultsFile& f, const ProgramState& g) {
             pool.push_back({g.playername[p], keptindexon(g, p, first)});
     }
     f.drawn = drawplayers(std::move(pool), std::clamp(s.flightcount, 1, maxflights));
+}
+
+ResultsFile firstresults(const ProgramState& g, const CompetitionSettings& s) {
+    ResultsFile f;
+    f.settings = s;
+    const int year = newestyear(g);
+    for (int p = 1; p <= std::clamp<int>(g.playercount, 0, maxplayers); ++p)
+        for (int r = 1; r <= std::clamp<int>(g.roundcount[p], 0, maxrounds); ++r)
+            if (fullyear(g.ryear[p][r]) == year)
+                keepround(f, g, p, r, whs::keptroundtee(g, p, r).tee);
+    return f;
+}
+
+void keepnewestyear(ResultsFile& f, const ProgramState& g) {
+    const int year = newestyear(g);
+    std::erase_if(f.lines, [&](const ResultLine& l) { return fullyear(l.date.year) < year; });
+    keepdraw(f, g);
 }
 
 void dropnight(ResultsFile& f, std::string_view name, const NightDate& date) {

@@ -50,6 +50,17 @@ void keepround(ResultsFile& f, const ProgramState& g, int p, int r, int tee);
 // dropped when they no longer draw at the first night or the season has no night.
 void keepdraw(ResultsFile& f, const ProgramState& g);
 
+// The first results file of a league that kept rounds before it kept results: the nights
+// of its kept rounds from January 1 of the year of its newest round, with these settings.
+// Each round has the handicap in effect from the index stored with the player's previous
+// kept round (none for his oldest kept round, whose earlier rounds the league may have
+// dropped) on the tee the index history names, else his own.
+ResultsFile firstresults(const ProgramState& g, const CompetitionSettings& s);
+
+// A first results file after rounds were recorded into it: the nights of years before the
+// league's newest round's leave it.
+void keepnewestyear(ResultsFile& f, const ProgramState& g);
+
 // Takes the player's line of that night out, when there is one.
 void dropnight(ResultsFile& f, std::string_view name, const NightDate& date);
 

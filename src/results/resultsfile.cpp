@@ -339,7 +339,11 @@ LoadedResults loadresults(ProgramState& g, const fs::path& dir) {
     // A new file under WHS starts with the league's allowance for the competitions.
     if (g.method == HandicapMethod::whs) r.file.settings.allowance = g.allowance;
     std::error_code ec;
-    if (g.leaguefile.empty() || !fs::exists(file, ec)) return r;
+    if (g.leaguefile.empty()) return r;
+    if (!fs::exists(file, ec)) {
+        r.file = firstresults(g, r.file.settings);
+        return r;
+    }
     r.exists = true;
     std::ifstream in(file, std::ios::binary);
     auto read = readresults(in);

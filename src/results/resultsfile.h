@@ -89,9 +89,11 @@ struct ResultsFile {
 std::optional<ResultsFile> readresults(std::istream& in);
 std::string resultsbytes(const ResultsFile& f);
 
-// The league's results file in dir: a missing one gives the defaults and no nights; one
-// that cannot be read whole gives the same, is noted as damaged (kept beside itself
-// before it is saved over) and the outcome, still ok, says so.
+// The league's results file in dir: a missing one gives the league's first (see
+// firstresults: the nights of its kept rounds of its newest round's year) with the default
+// settings; one that cannot be read whole gives the defaults and no nights, is noted as
+// damaged (kept beside itself before it is saved over) and the outcome, still ok, says so.
+// Under WHS the defaults take the league's allowance.
 struct LoadedResults {
     ResultsFile file;
     Outcome outcome;

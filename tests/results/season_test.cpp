@@ -197,6 +197,44 @@ TEST(NightRecord, followsEditsAndDeletionsAndKeepsNightsTheLeagueDropped) {
     EXPECT_EQ(loadresults(*g, dir.path()).file, f);
 }
 
+TEST(FirstResults, aLeagueWithRoundsButNoFile_startsWithTheNightsOfItsNewestRoundsYear) {
+    TempDir dir;
+    auto g = league();
+    g->playername[++g->playercount] = "Bob";
+    g->playertee[2] = tee_mens;
+    const auto round = [&](int p, int month, int day, int year) {
+        ASSERT_TRUE(
+            recordround(*g, {p, 0, 1, month, day, year, {tee_mens, {}, "46", "46"}}).stored);
+    };
+    round(1, 12, 1, 25);
+    round(1, 6, 1, 26);
+    round(2, 6, 1, 26);
+    round(2, 6, 8, 26);
+    // Ann's June night has the index stored with her December round, not in the file;
+    // Bob's oldest kept round has none.
+    const LoadedResults r = loadresults(*g, dir.path());
+    EXPECT_FALSE(r.exists);
+    ASSERT_EQ(r.file.lines.size(), 3u);
+    EXPECT_EQ(r.file.lines[0].index, 186); // 92 on 70.5 / 125: 19.4 x .96
+    EXPECT_EQ(std::tuple(r.file.lines[1].name, r.file.lines[1].hcp),
+              std::tuple("Bob", std::nullopt));
+    EXPECT_TRUE(r.file.lines[2].hcp);
+    // A round of a new year recorded into it: the first file written holds that year alone.
+    NightBook book(*g, dir.path());
+    ASSERT_TRUE(book.record({1, 0, 1, 1, 5, 27, {tee_mens, {}, "45", "45"}}).stored);
+    ASSERT_TRUE(book.save());
+    const LoadedResults saved = loadresults(*g, dir.path());
+    ASSERT_TRUE(saved.exists);
+    EXPECT_EQ(seasonnights(saved.file), (std::vector<NightDate>{{1, 5, 27}}));
+    // A new season on a league whose first file was never written keeps that file aside.
+    TempDir other;
+    const std::string first = resultsbytes(loadresults(*g, other.path()).file);
+    const SeasonStart start = planseason(*g, other.path());
+    ASSERT_TRUE(start.plan);
+    ASSERT_TRUE(startseason(*g, *start.plan, other.path()));
+    EXPECT_EQ(readbytes(other.path() / "Spring-2027.res"), first);
+}
+
 TEST(ResultsFile, followsTheRosterAndGoesWithItsLeagueToBackupAndBack) {
     TempDir dir, disk;
     auto g = league();
