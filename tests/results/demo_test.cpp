@@ -1,7 +1,7 @@
-// The demo folder the program ships is what the program makes of the demo league's rounds:
-// its nine-hole option to match Willow Creek's nine-hole ratings, stroke indexes on both
-// courses, two teams, and a first season of results with flights, skins and team points.
-// Run with GREENFOLD_WRITE_DEMO=1 to write the demo folder afresh after a change.
+// The demo folder is what the program makes of the demo league's rounds: the nine-hole
+// option that matches Willow Creek's nine-hole ratings, stroke indexes on both courses, two
+// teams, and a season of results with flights, skins and team points. After a change,
+// GREENFOLD_WRITE_DEMO=1 writes the demo folder afresh.
 #include "model/coursefile.h"
 #include "model/latestfile.h"
 #include "model/leaguefile.h"
@@ -16,69 +16,65 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
 using namespace greenfold;
 using namespace greenfold::testing;
 
 namespace {
 
 const fs::path demo = fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "resources" / "demo";
-const char* league = "Tuesday Night League.LGE";
+const std::string league = "Tuesday Night League";
 
+std::unique_ptr<ProgramState> opendemo(const fs::path& dir) {
+    auto g = std::make_unique<ProgramState>();
+    g->leaguefile = league + ".LGE";
+    EXPECT_TRUE(loadlatest(*g, dir) && loadcourses(*g, dir) && loadleague(*g, dir));
+    return g;
+}
+
+// Gold and Silver by hand: on the first night nobody has a handicap to be drawn by.
 CompetitionSettings demosettings() {
     CompetitionSettings s;
     s.ties = TieRule::countback;
     s.participation = 1;
-    // By hand: on the first night nobody has a handicap to be drawn by yet.
     s.flights = FlightMode::byhand;
-    for (const char* name : {"Frank Doyle", "Ed Castillo", "Irene Garza", "Bill Archer"})
-        s.assigned.push_back({name, "Gold"});
-    for (const char* name : {"Dana Brooks", "Hank Foster", "Grace Ellis", "Jack Hughes"})
-        s.assigned.push_back({name, "Silver"});
+    for (const char* p : {"Frank Doyle", "Ed Castillo", "Irene Garza", "Bill Archer"})
+        s.assigned.push_back({p, "Gold"});
+    for (const char* p : {"Dana Brooks", "Hank Foster", "Grace Ellis", "Jack Hughes"})
+        s.assigned.push_back({p, "Silver"});
     s.bestnights = 8;
     s.skins = {SkinsMode::both, true, true, 200};
     s.teambest = 3;
     return s;
 }
 
-void teamup(ProgramState& g, Teamdata& t) {
-    clearteams(t);
-    for (int p = 1; p <= g.playercount; ++p) g.playerteam[p] = 0;
-    nameteam(t, "Eagles");
-    ASSERT_TRUE(
-        assignplayers(g, t, {"Bill Archer", "Ed Castillo", "Grace Ellis", "Irene Garza"}).done);
-    ASSERT_TRUE(createteam(t, "Hawks").done);
-    nameteam(t, "Hawks");
-    ASSERT_TRUE(
-        assignplayers(g, t, {"Dana Brooks", "Frank Doyle", "Hank Foster", "Jack Hughes"}).done);
-}
-
-// The demo league in dir made from the rounds of the one shipped.
 void makedemo(const fs::path& dir) {
-    for (const char* file : {latestfilename, coursefilename, league})
+    for (const std::string& file :
+         {std::string(latestfilename), std::string(coursefilename), league + ".LGE"})
         fs::copy_file(demo / file, dir / file);
-    auto g = std::make_unique<ProgramState>();
-    ASSERT_TRUE(loadlatest(*g, dir) && loadcourses(*g, dir));
-    g->leaguefile = league;
-    ASSERT_TRUE(loadleague(*g, dir));
+    auto g = opendemo(dir);
     g->ninehole = 3; // Willow Creek keeps its nine's own ratings
     g->coursedata[1][courseline_strokeindex] = "SI 7 15 1 11 3 17 5 13 9 8 16 2 12 4 18 6 14 10";
     g->coursedata[2][courseline_strokeindex] = "SI 5 7 9 1 3 8 2 6 4 5 7 9 1 3 8 2 6 4";
     replayleague(*g, HandicapMethod::classic);
-    auto teams = std::make_unique<Teamdata>();
-    teamup(*g, *teams);
+    auto t = std::make_unique<Teamdata>();
+    const std::pair<const char*, std::vector<std::string>> teams[] = {
+        {"Eagles", {"Bill Archer", "Ed Castillo", "Grace Ellis", "Irene Garza"}},
+        {"Hawks", {"Dana Brooks", "Frank Doyle", "Hank Foster", "Jack Hughes"}}};
+    for (const auto& [name, players] : teams) {
+        if (t->teamcount > 0) createteam(*t, name);
+        nameteam(*t, name);
+        ASSERT_TRUE(assignplayers(*g, *t, players).done);
+    }
     ResultsFile f = loadresults(*g, dir).file;
     changesettings(f, demosettings(), *g);
     const std::vector<NightDate> nights = seasonnights(f); // newest first
     for (auto night = nights.rbegin(); night != nights.rend(); ++night)
-        ASSERT_TRUE(postnight(*teams, teamnight(*g, *teams, f, *night), *night));
-    ASSERT_TRUE(savelatest(*g, dir) && savecourses(*g, dir));
+        ASSERT_TRUE(postnight(*t, teamnight(*g, *t, f, *night), *night));
     LeagueCommit commit(dir, g->leaguefile);
     stageleague(*g, commit);
     stageresults(*g, f, commit);
-    stageteams(*g, *teams, commit);
-    ASSERT_TRUE(commit.run(g->damagedfiles));
+    stageteams(*g, *t, commit);
+    ASSERT_TRUE(savelatest(*g, dir) && savecourses(*g, dir) && commit.run(g->damagedfiles));
 }
 
 } // namespace
@@ -86,25 +82,18 @@ void makedemo(const fs::path& dir) {
 TEST(Demo, isWhatTheProgramMakesOfItsRounds_andShowsEveryResultsFeature) {
     TempDir made;
     makedemo(made.path());
-    const bool write = std::getenv("GREENFOLD_WRITE_DEMO") != nullptr;
-    for (const char* file : {latestfilename, coursefilename, league, "Tuesday Night League.res",
-                             "Tuesday Night League.tea"}) {
-        if (write)
+    for (const std::string& file : {std::string(latestfilename), std::string(coursefilename),
+                                    league + ".LGE", league + ".res", league + ".tea"}) {
+        if (std::getenv("GREENFOLD_WRITE_DEMO"))
             fs::copy_file(made.path() / file, demo / file, fs::copy_options::overwrite_existing);
         EXPECT_TRUE(readbytes(made.path() / file) == readbytes(demo / file))
-            << file << " differs from what the program makes: GREENFOLD_WRITE_DEMO=1 writes it";
+            << file << " is not what the program makes: GREENFOLD_WRITE_DEMO=1 writes it";
     }
-    auto g = std::make_unique<ProgramState>();
-    ASSERT_TRUE(loadlatest(*g, demo) && loadcourses(*g, demo));
-    g->leaguefile = league;
-    ASSERT_TRUE(loadleague(*g, demo));
-    const LoadedResults r = loadresults(*g, demo);
-    ASSERT_TRUE(r.exists);
-    const NightDate full{4, 28, 26}; // all eight played
-    EXPECT_EQ(nightresults(r.file, full).flights.size(), 2u);
-    const NightSkins skins = nightskins(r.file, *g, full);
-    EXPECT_EQ(skins.games.size(), 4u); // gross and net in each flight
-    EXPECT_TRUE(skins.nonet.empty());
-    EXPECT_EQ(courseindexes(*g).size(), 2u);
+    // A night all eight played: two flights, gross and net skins in each, the teams posted.
+    auto g = opendemo(demo);
+    const ResultsFile f = loadresults(*g, demo).file;
+    EXPECT_EQ(nightresults(f, {4, 28, 26}).flights.size(), 2u);
+    const NightSkins skins = nightskins(f, *g, {4, 28, 26});
+    EXPECT_EQ(std::tuple(skins.games.size(), skins.nonet), std::tuple(4u, ""));
     EXPECT_TRUE(hasteams(*g, demo));
 }

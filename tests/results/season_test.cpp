@@ -163,6 +163,13 @@ TEST(HandicapInEffect, classicNineHoleWhsAndTheResultsAllowanceRoundedOnce) {
     EXPECT_EQ(f.lines[0].hcp, 8);
     EXPECT_EQ(withallowance(10, 85), 9);
     EXPECT_EQ(withallowance(-3, 50), -1); // half a plus 3 is +1
+    // Under WHS a round has an index in effect once one was issued by the previous round's day.
+    g->roundcount[1] = 2;
+    g->rmonth[1][1] = 6, g->rday[1][1] = 1, g->ryear[1][1] = 26, g->hcpindex[1][1] = 12.0f;
+    g->history[1].issued = {{2026, 6, 1, 120}};
+    EXPECT_EQ(indexbefore(*g, 1, 2), 120);
+    g->history[1].issued = {{2026, 6, 2, 120}};
+    EXPECT_EQ(indexbefore(*g, 1, 2), std::nullopt);
 }
 
 TEST(NightRecord, followsEditsAndDeletionsAndKeepsNightsTheLeagueDropped) {
@@ -297,6 +304,14 @@ TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightSta
     EXPECT_EQ(std::tuple(start.plan->nights, start.plan->resultsto, start.plan->teamsto),
               std::tuple(2, "Spring-2026-2.res", "Spring-2026-2.tea"));
     EXPECT_NE(newseasonquestion(*g, *start.plan).text.find("the 2 nights"), std::string::npos);
+    // A team file that cannot be kept aside stops it all: nights and team points stay.
+    SeasonPlan broken = *start.plan;
+    broken.teams = "Gone.tea";
+    EXPECT_FALSE(startseason(*g, broken, dir.path()));
+    EXPECT_EQ(
+        std::tuple(readbytes(dir.path() / "Spring.res"), readbytes(dir.path() / "Spring.tea")),
+        std::tuple(nights, teamfile));
+    EXPECT_FALSE(fs::exists(dir.path() / "Spring-2026-2.res"));
     ASSERT_TRUE(startseason(*g, *start.plan, dir.path()));
     EXPECT_EQ(readbytes(dir.path() / "Spring-2026-2.res"), nights);
     EXPECT_EQ(readbytes(dir.path() / "Spring-2026-2.tea"), teamfile);
