@@ -200,6 +200,8 @@ void whsnight(MainWindow& main, FakeServices& fake, ProgramState& g) {
         combo->setEditText("Cedar Ridge");
     if (auto* ok = main.findChild<QPushButton*>("okordeletebutton")) ok->click();
     if ((w = shown("course")) != nullptr) {
+        for (int h = 1; h <= 18; ++h) // the demo's own, typed again
+            w->findChild<QLineEdit*>(QString("sitext_%1").arg(h))->clear();
         w->findChild<QLineEdit*>("sitext_1")->setFocus();
         typekeys(w, "7\n15\n1\n11\n3\n17\n5\n13\n9\n8\n16\n2\n12\n4\n18\n6\n14\n10");
         save(w, "course-strokeindexes");

@@ -99,6 +99,7 @@ int runimport(CliContext& ctx, const CliRequest& r) {
     auto recorded = std::make_unique<ProgramState>(*g);
     LoadedResults nights = loadresults(*recorded, r.dir);
     const ImportRun run = recordimport(*recorded, plan.rounds, &nights.file, r.allowsecond);
+    if (!nights.exists) keepnewestyear(nights.file, *recorded); // the league's first
     reportrows(ctx, r, run.skipped);
     const auto problems = rowordered(plan.problems, run.problems);
     if (!problems.empty()) return refuserows(ctx, r, problems);

@@ -2,6 +2,7 @@
 
 #include "model/coursefile.h"
 #include "model/textline.h"
+#include "whs/differential.h"
 #include "whs/strokeindex.h"
 
 #include <utility>
@@ -99,6 +100,15 @@ std::string steprating(std::string_view panel, bool up) {
     if (up) return formatpattern(rating + 0.1, "00.0");
     if (rating > 20) return formatpattern(rating - 0.1, "00.0");
     return std::string(panel);
+}
+
+std::string ratingnote(const CourseForm& f, int tee) {
+    if (tee < 1 || tee > 3) return "";
+    const double par = leadingnumber(f.totalpar);
+    const whs::Tenths rating = whs::tenthsnear(leadingnumber(f.ratings[std::size_t(tee)]));
+    const bool nine =
+        par > 0 && par <= 999 && rating.v > 0 && whs::nineholerating(rating, int(par));
+    return nine ? "nine-hole" : "";
 }
 
 std::string stepslope(std::string_view panel, bool up) {

@@ -52,6 +52,11 @@ std::string stepslope(std::string_view panel, bool up);
 // that is not negative (" 70.5", " 65", " 113").
 std::string panelfield(std::string_view panel);
 
+// The note beside a tee's rating panel: "nine-hole" when the rating is below three
+// quarters of the course's par, a nine's own rating (the World Handicap System rates a nine
+// with it and 18 holes with twice it); otherwise nothing.
+std::string ratingnote(const CourseForm& f, int tee);
+
 // The course window works on one course: its number (coursenum), or newcourse to add
 // one.
 inline constexpr int newcourse = 0;

@@ -160,8 +160,7 @@ std::vector<Scorecard> nightcards(const ProgramState& g, const ResultsFile& f,
         line.tee = g.playertee[p];
         line.out = nine == Nine::back ? 0 : 1; // which holes the round plays
         line.in = nine == Nine::front ? 0 : 1;
-        const InEffect e = handicapfor(g, line, indexbeforenight(g, f, p, date));
-        if (e.base) line.hcp = withallowance(*e.base, f.settings.allowance);
+        line.hcp = handicapfor(g, line, indexbeforenight(g, f, p, date), f.settings.allowance).hcp;
         CardLine cl{line.name, mhtext(line.hcp), {}, false};
         if (!line.hcp)
             addnote(card.note, line.name + " has no handicap yet");

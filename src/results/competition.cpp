@@ -41,11 +41,15 @@ Message pointstablerefused() {
             "Competition Settings", Icon::exclamation};
 }
 
-void changesettings(ResultsFile& f, CompetitionSettings s) {
+void changesettings(ResultsFile& f, CompetitionSettings s, const ProgramState& g) {
     std::erase_if(s.assigned, [](const FlightAssignment& a) { return a.flight.empty(); });
     const bool allowance = s.allowance != f.settings.allowance;
+    const bool flights = s.flights != f.settings.flights || s.draw != f.settings.draw ||
+                         s.flightcount != f.settings.flightcount;
     f.settings = std::move(s);
-    if (allowance) applyallowance(f);
+    if (allowance) applyallowance(f, g);
+    if (flights) f.drawn.clear();
+    keepdraw(f, g);
 }
 
 std::string handflight(const CompetitionSettings& s, std::string_view player) {

@@ -19,8 +19,10 @@ std::string pointstableline(const std::vector<int>& points);
 Message pointstablerefused();
 
 // New settings for the league's nights: every night's handicap in effect follows a changed
-// allowance. Flights given by hand to no flight name are dropped.
-void changesettings(ResultsFile& f, CompetitionSettings s);
+// allowance, worked out on the league's courses; changed flights by handicap drawn at the
+// first night are drawn again (see keepdraw). Flights given by hand to no flight name are
+// dropped.
+void changesettings(ResultsFile& f, CompetitionSettings s, const ProgramState& g);
 
 // The flight name given by hand to the player, or an empty text.
 std::string handflight(const CompetitionSettings& s, std::string_view player);

@@ -7,41 +7,80 @@ namespace greenfold {
 
 namespace {
 
-struct Drawn {
-    std::string player;
-    std::optional<int> index;
-};
-
-// Every player of the night, or of the season with the index of his first night.
-std::vector<Drawn> drawpool(const ResultsFile& f, const NightDate& night) {
-    std::vector<Drawn> pool;
-    std::set<std::string> seen;
-    const bool season = f.settings.draw == FlightDraw::firstnight;
-    for (const ResultLine& l : f.lines) {
-        if (!season && l.date != night) continue;
-        if (seen.insert(l.name).second) pool.push_back({l.name, l.hcp ? l.index : std::nullopt});
-    }
-    return pool;
+std::optional<int> drawindex(const ResultLine& l) {
+    return l.hcp ? l.index : std::nullopt;
 }
 
-Flights byhandicap(const ResultsFile& f, const NightDate& night) {
+int flightcount(const CompetitionSettings& s) {
+    return std::clamp(s.flightcount, 1, maxflights);
+}
+
+Flights named(int k) {
     Flights fl;
-    const int k = std::clamp(f.settings.flightcount, 1, maxflights);
     for (int n = 0; n < k; ++n) fl.names.push_back(flightname(n));
-    std::vector<Drawn> pool = drawpool(f, night);
-    std::stable_sort(pool.begin(), pool.end(), [](const Drawn& a, const Drawn& b) {
-        if (a.index.has_value() != b.index.has_value()) return a.index.has_value();
-        if (a.index != b.index) return *a.index < *b.index;
-        return a.player < b.player;
-    });
-    const int handicapped =
-        int(std::count_if(pool.begin(), pool.end(), [](const Drawn& d) { return d.index; }));
-    const std::vector<int> sizes = flightsizes(handicapped, k);
-    std::size_t next = 0;
-    for (int n = 0; n < k; ++n)
-        for (int c = 0; c < sizes[std::size_t(n)]; ++c) fl.of[pool[next++].player] = n;
-    for (; next < pool.size(); ++next) fl.of[pool[next].player] = k - 1;
     return fl;
+}
+
+Flights fromdraw(int k, const std::vector<DrawnPlayer>& drawn) {
+    Flights fl = named(k);
+    for (const DrawnPlayer& d : drawn) fl.of[d.player] = std::clamp(d.flight, 0, k - 1);
+    return fl;
+}
+
+// The highest index drawn into each flight; none for a flight without one.
+std::vector<std::optional<int>> highest(int k, const std::vector<DrawnPlayer>& drawn) {
+    std::vector<std::optional<int>> top(static_cast<std::size_t>(k));
+    for (const DrawnPlayer& d : drawn) {
+        auto& t = top[std::size_t(std::clamp(d.flight, 0, k - 1))];
+        if (d.index && (!t || *d.index > *t)) t = d.index;
+    }
+    return top;
+}
+
+// The season's draw: the one the file keeps, or the first night's players'.
+std::vector<DrawnPlayer> seasondraw(const ResultsFile& f, int k) {
+    if (!f.drawn.empty() || f.lines.empty()) return f.drawn;
+    const NightDate first =
+        std::min_element(f.lines.begin(), f.lines.end(), [](const auto& a, const auto& b) {
+            return a.date < b.date;
+        })->date;
+    std::vector<Drawn> pool;
+    for (const ResultLine& l : f.lines)
+        if (l.date == first) pool.push_back({l.name, drawindex(l)});
+    return drawplayers(std::move(pool), k);
+}
+
+// Drawn at the first night: the draw, and each player not in it by his first night's index.
+Flights season(const ResultsFile& f) {
+    const int k = flightcount(f.settings);
+    const std::vector<DrawnPlayer> drawn = seasondraw(f, k);
+    Flights fl = fromdraw(k, drawn);
+    const std::vector<std::optional<int>> top = highest(k, drawn);
+    std::map<std::string, const ResultLine*> firstline;
+    for (const ResultLine& l : f.lines) {
+        if (fl.of.contains(l.name)) continue;
+        const ResultLine*& first = firstline[l.name];
+        if (!first || l.date < first->date) first = &l;
+    }
+    for (const auto& [name, line] : firstline) {
+        const std::optional<int> index = drawindex(*line);
+        int flight = k - 1;
+        for (int n = 0; index && n < k; ++n)
+            if (top[std::size_t(n)] && *index <= *top[std::size_t(n)]) {
+                flight = n;
+                break;
+            }
+        fl.of[name] = flight;
+    }
+    return fl;
+}
+
+Flights everynight(int k, const NightLines& night) {
+    std::vector<Drawn> pool;
+    std::set<std::string> seen;
+    for (const ResultLine* l : night)
+        if (seen.insert(l->name).second) pool.push_back({l->name, drawindex(*l)});
+    return fromdraw(k, drawplayers(std::move(pool), k));
 }
 
 Flights byhand(const ResultsFile& f) {
@@ -73,16 +112,49 @@ std::vector<int> flightsizes(int n, int k) {
     return sizes;
 }
 
+std::vector<DrawnPlayer> drawplayers(std::vector<Drawn> pool, int k) {
+    std::stable_sort(pool.begin(), pool.end(), [](const Drawn& a, const Drawn& b) {
+        if (a.index.has_value() != b.index.has_value()) return a.index.has_value();
+        if (a.index != b.index) return *a.index < *b.index;
+        return a.player < b.player;
+    });
+    const int handicapped =
+        int(std::count_if(pool.begin(), pool.end(), [](const Drawn& d) { return d.index; }));
+    const std::vector<int> sizes = flightsizes(handicapped, k);
+    std::vector<DrawnPlayer> out;
+    for (int n = 0; n < k; ++n)
+        for (int c = 0; c < sizes[std::size_t(n)]; ++c) {
+            const Drawn& d = pool[out.size()];
+            out.push_back({d.player, n, d.index});
+        }
+    while (out.size() < pool.size()) {
+        const Drawn& d = pool[out.size()];
+        out.push_back({d.player, k - 1, std::nullopt});
+    }
+    return out;
+}
+
 Flights drawflights(const ResultsFile& f, const NightDate& night) {
     switch (f.settings.flights) {
     case FlightMode::byhand:
         return byhand(f);
-    case FlightMode::byhandicap:
-        return byhandicap(f, night);
+    case FlightMode::byhandicap: {
+        if (f.settings.draw == FlightDraw::firstnight) return season(f);
+        NightLines lines;
+        for (const ResultLine& l : f.lines)
+            if (l.date == night) lines.push_back(&l);
+        return everynight(flightcount(f.settings), lines);
+    }
     case FlightMode::none:
         break;
     }
     return Flights{{""}, {}};
+}
+
+Flights nightflights(const CompetitionSettings& s, const NightLines& night, const Flights& season) {
+    if (s.flights == FlightMode::byhandicap && s.draw == FlightDraw::everynight)
+        return everynight(flightcount(s), night);
+    return season;
 }
 
 } // namespace greenfold

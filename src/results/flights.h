@@ -3,6 +3,7 @@
 #include "results/resultsfile.h"
 
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,11 +11,16 @@ namespace greenfold {
 
 // The flights of a night: their names in order and each player's flight. Without flights
 // there is one flight with no name. By hand each player has the flight he was given (the
-// flights in the order of their names); by handicap the players are drawn into the set
-// number of flights, as equal in size as can be, lowest index first, by the index each
-// held at the season's first night (his first night, for a player who missed it) or on
-// the night itself. A player without a handicap, or not given a flight by hand, goes to
-// the last flight.
+// flights in the order of their names). By handicap the players are drawn into the set
+// number of flights, as equal in size as can be, lowest index first; a player without an
+// index goes to the last flight. Drawn every night, the draw is of that night's players
+// by the index each brought to it. Drawn at the season's first night, it is the season's
+// draw the results file keeps (every player of the league by the index he held then;
+// see keepdraw), or, for a file without one, the draw of the first night's players; a
+// player not in it goes, from his first night on, to the flight his index that night puts
+// him in (the first whose highest index drawn is at least his, else the last), and nobody
+// else moves. A player without a handicap, or not given a flight by hand, goes to the
+// last flight.
 struct Flights {
     std::vector<std::string> names;
     std::map<std::string, int> of; // player -> index into names
@@ -22,6 +28,21 @@ struct Flights {
 };
 
 Flights drawflights(const ResultsFile& f, const NightDate& night);
+
+// The lines of one night, in the order of the file.
+using NightLines = std::vector<const ResultLine*>;
+
+// The flights of the night whose lines these are, drawn afresh when the settings draw every
+// night, else the season's (season: drawflights of any night).
+Flights nightflights(const CompetitionSettings& s, const NightLines& night, const Flights& season);
+
+// A player to draw and the index he is drawn by; none: the last flight.
+struct Drawn {
+    std::string player;
+    std::optional<int> index;
+};
+// The draw of these players into k flights (0 first).
+std::vector<DrawnPlayer> drawplayers(std::vector<Drawn> pool, int k);
 
 // The flight names of a draw by handicap: "A", "B", "C"...
 std::string flightname(int k);

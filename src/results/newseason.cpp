@@ -109,7 +109,10 @@ Outcome startseason(ProgramState& g, const SeasonPlan& plan, const fs::path& dir
                     const CommitExtra& extra) {
     // The kept copies and the new files are written together: all of them, or none.
     LeagueCommit commit(dir, g.leaguefile);
-    if (!keepaside(commit, dir, plan.results, plan.resultsto))
+    std::error_code ec;
+    if (!fs::exists(findfile(dir, plan.results), ec)) // a league's first season, never saved
+        commit.write(plan.resultsto, resultsbytes(loadresults(g, dir).file), notkept(plan.results));
+    else if (!keepaside(commit, dir, plan.results, plan.resultsto))
         return Outcome::failure(notkept(plan.results));
     if (!plan.teams.empty() && !keepaside(commit, dir, plan.teams, plan.teamsto))
         return Outcome::failure(notkept(plan.teams));

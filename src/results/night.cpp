@@ -51,10 +51,24 @@ FlightNight flightnight(const std::string& name, const std::vector<const ResultL
 
 std::vector<NightDate> seasonnights(const ResultsFile& f) {
     std::vector<NightDate> nights;
-    for (const ResultLine& l : f.lines)
-        if (std::find(nights.begin(), nights.end(), l.date) == nights.end())
-            nights.push_back(l.date);
+    nights.reserve(f.lines.size());
+    for (const ResultLine& l : f.lines) nights.push_back(l.date);
     std::sort(nights.begin(), nights.end(), std::greater<>());
+    nights.erase(std::unique(nights.begin(), nights.end()), nights.end());
+    return nights;
+}
+
+std::vector<NightLines> linesbynight(const ResultsFile& f) {
+    NightLines all;
+    all.reserve(f.lines.size());
+    for (const ResultLine& l : f.lines) all.push_back(&l);
+    std::stable_sort(all.begin(), all.end(),
+                     [](const ResultLine* a, const ResultLine* b) { return a->date < b->date; });
+    std::vector<NightLines> nights;
+    for (std::size_t k = 0; k < all.size(); ++k) {
+        if (k == 0 || all[k]->date != all[k - 1]->date) nights.emplace_back();
+        nights.back().push_back(all[k]);
+    }
     return nights;
 }
 
@@ -63,13 +77,20 @@ NightResults nightresults(const ResultsFile& f, const NightDate& night) {
 }
 
 NightResults nightresults(const ResultsFile& f, const NightDate& night, const Flights& flights) {
-    NightResults r{night, f.settings.scoring, {}};
-    std::vector<std::vector<const ResultLine*>> byflight(flights.names.size());
+    NightLines lines;
     for (const ResultLine& l : f.lines)
-        if (l.date == night) byflight[std::size_t(flights.flightof(l.name))].push_back(&l);
+        if (l.date == night) lines.push_back(&l);
+    return nightresults(f.settings, night, lines, flights);
+}
+
+NightResults nightresults(const CompetitionSettings& s, const NightDate& night,
+                          const NightLines& lines, const Flights& flights) {
+    NightResults r{night, s.scoring, {}};
+    std::vector<NightLines> byflight(flights.names.size());
+    for (const ResultLine* l : lines) byflight[std::size_t(flights.flightof(l->name))].push_back(l);
     for (std::size_t k = 0; k < byflight.size(); ++k)
         if (!byflight[k].empty())
-            r.flights.push_back(flightnight(flights.names[k], byflight[k], f.settings));
+            r.flights.push_back(flightnight(flights.names[k], byflight[k], s));
     return r;
 }
 

@@ -39,5 +39,11 @@ std::vector<NightDate> seasonnights(const ResultsFile& f);
 
 NightResults nightresults(const ResultsFile& f, const NightDate& night);
 NightResults nightresults(const ResultsFile& f, const NightDate& night, const Flights& flights);
+// The same from the night's lines alone.
+NightResults nightresults(const CompetitionSettings& s, const NightDate& night,
+                          const NightLines& lines, const Flights& flights);
+
+// The lines of each night, oldest night first.
+std::vector<NightLines> linesbynight(const ResultsFile& f);
 
 } // namespace greenfold

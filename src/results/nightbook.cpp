@@ -16,6 +16,7 @@ bool keptslot(const ProgramState& g, int p, int s) {
 NightBook::NightBook(ProgramState& g, fs::path dir) : g_(g), dir_(std::move(dir)) {
     LoadedResults r = loadresults(g_, dir_);
     file_ = std::move(r.file);
+    first_ = !r.exists && r.outcome.messages.empty();
     opened_ = std::move(r.outcome);
 }
 
@@ -40,6 +41,7 @@ DeleteResult NightBook::remove(int p, int s, int selectedtee) {
     if (!r.deleted || !kept) return r;
     dropnight(file_, g_.playername[p], was);
     refreshplayer(file_, g_, p);
+    keepdraw(file_, g_);
     changed_ = true;
     return r;
 }
@@ -49,10 +51,12 @@ Outcome NightBook::save(const CommitExtra& extra) {
     opened_ = {};
     LeagueCommit commit(dir_, g_.leaguefile);
     stageleague(g_, commit);
+    // The league's first results file holds the year of its newest round.
+    if (changed_ && first_) keepnewestyear(file_, g_);
     if (changed_) stageresults(g_, file_, commit);
     if (changed_ && extra) out.merge(extra(commit));
     out.merge(commit.run(g_.damagedfiles));
-    if (out) changed_ = false;
+    if (out) changed_ = first_ = false;
     return out;
 }
 

@@ -30,6 +30,7 @@ class NightBook {
     fs::path dir_;
     ResultsFile file_;
     Outcome opened_;
+    bool first_ = false; // the league had no results file: its first is made here
     bool changed_ = false;
 };
 

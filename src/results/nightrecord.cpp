@@ -2,14 +2,17 @@
 
 #include "model/leaguefile.h"
 #include "model/textline.h"
+#include "results/flights.h"
 #include "scoring/handicap.h"
 #include "scoring/replay.h"
 #include "teams/teamfile.h"
 #include "whs/coursehandicap.h"
 #include "whs/leaguerecord.h"
+#include "whs/roundfigures.h"
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace greenfold {
 
@@ -23,27 +26,31 @@ whs::LeagueScores leaguescores(const ResultLine& l) {
     return s;
 }
 
-std::optional<int> classicbase(const ProgramState& g, const ResultLine& l, int index) {
+InEffect classicbase(const ProgramState& g, const ResultLine& l, int index, int allowance) {
     const TeeRating t = teerating(g, l.course, l.tee);
-    if (!usablerating(t)) return std::nullopt;
+    if (!usablerating(t)) return {};
     const int ch = int(coursehandicap(float(index) / 10.0f, t.slope));
-    // A nine is half a round: the nine's handicap is half the course handicap, a half
-    // going up, as a nine's stroke control halves it.
-    return l.nine() ? whs::roundwhole(whs::Fraction(ch, 2)) : ch;
+    // A nine is half a round: the nine's handicap is half the course handicap, rounded
+    // once with the allowance (a base shown alone has its half going up).
+    const int halves = l.nine() ? 2 : 1;
+    return {index, whs::roundwhole(whs::Fraction(ch, halves)),
+            whs::roundwhole(whs::Fraction(int64_t(ch) * allowance, 100 * halves))};
 }
 
-std::optional<int> whsbase(const ProgramState& g, const ResultLine& l, int index) {
+InEffect whsbase(const ProgramState& g, const ResultLine& l, int index, int allowance) {
     const whs::Round r = whs::leagueround(g, leaguescores(l), l.course, l.tee,
                                           whs::leaguedate(l.date.month, l.date.day, l.date.year));
-    if (r.tee.slope <= 0) return std::nullopt;
-    return whs::roundhandicap(whs::Tenths{index}, r, g.allowance).playing;
+    if (r.tee.slope <= 0) return {};
+    const whs::Fraction course = whs::roundhandicap(whs::Tenths{index}, r, 100).course;
+    return {index, whs::playinghandicap(course, g.allowance),
+            whs::playinghandicap(course, allowance)};
 }
 
 void sethandicap(ResultLine& l, const ProgramState& g, std::optional<int> index, int allowance) {
-    const InEffect e = handicapfor(g, l, index);
-    l.index = e.base ? e.index : std::nullopt;
+    const InEffect e = handicapfor(g, l, index, allowance);
+    l.index = e.index;
     l.base = e.base;
-    l.hcp = e.base ? std::optional<int>(withallowance(*e.base, allowance)) : std::nullopt;
+    l.hcp = e.hcp;
 }
 
 ResultLine fromslot(const ProgramState& g, int p, int r, int tee) {
@@ -70,13 +77,34 @@ ResultLine* findline(ResultsFile& f, std::string_view name, const NightDate& d) 
     return nullptr;
 }
 
+// The index player p held on the night from his kept rounds: the one stored with his newest
+// round before it.
+std::optional<int> keptindexon(const ProgramState& g, int p, const NightDate& night) {
+    int newest = 0;
+    for (int r = 1; r <= std::clamp<int>(g.roundcount[p], 0, maxrounds); ++r)
+        if (slotdate(g, p, r) < night &&
+            (newest == 0 || !(slotdate(g, p, r) < slotdate(g, p, newest))))
+            newest = r;
+    if (newest == 0) return std::nullopt;
+    if (g.method == HandicapMethod::whs && whs::noindexyet(g, p, newest)) return std::nullopt;
+    return whs::tenthsnear(g.hcpindex[p][newest]).v;
+}
+
+int newestyear(const ProgramState& g) {
+    int year = 0;
+    for (int p = 1; p <= std::clamp<int>(g.playercount, 0, maxplayers); ++p)
+        for (int r = 1; r <= std::clamp<int>(g.roundcount[p], 0, maxrounds); ++r)
+            year = std::max(year, fullyear(g.ryear[p][r]));
+    return year;
+}
+
 } // namespace
 
-InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index) {
+InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index,
+                     int allowance) {
     if (!index) return {};
-    const auto base =
-        g.method == HandicapMethod::whs ? whsbase(g, line, *index) : classicbase(g, line, *index);
-    return {index, base};
+    return g.method == HandicapMethod::whs ? whsbase(g, line, *index, allowance)
+                                           : classicbase(g, line, *index, allowance);
 }
 
 int withallowance(int base, int allowance) {
@@ -111,6 +139,52 @@ void keepround(ResultsFile& f, const ProgramState& g, int p, int r, int tee) {
         *old = std::move(l);
     else
         f.lines.insert(placefor(f, l.date), std::move(l));
+    keepdraw(f, g);
+}
+
+void keepdraw(ResultsFile& f, const ProgramState& g) {
+    const CompetitionSettings& s = f.settings;
+    if (s.flights != FlightMode::byhandicap || s.draw != FlightDraw::firstnight ||
+        f.lines.empty()) {
+        f.drawn.clear();
+        return;
+    }
+    if (!f.drawn.empty()) return;
+    const NightDate first =
+        std::min_element(f.lines.begin(), f.lines.end(), [](const auto& a, const auto& b) {
+            return a.date < b.date;
+        })->date;
+    std::map<std::string_view, const ResultLine*> played;
+    for (const ResultLine& l : f.lines)
+        if (l.date == first) played[l.name] = &l;
+    std::vector<Drawn> pool;
+    for (int p = 1; p <= std::clamp<int>(g.playercount, 0, maxplayers); ++p) {
+        if (g.playername[p].empty()) continue;
+        const auto line = played.find(g.playername[p]);
+        if (line != played.end())
+            pool.push_back(
+                {g.playername[p], line->second->hcp ? line->second->index : std::nullopt});
+        else
+            pool.push_back({g.playername[p], keptindexon(g, p, first)});
+    }
+    f.drawn = drawplayers(std::move(pool), std::clamp(s.flightcount, 1, maxflights));
+}
+
+ResultsFile firstresults(const ProgramState& g, const CompetitionSettings& s) {
+    ResultsFile f;
+    f.settings = s;
+    const int year = newestyear(g);
+    for (int p = 1; p <= std::clamp<int>(g.playercount, 0, maxplayers); ++p)
+        for (int r = 1; r <= std::clamp<int>(g.roundcount[p], 0, maxrounds); ++r)
+            if (fullyear(g.ryear[p][r]) == year)
+                keepround(f, g, p, r, whs::keptroundtee(g, p, r).tee);
+    return f;
+}
+
+void keepnewestyear(ResultsFile& f, const ProgramState& g) {
+    const int year = newestyear(g);
+    std::erase_if(f.lines, [&](const ResultLine& l) { return fullyear(l.date.year) < year; });
+    keepdraw(f, g);
 }
 
 void dropnight(ResultsFile& f, std::string_view name, const NightDate& date) {
@@ -151,10 +225,15 @@ ReplayWrite writereplayed(ProgramState& after, const fs::path& dir) {
     return w;
 }
 
-void applyallowance(ResultsFile& f) {
-    for (ResultLine& l : f.lines)
-        l.hcp = l.base ? std::optional<int>(withallowance(*l.base, f.settings.allowance))
-                       : std::nullopt;
+void applyallowance(ResultsFile& f, const ProgramState& g) {
+    const int allowance = f.settings.allowance;
+    for (ResultLine& l : f.lines) {
+        if (!l.base) continue;
+        if (const InEffect e = handicapfor(g, l, l.index, allowance); e.hcp)
+            l.base = e.base, l.hcp = e.hcp;
+        else
+            l.hcp = withallowance(*l.base, allowance);
+    }
 }
 
 void renameinresults(ResultsFile& f, std::string_view oldname, std::string_view newname) {
@@ -162,11 +241,14 @@ void renameinresults(ResultsFile& f, std::string_view oldname, std::string_view 
         if (l.name == oldname) l.name = std::string(newname);
     for (FlightAssignment& a : f.settings.assigned)
         if (a.player == oldname) a.player = std::string(newname);
+    for (DrawnPlayer& d : f.drawn)
+        if (d.player == oldname) d.player = std::string(newname);
 }
 
 void removefromresults(ResultsFile& f, std::string_view name) {
     std::erase_if(f.lines, [&](const ResultLine& l) { return l.name == name; });
     std::erase_if(f.settings.assigned, [&](const FlightAssignment& a) { return a.player == name; });
+    std::erase_if(f.drawn, [&](const DrawnPlayer& d) { return d.player == name; });
 }
 
 void RosterChanges::renamed(std::string oldname, std::string newname) {

@@ -16,15 +16,21 @@ namespace greenfold {
 // Keeping the results file in step with the league: each recorded, edited or deleted
 // round changes its night's line, and the roster's renames and removals follow.
 
-// The handicap in effect of a round: the index the player held before it, the handicap the
-// league's method gives that index on the round's course and tee (the classic course
-// handicap, halved for a nine; the WHS playing handicap with the league's allowance, the
-// nine's own for a nine), and that handicap times the results allowance, halves up.
+// The handicap in effect of a round: the index the player held before it; base, the handicap
+// the league's method gives that index on the round's course and tee (the classic course
+// handicap, for a nine half of it with a half going up; under WHS the playing handicap with
+// the league's allowance, the C Hcp of the lists, the nine's own for a nine); and hcp, the
+// handicap in effect at the results allowance, rounded once, halves up: the classic course
+// handicap (half of it for a nine) times the allowance, or under WHS the unrounded course
+// handicap times the allowance alone. Nothing when the player had no index or the tee
+// cannot be rated.
 struct InEffect {
     std::optional<int> index; // tenths
     std::optional<int> base;
+    std::optional<int> hcp;
 };
-InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index);
+InEffect handicapfor(const ProgramState& g, const ResultLine& line, std::optional<int> index,
+                     int allowance);
 int withallowance(int base, int allowance);
 
 // The index player p held before his kept round in slot r: the one stored with round
@@ -35,6 +41,25 @@ std::optional<int> indexbefore(const ProgramState& g, int p, int r);
 // The round now in slot r of player p, played from tee, into its night's line (a new one,
 // or the player's line of that night replaced).
 void keepround(ResultsFile& f, const ProgramState& g, int p, int r, int tee);
+
+// The season's draw of flights by handicap at its first night, when the settings call for
+// one and the file has nights but no draw yet: every player of the league, by the index he
+// held that night (the one his line of the night carries, else the one stored with his
+// newest kept round before it; none, the last flight, for a player without one). Kept for
+// the season: the draw is made again only after the settings change the flights, and is
+// dropped when they no longer draw at the first night or the season has no night.
+void keepdraw(ResultsFile& f, const ProgramState& g);
+
+// The first results file of a league that kept rounds before it kept results: the nights
+// of its kept rounds from January 1 of the year of its newest round, with these settings.
+// Each round has the handicap in effect from the index stored with the player's previous
+// kept round (none for his oldest kept round, whose earlier rounds the league may have
+// dropped) on the tee the index history names, else his own.
+ResultsFile firstresults(const ProgramState& g, const CompetitionSettings& s);
+
+// A first results file after rounds were recorded into it: the nights of years before the
+// league's newest round's leave it.
+void keepnewestyear(ResultsFile& f, const ProgramState& g);
 
 // Takes the player's line of that night out, when there is one.
 void dropnight(ResultsFile& f, std::string_view name, const NightDate& date);
@@ -62,10 +87,13 @@ struct ReplayWrite {
 };
 ReplayWrite writereplayed(ProgramState& after, const fs::path& dir = {});
 
-// The handicap in effect of every line again with the settings' allowance.
-void applyallowance(ResultsFile& f);
+// The handicap in effect of every line again with the settings' allowance, worked out from
+// its index on its course and tee; a line whose tee can no longer be rated takes its base
+// times the allowance.
+void applyallowance(ResultsFile& f, const ProgramState& g);
 
-// A renamed player keeps his nights and his flight; a removed one leaves the results.
+// A renamed player keeps his nights and his flight; a removed one leaves the results and
+// the draw, moving nobody else.
 void renameinresults(ResultsFile& f, std::string_view oldname, std::string_view newname);
 void removefromresults(ResultsFile& f, std::string_view name);
 

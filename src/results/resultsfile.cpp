@@ -2,6 +2,7 @@
 
 #include "model/resultsname.h"
 #include "model/textline.h"
+#include "results/nightrecord.h"
 
 #include <algorithm>
 #include <charconv>
@@ -182,7 +183,7 @@ bool readversion2(LineReader& in, CompetitionSettings& s) {
     return true;
 }
 
-std::optional<CompetitionSettings> readsettings(LineReader& in, bool version2) {
+std::optional<CompetitionSettings> readsettings(LineReader& in, int version) {
     CompetitionSettings s;
     auto allowance = in.nextinteger();
     if (!inrange(allowance, 0, 100)) return std::nullopt;
@@ -203,8 +204,34 @@ std::optional<CompetitionSettings> readsettings(LineReader& in, bool version2) {
     s.draw = *draw;
     s.bestnights = *best;
     if (!readassigned(in, s)) return std::nullopt;
-    if (version2 && !readversion2(in, s)) return std::nullopt;
+    if (version >= 2 && !readversion2(in, s)) return std::nullopt;
     return s;
+}
+
+// Version 3's draw: how many players, then a line each, "flight index name" (the flight
+// 1 first, the index as a round line has it).
+bool readdrawn(LineReader& in, ResultsFile& f) {
+    auto count = in.nextinteger();
+    if (!inrange(count, 0, maxresultlines)) return false;
+    for (int k = 0; k < *count; ++k) {
+        auto text = in.next();
+        if (!text) return false;
+        const std::string_view line = *text;
+        const auto first = line.find(' '), second = line.find(' ', first + 1);
+        if (first == std::string_view::npos || second == std::string_view::npos) return false;
+        auto flight = whole(line.substr(0, first), 1, f.settings.flightcount);
+        const Maybe index = maybeindex(line.substr(first + 1, second - first - 1));
+        std::string name = stripcontrols(line.substr(second + 1));
+        if (!flight || !index.ok || name.empty()) return false;
+        f.drawn.push_back({std::move(name), *flight - 1, index.value});
+    }
+    return true;
+}
+
+int versionof(const std::optional<std::string_view>& line) {
+    if (line == resultsversion) return 3;
+    if (line == resultsversion2) return 2;
+    return line == resultsversion1 ? 1 : 0;
 }
 
 } // namespace
@@ -263,14 +290,13 @@ bool readstarted(LineReader& in, ResultsFile& f) {
 
 std::optional<ResultsFile> readresults(std::istream& in) {
     LineReader lines(in);
-    const auto version = lines.next();
-    const bool version3 = version == resultsversion;
-    if (!version3 && version != resultsversion2 && version != resultsversion1) return std::nullopt;
+    const int version = versionof(lines.next());
+    if (version == 0) return std::nullopt;
     ResultsFile f;
-    auto settings = readsettings(lines, version != resultsversion1);
+    auto settings = readsettings(lines, version);
     if (!settings) return std::nullopt;
     f.settings = std::move(*settings);
-    if (version3 && !readstarted(lines, f)) return std::nullopt;
+    if (version >= 3 && (!readstarted(lines, f) || !readdrawn(lines, f))) return std::nullopt;
     auto n = lines.nextinteger();
     if (!inrange(n, 0, maxresultlines)) return std::nullopt;
     f.lines.reserve(std::size_t(*n));
@@ -302,6 +328,9 @@ std::string resultsbytes(const ResultsFile& f) {
     out.integer(int(s.skins.mode)).integer(s.skins.carryover).integer(s.skins.splitlast);
     out.text(centstext(s.skins.potcents)).integer(s.teambest);
     out.text(f.started ? nighttext(*f.started) : "");
+    out.integer(long(f.drawn.size()));
+    for (const DrawnPlayer& d : f.drawn)
+        out.text(std::to_string(d.flight + 1) + ' ' + indexfield(d.index) + ' ' + d.player);
     out.integer(long(f.lines.size()));
     for (const ResultLine& l : f.lines) out.text(linetext(l));
     return out.str();
@@ -321,8 +350,14 @@ Message resultssavefailure() {
 LoadedResults loadresults(ProgramState& g, const fs::path& dir) {
     LoadedResults r;
     const fs::path file = findfile(dir, resultsfilename(g.leaguefile));
+    // A new file under WHS starts with the league's allowance for the competitions.
+    if (g.method == HandicapMethod::whs) r.file.settings.allowance = g.allowance;
     std::error_code ec;
-    if (g.leaguefile.empty() || !fs::exists(file, ec)) return r;
+    if (g.leaguefile.empty()) return r;
+    if (!fs::exists(file, ec)) {
+        r.file = firstresults(g, r.file.settings);
+        return r;
+    }
     r.exists = true;
     std::ifstream in(file, std::ios::binary);
     auto read = readresults(in);
@@ -332,6 +367,7 @@ LoadedResults loadresults(ProgramState& g, const fs::path& dir) {
         return r;
     }
     r.file = std::move(*read);
+    keepdraw(r.file, g);
     return r;
 }
 

@@ -20,7 +20,8 @@ namespace greenfold {
 // round of the season, also for rounds the league file has long dropped (it keeps only a
 // player's last 20). Its layout is written down in docs/results-file.md.
 // Version 2 added the skins and the team points settings, version 3 the day a new season
-// was started; an older file reads with their defaults.
+// was started and the season's draw of flights; a file of an earlier version reads with
+// their defaults, no day and no draw.
 inline constexpr const char* resultsversion = "Greenfold results 3";
 inline constexpr const char* resultsversion2 = "Greenfold results 2";
 inline constexpr const char* resultsversion1 = "Greenfold results 1";
@@ -68,12 +69,22 @@ struct ResultLine {
     bool operator==(const ResultLine&) const = default;
 };
 
+// A player of the season's draw of flights by handicap, made at its first night: his
+// flight (0 first) and the index he was drawn by (none: drawn to the last flight).
+struct DrawnPlayer {
+    std::string player;
+    int flight = 0;
+    std::optional<int> index; // tenths
+    bool operator==(const DrawnPlayer&) const = default;
+};
+
 struct ResultsFile {
     CompetitionSettings settings;
     // The day File > Start a New Season (or greenfold-cli newseason) began this season;
     // none for a season that began with the league's first results.
     std::optional<NightDate> started;
-    std::vector<ResultLine> lines; // by date, then in the order recorded
+    std::vector<DrawnPlayer> drawn; // the season's draw; empty when none was made
+    std::vector<ResultLine> lines;  // by date, then in the order recorded
     bool operator==(const ResultsFile&) const = default;
 };
 
@@ -82,9 +93,11 @@ struct ResultsFile {
 std::optional<ResultsFile> readresults(std::istream& in);
 std::string resultsbytes(const ResultsFile& f);
 
-// The league's results file in dir: a missing one gives the defaults and no nights; one
-// that cannot be read whole gives the same, is noted as damaged (kept beside itself
-// before it is saved over) and the outcome, still ok, says so.
+// The league's results file in dir: a missing one gives the league's first (see
+// firstresults: the nights of its kept rounds of its newest round's year) with the default
+// settings; one that cannot be read whole gives the defaults and no nights, is noted as
+// damaged (kept beside itself before it is saved over) and the outcome, still ok, says so.
+// Under WHS the defaults take the league's allowance.
 struct LoadedResults {
     ResultsFile file;
     Outcome outcome;

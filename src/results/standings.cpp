@@ -50,13 +50,13 @@ double bestof(std::vector<double> points, int n) {
 }
 
 std::vector<FlightStandings> standings(const ResultsFile& f) {
-    const std::vector<NightDate> nights = seasonnights(f);
-    const bool drawn =
-        f.settings.flights == FlightMode::byhandicap && f.settings.draw == FlightDraw::everynight;
-    const Flights season = drawflights(f, nights.empty() ? NightDate{} : nights.back());
+    const Flights season = drawflights(f, {});
     std::map<std::string, Season> players;
-    for (auto n = nights.rbegin(); n != nights.rend(); ++n) {
-        const NightResults night = drawn ? nightresults(f, *n) : nightresults(f, *n, season);
+    // Night by night, oldest first, each night from its own lines.
+    for (const NightLines& lines : linesbynight(f)) {
+        const NightDate date = lines.front()->date;
+        const NightResults night =
+            nightresults(f.settings, date, lines, nightflights(f.settings, lines, season));
         for (const FlightNight& fn : night.flights)
             for (const NightRow& r : fn.rows) {
                 Season& s = players[r.name];

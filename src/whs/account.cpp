@@ -40,7 +40,21 @@ std::string playedformula(const DifferentialStep& d) {
            fractiontext(d.rating.cr) + ") = ";
 }
 
+// A course kept with a nine's own rating says so: its figure is the nine's, or twice it.
+void nineholes(Lines& out, const DifferentialStep& d) {
+    if (!d.rating.nineholes) return;
+    if (d.nine) {
+        out.push_back("Nine-hole rating " + fractiontext(d.rating.cr) + ", par " +
+                      std::to_string(d.rating.par));
+        return;
+    }
+    out.push_back("Nine-hole rating " + fractiontext(d.rating.cr / Fraction(2)) +
+                  ", twice for 18 holes: " + fractiontext(d.rating.cr) + ", par " +
+                  std::to_string(d.rating.par));
+}
+
 void differential(Lines& out, const DifferentialStep& d, int holes) {
+    nineholes(out, d);
     if (!d.nine) {
         out.push_back("Score differential = " + playedformula(d) + arrow(d.played, *d.rounded));
         return;

@@ -16,13 +16,6 @@ int whole(double value) {
     return std::fabs(value) <= largestfigure ? static_cast<int>(std::lround(value)) : 0;
 }
 
-// With the nine-hole option 3 the course's rating is the nine's: the tee gets the 18-hole
-// rating from which ninerating gives it back, the nine's par plus half the rest.
-void ratethenine(Tee& tee, int nine) {
-    const int rest = parof(tee, 0, 18) - 2 * parof(tee, 9 * nine, 9);
-    tee.rating = Tenths{2 * tee.rating.v + 10 * rest};
-}
-
 float single(Tenths t) {
     return static_cast<float>(t.v) / 10.0f;
 }
@@ -71,7 +64,6 @@ Round leagueround(const ProgramState& g, const LeagueScores& scores, int course,
                   const Date& date) {
     Round r{date, leaguetee(g, course, tee), {}, scores[19], scores[20]};
     for (int h = 1; h <= 18; ++h) r.holes[h - 1] = scores[h];
-    if (g.ninehole == 3 && isnine(r)) ratethenine(r.tee, nineplayed(r));
     return r;
 }
 

@@ -20,9 +20,8 @@ Tee leaguetee(const ProgramState& g, int course, int tee);
 using LeagueScores = std::array<int16_t, maxholes + 1>;
 
 // A round as the method takes it, from its scores, course, tee and date (two-digit year).
-// A nine-hole round of a league whose nine-hole option takes the ratings as they are
-// (option 3) is rated with the course's ratings as the nine's own; otherwise they are the
-// 18-hole ratings.
+// The classic method's nine-hole option plays no part: a tee's rating is a nine's own or
+// an 18-hole one by its size (see nineholerating).
 Round leagueround(const ProgramState& g, const LeagueScores& scores, int course, int tee,
                   const Date& date);
 Date leaguedate(int month, int day, int year);

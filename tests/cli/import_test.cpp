@@ -74,8 +74,8 @@ TEST_F(Import, csvNight_equalsTheSameNightTyped_byteForByte) {
     EXPECT_EQ(readbytes(data.path() / cliLeagueFile),
               readbytes(typedfolder.path() / cliLeagueFile));
     EXPECT_EQ(g->roundcount[6], 20);
-    // Bill's course handicap of 22 holds the 9 on the par 3 to 8.
-    EXPECT_EQ(g->holescore[1][g->roundcount[1]][3], 8);
+    // Bill's course handicap of 16 holds the 9 on the par 3 to 7.
+    EXPECT_EQ(g->holescore[1][g->roundcount[1]][3], 7);
 }
 
 TEST_F(Import, everyBadRowIsReportedInRowOrder_andNothingIsWritten) {

@@ -40,7 +40,7 @@ TEST_F(ListCommand, long_isTheLongLinesWithoutHeaderOrPages) {
                                   "16 17 18  C Hcp # rounds\r\n      " +
                                   std::string(129, '-') +
                                   "\r\n      Bill Archer           05/05/26   CR 49   43    "
-                                  "92  21.4         5  6  5  5  6  7  5  5  5  5  4  4  5  7"))
+                                  "92  15.6         5  6  5  5  6  7  5  5  5  5  4  4  5  7"))
         << r.out;
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 10); // heading, rule, 8 players
 }

@@ -22,6 +22,7 @@ class MatchCommands : public CliFolder {
   protected:
     void SetUp() override {
         CliFolder::SetUp();
+        fs::remove(data.path() / matfile); // a league that has not played match play yet
         auto g = league();
         g->coursedata[1][courseline_strokeindex] =
             whs::strokeindexline({7, 15, 1, 11, 3, 17, 5, 13, 9, 8, 16, 2, 12, 4, 18, 6, 14, 10});

@@ -14,7 +14,10 @@ class PublishCommand : public CliFolder {};
 } // namespace
 
 TEST_F(PublishCommand, postteamsAndTheWebPageWorkOnTheImportedNight) {
-    // Bill and Ed share 1st and 2nd (9 points each), Jack is 3rd (6): see cliNight.
+    // The demo league without its season's results and teams. Bill is 1st (10 points), Ed
+    // 2nd (8) and Jack 3rd (6): see cliNight.
+    fs::remove(data.path() / "Tuesday Night League.res");
+    fs::remove(data.path() / "Tuesday Night League.tea");
     ASSERT_EQ(run({"import", cliLeague, writecsv(cliNight).string()}).status, exit_ok);
     EXPECT_EQ(run({"postteams", cliLeague}).err, "greenfold-cli: " + noteams().text + "\n");
 

@@ -14,21 +14,28 @@ class ResultsCommand : public CliFolder {};
 } // namespace
 
 TEST_F(ResultsCommand, importedNightGivesPlacesPointsAndStandingsAsCsv) {
+    // The demo league as it was before it kept results.
+    fs::remove(data.path() / "Tuesday Night League.res");
     ASSERT_EQ(run({"import", cliLeague, writecsv(cliNight).string()}).status, exit_ok);
     EXPECT_TRUE(fs::exists(data.path() / "Tuesday Night League.res"));
 
     const CliRun results = run({"results", cliLeague, "--csv"});
     ASSERT_EQ(results.status, exit_ok) << results.err;
     EXPECT_EQ(results.out, "date,flight,place,player,gross,handicap,net,points\r\n"
-                           "06/30/26,,1,Bill Archer,78,22,56,9\r\n"
-                           "06/30/26,,1,Ed Castillo,79,23,56,9\r\n"
-                           "06/30/26,,3,Jack Hughes,90,32,58,6\r\n");
+                           "06/30/26,,1,Bill Archer,78,16,62,10\r\n"
+                           "06/30/26,,2,Ed Castillo,79,15,64,8\r\n"
+                           "06/30/26,,3,Jack Hughes,90,20,70,6\r\n");
     EXPECT_EQ(run({"results", cliLeague, "--date", "6/30/2026", "--csv"}).out, results.out);
+    // The demo league kept rounds before it kept results: its first file holds every night
+    // of 2026 too, each player's oldest kept round without a handicap (Ed: 11 and this).
     const CliRun standings = run({"standings", cliLeague, "--csv"});
-    EXPECT_EQ(standings.out, "place,player,flight,nights,points,average net\r\n"
-                             "1,Bill Archer,,1,9,56.0\r\n"
-                             "1,Ed Castillo,,1,9,56.0\r\n"
-                             "3,Jack Hughes,,1,6,58.0\r\n");
+    EXPECT_EQ(standings.out.substr(0, 103), "place,player,flight,nights,points,average net\r\n"
+                                            "1,Hank Foster,,12,76.5,65.0\r\n"
+                                            "2,Ed Castillo,,12,74,68.8\r\n");
+    EXPECT_EQ(run({"results", cliLeague, "--date", "06/23/26", "--csv"}).out.substr(52),
+              "06/23/26,,1,Hank Foster,40,12,28,10\r\n");
+    EXPECT_EQ(run({"results", cliLeague, "--date", "04/07/26", "--csv"}).out.substr(52, 31),
+              "04/07/26,,,Frank Doyle,86,,,0\r\n");
 
     // Gross skins at 1.50 a player: Bill's is the only round with holes, so he plays alone
     // and wins all 18, 150 / 18 = 8 cents each.

@@ -51,6 +51,12 @@ TEST(CourseSpins, ratingStepsATenthWithoutDrift_slopeHasNoLimit) {
     EXPECT_EQ(r, "95.0");
     EXPECT_EQ(steprating("20.1", false) + " " + steprating("20.0", false), "20.0 20.0");
     EXPECT_EQ(stepslope("0", false), "-1");
+    // Below three quarters of the par beside it a rating is a nine's own.
+    CourseForm f;
+    f.totalpar = "72";
+    f.ratings = {"", "33.8", "53.9", " 54.0"};
+    EXPECT_EQ(ratingnote(f, 1) + "|" + ratingnote(f, 2) + "|" + ratingnote(f, 3),
+              "nine-hole|nine-hole|");
 }
 
 TEST(CourseOpen, fullTableRefusesAnAddition_evenWithADeletedCourse) {

@@ -116,6 +116,13 @@ TEST_F(Views, fullLeague_theLastRoundOfTheLastPlayerCounts) {
     v.view = view_date;
     EXPECT_EQ(rows(*refreshview(*g, v)), Strings{"P100|05/02/99|20"});
     EXPECT_EQ(v.datekeys.size(), 2u);
+    // The last player has his own view; only the recent and date views have the spin.
+    EXPECT_EQ(rows(showplayer(*g, maxplayers)).front(), "P100|05/02/99|20");
+    EXPECT_EQ(rows(showplayer(*g, maxplayers)).size(), std::size_t(maxrounds));
+    for (int view : {view_recent, view_date, view_player}) {
+        v.view = view;
+        EXPECT_EQ(spinvisible(v), view != view_player) << view;
+    }
 }
 
 TEST(ShellSort, sortsEverySizeAroundTheGaps) {

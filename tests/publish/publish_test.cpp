@@ -78,6 +78,10 @@ TEST(WebPage, hostileNamesAreEscapedAndThePageValidates) {
     EXPECT_NE(page.find("<h1>Tuesday &lt;League&gt;</h1>"), std::string::npos);
     EXPECT_NE(page.find("Ann &amp; Bo"), std::string::npos);
     EXPECT_NE(page.find("15.00"), std::string::npos);
+    // A single skin carried past the last hole is told too.
+    skins.games[0].carriedpast = 1;
+    EXPECT_NE(webpage("League", f, skins, "12-07-2026").find("1 carried past the last hole"),
+              std::string::npos);
     for (const char* banned : {"<b>", "<script", "src=", "href=", "url(", "@import"})
         EXPECT_EQ(page.find(banned), std::string::npos) << banned;
     for (const char* wanted : {"@media print", "name=\"viewport\"", "Written 12-07-2026"})

@@ -4,7 +4,9 @@
 #include "model/leaguelist.h"
 #include "model/resultsname.h"
 #include "resultlines.h"
+#include "results/competition.h"
 #include "results/newseason.h"
+#include "results/night.h"
 #include "results/nightbook.h"
 #include "results/nightrecord.h"
 #include "results/standings.h"
@@ -69,34 +71,43 @@ TEST(ResultsFile, roundTripsAndRefusesALineAtOddsWithItself) {
     f.lines = {resultline("Ann Lee", {}, std::nullopt), totalsline("Bo", 38, 0, -2, 2)};
     f.lines[1].index = -15;
     f.started = NightDate{10, 6, 26};
+    f.drawn = {{"Ann Lee", 0, 124}, {"Bo", 2, std::nullopt}};
     const std::string bytes = resultsbytes(f);
     EXPECT_EQ(bytes.substr(0, 21), "Greenfold results 3\r\n");
-    EXPECT_NE(bytes.find("Gold\r\n 3 \r\n 1 \r\n 1 \r\n12.05\r\n 3 \r\n10/06/26\r\n 2 \r\n"),
+    EXPECT_NE(bytes.find("Gold\r\n 3 \r\n 1 \r\n 1 \r\n12.05\r\n 3 \r\n10/06/26\r\n 2 \r\n"
+                         "1 12.4 Ann Lee\r\n3 - Bo\r\n 2 \r\n"),
               std::string::npos);
     EXPECT_NE(
         bytes.find("06/02/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 38 0 38 -1.5 -2 -2 40 Bo\r\n"),
         std::string::npos);
     std::istringstream in(bytes);
     EXPECT_EQ(readresults(in), f);
-    // The second version, without the day the season started, and the first, without the
-    // skins and team lines too, read with their defaults.
+    // Version 2 has neither the day the season started nor the draw; version 1 no skins and
+    // team lines either: their defaults.
     std::string second = bytes;
-    second.replace(second.find("3\r\n"), 1, "2").erase(second.find("10/06/26\r\n"), 10);
-    std::istringstream old2(second);
+    second.replace(second.find("3\r\n"), 1, "2");
+    second.erase(second.find("10/06/26\r\n"), 10 + 29); // the day, then the five draw lines
+    std::istringstream v2(second);
     ResultsFile defaults = f;
     defaults.started.reset();
-    EXPECT_EQ(readresults(old2), defaults);
+    defaults.drawn.clear();
+    EXPECT_EQ(readresults(v2), defaults);
     std::string first = second;
     first.replace(first.find("2\r\n"), 1, "1").erase(first.find("Gold\r\n") + 6, 27);
-    std::istringstream old(first);
+    std::istringstream v1(first);
     defaults.settings.skins = {};
     defaults.settings.teambest = 0;
-    EXPECT_EQ(readresults(old), defaults);
-    // A net that is not gross less handicap, or a file cut short, is refused whole.
-    for (const std::string& bad : {std::string(bytes).replace(bytes.find(" 40 Bo"), 6, " 41 Bo"),
-                                   bytes.substr(0, bytes.size() - 10)}) {
-        std::istringstream damaged(bad);
-        EXPECT_FALSE(readresults(damaged)) << bad;
+    EXPECT_EQ(readresults(v1), defaults);
+    // A net that is not gross less handicap, a bad figure where a player without a handicap
+    // has none, a drawn flight past the flights, or a file cut short: refused whole.
+    std::vector<std::string> bad = {std::string(bytes).replace(bytes.find(" 40 Bo"), 6, " 41 Bo"),
+                                    std::string(bytes).replace(bytes.find("3 - Bo"), 1, "4"),
+                                    bytes.substr(0, bytes.size() - 10)};
+    for (std::size_t field = 0; field < 4; ++field)
+        bad.push_back(std::string(bytes).replace(bytes.find("- - - - Ann") + 2 * field, 1, "x"));
+    for (const std::string& b : bad) {
+        std::istringstream damaged(b);
+        EXPECT_FALSE(readresults(damaged)) << b;
     }
 }
 
@@ -116,27 +127,53 @@ TEST(ResultsFile, aDamagedFileIsKeptBeforeTheFirstSave) {
     EXPECT_EQ(resultsfilename("Spring.lge"), "Spring.res");
 }
 
-TEST(HandicapInEffect, classicNineHoleWhsAndTheResultsAllowance) {
+TEST(HandicapInEffect, classicNineHoleWhsAndTheResultsAllowanceRoundedOnce) {
     auto g = league();
     ResultLine l = resultline("Ann", {}, std::nullopt);
     l.out = 45;
     l.in = 47;
-    // Int(8.8 x 125 / 113 + .5) = 10; 9.9 gives 11.45, so 11.
-    EXPECT_EQ(handicapfor(*g, l, 88).base, 10);
-    EXPECT_EQ(handicapfor(*g, l, 99).base, 11);
-    EXPECT_FALSE(handicapfor(*g, l, std::nullopt).base);
-    // A nine takes half: 5, and 5.5 goes up to 6.
+    using Figures = std::tuple<std::optional<int>, std::optional<int>>; // base, hcp
+    auto figures = [&](int index, int allowance) {
+        const InEffect e = handicapfor(*g, l, index, allowance);
+        return Figures(e.base, e.hcp);
+    };
+    // Int(8.8 x 125 / 113 + .5) = 10; 9.9 gives 11.45, so 11; at 85% 9.35, so 9.
+    EXPECT_EQ(figures(88, 100), Figures(10, 10));
+    EXPECT_EQ(figures(99, 85), Figures(11, 9));
+    EXPECT_FALSE(handicapfor(*g, l, std::nullopt, 100).hcp);
+    // A nine takes half, rounded once after the allowance: 12.5 on slope 117 is 13, half
+    // 6.5, at 80% 5.2, so 5 (not 7 x 80% = 5.6, 6); the base shows the half going up.
     l.in = 0;
-    EXPECT_EQ(handicapfor(*g, l, 88).base, 5);
-    EXPECT_EQ(handicapfor(*g, l, 99).base, 6);
-    // WHS: 10.0 x 125 / 113 + (70.5 - 72) = 9.56, at the league's 90 percent 8.61: 9.
+    g->coursedata[1][courseline_slope0 + tee_mens] = "117";
+    EXPECT_EQ(figures(125, 80), Figures(7, 5));
+    EXPECT_EQ(figures(125, 100), Figures(7, 7));
+    // WHS: 10.0 x 125 / 113 + (70.5 - 72) = 9.56; the lists' 90% gives the base 8.61, so 9;
+    // the night takes the competition's 80% of 9.56 alone, 7.65, so 8.
     g->method = HandicapMethod::whs;
     g->allowance = 90;
+    g->coursedata[1][courseline_slope0 + tee_mens] = "125";
     l.in = 47;
-    EXPECT_EQ(handicapfor(*g, l, 100).base, 9);
-    // The results allowance, halves up: 85% of 10 is 8.5, so 9; half a plus 3 is +1.
+    EXPECT_EQ(figures(100, 80), Figures(9, 8));
+    // A WHS league's first results file starts at its allowance; a changed allowance works
+    // every night out again from its index, not from the base.
+    TempDir dir;
+    ResultsFile f = loadresults(*g, dir.path()).file;
+    EXPECT_EQ(f.settings.allowance, 90);
+    l.index = 100, l.base = 9, l.hcp = 9;
+    f.lines = {l};
+    CompetitionSettings s = f.settings;
+    s.allowance = 80;
+    changesettings(f, s, *g);
+    EXPECT_EQ(f.lines[0].hcp, 8);
     EXPECT_EQ(withallowance(10, 85), 9);
-    EXPECT_EQ(withallowance(-3, 50), -1);
+    EXPECT_EQ(withallowance(-3, 50), -1); // half a plus 3 is +1
+    // Under WHS a round has an index in effect once one was issued by the previous round's day.
+    g->roundcount[1] = 2;
+    g->rmonth[1][1] = 6, g->rday[1][1] = 1, g->ryear[1][1] = 26, g->hcpindex[1][1] = 12.0f;
+    g->history[1].issued = {{2026, 6, 1, 120}};
+    EXPECT_EQ(indexbefore(*g, 1, 2), 120);
+    g->history[1].issued = {{2026, 6, 2, 120}};
+    EXPECT_EQ(indexbefore(*g, 1, 2), std::nullopt);
 }
 
 TEST(NightRecord, followsEditsAndDeletionsAndKeepsNightsTheLeagueDropped) {
@@ -169,6 +206,44 @@ TEST(NightRecord, followsEditsAndDeletionsAndKeepsNightsTheLeagueDropped) {
     EXPECT_EQ(standings(f)[0].rows[0].nights, 20);
     EXPECT_TRUE(book.save());
     EXPECT_EQ(loadresults(*g, dir.path()).file, f);
+}
+
+TEST(FirstResults, aLeagueWithRoundsButNoFile_startsWithTheNightsOfItsNewestRoundsYear) {
+    TempDir dir;
+    auto g = league();
+    g->playername[++g->playercount] = "Bob";
+    g->playertee[2] = tee_mens;
+    const auto round = [&](int p, int month, int day, int year) {
+        ASSERT_TRUE(
+            recordround(*g, {p, 0, 1, month, day, year, {tee_mens, {}, "46", "46"}}).stored);
+    };
+    round(1, 12, 1, 25);
+    round(1, 6, 1, 26);
+    round(2, 6, 1, 26);
+    round(2, 6, 8, 26);
+    // Ann's June night has the index stored with her December round, not in the file;
+    // Bob's oldest kept round has none.
+    const LoadedResults r = loadresults(*g, dir.path());
+    EXPECT_FALSE(r.exists);
+    ASSERT_EQ(r.file.lines.size(), 3u);
+    EXPECT_EQ(r.file.lines[0].index, 186); // 92 on 70.5 / 125: 19.4 x .96
+    EXPECT_EQ(std::tuple(r.file.lines[1].name, r.file.lines[1].hcp),
+              std::tuple("Bob", std::nullopt));
+    EXPECT_TRUE(r.file.lines[2].hcp);
+    // A round of a new year recorded into it: the first file written holds that year alone.
+    NightBook book(*g, dir.path());
+    ASSERT_TRUE(book.record({1, 0, 1, 1, 5, 27, {tee_mens, {}, "45", "45"}}).stored);
+    ASSERT_TRUE(book.save());
+    const LoadedResults saved = loadresults(*g, dir.path());
+    ASSERT_TRUE(saved.exists);
+    EXPECT_EQ(seasonnights(saved.file), (std::vector<NightDate>{{1, 5, 27}}));
+    // A new season on a league whose first file was never written keeps that file aside.
+    TempDir other;
+    const std::string first = resultsbytes(loadresults(*g, other.path()).file);
+    const SeasonStart start = planseason(*g, other.path());
+    ASSERT_TRUE(start.plan);
+    ASSERT_TRUE(startseason(*g, *start.plan, other.path()));
+    EXPECT_EQ(readbytes(other.path() / "Spring-2027.res"), first);
 }
 
 TEST(ResultsFile, followsTheRosterAndGoesWithItsLeagueToBackupAndBack) {
@@ -233,6 +308,14 @@ TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightSta
     EXPECT_EQ(std::tuple(start.plan->nights, start.plan->resultsto, start.plan->teamsto),
               std::tuple(2, "Spring-2026-2.res", "Spring-2026-2.tea"));
     EXPECT_NE(newseasonquestion(*g, *start.plan).text.find("the 2 nights"), std::string::npos);
+    // A team file that cannot be kept aside stops it all: nights and team points stay.
+    SeasonPlan broken = *start.plan;
+    broken.teams = "Gone.tea";
+    EXPECT_FALSE(startseason(*g, broken, dir.path()));
+    EXPECT_EQ(
+        std::tuple(readbytes(dir.path() / "Spring.res"), readbytes(dir.path() / "Spring.tea")),
+        std::tuple(nights, teamfile));
+    EXPECT_FALSE(fs::exists(dir.path() / "Spring-2026-2.res"));
     ASSERT_TRUE(startseason(*g, *start.plan, dir.path()));
     EXPECT_EQ(readbytes(dir.path() / "Spring-2026-2.res"), nights);
     EXPECT_EQ(readbytes(dir.path() / "Spring-2026-2.tea"), teamfile);
@@ -248,4 +331,38 @@ TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightSta
     play(book, 15, 44, 44); // the handicap carries over
     EXPECT_EQ(book.file().lines.size(), 1u);
     EXPECT_TRUE(book.file().lines[0].hcp);
+}
+
+TEST(Flights, drawnOnceAtTheFirstNightFromTheWholeLeague_aLaterPlayerMovesNobody) {
+    // Ann 5.0 and Bob 20.0 play the first night; Cy held 10.0 from May, Di has no index.
+    auto g = league();
+    for (const char* name : {"Bob", "Cy", "Di"}) g->playername[++g->playercount] = name;
+    g->roundcount[3] = 1;
+    g->rmonth[3][1] = 5, g->rday[3][1] = 20, g->ryear[3][1] = 26, g->hcpindex[3][1] = 10.0f;
+    ResultsFile f;
+    f.settings.flights = FlightMode::byhandicap;
+    f.lines = {resultline("Ann", {}, 5, 1, 50), resultline("Bob", {}, 20, 1, 200)};
+    keepdraw(f, *g);
+    const std::vector<DrawnPlayer> drawn = {
+        {"Ann", 0, 50}, {"Cy", 0, 100}, {"Bob", 1, 200}, {"Di", 1, std::nullopt}};
+    EXPECT_EQ(f.drawn, drawn);
+    const NightResults first = nightresults(f, {6, 1, 26});
+    // Cy plays later in the flight drawn for him; Ed, new to the league, goes where his
+    // index puts him (12.0: past A's highest, 10.0), Flo at 8.0 to A: nobody moves.
+    for (auto [name, index] : {std::pair("Cy", 300), {"Ed", 120}, {"Flo", 80}})
+        f.lines.push_back(resultline(name, {}, index / 10, 8, index));
+    const Flights later = drawflights(f, {6, 8, 26});
+    EXPECT_EQ(later.of, (std::map<std::string, int>{
+                            {"Ann", 0}, {"Bob", 1}, {"Cy", 0}, {"Di", 1}, {"Ed", 1}, {"Flo", 0}}));
+    EXPECT_EQ(nightresults(f, {6, 1, 26}).flights.size(), first.flights.size());
+    EXPECT_EQ(nightresults(f, {6, 1, 26}).flights[1].rows[0].name, "Bob");
+    // The draw is kept in the file; three flights draw again, a rename follows it.
+    std::istringstream in(resultsbytes(f));
+    EXPECT_EQ(readresults(in)->drawn, drawn);
+    CompetitionSettings three = f.settings;
+    three.flightcount = 3;
+    changesettings(f, three, *g);
+    EXPECT_EQ(f.drawn[2], (DrawnPlayer{"Bob", 2, 200}));
+    renameinresults(f, "Bob", "Rob");
+    EXPECT_EQ(drawflights(f, {6, 8, 26}).flightof("Rob"), 2);
 }

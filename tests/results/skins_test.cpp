@@ -2,6 +2,7 @@
 // the pot.
 #include "resultlines.h"
 #include "results/skins.h"
+#include "results/skinstext.h"
 
 #include <gtest/gtest.h>
 
@@ -100,4 +101,25 @@ TEST(NetSkins, onlyPlayersWithAHandicapAndOnlyOnCoursesWithStrokeIndexes) {
     const NightSkins without = play(lines, both);
     EXPECT_EQ(without.games.size(), 1u);
     EXPECT_EQ(without.nonet, "No net skins this night: course 1 has no stroke indexes.");
+}
+
+TEST(Skins, oneSkinWonTakesThePot_aCarryOfOnePastTheEndIsOnTheSheet) {
+    // Ann's 3 on the 1st is the only skin: it pays the whole pot of 2 x 1.00.
+    const SkinsGame one =
+        play({resultline("Ann", fours({{1, 3}}), 10), resultline("Bob", fours({}), 10)},
+             {SkinsMode::gross, false, false, 100})
+            .games[0];
+    EXPECT_EQ(wins(one), (Won{{1, "Ann", 3, 0, 200}}));
+    EXPECT_EQ(one.remaindercents, 0);
+    // Carried: the 17th takes 16 skins with it, the tied 18th one past the end, which is lost.
+    const NightSkins night =
+        play({resultline("Ann", fours({{17, 3}}), 10), resultline("Bob", fours({}), 10)},
+             {SkinsMode::gross, true, false, 100});
+    ASSERT_EQ(night.games[0].carriedpast, 1);
+    const std::vector<std::string> sheet = skinslines("League", night);
+    EXPECT_NE(std::find(sheet.begin(), sheet.end(),
+                        "   17  Ann                        3      16     1.87"),
+              sheet.end());
+    EXPECT_NE(std::find(sheet.begin(), sheet.end(), "1 skin carried past the last hole: lost"),
+              sheet.end());
 }

@@ -73,6 +73,12 @@ TEST(StrokeControl, scoresAtTheLimitStay_onlyAChangedNineIsRecomputed) {
     auto d = EQadjust(*g, round);
     EXPECT_EQ(d.holes[1] + d.holes[2] + d.holes[4] + d.holes[10], "66 36");
     EXPECT_EQ(d.out + "|" + d.in, "  39|  77");
+    // The ninth hole is the front nine's: lowered, it changes the out total alone.
+    round = allholes(4);
+    round.round.holes[9] = "12";
+    round.round.in = "  77";
+    d = EQadjust(*g, round);
+    EXPECT_EQ(d.out + "|" + d.in, "  38|  77");
 }
 
 TEST(StrokeControl, notWhileEditingSwitchedOffOrWithoutAPlayer) {

@@ -69,3 +69,19 @@ TEST(CourseHandicap, nineHolesHalveTheIndexToATenthFirst) {
               std::tuple(true, Tenths{44}, "4.0115...", 4));
     EXPECT_EQ(roundhandicap(Tenths{87}, played(t, overpar(t, {})), 100).playing, 8);
 }
+
+TEST(CourseHandicap, aRatingBelowThreeQuartersOfParIsTheNinesOwn) {
+    // Willow Creek's nine, 33.8 / 112 on par 36 kept twice: 15.7 gives 7.9 x 112 / 113 + (33.8
+    // - 36) = 5.63, so 6 (read as an 18-hole rating the nine would be 16.9 and give +11).
+    const Tee willow = tee(338, 112);
+    const HandicapCalc nine = roundhandicap(Tenths{157}, frontnine(willow, {}), 100);
+    EXPECT_EQ(std::tuple(nine.rating.cr, nine.rating.par, nine.rating.nineholes, nine.playing),
+              std::tuple(Fraction(338, 10), 36, true, 6));
+    // Eighteen holes there count the rating twice with twice the par; 54.0 on par 72 is not
+    // below three quarters, and rates a nine as half of what it is over par.
+    const Rating both = eighteenrating(willow);
+    EXPECT_EQ(std::tuple(both.cr, both.slope, both.par), std::tuple(Fraction(676, 10), 112, 72));
+    EXPECT_TRUE(nineholerating(tee(539, 112)));
+    EXPECT_EQ(std::pair(ninerating(tee(540, 112), 0).cr, nineholerating(tee(540, 112))),
+              std::pair(Fraction(27), false));
+}

@@ -90,6 +90,18 @@ TEST_F(History, followsThePlayersAndTheirRounds_inMemoryAndInTheFile) {
     EXPECT_EQ(g->history[1].rounds[3], cyd.rounds[4]);
 }
 
+TEST_F(History, twoPlayersOfOneNameEachFindTheirOwnEntry) {
+    g->playername[2] = "Ann"; // entries Ann, Ann, Cyd
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    const auto first = g->history[1], second = g->history[2];
+    ASSERT_TRUE(moveplayer(*g, 3, 2)); // Ann, Cyd, Ann, saved without the history
+    g->method = HandicapMethod::classic;
+    ASSERT_TRUE(saveleague(*g, dir.path()));
+    g->method = HandicapMethod::whs;
+    ASSERT_TRUE(reload());
+    EXPECT_TRUE(g->history[1] == first && g->history[3] == second);
+}
+
 TEST_F(History, damagedFileRefusedWhole_keptBeforeTheFirstSave_aFailedSaveWritesNeither) {
     ASSERT_TRUE(saveleague(*g, dir.path()));
     const std::string good = readbytes(dir.path() / "Spring.HIX");

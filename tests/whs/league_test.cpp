@@ -55,14 +55,15 @@ TEST(LeagueTee, ratingsParsAndStrokeIndexes_whatCannotBeRatedHasNoSlope) {
     EXPECT_EQ(leaguetee(*g, 2, tee_ladies).strokeindex, std::nullopt);
     for (auto [course, tee] : {std::pair{1, tee_pro}, {2, tee_mens}, {3, tee_mens}, {1, 4}})
         EXPECT_EQ(leaguetee(*g, course, tee).slope, 0) << course << " " << tee;
-    // A nine's ratings: the course's own with the nine-hole option 3, else the nine's par
-    // and half of what the 18-hole rating is over par.
+    // A nine's ratings: course 2's 35.2 is a nine's own; course 1's 69.9 gives the nine's par
+    // and half of what it is over par. The classic nine-hole option changes neither.
     LeagueScores nine{};
     nine[19] = 40;
-    g->ninehole = 3;
-    EXPECT_EQ(ratingplayed(leagueround(*g, nine, 2, tee_ladies, {})).cr, Fraction(352, 10));
-    g->ninehole = 2;
-    EXPECT_EQ(ratingplayed(leagueround(*g, nine, 2, tee_ladies, {})).cr, Fraction(176, 10));
+    for (int option : {1, 2, 3}) {
+        g->ninehole = int16_t(option);
+        EXPECT_EQ(ratingplayed(leagueround(*g, nine, 2, tee_ladies, {})).cr, Fraction(352, 10));
+        EXPECT_EQ(ratingplayed(leagueround(*g, nine, 1, tee_ladies, {})).cr, Fraction(3495, 100));
+    }
 }
 
 TEST(LeagueTee, singlesAreTheTenthsTheyStandFor_plusHandicapsListedWithAPlus) {

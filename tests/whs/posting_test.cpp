@@ -65,6 +65,11 @@ TEST(NineHoles, expectedDifferentialAddedBeforeTheOnlyRounding) {
               std::tuple(Fraction(-155, 100), Tenths{-15}, Tenths{-25}));
     EXPECT_EQ(handicaptext(p.coursehcp), "+1");
     EXPECT_EQ(recordround(record, withgross(tee(721, 0), 34, {2024, 3, 1}, 0), {}), std::nullopt);
+    // A course kept with its nine's own rating: the panel says which figure it took.
+    EXPECT_NE(lines(post(record, withgross(tee(338, 112), 40, {2024, 3, 2}, 0)))
+                  .find("Nine-hole rating 33.8, par 36\n"
+                        "Nine-hole differential = 113 / 112 x (40 - 33.8) = "),
+              std::string::npos);
 }
 
 TEST(NineHoles, calculationLinesWithAnAllowance) {

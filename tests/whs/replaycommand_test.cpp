@@ -18,7 +18,7 @@ TEST_F(Replay, aLineAPlayer_writesOnlyWhenAsked_andTheClassicFileComesBack) {
     const auto before = folderbytes(data.path());
     CliRun r = run({"replay", cliLeague});
     ASSERT_EQ(r.status, exit_ok) << r.err;
-    EXPECT_TRUE(r.out.starts_with("Bill Archer: index 21.4, under classic 21.4, difference 0.0; "
+    EXPECT_TRUE(r.out.starts_with("Bill Archer: index 15.6, under classic 15.6, difference 0.0; "
                                   "5 rounds, 5 from the default tee\nDana Brooks: "))
         << r.out;
     EXPECT_EQ(std::count(r.out.begin(), r.out.end(), '\n'), 8);

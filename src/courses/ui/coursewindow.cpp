@@ -117,6 +117,12 @@ QWidget* CourseWindow::buildratings() {
         grid->addWidget(ratespin, t, 2);
         grid->addWidget(slopepanel_[t], t, 3);
         grid->addWidget(slopespin, t, 4);
+        ratingnote_[t] = new QLabel(box);
+        ratingnote_[t]->setObjectName(QString("ratingnote_%1").arg(t));
+        ratingnote_[t]->setToolTip("The rating is below three quarters of the course's par: a "
+                                   "nine's own rating. The World Handicap System rates a nine "
+                                   "with it, and 18 holes with twice it.");
+        grid->addWidget(ratingnote_[t], t, 5);
         stepper(ratespin, ratepanel_[t], true);
         stepper(slopespin, slopepanel_[t], false);
     }
@@ -125,9 +131,10 @@ QWidget* CourseWindow::buildratings() {
 
 // The panels change only through their spins.
 void CourseWindow::stepper(SpinButton* spin, QLabel* panel, bool rating) {
-    auto step = [panel, rating](bool up) {
+    auto step = [this, panel, rating](bool up) {
         const std::string now = panel->text().toStdString();
         panel->setText(qs(rating ? steprating(now, up) : stepslope(now, up)));
+        shownotes();
     };
     connect(spin, &SpinButton::up, panel, [step] { step(true); });
     connect(spin, &SpinButton::down, panel, [step] { step(false); });
@@ -156,6 +163,13 @@ void CourseWindow::showform(const CourseForm& f) {
         ratepanel_[t]->setText(qs(f.ratings[t]));
         slopepanel_[t]->setText(qs(f.slopes[t]));
     }
+    shownotes();
+}
+
+void CourseWindow::shownotes() {
+    if (!ratingnote_[1]) return; // the pars are filled in before the ratings are built
+    const CourseForm f = form();
+    for (int t = 1; t <= 3; ++t) ratingnote_[t]->setText(qs(ratingnote(f, t)));
 }
 
 CourseForm CourseWindow::form() const {
@@ -189,6 +203,7 @@ void CourseWindow::parchanged(int hole) {
         inlabel_->setText(qs(parsum(f.pars, 10)));
     totallabel_->setText(
         qs(parsum(outlabel_->text().toStdString(), inlabel_->text().toStdString())));
+    shownotes();
 }
 
 // A key typed in a box of one row of numbers: false when the box is not in the row or

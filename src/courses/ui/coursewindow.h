@@ -40,6 +40,7 @@ class CourseWindow : public FormWindow {
     QLineEdit* numberbox(QWidget* parent, const QString& name);
     bool boxtyped(const std::array<QLineEdit*, 19>& row, QObject* watched, QChar typed);
     void stepper(SpinButton* spin, QLabel* panel, bool rating);
+    void shownotes();
 
     ProgramState& g_;
     std::filesystem::path datadir_;
@@ -53,6 +54,7 @@ class CourseWindow : public FormWindow {
     QLabel* totallabel_ = nullptr;
     std::array<QLabel*, 4> ratepanel_{};
     std::array<QLabel*, 4> slopepanel_{};
+    std::array<QLabel*, 4> ratingnote_{};
 };
 
 } // namespace greenfold

@@ -94,7 +94,11 @@ QWidget* CompetitionSettingsWindow::buildscoring() {
     auto* form = new QFormLayout;
     allowance_ = spin(frame, "Allowancespin", 0, 100);
     allowance_->setSuffix(" %");
-    addrow(form, frame, "Allo&wance of the handicap", allowance_);
+    allowance_->setToolTip("The share of each player's handicap that counts in the night's "
+                           "net scores, places, skins and points. Under the World Handicap "
+                           "System it is taken of the unrounded course handicap, rounded once; "
+                           "the C Hcp of the lists has its own allowance under Settings.");
+    addrow(form, frame, "Allo&wance for the night's competitions", allowance_);
     box->addLayout(form);
     scoring_ = options(frame, box, "Option1",
                        {"&Net scores win the night", "&Gross scores win the night"});
@@ -303,7 +307,7 @@ void CompetitionSettingsWindow::save() {
     }
     CompetitionSettings s = shownsettings();
     s.points = *points;
-    changesettings(file_, std::move(s));
+    changesettings(file_, std::move(s), g_);
     const Outcome saved =
         whilebusy(services_.busy, [&] { return saveresults(g_, file_, datadir_); });
     services_.dialogs.show(saved);

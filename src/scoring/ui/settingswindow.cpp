@@ -176,9 +176,12 @@ QWidget* SettingsWindow::buildmethod(QWidget* parent) {
     allowancerow_ = new QWidget(group);
     auto* row = new QHBoxLayout(allowancerow_);
     row->setContentsMargins(24, 0, 0, 0);
-    row->addWidget(new QLabel("Allowance %", allowancerow_));
+    row->addWidget(new QLabel("C Hcp allowance %", allowancerow_));
     allowancecombo_ = new QComboBox(allowancerow_);
     allowancecombo_->setObjectName("allowancecombo");
+    allowancecombo_->setToolTip("The share of the course handicap the lists, cards and charts "
+                                "show as C Hcp. A night's results take the allowance of "
+                                "Competition Settings, which a new results file starts with.");
     allowancecombo_->setEditable(true);
     allowancecombo_->addItems({"100", "95", "90", "85"});
     allowancecombo_->setValidator(new QIntValidator(1, 100, allowancecombo_));

@@ -91,6 +91,8 @@ TEST_F(Courses, editShowsStoredRatings_spinsStepAndStopAt20) {
     spin("blueslopespin", false, 2);
     EXPECT_EQ(texts(window("course"), {"whiteratepanel", "redratepanel", "Blueslopepanel"}),
               (Lines{"70.6", "20.0", "124"}));
+    // Stepped below three quarters of the par, 54, a rating is noted as a nine's own.
+    EXPECT_EQ(texts(window("course"), {"ratingnote_1", "ratingnote_2"}), (Lines{"nine-hole", ""}));
     click(window("course"), "savebutton");
     const auto cedar = ondisk()->coursedata[1];
     EXPECT_EQ(Lines({cedar[courseline_rating0 + 1], cedar[courseline_rating0 + 2],

@@ -39,7 +39,8 @@ class MatchWindows : public DemoWindows {
   protected:
     void SetUp() override {
         for (const auto& f : fs::directory_iterator(demofolder))
-            fs::copy_file(f.path(), data.path() / f.path().filename());
+            if (f.path().extension() != ".mat") // a league new to match play
+                fs::copy_file(f.path(), data.path() / f.path().filename());
         prepare();
         for (const auto& f : fs::directory_iterator(data.path()))
             fs::copy_file(f.path(), cli.path() / f.path().filename());

@@ -170,12 +170,12 @@ TEST_F(Night, settings_storedInBothFiles_averagingNoticeEachTime_outOfRangeFacto
     QWidget* w = open("settingsmenu", "Setfont");
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(texts(w, {"hcptext", "fontlabel"}), (Lines{".96", "Courier New"}));
-    EXPECT_TRUE(control<QRadioButton>(w, "Nineholeoption_2")->isChecked()); // demo: 2
+    EXPECT_TRUE(control<QRadioButton>(w, "Nineholeoption_3")->isChecked()); // demo: 3
     EXPECT_TRUE(control<QCheckBox>(w, "hcplimitcheck")->isChecked());
     QTest::mouseClick(control<QLabel>(w, "ninehelppanel"), Qt::LeftButton);
     EXPECT_EQ(fake.help.shown, Lines{"Nine Hole Rounds"});
     control<QLineEdit>(w, "hcptext")->setText(".9");
-    control<QRadioButton>(w, "Nineholeoption_3")->click();
+    control<QRadioButton>(w, "Nineholeoption_2")->click();
     for (const char* on : {"Averagecheck", "Equitablecheck", "dateremindcheck"})
         control<QCheckBox>(w, on)->setChecked(true);
     control<QCheckBox>(w, "hcplimitcheck")->setChecked(false);
@@ -188,7 +188,7 @@ TEST_F(Night, settings_storedInBothFiles_averagingNoticeEachTime_outOfRangeFacto
 
     EXPECT_EQ(std::tuple(g->hcpfactor, g->ninehole, g->averageflag, g->escflag, g->dateremind,
                          g->hcplimit),
-              std::tuple(0.9f, 3, 1, 5, 1, 0));
+              std::tuple(0.9f, 2, 1, 5, 1, 0));
     ASSERT_EQ(fake.dialogs.shown.size(), 1u);
     EXPECT_EQ(fake.dialogs.shown[0].message.text.substr(0, 45),
               "You have selected the option to average using");
@@ -196,7 +196,7 @@ TEST_F(Night, settings_storedInBothFiles_averagingNoticeEachTime_outOfRangeFacto
     // beside the data.
     EXPECT_EQ(readbytes(sys.path() / "gfd32.ini"), " 5 \r\n 0 \r\n 0 \r\n 1 \r\n 1 \r\n");
     EXPECT_NE(
-        readbytes(data.path() / "GrnFld.DAT").find(" .9 \r\n" + font.toStdString() + "\r\n 3 \r\n"),
+        readbytes(data.path() / "GrnFld.DAT").find(" .9 \r\n" + font.toStdString() + "\r\n 2 \r\n"),
         std::string::npos);
 
     click(open("settingsmenu", "Setfont"), "okbutton");

@@ -25,6 +25,11 @@ void type(QWidget* w, const char* name, const char* text) {
 
 class Teams : public DemoWindows {
   protected:
+    // The demo league as it was before it had teams.
+    void withoutteams() {
+        fs::remove(teamfile());
+        start();
+    }
     Lines savednames() const {
         const auto saved = savedleague();
         return {saved->playername.begin() + 1, saved->playername.begin() + 1 + saved->playercount};
@@ -34,6 +39,7 @@ class Teams : public DemoWindows {
 } // namespace
 
 TEST_F(Teams, addPlayers_enterAddsAndCloseSaves) {
+    withoutteams();
     const std::string before = readbytes(leaguefile());
     QWidget* w = open("Playermenu_1", "playform");
     auto* text1 = control<QLineEdit>(w, "Text1");
@@ -114,6 +120,7 @@ TEST_F(Teams, renameRedrawsTheMainWindow_sortMovesByPosition_bothSaveOnClose) {
 }
 
 TEST_F(Teams, teamSetup_fromNoTeamsToTwo) {
+    withoutteams();
     for (const char* menu : {"enterteamresultsmenu", "teamsummarymenu"}) // no players on teams
         mainwindow->action(menu)->trigger();
     EXPECT_TRUE(mainwindow->isEnabled());
