@@ -1,7 +1,7 @@
 #pragma once
 
-#include "model/outcome.h"
 #include "model/leaguecommit.h"
+#include "model/outcome.h"
 #include "model/programstate.h"
 #include "model/safefile.h"
 #include "results/resultsfile.h"

@@ -1,8 +1,8 @@
 #include "players/ui/renameplayerwindow.h"
 
 #include "help/helpindex.h"
-#include "model/leaguefile.h"
 #include "matchplay/matchstore.h"
+#include "model/leaguefile.h"
 #include "model/programstate.h"
 #include "platform/qtservices.h"
 #include "platform/services.h"

@@ -1,8 +1,8 @@
 #include "scoring/ui/scorewindow.h"
 
 #include "help/helpindex.h"
-#include "model/leaguefile.h"
 #include "matchplay/matchstore.h"
+#include "model/leaguefile.h"
 #include "model/programstate.h"
 #include "model/textline.h"
 #include "platform/qtservices.h"

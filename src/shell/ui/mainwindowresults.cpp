@@ -1,7 +1,7 @@
 // The Results menu: the competition settings, a night's results and the season's
 // standings of the open league; and the File menu's new season.
-#include "platform/services.h"
 #include "matchplay/matchstore.h"
+#include "platform/services.h"
 #include "results/newseason.h"
 #include "results/ui/competitionsettingswindow.h"
 #include "results/ui/nightresultswindow.h"
