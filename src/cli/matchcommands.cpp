@@ -230,22 +230,18 @@ int runsheet(CliContext& ctx, const CliRequest& r) {
     if (!h) return exit_data;
     MatchSeason& s = h.season;
     complete(s);
-    const Week* w = weekof(ctx, s, *r.match.week);
-    if (!w) return exit_data;
-    if (!w->paired) return fail(ctx, "week " + std::to_string(w->number) + " is not paired yet");
-    if (w->cancelled) return fail(ctx, "week " + std::to_string(w->number) + " is cancelled");
-    const Names withrounds = namesof(nightof(s.nights, w->number));
-    const std::vector<std::string> players = leagueplayers(*h.opened.g);
     std::mt19937 engine{std::random_device{}()};
-    const SheetContext c{*w, s.file.settings, withrounds, players, [&](int count) {
-                             return count <= 1 ? 0 : int(engine() % unsigned(count));
-                         }};
-    WeekSheet& sheet = s.file.sheetfor(w->number);
-    fillsheet(sheet, *w, s.sides.sides, withrounds, s.file.settings, leaguedraw(s.league));
-    if (std::string problem = applyedits(sheet, c, r.match); !problem.empty())
-        return fail(ctx, problem);
+    const Outcome edited = editsheet(
+        s, *h.opened.g, *r.match.week,
+        [&](WeekSheet& sheet, const SheetContext& c) {
+            const std::string problem = applyedits(sheet, c, r.match);
+            return problem.empty() ? Outcome{} : Outcome::failure({problem, "Greenfold"});
+        },
+        [&](int count) { return count <= 1 ? 0 : int(engine() % unsigned(count)); });
+    if (!edited) return fail(ctx, edited.messages.front().text);
     if (const int status = save(ctx, r, h); status != exit_ok) return status;
-    return deliver(ctx, r, lines(sheetlines(s.league, *w, sheet)));
+    const Week& w = *findweek(s.file.schedule, *r.match.week);
+    return deliver(ctx, r, lines(sheetlines(s.league, w, *s.file.sheet(w.number))));
 }
 
 int runmatches(CliContext& ctx, const CliRequest& r) {
@@ -260,8 +256,7 @@ int runmatches(CliContext& ctx, const CliRequest& r) {
     }
     const Week* w = weekof(ctx, s, number);
     if (!w) return exit_data;
-    const WeekResult week = workoutweek(*w, s.file.sheet(w->number), s.sides.sides,
-                                        nightof(s.nights, w->number), s.file.settings);
+    const WeekResult week = weekresult(s, *w);
     return deliver(ctx, r,
                    r.csv ? csv(matchesheading(), matchescells(week, s.file.settings))
                          : lines(matcheslines(s.league, week, s.file.settings)));
@@ -287,17 +282,7 @@ int runpostweek(CliContext& ctx, const CliRequest& r) {
     if (!w) return exit_data;
     if (!weekplayed(*w, playednights(s.file.schedule, s.nights)))
         return fail(ctx, "week " + std::to_string(w->number) + " has not been played");
-    const WeekResult week = workoutweek(*w, s.file.sheet(w->number), s.sides.sides,
-                                        nightof(s.nights, w->number), s.file.settings);
-    std::vector<WeekRecord> records;
-    for (const WeekPost& p : weekposts(week))
-        records.push_back({p.side, p.text, double(p.points.halves) / 2.0});
-    // The sheets as filled go with the posting, so the points posted stay what they were.
-    ProgramState& g = *h.opened.g;
-    const Outcome posted = postweek(g, w->number, records, r.dir, [&](LeagueCommit& commit) {
-        stagematches(g, s.file, commit);
-        return Outcome{};
-    });
+    const Outcome posted = postmatchweek(*h.opened.g, s, *w, r.dir);
     if (!posted) return fail(ctx, posted.messages.front().text);
     std::string text = posted.messages.back().text;
     for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) text.replace(at, 2, "\n");

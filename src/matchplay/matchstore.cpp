@@ -104,6 +104,31 @@ bool complete(MatchSeason& s) {
     return changed;
 }
 
+WeekResult weekresult(const MatchSeason& s, const Week& w) {
+    return workoutweek(w, s.file.sheet(w.number), s.sides.sides, nightof(s.nights, w.number),
+                       s.file.settings);
+}
+
+Outcome editsheet(MatchSeason& s, const ProgramState& g, int week, const SheetEdit& edit,
+                  const Draw& draw) {
+    const Week* w = findweek(s.file.schedule, week);
+    const std::string number = "Week " + std::to_string(week);
+    auto refused = [](std::string text) {
+        return Outcome::failure({std::move(text), "Greenfold", Icon::exclamation});
+    };
+    if (!w) return refused("The schedule has no week " + std::to_string(week) + ".");
+    if (!w->paired) return refused(number + " is not paired yet.");
+    if (w->cancelled) return refused(number + " is cancelled.");
+    const Names withrounds = namesof(nightof(s.nights, week));
+    const std::vector<std::string> players = leagueplayers(g);
+    const SheetContext c{*w, s.file.settings, withrounds, players, draw};
+    WeekSheet sheet = s.file.sheet(week) ? *s.file.sheet(week) : WeekSheet{week, {}, {}};
+    fillsheet(sheet, *w, s.sides.sides, withrounds, s.file.settings, leaguedraw(s.league));
+    const Outcome done = edit(sheet, c);
+    if (done) s.file.sheetfor(week) = std::move(sheet);
+    return done;
+}
+
 Outcome stagecompletion(ProgramState& g, const ResultsFile& results, LeagueCommit& commit,
                         const fs::path& dir) {
     MatchSeason s = openseason(g, dir);

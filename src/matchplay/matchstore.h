@@ -7,6 +7,7 @@
 #include "results/resultsfile.h"
 #include "teams/teamdata.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -55,6 +56,16 @@ std::vector<std::string> sidenames(const MatchSeason& s);
 // reader shows is what the next save keeps. True when the file changed.
 bool complete(MatchSeason& s);
 Draw leaguedraw(const std::string& league);
+
+// A week of the season worked out from its stored sheet.
+WeekResult weekresult(const MatchSeason& s, const Week& w);
+
+// A week's sheet changed by the secretary (greenfold-cli's sheet, the Week's Matches
+// window): the week must be paired and not cancelled; its sheet is filled from the night's
+// rounds first, then edited. An edit refused leaves the season as it was.
+using SheetEdit = std::function<Outcome(WeekSheet& sheet, const SheetContext& c)>;
+Outcome editsheet(MatchSeason& s, const ProgramState& g, int week, const SheetEdit& edit,
+                  const Draw& draw);
 
 // Recording rounds (the score window's save, an import) completes the match file too, in
 // the same commit, so a card drawn is kept from the night it was drawn. Nothing for a

@@ -115,9 +115,7 @@ std::string matchsections(ProgramState& g, const fs::path& dir) {
     std::string out = tablesection(standings(s.file, s.sides.sides, s.nights));
     const int newest = newestweek(s.file.schedule, s.nights);
     if (const Week* w = findweek(s.file.schedule, newest))
-        out += weeksection(workoutweek(*w, s.file.sheet(newest), s.sides.sides,
-                                       nightof(s.nights, newest), s.file.settings),
-                           s.file.settings);
+        out += weeksection(weekresult(s, *w), s.file.settings);
     return out;
 }
 

@@ -138,6 +138,17 @@ Outcome postweek(ProgramState& g, int week, const std::vector<WeekRecord>& recor
     return saved.add({text, "Post to Teams", Icon::information});
 }
 
+Outcome postmatchweek(ProgramState& g, const matchplay::MatchSeason& s, const matchplay::Week& w,
+                      const fs::path& dir) {
+    std::vector<WeekRecord> records;
+    for (const matchplay::WeekPost& p : matchplay::weekposts(matchplay::weekresult(s, w)))
+        records.push_back({p.side, p.text, double(p.points.halves) / 2.0});
+    return postweek(g, w.number, records, dir, [&](LeagueCommit& commit) {
+        matchplay::stagematches(g, s.file, commit);
+        return Outcome{};
+    });
+}
+
 Message postweekquestion(int week) {
     return {"Post the matches of week " + std::to_string(week) +
                 " to the teams' point records?\r\n\r\nEach team gets one record, \"Week " +

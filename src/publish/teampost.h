@@ -1,5 +1,6 @@
 #pragma once
 
+#include "matchplay/matchstore.h"
 #include "model/leaguecommit.h"
 #include "model/outcome.h"
 #include "model/programstate.h"
@@ -58,6 +59,12 @@ struct WeekRecord {
 Outcome postweek(ProgramState& g, int week, const std::vector<WeekRecord>& records,
                  const fs::path& dir = {}, const CommitExtra& extra = {});
 Message postweekquestion(int week);
+
+// A played week of match play posted to the teams (greenfold-cli's postteams --week, the
+// Week's Matches window): the week worked out from its sheets, one record a team, the
+// sheets as filled written with the team file in one commit.
+Outcome postmatchweek(ProgramState& g, const matchplay::MatchSeason& s, const matchplay::Week& w,
+                      const fs::path& dir = {});
 
 // The question asked before posting, and what was posted.
 Message postquestion(const NightDate& night);

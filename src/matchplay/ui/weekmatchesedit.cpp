@@ -27,12 +27,6 @@ Message noslot() {
     return {"Choose a player's slot in the sheet first.", "Greenfold", Icon::exclamation};
 }
 
-Message nosheet(const Week& w) {
-    return {"Week " + std::to_string(w.number) +
-                (w.cancelled ? " is cancelled." : " is not paired yet."),
-            "Greenfold", Icon::exclamation};
-}
-
 } // namespace
 
 // The week's sheet filled from its rounds, the edit made, and the file written; an edit
@@ -44,19 +38,8 @@ bool WeekMatchesWindow::editsheet(
         services_.dialogs.message(noweekchosen());
         return false;
     }
-    if (!w->paired || w->cancelled) {
-        services_.dialogs.message(nosheet(*w));
-        return false;
-    }
     refresh(); // as the command line opens the season afresh for each change
-    w = chosenweek();
-    const Names withrounds = namesof(nightof(season_.nights, w->number));
-    const std::vector<std::string> players = leagueplayers(g_);
-    const SheetContext c{*w, season_.file.settings, withrounds, players, draw_};
-    WeekSheet& sheet = season_.file.sheetfor(w->number);
-    fillsheet(sheet, *w, season_.sides.sides, withrounds, season_.file.settings,
-              leaguedraw(season_.league));
-    const Outcome done = edit(sheet, c);
+    const Outcome done = matchplay::editsheet(season_, g_, w->number, edit, draw_);
     if (!done) {
         services_.dialogs.show(done);
         readseason();
@@ -117,9 +100,7 @@ void WeekMatchesWindow::print() {
         services_.dialogs.beep();
         return;
     }
-    const WeekResult week = workoutweek(*w, season_.file.sheet(w->number), season_.sides.sides,
-                                        nightof(season_.nights, w->number), season_.file.settings);
-    printlines(matcheslines(leaguename(), week, season_.file.settings));
+    printlines(matcheslines(leaguename(), weekresult(season_, *w), season_.file.settings));
 }
 
 void WeekMatchesWindow::printcards() {
@@ -158,17 +139,8 @@ void WeekMatchesWindow::postteams() {
     if (services_.dialogs.message(postweekquestion(w->number), Buttons::yesno, Answer::yes) !=
         Answer::yes)
         return;
-    const WeekResult week = workoutweek(*w, season_.file.sheet(w->number), season_.sides.sides,
-                                        nightof(season_.nights, w->number), season_.file.settings);
-    std::vector<WeekRecord> records;
-    for (const WeekPost& p : weekposts(week))
-        records.push_back({p.side, p.text, double(p.points.halves) / 2.0});
-    const Outcome posted = whilebusy(services_.busy, [&] {
-        return postweek(g_, w->number, records, datadir_, [&](LeagueCommit& commit) {
-            stagematches(g_, season_.file, commit);
-            return Outcome{};
-        });
-    });
+    const Outcome posted =
+        whilebusy(services_.busy, [&] { return postmatchweek(g_, season_, *w, datadir_); });
     services_.dialogs.show(posted);
 }
 

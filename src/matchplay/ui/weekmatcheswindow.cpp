@@ -241,10 +241,9 @@ void WeekMatchesWindow::showsheet(const Week& w) {
 }
 
 void WeekMatchesWindow::showmatches(const Week& w) {
-    const WeekResult week = workoutweek(w, season_.file.sheet(w.number), season_.sides.sides,
-                                        nightof(season_.nights, w.number), season_.file.settings);
     QStringList text;
-    for (const std::string& line : matcheslines(leaguename(), week, season_.file.settings))
+    for (const std::string& line :
+         matcheslines(leaguename(), weekresult(season_, w), season_.file.settings))
         text.push_back(QString::fromStdString(line));
     matches_->setPlainText(text.join('\n'));
 }
