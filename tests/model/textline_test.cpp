@@ -58,6 +58,8 @@ TEST(TextLine, readingNumbers_lenientAboutBlanksStrictAboutText) {
                        return v ? std::to_string(*v) : "none";
                    }),
               "5|-3|7|2|4|none|none|none|none|none|none|");
+    // A field cut from a longer line is read to its own end, not the line's.
+    EXPECT_EQ(readinteger(std::string_view("2.57").substr(0, 3)), int16_t{2});
     EXPECT_EQ(readsingle(" .96 "), 0.96f); // other forms: the random numbers below
     for (const char* bad : {"nan", "inf", "1e60", "x"}) EXPECT_FALSE(readsingle(bad)) << bad;
 }

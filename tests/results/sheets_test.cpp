@@ -106,6 +106,17 @@ TEST(PrintedSheets, everyPageAfterTheFirstSaysWhatItContinues) {
         ASSERT_NE(at, all.end()) << line;
     }
 
+    // A flight's heading that would fall in a page's last four lines starts the next page.
+    lines.resize(2);
+    game("Flight A: Gross skins", 43);
+    game("Flight B: Gross skins", 1);
+    Printout moved;
+    RecordingSurface movedsurface(moved);
+    ASSERT_TRUE(printresults(movedsurface, g, lines, "06-02-2026"));
+    const std::vector<std::string> page1 = moved.lines(1);
+    EXPECT_EQ(page1.back(), "Flight A: Gross skins foot");
+    EXPECT_EQ(std::count(page1.begin(), page1.end(), "Flight B: Gross skins"), 0);
+
     // A page that starts with a table has only the title to say; a page that starts in the
     // lines under the title, nothing but it.
     EXPECT_EQ(continuedheading(lines, 2),

@@ -26,9 +26,9 @@ TEST(Texts, plusHandicapsCarryAPlus_unroundedStepsFourDecimalsAtMost) {
     for (const std::string& t :
          {indextext({-21}), indextext({-5}), indextext({0}), handicaptext(-2), handicaptext(0),
           tenthstext({-5}), fractiontext({2205, 100}), fractiontext(Fraction(19)),
-          fractiontext({-1, 8}), fractiontext({1130, 121})})
+          fractiontext({-1, 8}), fractiontext({1130, 121}), fractiontext(Fraction(0))})
         all += t + " ";
-    EXPECT_EQ(all, "+2.1 +0.5 0.0 +2 0 -0.5 22.05 19.0 -0.125 9.3388... ");
+    EXPECT_EQ(all, "+2.1 +0.5 0.0 +2 0 -0.5 22.05 19.0 -0.125 9.3388... 0.0 ");
 }
 
 TEST(ScoreDifferential, publishedEighteenHoleExamples) {

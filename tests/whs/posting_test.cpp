@@ -92,12 +92,22 @@ TEST(NineHoles, calculationLinesWithAnAllowance) {
 }
 
 TEST(NewPlayer, anOddNineLeftOverIsCompletedWithThePairs) {
-    // Five nines of 10.0 and an 18 of 20.0: 20.0 - 2.0 from three scores, each nine 10.0 + 10.0.
+    // Nines of 9.0, 11.0, 9.0, 11.0, 10.0 and an 18 of 20.0: the first four make two 20.0s,
+    // so 20.0 - 2.0 from three scores; each nine then adds 18.0 / 2 + 1.0.
     PlayerRecord record;
-    for (int i = 0; i < 5; ++i) post(record, withgross(tee(720, 113), 46, {2024, 6, 1 + i}, 1));
+    for (int i = 0; i < 5; ++i)
+        post(record, withgross(tee(720, 113),
+                               46 + (i % 2    ? 1
+                                     : i == 4 ? 0
+                                              : -1),
+                               {2024, 6, 1 + i}, 1));
     const Posting p = post(record, withgross(tee(720, 113), 92, {2024, 6, 10}));
     ASSERT_TRUE(p.account.firstindex);
-    EXPECT_EQ(p.account.firstindex->starting.count, 3);
-    EXPECT_EQ(p.differentials, std::vector<std::optional<Tenths>>(6, Tenths{200}));
-    EXPECT_EQ(p.index, Tenths{190});
+    EXPECT_EQ(
+        std::tuple(p.account.firstindex->starting.count, p.account.firstindex->starting.index),
+        std::tuple(3, Tenths{180}));
+    const std::vector<std::optional<Tenths>> expected = {Tenths{190}, Tenths{210}, Tenths{190},
+                                                         Tenths{210}, Tenths{200}, Tenths{200}};
+    EXPECT_EQ(p.differentials, expected);
+    EXPECT_EQ(p.index, Tenths{180});
 }
