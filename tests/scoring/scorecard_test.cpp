@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <tuple>
 
@@ -45,12 +46,12 @@ TEST(Totals, sumOfEachNineAfterTwoSpaces) {
 TEST(StrokeControl, limitPerHoleByCourseHandicap_totalsFollow) {
     // Nine holes doubled (option 1) halve the stored handicap; other options use nine-hole bands.
     const std::tuple<float, int, int, bool, const char*> cases[] = {
-        {9, 3, 2, false, "6 5 7"},     {10, 3, 2, false, "7 7 7"}, {19, 3, 2, false, "7 7 7"},
-        {19.5f, 3, 2, false, "8 8 8"}, {20, 3, 2, false, "8 8 8"}, {29, 3, 2, false, "8 8 8"},
-        {30, 3, 2, false, "9 9 9"},    {39, 3, 2, false, "9 9 9"}, {40, 3, 2, false, "10 10 10"},
-        {19, 3, 1, true, "8 8 8"},     {9, 3, 1, true, "6 5 7"},   {4, 3, 2, true, "6 5 7"},
-        {12, 3, 2, true, "8 8 8"},     {19, 3, 2, true, "9 9 9"},  {20, 3, 2, true, "10 10 10"},
-        {0, 0, 2, false, "10 10 10"}};
+        {9, 3, 2, false, "6 5 7"},     {10, 3, 2, false, "7 7 7"},    {19, 3, 2, false, "7 7 7"},
+        {19.5f, 3, 2, false, "8 8 8"}, {20, 3, 2, false, "8 8 8"},    {29, 3, 2, false, "8 8 8"},
+        {30, 3, 2, false, "9 9 9"},    {39, 3, 2, false, "9 9 9"},    {40, 3, 2, false, "10 10 10"},
+        {19, 3, 1, true, "8 8 8"},     {9, 3, 1, true, "6 5 7"},      {4, 3, 2, true, "6 5 7"},
+        {12, 3, 2, true, "8 8 8"},     {19, 3, 2, true, "9 9 9"},     {20, 3, 2, true, "10 10 10"},
+        {0, 0, 2, false, "10 10 10"},  {NAN, 3, 2, false, "10 10 10"}};
     for (const auto& [ch, rounds, ninehole, nine, par435] : cases) {
         auto g = leaguewith(ch, rounds, ninehole);
         const DisplayedRound d = EQadjust(*g, allholes(12, nine));

@@ -64,6 +64,7 @@ TEST(NineHoles, expectedDifferentialAddedBeforeTheOnlyRounding) {
     EXPECT_EQ(std::tuple(p.account.differential.unrounded, p.account.differential.rounded, p.index),
               std::tuple(Fraction(-155, 100), Tenths{-15}, Tenths{-25}));
     EXPECT_EQ(handicaptext(p.coursehcp), "+1");
+    EXPECT_EQ(lines(p).find('%'), std::string::npos); // no allowance of 100% to show
     EXPECT_EQ(recordround(record, withgross(tee(721, 0), 34, {2024, 3, 1}, 0), {}), std::nullopt);
     // A course kept with its nine's own rating: the panel says which figure it took.
     EXPECT_NE(lines(post(record, withgross(tee(338, 112), 40, {2024, 3, 2}, 0)))
