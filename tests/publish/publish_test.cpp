@@ -59,6 +59,18 @@ TEST(TeamPosting, postingTwiceReplacesTheNightAndKeepsRecordsTypedByHand) {
     EXPECT_FLOAT_EQ(t->eventpoints[1][2], 18);
     ASSERT_EQ(t->eventcount[2], 1);
     EXPECT_FLOAT_EQ(t->eventpoints[2][1], 10);
+
+    // A second copy of the night left by an earlier fault goes; the records after it move up.
+    t->eventcount[2] = 4;
+    for (int e = 1; e <= 4; ++e) {
+        t->eventtext[2][e] = e % 2 ? postedtext(june1) : "Bonus " + std::to_string(e);
+        t->eventpoints[2][e] = float(e);
+    }
+    ASSERT_TRUE(postnight(*t, {{2, 2, 9.0}}, june1));
+    ASSERT_EQ(t->eventcount[2], 3);
+    EXPECT_EQ(std::tuple(t->eventpoints[2][1], t->eventtext[2][2], t->eventpoints[2][2],
+                         t->eventtext[2][3], t->eventpoints[2][3], t->eventpoints[2][4]),
+              std::tuple(9.0f, "Bonus 2", 2.0f, "Bonus 4", 4.0f, 0.0f));
 }
 
 TEST(WebPage, hostileNamesAreEscapedAndThePageValidates) {
@@ -78,6 +90,7 @@ TEST(WebPage, hostileNamesAreEscapedAndThePageValidates) {
     EXPECT_NE(page.find("<h1>Tuesday &lt;League&gt;</h1>"), std::string::npos);
     EXPECT_NE(page.find("Ann &amp; Bo"), std::string::npos);
     EXPECT_NE(page.find("15.00"), std::string::npos);
+    EXPECT_EQ(page.find("carried past"), std::string::npos);
     // A single skin carried past the last hole is told too.
     skins.games[0].carriedpast = 1;
     EXPECT_NE(webpage("League", f, skins, "12-07-2026").find("1 carried past the last hole"),
