@@ -54,3 +54,11 @@ TEST(FlightDraw, theRosterWithTheSeasonsDrawUnderTheSettingsShown) {
     EXPECT_EQ(v.note, "Drawn by handicap for the newest night, 06/08/26; drawn again every "
                       "night. A player without a flight did not play that night.");
 }
+
+TEST(PointsTable, typedWithSpacesOrCommas_refusedWhenNotWholeNumbersUpTo9999) {
+    EXPECT_EQ(readpointstable("10, 8,6\t5"), (std::vector<int>{10, 8, 6, 5}));
+    EXPECT_EQ(pointstableline(*readpointstable(" 9999 0 ")), "9999 0");
+    for (const char* bad :
+         {"10000", "10 -1", "8.5", "6a", "1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1"})
+        EXPECT_FALSE(readpointstable(bad)) << bad;
+}
