@@ -3,8 +3,11 @@
 #include "resultlines.h"
 #include "results/skins.h"
 #include "results/skinstext.h"
+#include "whs/strokeindex.h"
 
 #include <gtest/gtest.h>
+
+#include <memory>
 
 using namespace greenfold;
 using namespace greenfold::testing;
@@ -101,6 +104,12 @@ TEST(NetSkins, onlyPlayersWithAHandicapAndOnlyOnCoursesWithStrokeIndexes) {
     const NightSkins without = play(lines, both);
     EXPECT_EQ(without.games.size(), 1u);
     EXPECT_EQ(without.nonet, "No net skins this night: course 1 has no stroke indexes.");
+    // The league's courses give theirs, the last one too.
+    auto g = std::make_unique<ProgramState>();
+    g->coursecount = 2;
+    g->coursedata[2][courseline_strokeindex] = whs::strokeindexline(si);
+    const CourseIndexes read = courseindexes(*g);
+    EXPECT_EQ(std::tuple(read.size(), read.count(2)), std::tuple(1u, 1u));
 }
 
 TEST(Skins, oneSkinWonTakesThePot_aCarryOfOnePastTheEndIsOnTheSheet) {
