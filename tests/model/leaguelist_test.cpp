@@ -129,13 +129,14 @@ TEST_F(Leagues, delete_refusedOrUnsavedKeepsAll_doneMovesTheListUpAndTakesTeamsW
 
     writebytes(dir.path() / "spring.tea", "teams");
     writebytes(dir.path() / "Winter.tea", "teams");
+    for (const char* name : {"Spring.HIX", "Spring.res"}) writebytes(dir.path() / name, "kept");
     g->leaguefile = "Fall.LGE";
     s = deleteleague(*g, "SPRING", true, false, dir.path());
     ASSERT_TRUE(s.outcome);
     EXPECT_EQ(s.status, "Open a League file to begin");
     EXPECT_EQ(menu(), (Strings{"Fall", "Winter"}));
     EXPECT_EQ(leaguemenucaptions(*record()), (Strings{"Fall", "Winter"}));
-    EXPECT_FALSE(exists("Spring.LGE"));
+    EXPECT_FALSE(exists("Spring.LGE") || exists("Spring.HIX") || exists("Spring.res"));
     EXPECT_TRUE(exists("spring.tea"));
     EXPECT_TRUE(g->leaguefile.empty());
 
