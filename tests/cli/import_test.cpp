@@ -25,14 +25,13 @@ std::string holes(const std::string& digits) {
 }
 const std::string good = holes("545444365454544354");
 
-// The round as the score window holds it once the digits, or the two totals, were typed.
-DisplayedRound typed(const std::string& digits, int tee, const char* out = "",
-                     const char* in = "") {
+// The round as the score window holds it once the digits were typed.
+DisplayedRound typed(const std::string& digits, int tee) {
     DisplayedRound d{tee, {}, "", ""};
-    for (int h = 1; h <= 18 && !digits.empty(); ++h)
+    for (int h = 1; h <= 18; ++h)
         d.holes[h] = holebox(digits.substr(std::size_t(h - 1), 1), h, true).text;
-    d.out = digits.empty() ? out : outtotal(d.holes);
-    d.in = digits.empty() ? in : intotal(d.holes);
+    d.out = outtotal(d.holes);
+    d.in = intotal(d.holes);
     return d;
 }
 
@@ -70,8 +69,8 @@ TEST_F(Import, csvNight_equalsTheSameNightTyped_byteForByte) {
     TempDir typedfolder;
     auto g = league();
     typeround(*g, 1, 1, 5, 20, typed("549444365454544354", tee_mens));
-    typeround(*g, 3, 1, 5, 20, typed("", tee_mens, "49", "47"));
-    typeround(*g, 2, 2, 5, 20, typed("", tee_ladies, "52", "0"));
+    typeround(*g, 3, 1, 5, 20, {tee_mens, {}, "49", "47"}); // the two totals typed
+    typeround(*g, 2, 2, 5, 20, {tee_ladies, {}, "52", "0"});
     for (int d = 1; d <= 10; ++d)
         typeround(*g, 6, 1, 7, 10 + d, typed("656555476565655465", tee_pro));
     ASSERT_TRUE(saveleague(*g, typedfolder.path()));
