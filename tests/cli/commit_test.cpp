@@ -117,14 +117,8 @@ TEST_F(Commit, aReaderFinishesWhatAKilledWriterLeft_andLeftoverTemporariesGoWhen
     const CliRun night = run({"results", cliLeague, "--date", "07/07/26", "--csv"});
     EXPECT_EQ(night.status, exit_ok) << night.err;
     EXPECT_FALSE(fs::exists(data.path() / "Tuesday Night League.commit"));
-    EXPECT_EQ(run({"import", cliLeague, csv.string()}).err,
-              "greenfold-cli: " + csv.string() +
-                  ", row 1: Bill Archer already has this round on 07/07/26; skipped\n"
-                  "greenfold-cli: " +
-                  csv.string() +
-                  ", row 2: Jack Hughes already has this round on 07/07/26; skipped\n"
-                  "greenfold-cli: every round of " +
-                  csv.string() + " is recorded already; nothing was written\n");
+    EXPECT_TRUE(run({"import", cliLeague, csv.string()})
+                    .err.ends_with(" is recorded already; nothing was written\n"));
 
     // Temporary files of this league (its kept copies' too) go; another league's stay.
     const Folder before = folderbytes(data.path());
@@ -142,34 +136,30 @@ TEST_F(Commit, aReaderFinishesWhatAKilledWriterLeft_andLeftoverTemporariesGoWhen
 namespace {
 
 // A second process: does `hold` and says so through a pipe, then lets go when told.
-class Holder {
-  public:
+struct Holder {
     explicit Holder(const std::function<void()>& hold) {
-        if (::pipe(ready_) != 0 || ::pipe(done_) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
+        if (::pipe(ready) != 0 || ::pipe(done) != 0) return;
+        pid = ::fork();
+        if (pid == 0) {
             hold();
             char c = 1;
-            [[maybe_unused]] auto w = ::write(ready_[1], &c, 1);
-            [[maybe_unused]] auto r = ::read(done_[0], &c, 1);
+            [[maybe_unused]] auto w = ::write(ready[1], &c, 1);
+            [[maybe_unused]] auto r = ::read(done[0], &c, 1);
             ::_exit(0);
         }
         char c = 0;
-        [[maybe_unused]] auto r = ::read(ready_[0], &c, 1);
+        [[maybe_unused]] auto r = ::read(ready[0], &c, 1);
     }
     ~Holder() { letgo(); }
     void letgo() {
-        if (pid_ <= 0) return;
+        if (pid <= 0) return;
         char c = 1;
-        [[maybe_unused]] auto w = ::write(done_[1], &c, 1);
-        ::waitpid(pid_, nullptr, 0);
-        pid_ = 0;
+        [[maybe_unused]] auto w = ::write(done[1], &c, 1);
+        ::waitpid(pid, nullptr, 0);
+        pid = 0;
     }
-    pid_t pid() const { return pid_; }
-
-  private:
-    int ready_[2]{}, done_[2]{};
-    pid_t pid_ = -1;
+    int ready[2]{}, done[2]{};
+    pid_t pid = -1;
 };
 
 } // namespace
@@ -179,13 +169,13 @@ TEST_F(Commit, oneWriterALeague_aSecondIsRefusedSayingWho_readersStillRead) {
         setlockprogram("greenfold-cli");
         static LockTry held = lockleague(data.path(), cliLeagueFile);
     });
-    ASSERT_GT(cli.pid(), 0);
+    ASSERT_GT(cli.pid, 0);
     const Folder before = folderbytes(data.path());
     const CliRun refused = run({"import", cliLeague, writecsv(julynight).string()});
     EXPECT_EQ(std::tuple(refused.status, refused.err),
               std::tuple(exit_data, "greenfold-cli: Tuesday Night League is being changed by "
                                     "greenfold-cli on this computer, process " +
-                                        std::to_string(cli.pid()) + ". Nothing was written.\n"));
+                                        std::to_string(cli.pid) + ". Nothing was written.\n"));
     EXPECT_EQ(folderbytes(data.path()), before);
     EXPECT_EQ(run({"list", cliLeague}).status, exit_ok);
     EXPECT_EQ(run({"standings", cliLeague, "--csv"}).status, exit_ok);
@@ -204,7 +194,7 @@ TEST_F(Commit, oneWriterALeague_aSecondIsRefusedSayingWho_readersStillRead) {
     });
     EXPECT_NE(run({"postteams", cliLeague})
                   .err.find("is open in Greenfold on this computer, process " +
-                            std::to_string(desktop.pid())),
+                            std::to_string(desktop.pid)),
               std::string::npos);
 }
 

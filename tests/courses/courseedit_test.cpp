@@ -13,14 +13,17 @@ using namespace greenfold::testing;
 
 namespace {
 
-// Two courses, "Cedar Ridge" and "Willow Creek".
-std::unique_ptr<ProgramState> twocourses() {
-    auto g = std::make_unique<ProgramState>();
-    g->coursecount = 2;
-    g->coursedata[1][courseline_name] = "Cedar Ridge";
-    g->coursedata[2][courseline_name] = "Willow Creek";
-    return g;
-}
+// Two courses, "Cedar Ridge" and "Willow Creek", and a folder for the course file.
+class Courses : public ::testing::Test {
+  protected:
+    Courses() {
+        g->coursecount = 2;
+        g->coursedata[1][courseline_name] = "Cedar Ridge";
+        g->coursedata[2][courseline_name] = "Willow Creek";
+    }
+    std::unique_ptr<ProgramState> g = std::make_unique<ProgramState>();
+    TempDir dir;
+};
 
 CourseForm fullform(const char* name) {
     CourseForm f;
@@ -59,22 +62,18 @@ TEST(CourseSpins, ratingStepsATenthWithoutDrift_slopeHasNoLimit) {
               "nine-hole|nine-hole|");
 }
 
-TEST(CourseOpen, fullTableRefusesAnAddition_evenWithADeletedCourse) {
-    auto g = twocourses();
+TEST_F(Courses, aFullTableRefusesAnAddition_evenWithADeletedCourse) {
     g->coursecount = maxcourses;
     for (int c = 1; c <= maxcourses; ++c) g->coursedata[c][courseline_name] = "C";
     g->coursedata[150][courseline_name].clear(); // deleted: rounds may still name it
     EXPECT_EQ(opencourse(*g, newcourse).messages.at(0), coursetablefull());
-    TempDir dir;
     EXPECT_EQ(savecourse(*g, newcourse, fullform("Extra"), dir.path()).messages.at(0),
               coursetablefull());
     EXPECT_FALSE(fs::exists(dir.path() / "Course.DAT"));
     EXPECT_EQ(g->coursecount, maxcourses);
 }
 
-TEST(CourseSave, refusalsAndAFailedWrite_leaveTableAndFileAlone) {
-    auto g = twocourses();
-    TempDir dir;
+TEST_F(Courses, refusalsAndAFailedWrite_leaveTableAndFileAlone) {
     CourseForm nine = fullform("Short Nine");
     for (int h = 10; h <= 18; ++h) nine.pars[h] = " ";
     nine.inpar = parsum(nine.pars, 10);
@@ -90,10 +89,8 @@ TEST(CourseSave, refusalsAndAFailedWrite_leaveTableAndFileAlone) {
     EXPECT_EQ(readbytes(dir.path() / "Course.DAT"), coursebytes(*g));
 }
 
-TEST(CourseDelete, numberIsNeverGivenToALaterCourse) {
-    auto g = twocourses();
+TEST_F(Courses, aDeletedCoursesNumberIsNeverGivenToALaterCourse) {
     g->coursedata[2][courseline_initials] = "WC";
-    TempDir dir;
     ASSERT_TRUE(deletecourse(*g, 2, dir.path()));
     ASSERT_TRUE(deletecourse(*g, 1, dir.path()));
     EXPECT_EQ(g->coursecount, 2);
@@ -113,10 +110,8 @@ TEST(CourseDelete, numberIsNeverGivenToALaterCourse) {
     EXPECT_EQ(coursefield(*g, 2, courseline_initials), "");
 }
 
-TEST(CourseSave, strokeIndexRow_aWholeSetOrNothing_anOldLineWithoutASetIsKept) {
-    auto g = twocourses();
+TEST_F(Courses, strokeIndexRow_aWholeSetOrNothing_anOldLineWithoutASetIsKept) {
     g->coursedata[1][courseline_strokeindex] = "left by an older program";
-    TempDir dir;
     auto saved = [&](std::initializer_list<int> row) {
         CourseForm f = fullform("Cedar Ridge");
         int h = 1;
@@ -142,8 +137,7 @@ TEST(CourseSave, strokeIndexRow_aWholeSetOrNothing_anOldLineWithoutASetIsKept) {
     EXPECT_EQ(g->coursedata[1][courseline_strokeindex], "");
 }
 
-TEST(CourseEdit, everyTeeShownAndWrittenBackAsItWas_everyNamedCourseOffered) {
-    auto g = twocourses();
+TEST_F(Courses, everyTeeShownAndWrittenBackAsItWas_everyNamedCourseOffered) {
     const char* ratings[] = {"", " 69.8", " 68.9", " 71.4"};
     const char* slopes[] = {"", " 121", " 117", " 126"};
     auto& willow = g->coursedata[2];
@@ -159,7 +153,6 @@ TEST(CourseEdit, everyTeeShownAndWrittenBackAsItWas_everyNamedCourseOffered) {
     const auto before = willow;
     const CourseForm f = courseform(*g, 2);
     EXPECT_EQ(f.ratings[1] + f.ratings[3] + f.slopes[1] + f.slopes[3], " 69.8 71.4 121 126");
-    TempDir dir;
     ASSERT_TRUE(savecourse(*g, newcourse, f, dir.path())); // a copy, written from the form
     EXPECT_EQ(g->coursedata[3], before);
     EXPECT_EQ(coursenames(*g),

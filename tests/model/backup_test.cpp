@@ -35,6 +35,8 @@ class Backup : public ::testing::Test {
 TEST_F(Backup, leagueWithoutTeams_getsNoPairEverythingRestoresWhole_aMissingFileStopsIt) {
     know("Fall", false); // first, so its missing team file is the first one looked for
     know("Spring", true);
+    writebytes(data / "Spring.HIX", "Spring history");
+    writebytes(data / "Spring.res", "Spring results");
     fs::rename(data / "Fall.LGE", root.path() / "Fall.LGE");
     Outcome out = backup(*g, data, disk);
     ASSERT_FALSE(out);
@@ -46,21 +48,24 @@ TEST_F(Backup, leagueWithoutTeams_getsNoPairEverythingRestoresWhole_aMissingFile
     EXPECT_FALSE(backup(*g, data, root.path() / "no such disk"));
 
     ASSERT_TRUE(backup(*g, data, disk));
-    // Pairs of copy and source: two leagues, record, courses, one team file.
+    // Pairs of copy and source: two leagues, record, courses, Spring's teams, index history and
+    // results.
     std::istringstream list(readbytes(disk / "restore.dat"));
     const auto pairs = readrestorelist(list);
-    ASSERT_EQ(pairs.size(), 5u);
+    ASSERT_EQ(pairs.size(), 7u);
     EXPECT_EQ(pairs[2].copy, (disk / "GrnFld.DAT").string());
     EXPECT_EQ(pairs[3].source, (data / "course.dat").string());
     EXPECT_EQ(pairs[4].source, (data / "Spring.tea").string());
     writebytes(data / "Spring.LGE", "changed since");
-    fs::remove(data / "Fall.LGE");
+    for (const char* name : {"Fall.LGE", "Spring.HIX", "Spring.res"}) fs::remove(data / name);
 
     out = restore(disk);
     ASSERT_TRUE(out);
     EXPECT_EQ(out.messages, std::vector{restoredone()});
     EXPECT_EQ(readbytes(data / "Spring.LGE"), "Spring league");
     EXPECT_EQ(readbytes(data / "Fall.LGE"), "Fall league");
+    EXPECT_EQ(readbytes(data / "Spring.HIX"), "Spring history");
+    EXPECT_EQ(readbytes(data / "Spring.res"), "Spring results");
 }
 
 TEST_F(Backup, copiesReachTheDisk_aFailingCopyKeepsThePreviousSet_aMovedProgramStopsTheRestore) {

@@ -12,10 +12,18 @@
 using namespace greenfold;
 using namespace greenfold::testing;
 
-TEST(LeagueFile, goldenLeague_loadsEveryMemberAndSavesByteForByte) {
+namespace {
+
+class Files : public ::testing::Test {
+  protected:
     TempDir dir;
+    std::unique_ptr<ProgramState> g = std::make_unique<ProgramState>();
+};
+
+} // namespace
+
+TEST_F(Files, goldenLeague_loadsEveryMemberAndSavesByteForByte) {
     writebytes(dir.path() / "two.LGE", golden("two.LGE"));
-    auto g = std::make_unique<ProgramState>();
     g->leaguefile = "TWO.lge";  // names match whatever their case
     g->playername[3] = "Third"; // above the file's count: kept
     ASSERT_TRUE(loadleague(*g, dir.path()));
@@ -30,19 +38,10 @@ TEST(LeagueFile, goldenLeague_loadsEveryMemberAndSavesByteForByte) {
     ASSERT_TRUE(saveleague(*g, dir.path()));
     EXPECT_EQ(readbytes(dir.path() / "two.LGE"), golden("two.LGE"));
     EXPECT_FALSE(fs::exists(dir.path() / "TWO.lge"));
-
-    // The demo league is written as the program writes it.
-    const std::string demo = readbytes(fs::path(GREENFOLD_TEST_DATA) / ".." / ".." / "resources" /
-                                       "demo" / "Tuesday Night League.LGE");
-    std::istringstream in(demo);
-    ASSERT_TRUE(readleague(in, *g));
-    EXPECT_EQ(leaguebytes(*g), demo);
 }
 
-TEST(CourseFile, goldenCourses_loadAndSaveByteForByte) {
-    TempDir dir;
+TEST_F(Files, goldenCourses_loadAndSaveByteForByte) {
     writebytes(dir.path() / "course.dat", golden("course.dat"));
-    auto g = std::make_unique<ProgramState>();
     ASSERT_TRUE(loadcourses(*g, dir.path()));
     EXPECT_EQ(g->coursedata[2][1], "  Meadow Brook");
 
@@ -56,9 +55,7 @@ TEST(CourseFile, goldenCourses_loadAndSaveByteForByte) {
     EXPECT_EQ(readbytes(dir.path() / "course.dat"), " 0 \r\n");
 }
 
-TEST(CourseFile, twoHundredCoursesAtMost_aFailedLoadKeepsTheTableAndPicksTheMessage) {
-    TempDir dir;
-    auto g = std::make_unique<ProgramState>();
+TEST_F(Files, twoHundredCoursesAtMost_aFailedLoadKeepsTheTableAndPicksTheMessage) {
     g->coursecount = 1;
     g->coursedata[1][1] = "Old Course";
     Outcome missing = loadcourses(*g, dir.path());
@@ -85,11 +82,9 @@ TEST(CourseFile, twoHundredCoursesAtMost_aFailedLoadKeepsTheTableAndPicksTheMess
     EXPECT_EQ(g->coursedata[200][30], "x");
 }
 
-TEST(SettingsFile, fiveAndFourItems_andDefaultsWhenMissing) {
-    TempDir dir;
+TEST_F(Files, settingsOfFiveAndFourItems_andDefaultsWhenMissing) {
     const std::string sys = dir.path().string() + "/";
     writebytes(dir.path() / "gfd32.ini", golden("gfd32-5.ini"));
-    auto g = std::make_unique<ProgramState>();
     readsettings(*g, sys);
     EXPECT_EQ(g->inipath, sys + "gfd32.ini");
     ASSERT_TRUE(savesettings(*g, sys));
@@ -114,8 +109,7 @@ TEST(SettingsFile, fiveAndFourItems_andDefaultsWhenMissing) {
     EXPECT_TRUE(fs::exists(dir.path() / "deeper" / "gfd32.ini"));
 }
 
-TEST(LatestFile, recordsWithNoneAndTwoLeaguesRoundTrip_factorAndFontDefaults_unreadableKeepsAll) {
-    auto g = std::make_unique<ProgramState>();
+TEST_F(Files, recordsWithNoneAndTwoLeaguesRoundTrip_factorAndFontDefaults_unreadableKeepsAll) {
     for (const char* name : {"latest-0.DAT", "latest-2.DAT"}) {
         std::istringstream in(golden(name));
         ASSERT_TRUE(readlatest(in, *g)) << name;
@@ -130,7 +124,6 @@ TEST(LatestFile, recordsWithNoneAndTwoLeaguesRoundTrip_factorAndFontDefaults_unr
     EXPECT_EQ(g->printfont, "Lucida");
 
     // An unreadable record changes nothing.
-    TempDir dir;
     g->leaguecount = 1;
     g->leaguelist[1] = "Kept";
     for (const char* bytes : {" 16 \r\n", " 1 \r\nA\r\n .96 \r\n",

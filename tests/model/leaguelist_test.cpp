@@ -72,17 +72,16 @@ TEST_F(Leagues, newName_emptyBeepsDuplicateTestIsExactIllegalCharactersAndLength
 TEST_F(Leagues, create_writesEmptyLeagueAndRecord_nothingChangesWhenAWriteFailsOrItIsRefused) {
     know({"Spring"});
     ASSERT_TRUE(openleague(*g, 0, dir.path()).outcome);
-    LeagueStep s = createleague(*g, "Fall", dir.path(), failafter(0));
-    EXPECT_EQ(s.outcome.messages, std::vector{leaguesavefailure()});
-    EXPECT_FALSE(exists("Fall.LGE"));
-    // The league file (5 bytes) gets through, the record does not.
-    s = createleague(*g, "Fall", dir.path(), failafter(10));
-    EXPECT_EQ(s.outcome.messages, std::vector{latestsavefailure()});
-    EXPECT_FALSE(exists("Fall.LGE"));
+    // Nothing gets written; then the league file (5 bytes) gets through, the record does not.
+    for (auto [bytes, failure] : {std::pair(0, leaguesavefailure()), {10, latestsavefailure()}}) {
+        EXPECT_EQ(createleague(*g, "Fall", dir.path(), failafter(bytes)).outcome.messages,
+                  std::vector{failure});
+        EXPECT_FALSE(exists("Fall.LGE")) << bytes;
+    }
     EXPECT_EQ(g->leaguefile, "Spring.LGE");
     EXPECT_EQ(menu(), Strings{"Spring"});
 
-    s = createleague(*g, "Fall", dir.path());
+    const LeagueStep s = createleague(*g, "Fall", dir.path());
     ASSERT_TRUE(s.outcome);
     EXPECT_EQ(readbytes(dir.path() / "Fall.LGE"), golden("empty.LGE"));
     EXPECT_EQ(std::tuple(s.status, g->leaguefile, g->playercount, g->playername[1]),
@@ -129,13 +128,14 @@ TEST_F(Leagues, delete_refusedOrUnsavedKeepsAll_doneMovesTheListUpAndTakesTeamsW
 
     writebytes(dir.path() / "spring.tea", "teams");
     writebytes(dir.path() / "Winter.tea", "teams");
+    for (const char* name : {"Spring.HIX", "Spring.res"}) writebytes(dir.path() / name, "kept");
     g->leaguefile = "Fall.LGE";
     s = deleteleague(*g, "SPRING", true, false, dir.path());
     ASSERT_TRUE(s.outcome);
     EXPECT_EQ(s.status, "Open a League file to begin");
     EXPECT_EQ(menu(), (Strings{"Fall", "Winter"}));
     EXPECT_EQ(leaguemenucaptions(*record()), (Strings{"Fall", "Winter"}));
-    EXPECT_FALSE(exists("Spring.LGE"));
+    EXPECT_FALSE(exists("Spring.LGE") || exists("Spring.HIX") || exists("Spring.res"));
     EXPECT_TRUE(exists("spring.tea"));
     EXPECT_TRUE(g->leaguefile.empty());
 

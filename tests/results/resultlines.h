@@ -5,6 +5,7 @@
 #include <array>
 #include <numeric>
 #include <optional>
+#include <sstream>
 #include <string>
 
 namespace greenfold::testing {
@@ -35,6 +36,12 @@ inline ResultLine totalsline(const std::string& name, int out, int in, std::opti
     l.out = int16_t(out);
     l.in = int16_t(in);
     return l;
+}
+
+// The results file these bytes hold, or nothing when it is refused.
+inline std::optional<ResultsFile> resultsof(const std::string& bytes) {
+    std::istringstream in(bytes);
+    return readresults(in);
 }
 
 } // namespace greenfold::testing

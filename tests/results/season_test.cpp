@@ -1,8 +1,5 @@
 // The results file, the handicap in effect and the nights kept in step with the league.
-#include "model/backup.h"
 #include "model/leaguefile.h"
-#include "model/leaguelist.h"
-#include "model/resultsname.h"
 #include "resultlines.h"
 #include "results/competition.h"
 #include "results/newseason.h"
@@ -16,28 +13,30 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 using namespace greenfold;
 using namespace greenfold::testing;
 
 namespace {
 
-// Course 1, every hole a par 4, the Mens tee 70.5 / 125; one player on the Mens tee.
-std::unique_ptr<ProgramState> league() {
-    auto g = std::make_unique<ProgramState>();
-    g->coursecount = 1;
-    for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = "4";
-    g->coursedata[1][courseline_totalpar] = "72";
-    g->coursedata[1][courseline_rating0 + tee_mens] = "70.5";
-    g->coursedata[1][courseline_slope0 + tee_mens] = "125";
-    g->playercount = 1;
-    g->playername[1] = "Ann";
-    g->playertee[1] = tee_mens;
-    g->ninehole = 2;
-    g->leaguefile = "Spring.LGE";
-    return g;
-}
+// The Spring league: course 1, every hole a par 4, the Mens tee 70.5 / 125; Ann on the Mens
+// tee; a folder for its files.
+class Spring : public ::testing::Test {
+  protected:
+    Spring() {
+        g->coursecount = 1;
+        for (int h = 1; h <= 18; ++h) g->coursedata[1][courseline_par0 + h] = "4";
+        g->coursedata[1][courseline_totalpar] = "72";
+        g->coursedata[1][courseline_rating0 + tee_mens] = "70.5";
+        g->coursedata[1][courseline_slope0 + tee_mens] = "125";
+        g->playercount = 1;
+        g->playername[1] = "Ann";
+        g->playertee[1] = tee_mens;
+        g->ninehole = 2;
+        g->leaguefile = "Spring.LGE";
+    }
+    std::unique_ptr<ProgramState> g = std::make_unique<ProgramState>();
+    TempDir dir;
+};
 
 // Records (or edits, slot > 0) player 1's round of June `day`, as the score window does.
 void play(NightBook& book, int day, int out, int in, int slot = 0) {
@@ -80,24 +79,21 @@ TEST(ResultsFile, roundTripsAndRefusesALineAtOddsWithItself) {
     EXPECT_NE(
         bytes.find("06/02/26 1 2 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 38 0 38 -1.5 -2 -2 40 Bo\r\n"),
         std::string::npos);
-    std::istringstream in(bytes);
-    EXPECT_EQ(readresults(in), f);
+    EXPECT_EQ(resultsof(bytes), f);
     // Version 2 has neither the day the season started nor the draw; version 1 no skins and
     // team lines either: their defaults.
     std::string second = bytes;
     second.replace(second.find("3\r\n"), 1, "2");
     second.erase(second.find("10/06/26\r\n"), 10 + 29); // the day, then the five draw lines
-    std::istringstream v2(second);
     ResultsFile defaults = f;
     defaults.started.reset();
     defaults.drawn.clear();
-    EXPECT_EQ(readresults(v2), defaults);
+    EXPECT_EQ(resultsof(second), defaults);
     std::string first = second;
     first.replace(first.find("2\r\n"), 1, "1").erase(first.find("Gold\r\n") + 6, 27);
-    std::istringstream v1(first);
     defaults.settings.skins = {};
     defaults.settings.teambest = 0;
-    EXPECT_EQ(readresults(v1), defaults);
+    EXPECT_EQ(resultsof(first), defaults);
     // A net that is not gross less handicap, a bad figure where a player without a handicap
     // has none, a drawn flight past the flights, or a file cut short: refused whole.
     std::vector<std::string> bad = {std::string(bytes).replace(bytes.find(" 40 Bo"), 6, " 41 Bo"),
@@ -105,15 +101,10 @@ TEST(ResultsFile, roundTripsAndRefusesALineAtOddsWithItself) {
                                     bytes.substr(0, bytes.size() - 10)};
     for (std::size_t field = 0; field < 4; ++field)
         bad.push_back(std::string(bytes).replace(bytes.find("- - - - Ann") + 2 * field, 1, "x"));
-    for (const std::string& b : bad) {
-        std::istringstream damaged(b);
-        EXPECT_FALSE(readresults(damaged)) << b;
-    }
+    for (const std::string& b : bad) EXPECT_FALSE(resultsof(b)) << b;
 }
 
-TEST(ResultsFile, aDamagedFileIsKeptBeforeTheFirstSave) {
-    TempDir dir;
-    auto g = league();
+TEST_F(Spring, aDamagedResultsFileIsKeptBeforeTheFirstSave) {
     writebytes(dir.path() / "Spring.res", "Greenfold results 1\r\nnot a number\r\n");
     LoadedResults r = loadresults(*g, dir.path());
     EXPECT_TRUE(r.outcome.ok);
@@ -124,11 +115,9 @@ TEST(ResultsFile, aDamagedFileIsKeptBeforeTheFirstSave) {
     for (const auto& e : fs::directory_iterator(dir.path()))
         kept += e.path().filename().string().rfind("Spring.res.damaged-", 0) == 0;
     EXPECT_EQ(kept, 1);
-    EXPECT_EQ(resultsfilename("Spring.lge"), "Spring.res");
 }
 
-TEST(HandicapInEffect, classicNineHoleWhsAndTheResultsAllowanceRoundedOnce) {
-    auto g = league();
+TEST_F(Spring, handicapInEffect_classicNineHoleWhsAndTheResultsAllowanceRoundedOnce) {
     ResultLine l = resultline("Ann", {}, std::nullopt);
     l.out = 45;
     l.in = 47;
@@ -156,7 +145,6 @@ TEST(HandicapInEffect, classicNineHoleWhsAndTheResultsAllowanceRoundedOnce) {
     EXPECT_EQ(figures(100, 80), Figures(9, 8));
     // A WHS league's first results file starts at its allowance; a changed allowance works
     // every night out again from its index, not from the base.
-    TempDir dir;
     ResultsFile f = loadresults(*g, dir.path()).file;
     EXPECT_EQ(f.settings.allowance, 90);
     l.index = 100, l.base = 9, l.hcp = 9;
@@ -176,9 +164,7 @@ TEST(HandicapInEffect, classicNineHoleWhsAndTheResultsAllowanceRoundedOnce) {
     EXPECT_EQ(indexbefore(*g, 1, 2), std::nullopt);
 }
 
-TEST(NightRecord, followsEditsAndDeletionsAndKeepsNightsTheLeagueDropped) {
-    TempDir dir;
-    auto g = league();
+TEST_F(Spring, nightsFollowEditsAndDeletions_andKeepNightsTheLeagueDropped) {
     NightBook book(*g, dir.path());
     const ResultsFile& f = book.file();
     play(book, 1, 46, 46);
@@ -208,9 +194,7 @@ TEST(NightRecord, followsEditsAndDeletionsAndKeepsNightsTheLeagueDropped) {
     EXPECT_EQ(loadresults(*g, dir.path()).file, f);
 }
 
-TEST(FirstResults, aLeagueWithRoundsButNoFile_startsWithTheNightsOfItsNewestRoundsYear) {
-    TempDir dir;
-    auto g = league();
+TEST_F(Spring, firstResults_ofALeagueWithRoundsButNoFile_areTheNightsOfItsNewestRoundsYear) {
     g->playername[++g->playercount] = "Bob";
     g->playertee[2] = tee_mens;
     const auto round = [&](int p, int month, int day, int year) {
@@ -246,10 +230,7 @@ TEST(FirstResults, aLeagueWithRoundsButNoFile_startsWithTheNightsOfItsNewestRoun
     EXPECT_EQ(readbytes(other.path() / "Spring-2027.res"), first);
 }
 
-TEST(ResultsFile, followsTheRosterAndGoesWithItsLeagueToBackupAndBack) {
-    TempDir dir, disk;
-    auto g = league();
-    g->leaguelist[++g->leaguecount] = "Spring";
+TEST_F(Spring, theResultsFileFollowsTheRoster) {
     ResultsFile f;
     f.lines = {resultline("Ann", {}, 4), resultline("Bob", {}, 6), resultline("Ann", {}, 5, 8)};
     f.settings.assigned = {{"Ann", "Gold"}};
@@ -262,22 +243,9 @@ TEST(ResultsFile, followsTheRosterAndGoesWithItsLeagueToBackupAndBack) {
     EXPECT_EQ(f.lines.size(), 2u);
     EXPECT_EQ(f.lines[1].name, "Anne");
     EXPECT_EQ(f.settings.assigned, (std::vector<FlightAssignment>{{"Anne", "Gold"}}));
-
-    const std::string bytes = readbytes(dir.path() / "Spring.res");
-    ASSERT_TRUE(saveleague(*g, dir.path()));
-    writebytes(dir.path() / "GrnFld.DAT", "record");
-    writebytes(dir.path() / "course.dat", "courses");
-    ASSERT_TRUE(backup(*g, dir.path(), disk.path()));
-    EXPECT_EQ(readbytes(disk.path() / "Spring.res"), bytes);
-    ASSERT_TRUE(deleteleague(*g, "Spring", true, false, dir.path()).outcome);
-    EXPECT_FALSE(fs::exists(dir.path() / "Spring.res"));
-    ASSERT_TRUE(restore(disk.path()));
-    EXPECT_EQ(readbytes(dir.path() / "Spring.res"), bytes);
 }
 
-TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightStartsAFreshTable) {
-    TempDir dir;
-    auto g = league();
+TEST_F(Spring, newSeason_keepsRoundsAndTeams_putsNightsAndTeamPointsAside_thenAFreshTable) {
     EXPECT_EQ(planseason(*g, dir.path()).refusal.text,
               "Spring has no night in its results yet: there is no season to put aside.");
     {
@@ -290,16 +258,11 @@ TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightSta
     season.settings.points = {5, 3};
     ASSERT_TRUE(saveresults(*g, season, dir.path()));
     ASSERT_TRUE(saveleague(*g, dir.path()));
-    auto teams = std::make_unique<Teamdata>();
-    teams->teamcount = 1;
-    teams->teamname[1] = "Eagles";
-    teams->eventcount[1] = 1;
-    teams->eventtext[1][1] = "June 1";
-    teams->eventpoints[1][1] = 12;
+    // The Eagles, Ann's team, with 12 points for June 1.
+    const std::string teamfile = " 1 \r\nEagles\r\n 1 \r\n 1 \r\nJune 1\r\n 0 \r\n 12 \r\n";
+    writebytes(dir.path() / "Spring.tea", teamfile);
     g->playerteam[1] = 1;
-    ASSERT_TRUE(writeteamfile(*g, *teams, dir.path()));
     const std::string nights = readbytes(dir.path() / "Spring.res");
-    const std::string teamfile = readbytes(dir.path() / "Spring.tea");
     const std::string leaguebytes = readbytes(dir.path() / "Spring.LGE");
     writebytes(dir.path() / "Spring-2026.tea", "an older season's teams"); // the name is taken
 
@@ -333,9 +296,8 @@ TEST(NewSeason, keepsRoundsAndTeams_putsNightsAndTeamPointsAside_theNextNightSta
     EXPECT_TRUE(book.file().lines[0].hcp);
 }
 
-TEST(Flights, drawnOnceAtTheFirstNightFromTheWholeLeague_aLaterPlayerMovesNobody) {
+TEST_F(Spring, flightsDrawnOnceAtTheFirstNightFromTheWholeLeague_aLaterPlayerMovesNobody) {
     // Ann 5.0 and Bob 20.0 play the first night; Cy held 10.0 from May, Di has no index.
-    auto g = league();
     for (const char* name : {"Bob", "Cy", "Di"}) g->playername[++g->playercount] = name;
     g->roundcount[3] = 1;
     g->rmonth[3][1] = 5, g->rday[3][1] = 20, g->ryear[3][1] = 26, g->hcpindex[3][1] = 10.0f;
@@ -357,8 +319,7 @@ TEST(Flights, drawnOnceAtTheFirstNightFromTheWholeLeague_aLaterPlayerMovesNobody
     EXPECT_EQ(nightresults(f, {6, 1, 26}).flights.size(), first.flights.size());
     EXPECT_EQ(nightresults(f, {6, 1, 26}).flights[1].rows[0].name, "Bob");
     // The draw is kept in the file; three flights draw again, a rename follows it.
-    std::istringstream in(resultsbytes(f));
-    EXPECT_EQ(readresults(in)->drawn, drawn);
+    EXPECT_EQ(resultsof(resultsbytes(f))->drawn, drawn);
     CompetitionSettings three = f.settings;
     three.flightcount = 3;
     changesettings(f, three, *g);

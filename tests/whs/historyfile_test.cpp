@@ -1,7 +1,5 @@
-#include "model/backup.h"
 #include "model/historyfile.h"
 #include "model/leaguefile.h"
-#include "model/leaguelist.h"
 #include "players/ordering.h"
 #include "players/roster.h"
 #include "scoring/roundslots.h"
@@ -144,21 +142,6 @@ TEST_F(History, damagedFileRefusedWhole_keptBeforeTheFirstSave_aFailedSaveWrites
     g->rday[1][1] = 9;
     EXPECT_FALSE(saveleague(*g, dir.path(), failafter(30)));
     EXPECT_EQ(readbytes(dir.path() / "Spring.LGE"), league);
-}
-
-TEST_F(History, deletedWithItsLeague_backedUpAndRestoredWithIt) {
-    g->leaguelist[++g->leaguecount] = "Spring";
-    ASSERT_TRUE(saveleague(*g, dir.path()));
-    writebytes(dir.path() / "GrnFld.DAT", "record");
-    writebytes(dir.path() / "course.dat", "courses");
-    TempDir disk;
-    ASSERT_TRUE(backup(*g, dir.path(), disk.path()));
-    const std::string hix = readbytes(dir.path() / "Spring.HIX");
-    EXPECT_EQ(readbytes(disk.path() / "Spring.HIX"), hix);
-    ASSERT_TRUE(deleteleague(*g, "Spring", true, false, dir.path()).outcome);
-    EXPECT_FALSE(fs::exists(dir.path() / "Spring.HIX"));
-    ASSERT_TRUE(restore(disk.path()));
-    EXPECT_EQ(readbytes(dir.path() / "Spring.HIX"), hix);
 }
 
 TEST(HistoryLimit, thePlayersOldestIndexesGoPastAThousand) {
