@@ -10,29 +10,10 @@ using namespace greenfold::matchplay::testing;
 
 namespace {
 
-const Holes carlfront = front({5, 6, 4, 5, 5, 5, 4, 6, 5});
-
-const std::vector<std::string> league = {"Bill", "Carl", "Ed", "Dan", "Sam", "Al"};
-
-struct Played {
-    MatchResult match;
-    WeekSheet sheet;
-};
-
-// The week's one pair worked out after the sheet was filled from the rounds and changed.
-template <typename Change>
-Played play(const Week& w, const std::vector<Side>& sides, const NightInput& n,
-            const MatchSettings& s, Change change) {
-    WeekSheet sheet = filled(w, sides, n, s);
-    const Names rounds = namesof(n);
-    const SheetContext c{w, s, rounds, league, [](int) { return 0; }};
-    change(sheet, c);
-    return {workoutweek(w, &sheet, sides, n, s).matches.at(0), sheet};
-}
+const Week week1 = week(1, Nine::front, {{"Eagles", "Hawks"}});
 
 MatchResult eaglesfront(const MatchSettings& s, std::vector<Card> cards) {
-    const Week w = week(1, Nine::front, {{"Eagles", "Hawks"}});
-    return workoutweek(w, nullptr, eagleshawks, examplenight(std::move(cards)), s).matches.at(0);
+    return firstmatch(week1, eagleshawks, examplenight(std::move(cards)), s);
 }
 
 } // namespace
@@ -40,21 +21,17 @@ MatchResult eaglesfront(const MatchSettings& s, std::vector<Card> cards) {
 TEST(Absent, aPhantomPlaysAParCardOfHandicapAndPenalty) {
     MatchSettings s = teamsettings();
     // Dan has no round: his phantom is the Hawks' A (10 against Ed's 12) and plays Bill.
-    const std::vector<Card> cards = {card("Bill", billfront, 7), card("Carl", carlfront, 15),
-                                     card("Ed", edfront, 12)};
-    const MatchResult m = eaglesfront(s, cards);
+    const MatchResult m = eaglesfront(s, frontcards);
     ASSERT_EQ(m.status, Status::played) << m.reason;
     const SinglePart& a = m.singles[0];
-    EXPECT_EQ(a.slot2.kind, Kind::phantom);
-    EXPECT_EQ(a.slot2.player, "Dan");
-    EXPECT_EQ(a.slot2.mh, 10);
+    EXPECT_EQ(std::tuple(a.slot2.kind, a.slot2.player, a.slot2.mh),
+              std::tuple(Kind::phantom, "Dan", 10));
     EXPECT_EQ(a.slot2.gross, front({5, 6, 5, 5, 6, 5, 5, 6, 5}));
     EXPECT_EQ(a.play->net2, front({5, 6, 4, 5, 5, 5, 4, 6, 5}));
     EXPECT_EQ(points(a), std::pair(9.0, 2.0));
-    EXPECT_EQ(m.points1 + m.points2, teamstake(s));
     // Its points are lost with "are lost", not given to Bill; the team parts still play.
     s.phantompoints = PhantomPoints::lost;
-    const MatchResult lost = eaglesfront(s, cards);
+    const MatchResult lost = eaglesfront(s, frontcards);
     EXPECT_EQ(points(lost.singles[0]), std::pair(9.0, 0.0));
     EXPECT_EQ(lost.points1 + lost.points2 + Points::whole(2), teamstake(s));
 }
@@ -82,8 +59,9 @@ TEST(Absent, aBlindDrawPlaysTheDrawnCardWithItsOwnersHandicap) {
     const Week w = week(1, Nine::front, {{"Bill", "Dan"}, {"Ed", "Al"}});
     const NightInput n = examplenight(
         {card("Bill", billfront, 7), card("Ed", edfront, 12), card("Al", billfront, 9)});
-    const Played p = play(w, players({"Bill", "Dan", "Ed", "Al"}), n, s,
-                          [](WeekSheet& sh, auto& c) { EXPECT_TRUE(markabsent(sh, c, "Al")); });
+    const auto sides = players({"Bill", "Dan", "Ed", "Al"});
+    const Played p =
+        play(w, sides, n, s, [](WeekSheet& sh, auto& c) { EXPECT_TRUE(markabsent(sh, c, "Al")); });
     EXPECT_EQ(p.sheet.entry("Dan")->drawn, "Ed");
     const SinglePart& single = p.match.singles[0];
     EXPECT_EQ(
@@ -91,11 +69,8 @@ TEST(Absent, aBlindDrawPlaysTheDrawnCardWithItsOwnersHandicap) {
         std::tuple("Dan", Kind::draw, "Ed", 12));
     EXPECT_EQ(points(p.match), std::pair(4.0, 7.0));
     // Al is absent though he has a round; Bill, in another match, is the card drawn for him.
-    const MatchResult edal =
-        workoutweek(w, &p.sheet, players({"Bill", "Dan", "Ed", "Al"}), n, s).matches.at(1);
-    EXPECT_EQ(std::tuple(edal.singles[0].slot2.kind, edal.singles[0].slot2.card,
-                         edal.singles[0].slot2.mh),
-              std::tuple(Kind::draw, "Bill", 7));
+    const SlotPlay al = workoutweek(w, &p.sheet, sides, n, s).matches.at(1).singles[0].slot2;
+    EXPECT_EQ(std::tuple(al.kind, al.card, al.mh), std::tuple(Kind::draw, "Bill", 7));
 }
 
 TEST(Absent, anAbsentPlayerWithARoundPlaysAPhantomOffHisDefaultTee) {
@@ -121,20 +96,16 @@ TEST(Absent, aForfeitGivesThePresentSideEverythingAndTwoAbsentPlayersNoMatch) {
     EXPECT_EQ(r.matches[0].status, Status::played);
     EXPECT_EQ(points(r.matches[1]), std::pair(0.0, 11.0));
     // Dan and Al both absent: not played, whatever fills their slots.
-    const Week other = week(1, Nine::front, {{"Dan", "Al"}});
-    const MatchResult none = workoutweek(other, nullptr, players({"Dan", "Al"}), n, s).matches[0];
+    const MatchResult none =
+        firstmatch(week(1, Nine::front, {{"Dan", "Al"}}), players({"Dan", "Al"}), n, s);
     EXPECT_EQ(none.status, Status::notplayed);
-    EXPECT_EQ(points(none), std::pair(0.0, 0.0));
 }
 
 TEST(Absent, aForfeitedTeamSlotPlaysTheTeamPartsWithItsParCard) {
     // Dan forfeits his single match only (settled question 6); Bill takes its 11, and the
     // team net total counts Dan's par card, net 36 + 2 (settled question 5).
     const MatchSettings s = teamsettings();
-    const Week w = week(1, Nine::front, {{"Eagles", "Hawks"}});
-    const NightInput n = examplenight({card("Bill", billfront, 7), card("Carl", carlfront, 15),
-                                       card("Ed", edfront, 12), card("Dan", danback, 10)});
-    const Played p = play(w, eagleshawks, n, s,
+    const Played p = play(week1, eagleshawks, examplenight(danbackcards), s,
                           [](WeekSheet& sh, auto& c) { EXPECT_TRUE(setforfeit(sh, c, "Dan")); });
     ASSERT_EQ(p.match.status, Status::played) << p.match.reason;
     const SinglePart& a = p.match.singles[0];
@@ -144,15 +115,12 @@ TEST(Absent, aForfeitedTeamSlotPlaysTheTeamPartsWithItsParCard) {
     // Eagles (40 - 7) + (45 - 15) = 63; Hawks 38 + (44 - 12) = 70.
     EXPECT_EQ(std::pair(p.match.teamparts[0].total1, p.match.teamparts[0].total2),
               std::pair(63, 70));
-    EXPECT_EQ(p.match.points1 + p.match.points2, teamstake(s));
 }
 
 TEST(Absent, theTeammatesCardIsPlayedTwiceAndAParCardWhenHeIsAbsentToo) {
     MatchSettings s = teamsettings();
     s.phantomcard = PhantomCard::teammate;
-    const std::vector<Card> cards = {card("Bill", billfront, 7), card("Carl", carlfront, 15),
-                                     card("Ed", edfront, 12)};
-    const MatchResult m = eaglesfront(s, cards);
+    const MatchResult m = eaglesfront(s, frontcards);
     // Ed (12) and his card standing in for Dan (12): equal, Ed first on the roster is A.
     EXPECT_EQ(std::tuple(m.singles[0].slot2.player, m.singles[0].slot2.kind),
               std::tuple("Ed", Kind::played));
@@ -169,7 +137,7 @@ TEST(Absent, theTeammatesCardIsPlayedTwiceAndAParCardWhenHeIsAbsentToo) {
     }
 }
 
-TEST(Absent, twoPhantomsTakeEverythingOrWithLostPointsNothing) {
+TEST(Absent, twoPhantomsTakeEverythingOrWithLostPointsNothing_fourAbsentIsNotPlayed) {
     // Back nine; Bill and Carl, without an index, play off 0 typed for the night and take 9
     // on every hole; Dan and Ed are absent.
     MatchSettings s = teamsettings();
@@ -188,13 +156,10 @@ TEST(Absent, twoPhantomsTakeEverythingOrWithLostPointsNothing) {
     EXPECT_EQ(count.match.teamparts[0].total2, 76); // two phantoms at net 38
     s.phantompoints = PhantomPoints::lost;
     EXPECT_EQ(points(play(w, eagleshawks, n, s, typed).match), std::pair(0.0, 0.0));
-}
-
-TEST(Absent, allFourAbsentIsNotPlayed) {
-    const MatchResult m = eaglesfront(teamsettings(), {card("Sam", billfront, 12)});
-    EXPECT_EQ(m.status, Status::notplayed);
-    EXPECT_EQ(m.singles.size(), 2u);
-    EXPECT_EQ(points(m), std::pair(0.0, 0.0));
+    // All four absent: not played, the teams still in their lineup.
+    const MatchResult none = eaglesfront(teamsettings(), {card("Sam", billfront, 12)});
+    EXPECT_EQ(none.status, Status::notplayed);
+    EXPECT_EQ(none.singles.size(), 2u);
 }
 
 TEST(Waiting, theFirstReasonInTheOrderOfTheRules) {
@@ -202,7 +167,7 @@ TEST(Waiting, theFirstReasonInTheOrderOfTheRules) {
     const Week w = week(1, Nine::front, {{"Bill", "Ed"}});
     const auto sides = players({"Bill", "Ed"});
     auto reason = [&](NightInput n) {
-        const MatchResult m = workoutweek(w, nullptr, sides, n, s).matches.at(0);
+        const MatchResult m = firstmatch(w, sides, n, s);
         if (m.status != Status::waiting) return std::string("not waiting");
         EXPECT_EQ(m.points1 + m.points2, Points{});
         return m.reason;
@@ -230,34 +195,23 @@ TEST(Waiting, theFirstReasonInTheOrderOfTheRules) {
     EXPECT_EQ(reason(night({card("Bill", eighteen, 7), card("Ed", edfront, 12)})), "not waiting");
     EXPECT_EQ(reason(night({})), "no rounds that night");
     // A handicap typed for a player without an index is his match handicap as it is.
-    {
-        MatchSettings half = s;
-        half.allowance = 50;
-        const NightInput typed = night({card("Bill", billfront, 14), noindex});
-        WeekSheet sheet = filled(w, sides, typed, half);
-        const Names rounds = namesof(typed);
-        const SheetContext c{w, half, rounds, league, {}};
-        ASSERT_TRUE(typehandicap(sheet, c, "Ed", 12));
-        const MatchResult m = workoutweek(w, &sheet, sides, typed, half).matches.at(0);
-        EXPECT_EQ(std::pair(*m.singles[0].slot1.mh, *m.singles[0].slot2.mh), std::pair(7, 12));
-    }
+    MatchSettings half = s;
+    half.allowance = 50;
+    const auto typed = [](WeekSheet& sh, auto& c) { ASSERT_TRUE(typehandicap(sh, c, "Ed", 12)); };
+    const MatchResult m =
+        play(w, sides, night({card("Bill", billfront, 14), noindex}), half, typed).match;
+    EXPECT_EQ(std::pair(*m.singles[0].slot1.mh, *m.singles[0].slot2.mh), std::pair(7, 12));
     // A player marked present without a round waits for it.
+    const auto present = [](WeekSheet& sh, auto& c) { EXPECT_TRUE(setpresent(sh, c, "Ed")); };
     const NightInput n = night({card("Bill", billfront, 7), card("Sam", billfront, 7)});
-    WeekSheet sheet = filled(w, sides, n, s);
-    const Names rounds = namesof(n);
-    const SheetContext c{w, s, rounds, league, {}};
-    EXPECT_TRUE(setpresent(sheet, c, "Ed"));
-    EXPECT_EQ(workoutweek(w, &sheet, sides, n, s).matches[0].reason, "no round for Ed");
+    EXPECT_EQ(play(w, sides, n, s, present).match.reason, "no round for Ed");
 }
 
 TEST(Waiting, aWaitingCardHoldsUpEveryPartOfItsTeamMatch) {
     MatchSettings s = teamsettings();
     s.bestballpoints = 1;
-    const NightInput n = examplenight({card("Bill", billfront, 7),
-                                       card("Carl", carlfront, 15),
-                                       card("Ed", edfront, 12),
-                                       {"Dan", 1, danback, 10}});
-    const MatchResult m = eaglesfront(s, n.cards);
+    const NightInput n = examplenight(danbackcards);
+    const MatchResult m = firstmatch(week1, eagleshawks, n, s);
     EXPECT_EQ(m.status, Status::waiting);
     EXPECT_EQ(m.reason, "Dan has no score on hole 1");
     ASSERT_EQ(m.singles.size(), 2u);
@@ -265,7 +219,5 @@ TEST(Waiting, aWaitingCardHoldsUpEveryPartOfItsTeamMatch) {
     EXPECT_TRUE(m.teamparts.empty());
     // A team short of players waits before anything else.
     const std::vector<Side> short1 = {{"Eagles", {"Bill"}, {}}, eagleshawks[1]};
-    const Week w = week(1, Nine::front, {{"Eagles", "Hawks"}});
-    EXPECT_EQ(workoutweek(w, nullptr, short1, n, s).matches[0].reason,
-              "Eagles has fewer than two players");
+    EXPECT_EQ(firstmatch(week1, short1, n, s).reason, "Eagles has fewer than two players");
 }

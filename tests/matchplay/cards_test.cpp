@@ -23,10 +23,6 @@ namespace {
 
 const fs::path printouts = fs::path(GREENFOLD_TEST_DATA) / "printouts";
 
-std::vector<Side> examplesides() {
-    return {{"Eagles", {"Bill", "Carl"}, {}}, {"Hawks", {"Ed", "Dan"}, {}}};
-}
-
 // The holes (1-based) where a card line receives strokes, and how many.
 std::string strokes(const CardLine& l) {
     std::string out;
@@ -59,18 +55,13 @@ TEST(Scorecards, eachPlayerHasHisMatchHandicapAndADotWhereHeReceives) {
     // Example 10.5: Eagles v Hawks on the back nine; A Bill 7 v Dan 10, B Carl 15 v Ed 12:
     // each receiver gets a stroke on holes 12, 14 and 16.
     const Week back9 = week(2, Nine::back, {{"Eagles", "Hawks"}});
-    auto team = weekcards(filewith(teamsettings()), examplesides(), examplenight({}), back9, 1);
+    auto team = weekcards(filewith(teamsettings()), eagleshawks, examplenight({}), back9, 1);
     ASSERT_EQ(team.size(), 1u);
+    // Who is on which line, with which handicap, the golden printout shows.
     const auto& lines = team[0].lines;
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_EQ(lines[0].name, "Eagles A: Bill");
-    EXPECT_EQ(lines[1].name, "Hawks A: Dan");
-    EXPECT_EQ(lines[2].name, "Eagles B: Carl");
-    EXPECT_TRUE(lines[2].newmatch);
-    EXPECT_EQ(lines[3].handicap, "12");
     EXPECT_EQ(strokes(lines[0]) + "|" + strokes(lines[1]), "|12 14 16");
     EXPECT_EQ(strokes(lines[2]) + "|" + strokes(lines[3]), "12 14 16|");
-    EXPECT_EQ(team[0].title, "Week 2, 05/02/26, back nine, Hillcrest");
     golden("team", team);
 
     // Example 10.3, player against player on the front nine: Ed gets 5, on 3, 5, 7, 1, 9.
@@ -97,7 +88,6 @@ TEST(Scorecards, eachPlayerHasHisMatchHandicapAndADotWhereHeReceives) {
     const std::vector<Side> plus{{"Bill", {"Bill"}, {}}, {"Carl", {"Carl"}, {}}};
     const auto plusses = weekcards(filewith(full), plus, night({}, {{"Bill", -2}, {"Carl", 11}}),
                                    week(1, Nine::front, {{"Bill", "Carl"}}), 1);
-    EXPECT_EQ(plusses[0].lines[0].handicap, "+2");
     EXPECT_EQ(strokes(plusses[0].lines[0]), "2x-1 6x-1");
     EXPECT_EQ(strokes(plusses[0].lines[1]), "1 2 3x2 4 5x2 6 7 8 9");
     golden("plus", plusses);
@@ -107,13 +97,13 @@ TEST(Scorecards, theSheetSoFarDecidesWhoIsOnTheCard) {
     MatchFile f = filewith(teamsettings());
     const Week back9 = week(2, Nine::back, {{"Eagles", "Hawks"}});
     WeekSheet& sheet = f.sheetfor(2);
-    fillsheet(sheet, back9, examplesides(), {}, f.settings, {}); // no rounds: all absent
+    fillsheet(sheet, back9, eagleshawks, {}, f.settings, {}); // no rounds: all absent
     const std::vector<std::string> everyone{"Bill", "Carl", "Dan", "Ed", "Sam"};
     const SheetContext c{back9, f.settings, {}, everyone, {}};
     ASSERT_TRUE(setsubstitute(sheet, c, "Carl", "Sam"));
     ASSERT_TRUE(setforfeit(sheet, c, "Ed"));
     ASSERT_TRUE(typehandicap(sheet, c, "Sam", 5));
-    auto cards = weekcards(f, examplesides(), examplenight({}), back9, 1);
+    auto cards = weekcards(f, eagleshawks, examplenight({}), back9, 1);
     const auto& l = cards[0].lines;
     // Sam (5, typed) plays A for the Eagles against Dan (10), who gets 5; Ed forfeits the B
     // match and Bill plays it without strokes. Before the night the others play.
@@ -130,12 +120,12 @@ TEST(Scorecards, theSheetSoFarDecidesWhoIsOnTheCard) {
     NightInput bare = examplenight({});
     bare.courses[1].strokeindex.reset();
     bare.absenthcp.erase("Dan");
-    cards = weekcards(filewith(teamsettings()), examplesides(), bare, back9, 1);
+    cards = weekcards(filewith(teamsettings()), eagleshawks, bare, back9, 1);
     EXPECT_EQ(cards[0].note, "Hillcrest has no stroke indexes: no strokes marked; no match "
                              "handicap yet for Dan: no strokes marked");
     Week cancelled = back9;
     cancelled.cancelled = true;
-    EXPECT_TRUE(weekcards(f, examplesides(), examplenight({}), cancelled, 1).empty());
+    EXPECT_TRUE(weekcards(f, eagleshawks, examplenight({}), cancelled, 1).empty());
 }
 
 TEST(MatchPrintouts, aLongScheduleShrinksOntoOnePage_aWideWeekToThePageWidth) {

@@ -40,11 +40,20 @@ inline const Holes billback = back({4, 5, 3, 6, 4, 4, 4, 4, 6});
 inline const Holes danback = back({5, 5, 4, 5, 5, 5, 3, 4, 6});
 inline const Holes carlback = back({5, 6, 4, 6, 5, 5, 3, 4, 6});
 inline const Holes edback = back({5, 5, 4, 6, 6, 4, 4, 5, 6});
+inline const Holes carlfront = front({5, 6, 4, 5, 5, 5, 4, 6, 5});
 
 // A card on course 1 with a course handicap for the match's holes.
 inline Card card(const std::string& name, const Holes& holes, int coursehcp) {
     return {name, 1, holes, whs::Fraction(coursehcp)};
 }
+
+// Example 10.7's rounds on the front nine: Bill 7, Carl 15 and Ed 12; Dan has none, or one
+// of the back nine only.
+inline const std::vector<Card> frontcards = {card("Bill", billfront, 7),
+                                             card("Carl", carlfront, 15), card("Ed", edfront, 12)};
+inline const std::vector<Card> danbackcards = {card("Bill", billfront, 7),
+                                               card("Carl", carlfront, 15), card("Ed", edfront, 12),
+                                               card("Dan", danback, 10)};
 
 // A night on the example course; every player's course handicap for his phantom as given.
 inline NightInput night(std::vector<Card> cards,
@@ -81,11 +90,18 @@ inline MatchSettings individualsettings() {
 
 inline const std::vector<Side> eagleshawks = {{"Eagles", {"Bill", "Carl"}, {}},
                                               {"Hawks", {"Ed", "Dan"}, {}}};
+// Eagles v Hawks, and Owls (Al, Zed), who have the bye.
+inline const std::vector<Side> threeteams = {
+    eagleshawks[0], eagleshawks[1], {"Owls", {"Al", "Zed"}, {}}};
 inline std::vector<Side> players(std::initializer_list<std::string> names) {
     std::vector<Side> out;
     for (const std::string& n : names) out.push_back({n, {n}, {}});
     return out;
 }
+
+// The league's players: a substitute must be one of them.
+inline const std::vector<std::string> leaguenames = {"Bill", "Carl", "Ed", "Dan",
+                                                     "Sam",  "Al",   "Zed"};
 
 // The week's sheet filled from the night's rounds, drawing the first card offered.
 inline WeekSheet filled(const Week& w, const std::vector<Side>& sides, const NightInput& n,
@@ -95,10 +111,30 @@ inline WeekSheet filled(const Week& w, const std::vector<Side>& sides, const Nig
     return sheet;
 }
 
-inline std::pair<double, double> points(const MatchResult& m) {
-    return {m.points1.halves / 2.0, m.points2.halves / 2.0};
+// The week's first match, worked out from the night's rounds and the sheet, if any.
+inline MatchResult firstmatch(const Week& w, const std::vector<Side>& sides, const NightInput& n,
+                              const MatchSettings& s, const WeekSheet* sheet = nullptr) {
+    return workoutweek(w, sheet, sides, n, s).matches.at(0);
 }
-inline std::pair<double, double> points(const SinglePart& p) {
+
+struct Played {
+    MatchResult match;
+    WeekSheet sheet;
+};
+
+// The week's first match after the sheet was filled from the rounds and changed by hand.
+template <typename Change>
+Played play(const Week& w, const std::vector<Side>& sides, const NightInput& n,
+            const MatchSettings& s, Change change) {
+    WeekSheet sheet = filled(w, sides, n, s);
+    const Names rounds = namesof(n);
+    const SheetContext c{w, s, rounds, leaguenames, [](int) { return 0; }};
+    change(sheet, c);
+    return {firstmatch(w, sides, n, s, &sheet), sheet};
+}
+
+// The points of a match, a single match or a team part, as the sheets show them.
+template <typename Part> std::pair<double, double> points(const Part& p) {
     return {p.points1.halves / 2.0, p.points2.halves / 2.0};
 }
 

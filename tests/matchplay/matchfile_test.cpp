@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 using namespace greenfold;
@@ -106,32 +107,23 @@ TEST(MatchFile, aDamagedFileIsRefusedWhole) {
 }
 
 TEST(MatchFile, weeksAndSheetsAtOddsWithThemselvesAreRefused) {
-    auto refused = [](MatchFile f) { return !read(matchbytes(f)).has_value(); };
-    MatchFile f = season();
-    EXPECT_FALSE(refused(f));
-    f.schedule.weeks[1].number = 1; // two weeks 1
-    EXPECT_TRUE(refused(f));
-    f = season();
-    f.schedule.weeks[0].pairs[0].side2 = f.schedule.weeks[0].pairs[0].side1;
-    EXPECT_TRUE(refused(f));
-    f = season();
-    std::swap(f.schedule.weeks[0].pairs.front(), f.schedule.weeks[0].pairs.back()); // bye first
-    EXPECT_TRUE(refused(f));
-    f = season();
-    f.schedule.weeks[2].pairs = {{"Eagles", "Owls"}}; // paired but still marked unpaired
-    EXPECT_TRUE(refused(f));
-    f = season();
-    f.sheets[0].sides[0].entries[0].drawn = "Al"; // a drawn card on a played slot
-    EXPECT_TRUE(refused(f));
-    f = season();
-    f.sheets[0].sides[1].entries[1].player = "Bill"; // one player in two slots
-    EXPECT_TRUE(refused(f));
-    f = season();
-    f.sheets[1].week = 1; // two sheets for week 1
-    EXPECT_TRUE(refused(f));
-    f = season();
-    f.sheets[0].sides[0].entries.push_back(slot("Zed")); // three slots
-    EXPECT_TRUE(refused(f));
+    // Each the season written with one thing changed.
+    auto refused = [](auto change) {
+        MatchFile f = season();
+        change(f);
+        return !read(matchbytes(f)).has_value();
+    };
+    EXPECT_FALSE(refused([](MatchFile&) {}));
+    // Two weeks 1; a side against itself; the bye first; paired but still marked unpaired.
+    EXPECT_TRUE(refused([](MatchFile& f) { f.schedule.weeks[1].number = 1; }));
+    EXPECT_TRUE(refused([](MatchFile& f) { f.schedule.weeks[0].pairs[0].side2 = "Hawks"; }));
+    EXPECT_TRUE(refused([](MatchFile& f) { std::ranges::reverse(f.schedule.weeks[0].pairs); }));
+    EXPECT_TRUE(refused([](MatchFile& f) { f.schedule.weeks[2].pairs = {{"Eagles", "Owls"}}; }));
+    // A drawn card on a played slot; a player in two slots; two sheets for week 1; three slots.
+    EXPECT_TRUE(refused([](MatchFile& f) { f.sheets[0].sides[0].entries[0].drawn = "Al"; }));
+    EXPECT_TRUE(refused([](MatchFile& f) { f.sheets[0].sides[1].entries[1].player = "Bill"; }));
+    EXPECT_TRUE(refused([](MatchFile& f) { f.sheets[1].week = 1; }));
+    EXPECT_TRUE(refused([](MatchFile& f) { f.sheets[0].sides[0].entries.push_back(slot("Zed")); }));
 }
 
 TEST(MatchFile, renamesFollowThePlayersAndTeams) {
@@ -183,7 +175,6 @@ TEST(Settings, printedAsKeyValueLinesAndChangedOneAtATime) {
                                                          "substitute-cap=none",
                                                          "bye-points=0",
                                                          "tie-breaks=on"}));
-    EXPECT_EQ(defaultsettings(false).format, Format::individual);
     for (const char* kv :
          {"match-play=on", "holes=18", "nines=back", "strokes=full", "max-strokes=54",
           "halved=carry", "absent=forfeit", "phantom-card=teammate", "phantom-points=lost",

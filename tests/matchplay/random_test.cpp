@@ -66,25 +66,13 @@ class RandomLeague {
     }
 
     void change(WeekSheet& sheet, const SheetContext& c, const std::string& player) {
-        switch (pick(0, 7)) {
-        case 0:
-            markabsent(sheet, c, player);
-            break;
-        case 1:
-            setforfeit(sheet, c, player);
-            break;
-        case 2:
-            setdraw(sheet, c, player, std::nullopt);
-            break;
-        case 3:
-            setteammate(sheet, c, player);
-            break;
-        case 4:
-            setsubstitute(sheet, c, player, "S" + std::to_string(pick(1, 3)));
-            break;
-        default:
-            break;
-        }
+        // Three times in eight the sheet is left as filled.
+        const int k = pick(0, 7);
+        if (k == 0) markabsent(sheet, c, player);
+        if (k == 1) setforfeit(sheet, c, player);
+        if (k == 2) setdraw(sheet, c, player, std::nullopt);
+        if (k == 3) setteammate(sheet, c, player);
+        if (k == 4) setsubstitute(sheet, c, player, "S" + std::to_string(pick(1, 3)));
     }
 
   private:

@@ -11,18 +11,13 @@ using namespace greenfold::matchplay::testing;
 
 namespace {
 
-const std::vector<std::string> league = {"Bill", "Carl", "Ed", "Dan", "Sam", "Al", "Zed"};
-
-// Eagles v Hawks, and Owls (Al, Zed) with the bye.
-const std::vector<Side> threeteams = {eagleshawks[0], eagleshawks[1], {"Owls", {"Al", "Zed"}, {}}};
-
 struct Fixture {
     MatchSettings settings = teamsettings();
     Week w = week(1, Nine::front, {{"Eagles", "Hawks"}, {"Owls", ""}});
     Names rounds = {"Bill", "Carl", "Ed", "Sam", "Al"};
     int draws = 0;
     SheetContext context() {
-        return {w, settings, rounds, league, [this](int count) { return draws++ % count; }};
+        return {w, settings, rounds, leaguenames, [this](int count) { return draws++ % count; }};
     }
     WeekSheet fill(WeekSheet sheet = {}) {
         fillsheet(sheet, w, threeteams, rounds, settings, context().draw);
@@ -45,11 +40,8 @@ std::string how(const WeekSheet& sheet, const std::string& player) {
 } // namespace
 
 TEST(Sides, teamsTakeTheirFirstTwoPlayersAndPlayerSidesLeaveOutSubstitutesOnly) {
-    Roster r;
-    r.teams = {"Eagles", "Hawks", "Owls"};
-    for (auto [name, team] : std::vector<std::pair<std::string, int>>{
-             {"Ann", 2}, {"Bill", 1}, {"Cy", 2}, {"Dan", 0}, {"Ed", 2}, {"Flo", 1}, {"Gus", 3}})
-        r.players.push_back({name, team});
+    Roster r{{{"Ann", 2}, {"Bill", 1}, {"Cy", 2}, {"Dan", 0}, {"Ed", 2}, {"Flo", 1}, {"Gus", 3}},
+             {"Eagles", "Hawks", "Owls"}};
     const Sides teams = makesides(r, Format::teams, {});
     ASSERT_EQ(teams.sides.size(), 3u);
     EXPECT_EQ(teams.sides[1], (Side{"Hawks", {"Ann", "Cy"}, {"Ed"}}));

@@ -21,8 +21,6 @@ std::vector<std::string> joined(const Cells& rows) {
     return out;
 }
 
-const Holes carlfront = front({5, 6, 4, 5, 5, 5, 4, 6, 5});
-
 } // namespace
 
 TEST(Text, theScheduleAsCsvAndText) {
@@ -47,10 +45,9 @@ TEST(Text, aTeamWeekAsCsvRowsAPartAndAsText) {
     MatchSettings s = teamsettings();
     s.bestballpoints = 1;
     const Week w = week(2, Nine::back, {{"Eagles", "Hawks"}, {"Owls", ""}});
-    const std::vector<Side> sides = {eagleshawks[0], eagleshawks[1], {"Owls", {"Al", "Zed"}, {}}};
     const NightInput n = examplenight({card("Bill", billback, 7), card("Carl", carlback, 15),
                                        card("Ed", edback, 12), card("Dan", danback, 10)});
-    const WeekResult r = workoutweek(w, nullptr, sides, n, s);
+    const WeekResult r = workoutweek(w, nullptr, threeteams, n, s);
     EXPECT_EQ(matchesheading().size(), 18u);
     EXPECT_EQ(joined(matchescells(r, s)),
               (std::vector<std::string>{
@@ -87,28 +84,26 @@ TEST(Text, standInCardsForfeitsAndWaitingMatchesInTheCsv) {
     const Week w = week(1, Nine::front, {{"Eagles", "Hawks"}});
     const NightInput n = examplenight({card("Bill", billfront, 7), card("Ed", edfront, 12),
                                        card("Dan", edfront, 10), card("Sam", billfront, 9)});
-    WeekSheet sheet = filled(w, eagleshawks, n, s);
-    const Names rounds = namesof(n);
-    const std::vector<std::string> league = {"Bill", "Carl", "Ed", "Dan", "Sam"};
-    const SheetContext c{w, s, rounds, league, [](int) { return 0; }};
-    ASSERT_TRUE(setforfeit(sheet, c, "Dan"));
-    const auto rows = joined(matchescells(workoutweek(w, &sheet, eagleshawks, n, s), s));
+    const auto forfeit = [](WeekSheet& sh, auto& c) { ASSERT_TRUE(setforfeit(sh, c, "Dan")); };
+    const WeekResult played{w, {play(w, eagleshawks, n, s, forfeit).match}};
+    const auto rows = joined(matchescells(played, s));
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[0], "1,05/01/26,Eagles,Hawks,A,Bill,played,,,,Dan,forfeit,,,,11,0,played");
     EXPECT_EQ(rows[1].rfind("1,05/01/26,Eagles,Hawks,B,Carl,draw,Sam,9,0,Ed,played,,12,3,", 0), 0u)
         << rows[1];
+    // Without a sheet: the week's cells from the night's rounds alone.
+    const auto cells = [&](const Week& week, const NightInput& night) {
+        return joined(matchescells(workoutweek(week, nullptr, eagleshawks, night, s), s));
+    };
     // With the teammate's card and both Eagles absent, each falls back to a par card.
     s.phantomcard = PhantomCard::teammate;
-    const NightInput hawks = examplenight({card("Ed", edfront, 12), card("Dan", billfront, 10)});
-    const auto mates = joined(matchescells(workoutweek(w, nullptr, eagleshawks, hawks, s), s));
+    const auto mates =
+        cells(w, examplenight({card("Ed", edfront, 12), card("Dan", billfront, 10)}));
     EXPECT_EQ(mates[0].rfind("1,05/01/26,Eagles,Hawks,A,Bill,teammate,,7,0,Dan,played,,10,3,", 0),
               0u)
         << mates[0];
     // A card without scores holds up the whole team match, every part listed.
-    const NightInput waiting =
-        examplenight({card("Bill", billfront, 7), card("Carl", carlfront, 15),
-                      card("Ed", edfront, 12), card("Dan", danback, 10)});
-    const auto held = joined(matchescells(workoutweek(w, nullptr, eagleshawks, waiting, s), s));
+    const auto held = cells(w, examplenight(danbackcards));
     EXPECT_EQ(held, (std::vector<std::string>{
                         "1,05/01/26,Eagles,Hawks,A,Bill,played,,7,,Dan,played,,10,,,,waiting: "
                         "Dan has no score on hole 1",
@@ -117,15 +112,14 @@ TEST(Text, standInCardsForfeitsAndWaitingMatchesInTheCsv) {
                         "1,05/01/26,Eagles,Hawks,team net,,,,,,,,,,,,,waiting: Dan has no "
                         "score on hole 1"}));
     // Nobody there: not played, 0 - 0; a week not yet paired: one row without sides.
-    const auto none = joined(matchescells(
-        workoutweek(w, nullptr, eagleshawks, examplenight({card("Sam", billfront, 9)}), s), s));
+    const auto none = cells(w, examplenight({card("Sam", billfront, 9)}));
     EXPECT_EQ(none[0],
               "1,05/01/26,Eagles,Hawks,A,Bill,teammate,,7,,Dan,teammate,,10,,0,0,not played");
     EXPECT_EQ(none[2], "1,05/01/26,Eagles,Hawks,team net,,,,,,,,,,,0,0,not played");
     Week unpaired = week(2, Nine::back, {});
     unpaired.position = true;
     unpaired.paired = false;
-    EXPECT_EQ(joined(matchescells(workoutweek(unpaired, nullptr, eagleshawks, n, s), s)),
+    EXPECT_EQ(cells(unpaired, n),
               (std::vector<std::string>{
                   "2,05/02/26,,,,,,,,,,,,,,,,waiting: a position week, paired once week 1 has "
                   "its rounds"}));
