@@ -39,10 +39,10 @@ CourseForm fullform(const char* name) {
 
 TEST(CourseBoxes, onlyDigitsAndEditingKeys_enterMovesOnButNotFromTheLastBox) {
     const std::tuple<char32_t, int, KeyRule> keys[] = {
-        {U'7', 3, KeyRule::pass},      {U'\b', 3, KeyRule::pass},
-        {U'\t', 3, KeyRule::pass},     {U'x', 3, KeyRule::discard},
-        {U'-', 3, KeyRule::discard},   {U'\x16', 3, KeyRule::discard}, // Ctrl+V
-        {U'\r', 17, KeyRule::nextbox}, {U'\r', 18, KeyRule::discard}};
+        {U'7', 3, KeyRule::pass},       {U'0', 3, KeyRule::pass},     {U'\b', 3, KeyRule::pass},
+        {U'\t', 3, KeyRule::pass},      {U'x', 3, KeyRule::discard},  {U'-', 3, KeyRule::discard},
+        {U'\x16', 3, KeyRule::discard}, // Ctrl+V
+        {U'\r', 17, KeyRule::nextbox},  {U'\r', 18, KeyRule::discard}};
     for (const auto& [key, box, rule] : keys) EXPECT_EQ(boxkey(key, box, 18), rule) << int(key);
     EXPECT_EQ(parbox("") + parbox("4") + parbox(" 5"), "  4 5");
 }

@@ -124,10 +124,12 @@ TEST_F(Backup, restoreList_cannotWriteOutsideTheDataFiles_andIsReadInWholeLines)
 
     // The list is read in whole lines, as many as a backup of 15 leagues writes (77 files),
     // without an odd one out.
-    std::istringstream commas("A:\\Smith, Jones.lge\r\nC:\\GFD\\Smith, Jones.lge\r\nodd\r\n");
+    std::istringstream commas(
+        "\"A:\\Smith, Jones.lge\" \r\n\tC:\\GFD\\Smith, Jones.lge \r\nodd\r\n"); // quoted, padded
     auto pairs = readrestorelist(commas);
     ASSERT_EQ(pairs.size(), 1u);
-    EXPECT_EQ(pairs[0].copy, "A:\\Smith, Jones.lge");
+    EXPECT_EQ(pairs[0].copy + "|" + pairs[0].source,
+              "A:\\Smith, Jones.lge|C:\\GFD\\Smith, Jones.lge");
     std::string many;
     for (int i = 0; i < 160; ++i) many += "line" + std::to_string(i) + "\r\n";
     std::istringstream big(many);

@@ -99,6 +99,10 @@ TEST(ResultsFile, roundTripsAndRefusesALineAtOddsWithItself) {
     std::vector<std::string> bad = {std::string(bytes).replace(bytes.find(" 40 Bo"), 6, " 41 Bo"),
                                     std::string(bytes).replace(bytes.find("3 - Bo"), 1, "4"),
                                     bytes.substr(0, bytes.size() - 10)};
+    const std::size_t points = bytes.find(" 12 \r\n 9 \r\n");
+    ASSERT_NE(points, std::string::npos);
+    EXPECT_TRUE(resultsof(std::string(bytes).replace(points, 4, " 9999 ")));
+    bad.push_back(std::string(bytes).replace(points, 4, " 10000 ")); // points past 9999
     for (std::size_t field = 0; field < 4; ++field)
         bad.push_back(std::string(bytes).replace(bytes.find("- - - - Ann") + 2 * field, 1, "x"));
     for (const std::string& b : bad) EXPECT_FALSE(resultsof(b)) << b;
