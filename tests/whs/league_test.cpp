@@ -312,6 +312,15 @@ TEST(Season, theMethodQuestionNamesTheDefaultTeesAndTheCoursesWithoutStrokeIndex
                         "No stroke indexes for Course 2, 1 round: the hole limits"),
               std::string::npos)
         << text;
+    // The last player's rounds count too; a round its tee cannot rate is told under the table.
+    auto other = std::make_unique<ProgramState>(*g);
+    other->roundcourse[dee][1] = briar;
+    EXPECT_EQ(unindexedcourses(*other), (std::vector<UnindexedCourse>{{"Course 2", 2}}));
+    other->coursedata[briar][courseline_slope0 + tee_mens] = "";
+    EXPECT_NE(
+        replayquestion(*other, previewreplay(*other, choice, dir.path()))
+            .details.find("\r\n1 round cannot be rated on its tee and keeps its figures.\r\n"),
+        std::string::npos);
 
     // Back to the classic method from a league that knows the tees of all its rounds but
     // one: that one is counted, and the courses are nothing to that method.
