@@ -102,7 +102,11 @@ TEST(ResultsFile, roundTripsAndRefusesALineAtOddsWithItself) {
     const std::size_t points = bytes.find(" 12 \r\n 9 \r\n");
     ASSERT_NE(points, std::string::npos);
     EXPECT_TRUE(resultsof(std::string(bytes).replace(points, 4, " 9999 ")));
-    bad.push_back(std::string(bytes).replace(points, 4, " 10000 ")); // points past 9999
+    bad.push_back(std::string(bytes).replace(points, 4, " 10000 "));      // points past 9999
+    const std::size_t best = bytes.find(" 8 \r\n 1 \r\nAnn Lee\r\nGold"); // best nights counted
+    ASSERT_NE(best, std::string::npos);
+    EXPECT_TRUE(resultsof(std::string(bytes).replace(best, 3, " 999 ")));
+    bad.push_back(std::string(bytes).replace(best, 3, " 1000 "));
     for (std::size_t field = 0; field < 4; ++field)
         bad.push_back(std::string(bytes).replace(bytes.find("- - - - Ann") + 2 * field, 1, "x"));
     for (const std::string& b : bad) EXPECT_FALSE(resultsof(b)) << b;
