@@ -151,7 +151,9 @@ TEST(MatchPrintouts, aLongScheduleShrinksOntoOnePage_aWideWeekToThePageWidth) {
 TEST(MatchForms, datesAndWeeksAsTyped_theFirstDateOffered) {
     EXPECT_EQ(nighttext(*readnightdate("6/30/26")), "06/30/26");
     EXPECT_EQ(nighttext(*readnightdate("06/30/2026")), "06/30/26");
-    for (const char* bad : {"", "06/31/26", "13/01/26", "6-30-26", "06/30/1900", "06/30/6"})
+    EXPECT_EQ(nighttext(*readnightdate("06/30/2084")), "06/30/84"); // the last year of 1985-2084
+    for (const char* bad :
+         {"", "06/31/26", "13/01/26", "6-30-26", "06/30/1900", "06/30/2085", "06/30/6"})
         EXPECT_FALSE(readnightdate(bad)) << bad;
     EXPECT_EQ(datestext(*readdates(" 07/14/26, 8/4/26 ")), "07/14/26 08/04/26");
     EXPECT_TRUE(readdates("")->empty());

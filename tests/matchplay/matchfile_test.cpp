@@ -28,6 +28,7 @@ MatchFile season() {
     f.settings = teamsettings();
     f.settings.on = true;
     f.settings.holes = 18;
+    f.settings.allowance = 0;
     f.settings.substitutecap = Points{11};
     f.settings.phantomcard = PhantomCard::draw;
     f.settings.tiebreaks = false;
@@ -77,6 +78,9 @@ TEST(MatchFile, writtenAndReadBackWhole) {
     EXPECT_EQ(*back, f);
     EXPECT_EQ(matchbytes(*back), bytes);
     EXPECT_EQ(read(matchbytes(MatchFile{})), MatchFile{});
+    MatchFile first; // a season that starts with a week paired by position
+    first.schedule = makeschedule({"Bill", "Ed"}, {2, {5, 5, 26}, {}, {1}}, first.settings);
+    EXPECT_EQ(read(matchbytes(first)), first);
     // Line endings of LF alone are read too.
     std::string lf = bytes;
     std::erase(lf, '\r');
@@ -181,7 +185,8 @@ TEST(Settings, printedAsKeyValueLinesAndChangedOneAtATime) {
           "substitute-cap=5.5", "bye-points=99", "tie-breaks=off", "allowance=0", "penalty=9"})
         ASSERT_TRUE(applysetting(s, kv)) << kv;
     const auto lines = settinglines(s);
-    EXPECT_EQ(lines[0], "match-play=on");
+    EXPECT_EQ(std::tuple(lines[0], lines[2], lines[4]),
+              std::tuple("match-play=on", "holes=18", "allowance=0"));
     EXPECT_EQ(lines[21], "substitute-cap=5.5");
     ASSERT_TRUE(applysetting(s, "substitute-cap=7"));
     EXPECT_EQ(s.substitutecap, Points::whole(7));

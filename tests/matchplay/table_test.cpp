@@ -118,6 +118,12 @@ TEST(Season, aPositionWeekIsPairedOnceTheWeekBeforeHasItsRounds) {
     EXPECT_FALSE(pairpositionweeks(f, sides, nights)); // stored: never paired again
     EXPECT_EQ(newestweek(f.schedule, nights), 1);
     EXPECT_EQ(playednights(f.schedule, nights), (Nights{{5, 5, 26}}));
+    // Two sides meet again by position too.
+    MatchFile two;
+    two.settings = f.settings;
+    two.schedule = makeschedule({"Bill", "Ed"}, {2, {5, 5, 26}, {}, {2}}, two.settings);
+    ASSERT_TRUE(pairpositionweeks(two, players({"Bill", "Ed"}), nights));
+    EXPECT_EQ(two.schedule.weeks[1].pairs, (std::vector<Pair>{{"Ed", "Bill"}})); // the leader first
 }
 
 TEST(Season, aScheduleIsMadeOnlyForSidesThatCanHaveOne) {

@@ -71,6 +71,7 @@ TEST(Text, aTeamWeekAsCsvRowsAPartAndAsText) {
         "     Won by          1    =    =    2    =    1    2    =    =",
         "     Bill 5.5 (holes 4.5, match 1), Dan 5.5 (holes 4.5, match 1)"};
     for (std::size_t k = 0; k < expected.size(); ++k) EXPECT_EQ(text.at(k + 1), expected[k]);
+    EXPECT_EQ(text.at(20), "     Carl 7.5 (holes 5.5, match 2), Ed 3.5 (holes 3.5, match 0)");
     EXPECT_EQ(text.at(21), "  Team net total 62 v 65: Eagles 1, Hawks 0");
     EXPECT_EQ(text.at(22), "  Best ball, holes won 1 v 0: Eagles 5, Hawks 4");
     EXPECT_EQ(text.back(), "Owls has the bye: 0 points");
@@ -137,4 +138,13 @@ TEST(Text, theStandingsAsCsvAndText) {
     EXPECT_EQ(lines[2], "Place  Side                   Played  Won  Lost  Halved  Byes   Points");
     EXPECT_EQ(lines[3], "    1  Eagles                      3    2     1       0     1     34.5");
     EXPECT_EQ(pointstext(Points{-3}), "-1.5");
+}
+
+TEST(Text, threeStrokesOrMoreOnAHoleAreWrittenAsANumber) {
+    const MatchSettings s = individualsettings();
+    const NightInput n = examplenight({card("Bill", billfront, 0), card("Ed", edfront, 30)});
+    const WeekResult r =
+        workoutweek(week(1, Nine::front, {{"Bill", "Ed"}}), nullptr, players({"Bill", "Ed"}), n, s);
+    EXPECT_EQ(matcheslines("Spring", r, s).at(8),
+              "     2 Ed            63*  63*  44*  53*  54*  43*  44*  53*  53*    44");
 }
