@@ -123,6 +123,11 @@ TEST(Scorecards, theSheetSoFarDecidesWhoIsOnTheCard) {
     cards = weekcards(filewith(teamsettings()), eagleshawks, bare, back9, 1);
     EXPECT_EQ(cards[0].note, "Hillcrest has no stroke indexes: no strokes marked; no match "
                              "handicap yet for Dan: no strokes marked");
+    // Equal match handicaps: the first on the roster plays A.
+    NightInput equal = examplenight({});
+    equal.absenthcp["Carl"] = whs::Fraction(7);
+    cards = weekcards(filewith(teamsettings()), eagleshawks, equal, back9, 1);
+    EXPECT_EQ(cards[0].lines[0].name, "Eagles A: Bill");
     Week cancelled = back9;
     cancelled.cancelled = true;
     EXPECT_TRUE(weekcards(f, eagleshawks, examplenight({}), cancelled, 1).empty());
