@@ -122,6 +122,9 @@ TEST(League, aWeeksNightFromTheResultsFile) {
     EXPECT_EQ(indexbeforenight(*g, f, 2, {5, 26, 26}), 70);
     g->method = HandicapMethod::classic;
 
+    // A line that keeps no tee takes the player's own: Al plays the Ladies tee (73.1 / 130).
+    f.lines[2].tee = 0;
+    g->playertee[4] = tee_ladies;
     Week w1 = week(1, Nine::front, {});
     w1.date = night;
     const NightInput n = nightinput(*g, f, w1);
@@ -131,6 +134,7 @@ TEST(League, aWeeksNightFromTheResultsFile) {
     EXPECT_EQ(n.card("Bill")->holes, billfront);
     EXPECT_FALSE(n.card("Ed")->coursehcp.has_value());
     EXPECT_EQ(n.card("Al")->course, 2);
+    EXPECT_EQ(n.card("Al")->coursehcp, whs::Fraction(5)); // 9.0 x 130 / 113 is 10, half 5
     EXPECT_EQ(n.courses.size(), 2u);
     // Absent players' handicaps on their default tee on the night's course.
     EXPECT_EQ(n.absenthcp.at("Dan"), whs::Fraction(5));
