@@ -123,6 +123,7 @@ TEST(Scorecards, theSheetSoFarDecidesWhoIsOnTheCard) {
     cards = weekcards(filewith(teamsettings()), eagleshawks, bare, back9, 1);
     EXPECT_EQ(cards[0].note, "Hillcrest has no stroke indexes: no strokes marked; no match "
                              "handicap yet for Dan: no strokes marked");
+    golden("note", {cards[0]}); // the note in small print under the card
     // Equal match handicaps: the first on the roster plays A.
     NightInput equal = examplenight({});
     equal.absenthcp["Carl"] = whs::Fraction(7);
